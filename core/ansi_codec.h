@@ -1,0 +1,16 @@
+// The seam between the text rules and the platform's ANSI code page. The portable build
+// converts CP932 through iconv; the Windows build uses the system's own conversion.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vensa::detail {
+
+// Both convert whole texts; they never throw for unconvertible characters: "?" on the
+// way out, U+FFFD on the way in. `lossless` (may be null) is set false when a
+// replacement happened.
+std::string PlatformUtf8ToAnsi(std::string_view utf8, bool* lossless);
+std::string PlatformAnsiToUtf8(std::string_view ansi);
+
+}  // namespace vensa::detail

@@ -1,0 +1,79 @@
+// CP932 through iconv, for every platform but Windows (which converts with its own API).
+#include <iconv.h>
+
+#include <cerrno>
+
+#include "core/ansi_codec.h"
+
+namespace vensa::detail {
+namespace {
+
+// Length of the UTF-8 sequence that starts with this byte (1 for stray bytes).
+std::size_t Utf8SequenceLength(unsigned char lead) {
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
+  if (lead >= 0xC2) return 2;
+  return 1;
+}
+
+class Iconv {
+ public:
+  Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Iconv() {
+    if (ok()) iconv_close(cd_);
+  }
+  Iconv(const Iconv&) = delete;
+  Iconv& operator=(const Iconv&) = delete;
+  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+  // Converts all of `in`; on a character it cannot convert, appends `replacement`, skips
+  // `skip(first byte)` input bytes and goes on.
+  template <typename Skip>
+  std::string Convert(std::string_view in, std::string_view replacement, Skip skip, bool* lossless) {
+    std::string out;
+    out.reserve(in.size() * 3 / 2 + 16);
+    char* src = const_cast<char*>(in.data());
+    std::size_t srcLeft = in.size();
+    char buf[4096];
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    while (srcLeft > 0) {
+      char* dst = buf;
+      std::size_t dstLeft = sizeof buf;
+      const std::size_t r = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+      out.append(buf, static_cast<std::size_t>(dst - buf));
+      if (r != static_cast<std::size_t>(-1)) continue;
+      if (errno == E2BIG) continue;
+      // EILSEQ or EINVAL: one character that has no place in the target.
+      out += replacement;
+      if (lossless) *lossless = false;
+      std::size_t n = skip(static_cast<unsigned char>(*src));
+      if (n > srcLeft) n = srcLeft;
+      src += n;
+      srcLeft -= n;
+      iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    }
+    return out;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+}  // namespace
+
+std::string PlatformUtf8ToAnsi(std::string_view utf8, bool* lossless) {
+  thread_local Iconv cd("CP932", "UTF-8");
+  if (!cd.ok()) {
+    if (lossless) *lossless = false;
+    return std::string(utf8);
+  }
+  return cd.Convert(utf8, "?", Utf8SequenceLength, lossless);
+}
+
+std::string PlatformAnsiToUtf8(std::string_view ansi) {
+  thread_local Iconv cd("UTF-8", "CP932");
+  if (!cd.ok()) return std::string(ansi);
+  return cd.Convert(ansi, "\xEF\xBF\xBD", [](unsigned char) { return std::size_t{1}; }, nullptr);
+}
+
+}  // namespace vensa::detail

@@ -1,0 +1,146 @@
+#include "core/encoding.h"
+
+#include "core/ansi_codec.h"
+#include "core/text.h"
+
+namespace vensa {
+
+std::string Utf8ToAnsi(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
+  return detail::PlatformUtf8ToAnsi(utf8, nullptr);
+}
+
+std::string AnsiToUtf8(std::string_view ansi) {
+  if (IsAscii(ansi)) return std::string(ansi);
+  return detail::PlatformAnsiToUtf8(ansi);
+}
+
+bool FitsAnsi(std::string_view utf8) {
+  if (IsAscii(utf8)) return true;
+  bool lossless = true;
+  detail::PlatformUtf8ToAnsi(utf8, &lossless);
+  return lossless;
+}
+
+namespace {
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// UTF-16 bytes (after the BOM) in the given byte order; an odd last byte and unpaired
+// surrogates become U+FFFD.
+std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
+  std::u16string units;
+  units.reserve(bytes.size() / 2);
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto b0 = static_cast<unsigned char>(bytes[i]);
+    const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
+    units += static_cast<char16_t>(bigEndian ? (b0 << 8 | b1) : (b1 << 8 | b0));
+  }
+  std::string out = Utf16ToUtf8(units);
+  if (bytes.size() % 2 != 0) AppendUtf8(out, 0xFFFD);
+  return out;
+}
+
+}  // namespace
+
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+  std::u16string out;
+  out.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    char32_t cp = 0xFFFD;
+    int length = 1;
+    if (lead < 0x80) {
+      cp = lead;
+    } else {
+      const int need = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+      if (need > 0 && i + need <= utf8.size()) {
+        // Validate through the shared checker on just this sequence.
+        const std::string_view seq = utf8.substr(i, static_cast<std::size_t>(need));
+        if (IsValidUtf8(seq)) {
+          cp = need == 2 ? (lead & 0x1F) : need == 3 ? (lead & 0x0F) : (lead & 0x07);
+          for (int k = 1; k < need; ++k) cp = (cp << 6) | (static_cast<unsigned char>(seq[k]) & 0x3F);
+          length = need;
+        }
+      }
+    }
+    i += static_cast<std::size_t>(length);
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      out += static_cast<char16_t>(0xD800 + (cp >> 10));
+      out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(cp);
+    }
+  }
+  return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view utf16) {
+  std::string out;
+  out.reserve(utf16.size());
+  for (std::size_t i = 0; i < utf16.size(); ++i) {
+    char32_t cp = utf16[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+        utf16[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
+      ++i;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;
+    }
+    AppendUtf8(out, cp);
+  }
+  return out;
+}
+
+DecodedText DecodeText(std::string_view bytes) {
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return {std::string(bytes.substr(3)), TextEncoding::Utf8Bom};
+  if (bytes.substr(0, 2) == "\xFF\xFE") return {DecodeUtf16(bytes.substr(2), false), TextEncoding::Utf16LeBom};
+  if (bytes.substr(0, 2) == "\xFE\xFF") return {DecodeUtf16(bytes.substr(2), true), TextEncoding::Utf16BeBom};
+  if (IsAscii(bytes)) return {std::string(bytes), TextEncoding::Ansi};
+  // Shift_JIS text is practically never well-formed UTF-8, so such bytes are UTF-8.
+  if (IsValidUtf8(bytes)) return {std::string(bytes), TextEncoding::Utf8};
+  return {AnsiToUtf8(bytes), TextEncoding::Ansi};
+}
+
+std::string EncodeText(std::string_view utf8, TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Ansi:
+      return Utf8ToAnsi(utf8);
+    case TextEncoding::Utf8:
+      return std::string(utf8);
+    case TextEncoding::Utf8Bom:
+      return "\xEF\xBB\xBF" + std::string(utf8);
+    case TextEncoding::Utf16LeBom:
+    case TextEncoding::Utf16BeBom: {
+      const bool big = encoding == TextEncoding::Utf16BeBom;
+      std::string out = big ? "\xFE\xFF" : "\xFF\xFE";
+      for (char16_t u : Utf8ToUtf16(utf8)) {
+        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+        out += big ? hi : lo;
+        out += big ? lo : hi;
+      }
+      return out;
+    }
+  }
+  return std::string(utf8);
+}
+
+}  // namespace vensa

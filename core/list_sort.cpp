@@ -1,0 +1,110 @@
+#include "core/list_sort.h"
+
+#include <charconv>
+#include <cstdint>
+#include <unordered_set>
+#include <vector>
+
+#include "core/coord_list.h"
+#include "core/encoding.h"
+#include "core/point_name.h"
+
+namespace vensa {
+namespace {
+
+// Sort keys of one row, computed once: the name's prefix as UTF-16 code units (so that
+// plain comparison is code-unit order) and its trailing number (0 when none or too long).
+struct SortKey {
+  std::u16string prefix;
+  std::int32_t number = 0;
+  int row = 0;  // the row these keys came from
+};
+
+std::vector<SortKey> KeysOf(const TextGrid& list) {
+  std::vector<SortKey> keys;
+  for (int r = 1; r < list.RowCount(); ++r) {
+    const TrailingNumber split = SplitTrailingNumber(list.Cell(kColName, r));
+    SortKey key;
+    key.prefix = Utf8ToUtf16(split.prefix);
+    key.row = r;
+    std::int32_t n = 0;
+    const char* first = split.digits.data();
+    const char* last = first + split.digits.size();
+    if (std::from_chars(first, last, n).ec == std::errc()) key.number = n;
+    keys.push_back(std::move(key));
+  }
+  return keys;
+}
+
+// Puts the rows into the order the keys now have.
+void ApplyOrder(TextGrid& list, const std::vector<SortKey>& keys) {
+  std::vector<std::vector<std::string>> rows;
+  rows.reserve(keys.size());
+  for (const SortKey& k : keys) rows.push_back(std::move(list.MutableRow(k.row)));
+  for (std::size_t i = 0; i < rows.size(); ++i) list.MutableRow(static_cast<int>(i) + 1) = std::move(rows[i]);
+}
+
+// The exchange sort: the key held for position i is compared with each later row, and
+// the rows are exchanged at once when `before(later, held)`. Rows with equal keys end up
+// in exactly the order these exchanges leave them.
+template <typename Before>
+void ExchangeSort(TextGrid& list, Before before) {
+  std::vector<SortKey> keys = KeysOf(list);
+  const std::size_t n = keys.size();
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    for (std::size_t j = i + 1; j < n; ++j) {
+      if (before(keys[j], keys[i])) std::swap(keys[i], keys[j]);
+    }
+  }
+  ApplyOrder(list, keys);
+}
+
+}  // namespace
+
+void N10Click(TextGrid& list) {
+  ExchangeSort(list, [](const SortKey& later, const SortKey& held) {
+    const int c = later.prefix.compare(held.prefix);
+    return c < 0 || (c == 0 && later.number < held.number);
+  });
+  RenumberPlotNo(list);
+}
+
+void N15Click(TextGrid& list) {
+  ExchangeSort(list, [](const SortKey& later, const SortKey& held) { return later.number < held.number; });
+  RenumberPlotNo(list);
+}
+
+void N13Click(TextGrid& list) {
+  const int n = list.DataRowCount();
+  if (n <= 1) {
+    RenumberPlotNo(list);
+    return;
+  }
+  // Of identical rows (cells 0..3, compared as text) the first stays; rows empty in
+  // cells 0..3 go too. Hashing the four cells gives the same result as comparing each
+  // row with every earlier one.
+  std::unordered_set<std::string> seen;
+  seen.reserve(static_cast<std::size_t>(n) * 2);
+  std::vector<int> kept;
+  for (int r = 1; r <= n; ++r) {
+    bool empty = true;
+    std::string key;
+    for (int c = kColName; c <= kColZ; ++c) {
+      const std::string& cell = list.Cell(c, r);
+      empty = empty && cell.empty();
+      key += std::to_string(cell.size());
+      key += ':';
+      key += cell;
+    }
+    if (empty) continue;
+    if (seen.insert(std::move(key)).second) kept.push_back(r);
+  }
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    const int to = static_cast<int>(i) + 1;
+    if (to != kept[i]) list.MutableRow(to) = std::move(list.MutableRow(kept[i]));
+  }
+  list.SetRowCount(1 + static_cast<int>(kept.size()));
+  RenumberPlotNo(list);
+}
+
+}  // namespace vensa

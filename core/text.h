@@ -1,0 +1,33 @@
+// Text rules shared by the lists and the files: blanks, UTF-16 ordering, lines.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vensa {
+
+// A blank is a space or a control character (code points up to U+0020).
+inline bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+
+std::string_view TrimBlanks(std::string_view text);
+std::string_view TrimLeftBlanks(std::string_view text);
+std::string_view TrimRightBlanks(std::string_view text);
+
+// Three-way comparison of two UTF-8 texts by their UTF-16 code units, the first
+// difference deciding, a text that is the start of the other sorting first.
+// Negative, zero or positive.
+int CompareUtf16(std::string_view a, std::string_view b);
+
+// Splits a decoded text into lines at CR LF, LF or CR. Nothing after the last line end
+// makes no line; an empty text has no lines.
+std::vector<std::string> SplitLines(std::string_view text);
+
+// Every CR or LF in the text replaced by a blank.
+std::string LineBreaksToBlanks(std::string_view text);
+
+// True when the bytes are well-formed UTF-8 (no overlongs, no surrogates, <= U+10FFFF).
+bool IsValidUtf8(std::string_view bytes);
+bool IsAscii(std::string_view bytes);
+
+}  // namespace vensa

@@ -1,0 +1,56 @@
+#include "core/text.h"
+
+#include <gtest/gtest.h>
+
+namespace vensa {
+namespace {
+
+TEST(TrimBlanks, RemovesSpacesAndControlCharactersOnly) {
+  EXPECT_EQ(TrimBlanks(" \t A B \r\n"), "A B");
+  EXPECT_EQ(TrimBlanks("   "), "");
+  // A full-width space is a character of the name, not a blank.
+  EXPECT_EQ(TrimBlanks("\xE3\x80\x80P1"), "\xE3\x80\x80P1");
+  EXPECT_EQ(TrimLeftBlanks("  a "), "a ");
+  EXPECT_EQ(TrimRightBlanks("  a "), "  a");
+}
+
+TEST(CompareUtf16, OrdersByCodeUnitsNotBytes) {
+  EXPECT_LT(CompareUtf16("A", "B"), 0);
+  EXPECT_LT(CompareUtf16("A", "AB"), 0);
+  EXPECT_EQ(CompareUtf16("測点", "測点"), 0);
+  EXPECT_GT(CompareUtf16("a", "B"), 0);  // case counts
+  // U+FF21 (full-width A) is above every surrogate in UTF-16, but a supplementary
+  // character (U+20B9F) is below it: UTF-8 byte order says the opposite.
+  const std::string fullWidthA = "\xEF\xBC\xA1";
+  const std::string supplementary = "\xF0\xA0\xAE\x9F";
+  EXPECT_LT(CompareUtf16(supplementary, fullWidthA), 0);
+  EXPECT_GT(CompareUtf16(fullWidthA, supplementary), 0);
+  EXPECT_LT(CompareUtf16("P" + supplementary, "P" + fullWidthA), 0);
+}
+
+TEST(SplitLines, AcceptsEveryLineEnd) {
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\r\n"), (Lines{"a"}));
+  EXPECT_EQ(SplitLines("a\n\nb\n"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(SplitLines("\r\n"), (Lines{""}));
+  EXPECT_EQ(SplitLines(""), Lines{});
+  EXPECT_EQ(SplitLines("\r\r\n"), (Lines{"", ""}));
+}
+
+TEST(IsValidUtf8, RejectsMalformedSequences) {
+  EXPECT_TRUE(IsValidUtf8("plain"));
+  EXPECT_TRUE(IsValidUtf8("測点\xEF\xBF\xBD"));
+  EXPECT_FALSE(IsValidUtf8("\x82\xA0"));          // Shift_JIS あ
+  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong
+  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
+  EXPECT_FALSE(IsValidUtf8("\xE6\xB8"));          // cut short
+  EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // beyond U+10FFFF
+}
+
+TEST(LineBreaksToBlanks, KeepsEverythingElse) {
+  EXPECT_EQ(LineBreaksToBlanks("A\r\nB\nC"), "A  B C");
+}
+
+}  // namespace
+}  // namespace vensa

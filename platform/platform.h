@@ -1,0 +1,53 @@
+// The operating-system services the commands need: automation class lookup, running
+// objects, the message filter, top-level windows, key strokes and sleeping. The Windows
+// build answers them with the system; the substitute in platform/sim/ records them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/automation_object.h"
+#include "platform/message_filter.h"
+
+namespace vensa {
+
+// A top-level window handle as an integer; 0 is no window.
+using WindowHandle = std::int64_t;
+
+// Virtual key of the Escape key.
+inline constexpr int kVirtualKeyEscape = 27;
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // The class identifier registered for a ProgID, or nothing when the ProgID is not
+  // registered on this machine.
+  virtual std::optional<std::string> ClassIdFromProgId(const std::string& progId) = 0;
+  // The running active object of a class, or null when no instance is running.
+  virtual std::shared_ptr<AutomationObject> GetActiveObject(const std::string& classId) = 0;
+
+  // Installs `filter` (null removes the filter) as the process message filter and
+  // returns the one it replaces (null when there was none).
+  virtual std::shared_ptr<MessageFilter> SetMessageFilter(
+      std::shared_ptr<MessageFilter> filter) = 0;
+
+  // The first top-level window of the given window class, any title; 0 when none.
+  virtual WindowHandle FindTopLevelWindow(const std::string& className) = 0;
+  virtual bool IsMinimized(WindowHandle window) = 0;
+  // Restores a minimised window to its normal state.
+  virtual void RestoreWindow(WindowHandle window) = 0;
+  // Asks for the window to become the foreground window; false when refused.
+  virtual bool SetForegroundWindow(WindowHandle window) = 0;
+  virtual WindowHandle GetForegroundWindow() = 0;
+
+  // One key event for the foreground window: the key pressed, or released.
+  virtual void SendKeyEvent(int virtualKey, bool keyUp) = 0;
+
+  // Blocks the calling thread.
+  virtual void Sleep(int milliseconds) = 0;
+};
+
+}  // namespace vensa

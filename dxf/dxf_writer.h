@@ -1,0 +1,82 @@
+// The text of a DXF file while a drawing is written into it: one growing UTF-8 string of
+// group-code / value line pairs, every line ended by CR LF.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/acad_point.h"
+
+namespace vensa {
+
+// A point with its three coordinates already in the C8 form. A plot writes the point of
+// one list row up to six times (vertex, point, circle, two labels); formatting it once
+// keeps the plot of a long list fast.
+class DxfPoint {
+ public:
+  // Implicit on purpose: every fragment that takes a DxfPoint also takes a TAcadPoint.
+  DxfPoint(const TAcadPoint& pt);  // NOLINT(google-explicit-constructor)
+
+  std::string_view x() const { return std::string_view(text_).substr(0, yAt_); }
+  std::string_view y() const { return std::string_view(text_).substr(yAt_, zAt_ - yAt_); }
+  std::string_view z() const { return std::string_view(text_).substr(zAt_); }
+
+ private:
+  std::string text_;  // x, y and z texts one after the other
+  std::uint32_t yAt_ = 0;
+  std::uint32_t zAt_ = 0;
+};
+
+// Appends DXF pairs. A pair is the group-code line, right-aligned in three characters
+// ("  0", " 10"), followed by the value line. The variants differ only in how the value
+// line is made; each writes exactly two lines.
+class DxfBuilder {
+ public:
+  // A value that never changes ("SECTION", "0.0", "     1"), written as it is. Only for
+  // literals of the writer itself: nothing is checked.
+  void Literal(int code, std::string_view value);
+
+  // A text that comes from the user (layer, point name, label). A CR or LF inside it is
+  // written as a blank: a line break would split the value and shift every later pair.
+  void Text(int code, std::string_view value);
+
+  // A value already in its final form, such as one coordinate of a DxfPoint.
+  void Formatted(int code, std::string_view value) { Literal(code, value); }
+
+  // A coordinate: fixed-point with 8 decimals ("100.00000000").
+  void C8(int code, double value);
+
+  // A size (height, radius): the shortest general form, at most 15 digits ("2.5").
+  void G15(int code, double value);
+
+  void Reserve(std::size_t bytes) { text_.reserve(bytes); }
+  const std::string& Str() const { return text_; }
+  std::size_t Size() const { return text_.size(); }
+  // Hands the text over and leaves the builder empty.
+  std::string Take();
+
+ private:
+  void AppendCode(int code);
+  void EndLine() { text_.append("\r\n", 2); }
+
+  // The same few numbers come again and again (a table row's y in every cell, the one
+  // text height of all labels), and formatting costs far more than comparing. The last
+  // values written are kept with their texts; equal bit patterns reuse the text.
+  struct Memo {
+    std::uint64_t bits = 0;
+    bool used = false;
+    std::string text;
+  };
+  static constexpr int kMemoSlots = 4;
+  void AppendMemoized(Memo (&memo)[kMemoSlots], int& next, double value, bool c8);
+
+  std::string text_;
+  Memo c8Memo_[kMemoSlots];
+  Memo g15Memo_[kMemoSlots];
+  int c8Next_ = 0;
+  int g15Next_ = 0;
+};
+
+}  // namespace vensa

@@ -1,0 +1,210 @@
+#include "dxf/plot.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+#include "core/coord_list.h"
+#include "core/geometry.h"
+#include "core/number_format.h"
+#include "core/number_read.h"
+#include "core/plot_range.h"
+#include "core/text.h"
+#include "dxf/dxf_fragments.h"
+
+namespace vensa {
+namespace {
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Bytes taken by the first `count` characters of a UTF-8 text (all of it when shorter).
+std::size_t PrefixBytes(std::string_view text, std::size_t count) {
+  std::size_t i = 0;
+  for (std::size_t chars = 0; chars < count && i < text.size(); ++chars) {
+    ++i;
+    while (i < text.size() && IsContinuationByte(text[i])) ++i;
+  }
+  return i;
+}
+
+std::size_t CountChars(std::string_view text) {
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuationByte(c); }));
+}
+
+// How the names split into polyline groups: the first name up to the delimiter fixes the
+// prefix length, and a different non-empty prefix of that length opens the next group.
+class Grouping {
+ public:
+  Grouping(const TextGrid& list, const PlotOptions& options) {
+    if (!options.pline || options.delimiter.empty()) return;
+    const std::string_view delimiter(options.delimiter.data(),
+                                     PrefixBytes(options.delimiter, 1));
+    const std::string& first = list.Cell(kColName, 1);
+    const std::size_t at = first.find(delimiter);
+    // A delimiter in first place leaves no prefix at all: everything is one group.
+    if (at == std::string::npos || at == 0) return;
+    length_ = CountChars(std::string_view(first).substr(0, at));
+    firstPrefix_ = first.substr(0, at);
+  }
+
+  bool Applies() const { return length_ > 0; }
+  const std::string& FirstPrefix() const { return firstPrefix_; }
+  std::string_view PrefixOf(std::string_view name) const {
+    return name.substr(0, PrefixBytes(name, length_));
+  }
+
+  // Whether the name opens a new group after the one of `current`; if so it becomes
+  // current. Names with no prefix (empty rows) stay in the group they follow.
+  bool Opens(std::string_view name, std::string& current) const {
+    if (!Applies()) return false;
+    const std::string_view prefix = PrefixOf(name);
+    if (prefix.empty() || prefix == current) return false;
+    current.assign(prefix);
+    return true;
+  }
+
+ private:
+  std::size_t length_ = 0;
+  std::string firstPrefix_;
+};
+
+// Rough bytes one entry adds per kind, so that a long plot grows its text only once.
+std::size_t EstimateBytes(const PlotOptions& o, std::size_t entries) {
+  std::size_t perEntry = 0;
+  if (o.pline) perEntry += 80 + o.plineLayer.size();
+  if (o.point) perEntry += 80 + o.pointLayer.size();
+  if (o.circle) perEntry += 90 + o.circleLayer.size();
+  if (o.nameLabel) perEntry += 110 + o.nameLayer.size();
+  if (o.coordLabel) perEntry += 190 + o.coordLayer.size();
+  return entries * perEntry + 1024;
+}
+
+}  // namespace
+
+std::vector<TPlotData> MakePlotArray(const TextGrid& list, const PlotOptions& options,
+                                     PlotZMode zMode) {
+  const Grouping grouping(list, options);
+  std::string current = grouping.FirstPrefix();
+  std::int32_t group = 0;
+  std::vector<TPlotData> plot;
+  plot.reserve(static_cast<std::size_t>(list.DataRowCount()));
+  for (int row = 1; row <= list.DataRowCount(); ++row) {
+    TPlotData entry;
+    entry.idx = row - 1;
+    entry.name = list.Cell(kColName, row);
+    entry.pt.x = ReadNumberCell(list.Cell(kColX, row));
+    entry.pt.y = ReadNumberCell(list.Cell(kColY, row));
+    entry.pt.z = zMode == PlotZMode::kFromList ? ReadNumberCell(list.Cell(kColZ, row)) : 0.0;
+    if (grouping.Opens(entry.name, current)) ++group;
+    entry.grp = group;
+    plot.push_back(std::move(entry));
+  }
+  return plot;
+}
+
+void ReorderByNearest(std::vector<TPlotData>& plot) {
+  const std::size_t n = plot.size();
+  if (n <= 3) return;
+  double best = 0.0;
+  for (std::size_t i = 2; i <= n - 2; ++i) {
+    for (std::size_t j = i + 1; j <= n - 1; ++j) {
+      if (plot[j].grp != plot[i].grp) continue;
+      const double d = Distance2D(plot[i].pt, plot[j].pt);
+      if (j == i + 1) {
+        best = d;
+      } else if (d < best) {
+        best = d;
+        std::swap(plot[i + 1], plot[j]);
+      }
+    }
+  }
+}
+
+std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions& options,
+                       double scale, PlotZMode zMode) {
+  const int labelDecimals = std::clamp(options.decimals, 0, 8);
+  const std::int32_t flags = (options.closed ? 1 : 0) + (options.is3d ? 8 : 0);
+
+  std::vector<TPlotData> plot = MakePlotArray(list, options, zMode);
+  if (options.reorder) ReorderByNearest(plot);
+
+  out.Reserve(out.Size() + EstimateBytes(options, plot.size()));
+  WriteDxfHeader(out);
+  WriteEntitiesOpener(out);
+
+  std::vector<DxfPoint> points;
+  points.reserve(plot.size());
+  for (const TPlotData& entry : plot) points.emplace_back(entry.pt);
+
+  std::int32_t count = 0;
+  if (options.pline && plot.size() >= 2) {
+    const Grouping grouping(list, options);
+    std::string current = grouping.FirstPrefix();
+    WritePolylineHeader(out, options.plineLayer, flags);
+    for (std::size_t k = 0; k < plot.size(); ++k) {
+      if (grouping.Opens(plot[k].name, current)) {
+        WriteSeqend(out);
+        WritePolylineHeader(out, options.plineLayer, flags);
+      }
+      WriteVertex(out, options.plineLayer, points[k]);
+      ++count;
+    }
+    WriteSeqend(out);
+  }
+
+  // The range is tested against the PLOT No. of the list row at the entry's position;
+  // after reordering that row may belong to another point.
+  const PlotRange range(options.range);
+  std::vector<bool> selected(plot.size());
+  for (std::size_t k = 0; k < plot.size(); ++k) {
+    selected[k] = range.Contains(ReadIntegerCell(list.Cell(kColPlotNo, static_cast<int>(k) + 1)));
+  }
+
+  if (options.point) {
+    for (std::size_t k = 0; k < plot.size(); ++k) {
+      if (!selected[k]) continue;
+      WritePoint(out, options.pointLayer, points[k]);
+      ++count;
+    }
+  }
+  if (options.circle) {
+    const double radius = ReadNumberCell(options.radius) * scale;
+    for (std::size_t k = 0; k < plot.size(); ++k) {
+      if (!selected[k]) continue;
+      WriteCircle(out, options.circleLayer, points[k], radius);
+      ++count;
+    }
+  }
+  if (options.nameLabel) {
+    const double height = ReadNumberCell(options.nameHeight) * scale;
+    for (std::size_t k = 0; k < plot.size(); ++k) {
+      const std::string_view name = TrimBlanks(plot[k].name);
+      if (!selected[k] || name.empty()) continue;
+      WriteNameLabel(out, options.nameLayer, points[k], height, name);
+      ++count;
+    }
+  }
+  if (options.coordLabel) {
+    const double height = ReadNumberCell(options.coordHeight) * scale;
+    std::string label;
+    for (std::size_t k = 0; k < plot.size(); ++k) {
+      if (!selected[k]) continue;
+      label.clear();
+      if (options.zOnly) {
+        AppendFixed(label, plot[k].pt.z, labelDecimals);
+      } else {
+        AppendFixed(label, plot[k].pt.x, labelDecimals);
+        label += ',';
+        AppendFixed(label, plot[k].pt.y, labelDecimals);
+      }
+      WriteCoordLabel(out, options.coordLayer, points[k], height, label);
+      ++count;
+    }
+  }
+
+  WriteDxfClosing(out);
+  return count;
+}
+
+}  // namespace vensa

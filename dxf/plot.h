@@ -1,0 +1,63 @@
+// The plot: the coordinate list drawn as polylines grouped by the leading part of the
+// point names, and, for the rows the plot range selects, points, circles, name labels and
+// coordinate labels, each kind on its own layer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/acad_point.h"
+#include "core/text_grid.h"
+#include "dxf/dxf_writer.h"
+
+namespace vensa {
+
+// The plot's controls on the main tab. Defaults are those a control gets when the
+// settings file has no entry for it. Sizes stay the texts of their edits and are read as
+// numbers (unreadable text is 0) when the plot is built.
+struct PlotOptions {
+  bool pline = false;             // CheckBox21 "PLINE"
+  bool closed = false;            // CheckBox5 "閉鎖": polyline flag 1
+  bool is3d = false;              // CheckBox28 "3D": polyline flag 8
+  bool reorder = false;           // CheckBox7 "2点目以降座標順": ReorderByNearest
+  std::string delimiter = "-";    // Edit7 "区切文字": only its first character counts
+  bool point = false;             // CheckBox22 "POINT"
+  bool circle = false;            // CheckBox26 "CIRCLE"
+  bool nameLabel = false;         // CheckBox23 "測点名"
+  bool coordLabel = true;         // CheckBox4 "座標値（"
+  bool zOnly = false;             // CheckBox11 "Z値のみ）": the coordinate label shows z
+  std::string plineLayer = "VENSA_PLINE";    // Edit2
+  std::string pointLayer = "VENSA_POINT";    // Edit8
+  std::string circleLayer = "VENSA_CIRCLE";  // Edit18
+  std::string nameLayer = "VENSA_TEXTPT";    // Edit9
+  std::string coordLayer = "VENSA_TEXTXY";   // Edit10
+  std::string nameHeight = "2.5";   // Edit1, before scaling
+  std::string coordHeight = "1.8";  // Edit13, before scaling
+  std::string radius = "5.0";       // Edit19, before scaling
+  int decimals = 3;                 // UpDown6 / Edit27: coordinate label decimals, 0 to 8
+  std::string range;                // Edit31 "プロット範囲"
+};
+
+// Which plot command runs: "CADへ" takes z from the list, "CADへ (Z=0)" draws every
+// point at z 0.
+enum class PlotZMode { kFromList, kZero };
+
+// The plot array: one entry per data row (empty rows included), grouped by name prefix
+// when "PLINE" is on and the first name holds the delimiter after its first character.
+std::vector<TPlotData> MakePlotArray(const TextGrid& list, const PlotOptions& options,
+                                     PlotZMode zMode);
+
+// From position 3 on, each position receives the entry of its group that lies nearest in
+// plan to the entry before it, searching only the entries after it; the first three
+// entries and the first entry of every later group stay.
+void ReorderByNearest(std::vector<TPlotData>& plot);
+
+// Appends the whole plot file (header to EOF) for a list in use; `scale` multiplies the
+// sizes (the drawing's DIMSCALE, or 1). Returns the entities written: vertices, points,
+// circles and labels (polyline headers and SEQEND do not count). The file is inserted
+// only when this is above 0.
+std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions& options,
+                       double scale, PlotZMode zMode);
+
+}  // namespace vensa

@@ -1,0 +1,83 @@
+#include "dxf/table.h"
+
+#include <algorithm>
+
+#include "core/coord_list.h"
+#include "core/geometry.h"
+#include "core/number_format.h"
+#include "core/number_read.h"
+#include "dxf/dxf_fragments.h"
+
+namespace vensa {
+
+TableDecimalsError::TableDecimalsError(const std::string& text)
+    : VensaError("'" + text + "' は整数ではありません"), text_(text) {}
+
+namespace {
+
+// Decimals beyond 20 cannot be printed; fewer than 0 make no sense for a table of
+// coordinates and are taken as whole numbers.
+int ReadTableDecimals(const std::string& text) {
+  const auto k = TryReadInteger(text);
+  if (!k) throw TableDecimalsError(text);
+  return std::clamp(*k, 0, 20);
+}
+
+}  // namespace
+
+void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& options,
+                double scale, TableAxes axes) {
+  const double rh = ReadNumberCell(options.rowHeight) * scale;
+  const double w1 = ReadNumberCell(options.nameWidth) * scale;
+  const double w2 = ReadNumberCell(options.coordWidth) * scale;
+  const double h = ReadNumberCell(options.textHeight) * scale;
+  const int columns = options.zColumn ? 3 : 2;
+  const double width = w1 + columns * w2;
+  const int rows = list.DataRowCount() + 1;  // the header row included
+  const std::string& lineLayer = options.lineLayer;
+  const std::string& textLayer = options.textLayer;
+
+  out.Reserve(out.Size() + static_cast<std::size_t>(rows) * (120 + 130 * (columns + 1)) + 4096);
+  WriteDxfHeader(out);
+  WriteEntitiesOpener(out);
+
+  for (int i = 0; i <= rows; ++i) WriteTableHLine(out, lineLayer, -rh * i, width);
+  const double bottom = -rh * rows;
+  WriteTableVLine(out, lineLayer, 0.0, bottom);
+  for (int c = 0; c <= columns; ++c) WriteTableVLine(out, lineLayer, w1 + c * w2, bottom);
+
+  static const char* const kHeaders[] = {"X座標", "Y座標", "Z座標"};
+  const double headerY = -rh / 2;
+  WriteTableCell(out, textLayer, CellAlign::kCentre, w1 / 2, headerY, h, "測点", CellRow::kHeader);
+  for (int c = 0; c < columns; ++c) {
+    WriteTableCell(out, textLayer, CellAlign::kCentre, w1 + c * w2 + w2 / 2, headerY, h,
+                   kHeaders[c], CellRow::kHeader);
+  }
+
+  const int decimals = ReadTableDecimals(options.decimals);
+  std::string value;
+  for (int p = 1; p < rows; ++p) {
+    const double y = -rh * p - rh / 2;
+    const std::string& name = list.Cell(kColName, p);
+    if (!name.empty()) {
+      WriteTableCell(out, textLayer, CellAlign::kLeft, rh, y, h, name, CellRow::kData);
+    }
+    for (int d = 1; d <= columns; ++d) {
+      // Emptiness is judged on the list column under the table column; the value may
+      // come from the other coordinate column.
+      if (list.Cell(d, p).empty()) continue;
+      int source = d;
+      if (axes == TableAxes::kYX && d <= 2) source = d == 1 ? kColY : kColX;
+      double v = ReadNumberCell(list.Cell(source, p));
+      if (options.divideBy1000) v /= 1000;
+      value.clear();
+      AppendFixed(value, RoundToDigits(v, decimals), decimals);
+      WriteTableCell(out, textLayer, CellAlign::kRight, w1 + d * w2 - rh, y, h, value,
+                     CellRow::kData);
+    }
+  }
+
+  WriteDxfClosing(out);
+}
+
+}  // namespace vensa

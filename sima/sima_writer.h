@@ -1,0 +1,59 @@
+// Building the SIMA write list from the coordinate list (the " SIMA/W " tab: "データ作成"
+// and the options "1/1000", "X-Y 反転" and "測点名：").
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/error.h"
+#include "core/text_grid.h"
+
+namespace vensa {
+
+// Options of the build, all kept in the settings file.
+struct SimaWriteOptions {
+  // "1/1000" (SIMAW/1/1000): the coordinates are read as numbers, divided by 1000
+  // (drawing millimetres to survey metres) and written with three decimals; off, the
+  // texts are copied unchanged.
+  bool divide1000 = true;
+  // "X-Y 反転" (SIMAW/XYREV): the list's y becomes the SIMA X (north) and the list's x
+  // the SIMA Y (east); off, x goes to SIMA X and y to SIMA Y.
+  bool swapXY = true;
+  // "測点名：" (SIMAW/HEAD, Edit30): the first point name; its trailing digits are the
+  // starting number, the text before them the prefix of every name.
+  std::string head = "A1";
+};
+
+// The trailing digits of "測点名：" are too large for a point number. The message names
+// them; the caller shows it as an error.
+class SimaNameNumberError : public VensaError {
+ public:
+  explicit SimaNameNumberError(const std::string& digits);
+};
+
+// The text with blanks put in front until it is `width` characters long; a text of that
+// width or longer is returned unchanged. Characters are counted as the window counts
+// them (UTF-16 code units).
+std::string PadLeft(std::string_view text, int width);
+
+// "データ作成". Returns false and changes nothing when X, Y or Z of coordinate list row 1
+// is empty. Otherwise the SIMA write list becomes: row 1 "A00" (its other cells are not
+// set); one "A01" row for every coordinate list row r with X and Y, holding r padded to 5
+// characters, the name prefix followed by (start number + r - 1), SIMA X, SIMA Y and Z;
+// then a row "A99" with its other cells emptied. Rows of the coordinate list without X or
+// Y are skipped but keep their place in the numbering.
+// When the trailing digits of options.head exceed 2147483647 this throws
+// SimaNameNumberError after the write list was given the coordinate list's row count + 2
+// rows and "A00" in row 1.
+// writeList needs six columns (std::invalid_argument otherwise).
+bool Button10Click(const TextGrid& coordList, const SimaWriteOptions& options,
+                   TextGrid& writeList);
+
+// The click of "1/1000" or "X-Y 反転" of the " SIMA/W " tab builds the list again, exactly
+// as "データ作成" does (and so discards hand edits of the write list).
+inline bool CheckBox14Click(const TextGrid& coordList, const SimaWriteOptions& options,
+                            TextGrid& writeList) {
+  return Button10Click(coordList, options, writeList);
+}
+
+}  // namespace vensa

@@ -1,0 +1,173 @@
+#include "app/state/settings_file.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "app/state/settings_keys.h"
+#include "core/encoding.h"
+#include "core/error.h"
+#include "core/file_io.h"
+#include "core/number_format.h"
+#include "core/number_read.h"
+
+namespace vensa {
+namespace {
+
+const FormState& Defaults() {
+  static const FormState defaults = InitialFormState();
+  return defaults;
+}
+
+std::string IntegerText(int value) { return FormatFixed(static_cast<double>(value), 0); }
+
+std::optional<int> ReadInteger(const std::optional<std::string>& value) {
+  if (!value || value->empty()) return std::nullopt;
+  return TryReadInteger(*value);
+}
+
+int ReadInteger(const std::optional<std::string>& value, int fallback) {
+  return ReadInteger(value).value_or(fallback);
+}
+
+// Applies one key's value (nullopt: the key is missing). The window edges are left to the
+// caller, which needs both of them and the screen.
+void ApplyKey(FormState& s, const SettingKey& k, const std::optional<std::string>& value) {
+  const FormState& d = Defaults();
+  switch (k.type) {
+    case SettingType::Int:
+      if (k.upDown) SetPosition(s.*k.upDown, ReadInteger(value, (d.*k.upDown).position));
+      break;
+    case SettingType::Bool:
+      if (k.checkBox) (s.*k.checkBox).checked = ReadInteger(value, (d.*k.checkBox).checked) != 0;
+      break;
+    case SettingType::Text:
+      if (k.edit) (s.*k.edit).text = value ? *value : (d.*k.edit).text;
+      break;
+  }
+  switch (k.special) {
+    case SpecialSetting::DxfSleep:
+      // A negative wait would reach the platform's sleep as an almost endless one.
+      s.DxfWaitTime = std::max(ReadInteger(value, kDefaultDxfWaitTime), 0);
+      break;
+    case SpecialSetting::TargetProgId:
+      if (value) s.TargetProgID = *value;
+      break;
+    case SpecialSetting::None:
+    case SpecialSetting::FormLeft:
+    case SpecialSetting::FormTop:
+      break;
+  }
+}
+
+std::string KeyText(const FormState& s, const SettingKey& k) {
+  switch (k.special) {
+    case SpecialSetting::FormLeft:
+      return IntegerText(s.Left);
+    case SpecialSetting::FormTop:
+      return IntegerText(s.Top);
+    case SpecialSetting::DxfSleep:
+      return IntegerText(DxfWaitTimeFromEdit26(s));
+    case SpecialSetting::TargetProgId:
+      return s.TargetProgID;
+    case SpecialSetting::None:
+      break;
+  }
+  if (k.upDown) return IntegerText((s.*k.upDown).position);
+  if (k.checkBox) return (s.*k.checkBox).checked ? "1" : "0";
+  if (k.edit) return (s.*k.edit).text;
+  return {};
+}
+
+int CentredEdge(int screen, int window) {
+  // C++ division rounds toward zero, as the placement rule wants.
+  return static_cast<int>((static_cast<std::int64_t>(screen) - window) / 2);
+}
+
+// Pulls the window back inside the far screen edge; widened so no stored value overflows.
+int KeepInside(int edge, int window, int screen) {
+  if (static_cast<std::int64_t>(edge) + window > screen) {
+    return static_cast<int>(static_cast<std::int64_t>(screen) - window);
+  }
+  return edge;
+}
+
+}  // namespace
+
+WindowPosition PlaceWindow(std::optional<int> storedLeft, std::optional<int> storedTop,
+                           const ScreenMetrics& m) {
+  int left = storedLeft.value_or(CentredEdge(m.screenWidth, m.windowWidth));
+  int top = storedTop.value_or(CentredEdge(m.screenHeight, m.windowHeight));
+  left = KeepInside(left, m.windowWidth, m.screenWidth);
+  top = KeepInside(top, m.windowHeight, m.screenHeight);
+  return {left, top};
+}
+
+void ApplySettings(FormState& state, const IniDocument& settings, const ScreenMetrics& screen) {
+  std::optional<int> left, top;
+  for (const SettingKey& k : SettingKeys()) {
+    const std::optional<std::string> value = settings.Get(k.section, k.key);
+    if (k.special == SpecialSetting::FormLeft) left = ReadInteger(value);
+    if (k.special == SpecialSetting::FormTop) top = ReadInteger(value);
+    ApplyKey(state, k, value);
+  }
+  const WindowPosition pos = PlaceWindow(left, top, screen);
+  state.Left = pos.left;
+  state.Top = pos.top;
+  ApplyDependentStates(state);
+}
+
+void StoreSettings(const FormState& state, IniDocument& settings) {
+  for (const SettingKey& k : SettingKeys()) settings.Set(k.section, k.key, KeyText(state, k));
+}
+
+std::string EncodeSettingsText(std::string_view text) {
+  return EncodeText(text, FitsAnsi(text) ? TextEncoding::Ansi : TextEncoding::Utf8Bom);
+}
+
+bool LoadSettings(FormState& state, const std::string& path, const ScreenMetrics& screen) {
+  IniDocument settings;
+  bool read = false;
+  if (FileExists(path)) {
+    try {
+      settings = IniDocument(DecodeText(ReadFileBytes(path)).text);
+      read = true;
+    } catch (const FileReadError&) {
+      // Start-up goes on with the defaults; saving will report the file.
+    }
+  }
+  ApplySettings(state, settings, screen);
+  return read;
+}
+
+void SaveSettings(const FormState& state, const std::string& path) {
+  IniDocument settings;
+  if (FileExists(path)) settings = IniDocument(DecodeText(ReadFileBytes(path)).text);
+  StoreSettings(state, settings);
+  SaveFileAtomically(path, EncodeSettingsText(settings.Text()));
+}
+
+bool ApplySettingValue(FormState& state, std::string_view sectionSlashKey, std::string_view value) {
+  const size_t slash = sectionSlashKey.find('/');
+  if (slash == std::string_view::npos) return false;
+  const SettingKey* k = FindSettingKey(sectionSlashKey.substr(0, slash),
+                                       sectionSlashKey.substr(slash + 1));
+  if (!k) return false;
+  const std::optional<std::string> v = ReadIniValue(value);
+  if (k->special == SpecialSetting::FormLeft || k->special == SpecialSetting::FormTop) {
+    if (const auto edge = ReadInteger(v)) {
+      (k->special == SpecialSetting::FormLeft ? state.Left : state.Top) = *edge;
+    }
+    return true;
+  }
+  ApplyKey(state, *k, v);
+  ApplyDependentStates(state);
+  return true;
+}
+
+std::string SettingsPathForExecutable(std::string_view executablePath) {
+  std::filesystem::path p = PathFromUtf8(executablePath);
+  p.replace_extension(".ini");
+  return PathToUtf8(p);
+}
+
+}  // namespace vensa

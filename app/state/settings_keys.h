@@ -1,0 +1,41 @@
+// The one table from settings-file key to main-window control. Loading, saving and the
+// command line's "--set Section/Key=Value" all walk this table; there is no other list of
+// keys. The order is the order in which a new settings file holds them.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "app/state/form_state.h"
+
+namespace vensa {
+
+enum class SettingType { Int, Bool, Text };
+
+// Keys whose value is not simply one control's.
+enum class SpecialSetting {
+  None,
+  FormLeft,     // the window's outer left edge
+  FormTop,      // the window's outer top edge
+  DxfSleep,     // the DXF wait time (Edit26 read as an integer)
+  TargetProgId  // the target ProgID; its default is the ProgID already set
+};
+
+struct SettingKey {
+  std::string_view section;
+  std::string_view key;
+  SettingType type;
+  // Exactly one of the four names where the value lives.
+  UpDownState FormState::*upDown = nullptr;      // Int: the position
+  CheckBoxState FormState::*checkBox = nullptr;  // Bool: the check mark
+  EditState FormState::*edit = nullptr;          // Text: the field's text
+  SpecialSetting special = SpecialSetting::None;
+};
+
+std::span<const SettingKey> SettingKeys();
+
+// The entry for a section and key, matched without regard to case; null when the table
+// does not name it.
+const SettingKey* FindSettingKey(std::string_view section, std::string_view key);
+
+}  // namespace vensa

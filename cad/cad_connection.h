@@ -1,0 +1,60 @@
+// The CAD connection every CAD command goes through: the target ProgID, the check that a
+// CAD runs under it, attaching, bringing the CAD's window forward, waiting until it is
+// idle, and the document helpers for layers, the working selection set and points.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "cad/cad_model.h"
+#include "platform/platform.h"
+#include "platform/ui.h"
+
+namespace vensa {
+
+// The ProgID targeted before the settings file names another one.
+inline constexpr char kInitialTargetProgId[] = "Gcad.Application.23";
+
+// The one process-wide target ProgID (initially kInitialTargetProgId). Every use reads the
+// current value; settings load and the target CAD dialog set it.
+const std::string& TargetProgId();
+void SetTargetProgId(std::string progId);
+
+// The message shown when no class is registered for the ProgID.
+std::string InvalidProgIdMessage(const std::string& progId);
+
+// True when a CAD registered under `progId` is running. An unregistered ProgID is
+// reported through `ui` and gives false; a CAD that is not running gives false silently.
+bool ConnectTargetCad(Platform& platform, Ui& ui, const std::string& progId);
+
+// The running application object of `progId`. AutomationError when the ProgID is not
+// registered, no instance runs (any more), or the running object is not a CAD.
+std::shared_ptr<CadApplication> AttachTargetCad(Platform& platform, const std::string& progId);
+
+// Restores a minimised CAD window (then 500 ms), makes it the foreground window and, when
+// it did come forward, sends it one Escape key stroke to end whatever command ran there.
+void BringCadToFront(Platform& platform, CadApplication& app);
+
+// Makes the CAD's main window the foreground window, nothing else.
+void ActivateCadWindow(Platform& platform, CadApplication& app);
+
+// The state query that a target CAD answers, chosen from its ProgID.
+enum class CadStateQuery { Acad, Gcad, Zcad };
+CadStateQuery StateQueryFor(std::string_view progId);
+
+// Returns once the CAD reports itself idle, sleeping `pollMilliseconds` before the first
+// poll and between polls. No time limit; automation errors reach the caller.
+void WaitForCadIdle(const std::string& name, CadApplication& app, Platform& platform,
+                    int pollMilliseconds);
+
+// Makes sure the active document has the layer; always true. An existing layer matches
+// when its name, upper-cased, equals `name` exactly as given.
+bool EnsureLayer(CadApplication& app, const std::string& name);
+
+// The document's selection set "ssTemp", emptied, created when missing.
+std::shared_ptr<CadSelectionSet> PrepareSelectionSet(CadDocument& document);
+
+inline constexpr char kWorkSelectionSetName[] = "ssTemp";
+
+}  // namespace vensa

@@ -1,0 +1,45 @@
+#include "cad/sim/sim_entity.h"
+
+#include <map>
+#include <set>
+
+namespace vensa {
+
+std::string DxfTypeOf(std::string_view className) {
+  static const std::map<std::string_view, std::string_view> kTypes = {
+      {"AcDbLine", "LINE"},           {"AcDbCircle", "CIRCLE"},
+      {"AcDbArc", "ARC"},             {"AcDbEllipse", "ELLIPSE"},
+      {"AcDbPolyline", "LWPOLYLINE"}, {"AcDb2dPolyline", "POLYLINE"},
+      {"AcDb3dPolyline", "POLYLINE"}, {"AcDbText", "TEXT"},
+      {"AcDbPoint", "POINT"},         {"AcDbMText", "MTEXT"},
+      {"AcDbBlockReference", "INSERT"}};
+  auto it = kTypes.find(className);
+  return it == kTypes.end() ? std::string() : std::string(it->second);
+}
+
+bool ClassHasProperty(std::string_view className, std::string_view member) {
+  // Members every entity answers.
+  static const std::set<std::string_view> kCommon = {"EntityName", "Layer", "Handle", "color",
+                                                     "Update"};
+  static const std::map<std::string_view, std::set<std::string_view>> kByClass = {
+      {"AcDbLine", {"StartPoint", "endpoint", "Thickness", "Normal"}},
+      {"AcDbCircle", {"center", "Radius", "Thickness", "Normal"}},
+      {"AcDbArc",
+       {"center", "Radius", "Thickness", "Normal", "StartAngle", "EndAngle", "StartPoint",
+        "endpoint"}},
+      {"AcDbEllipse", {"center", "RadiusRatio", "endpoint", "Normal", "StartAngle", "EndAngle"}},
+      {"AcDbPolyline", {"Coordinates", "Normal", "Elevation", "Thickness", "Closed", "GetBulge"}},
+      {"AcDb2dPolyline",
+       {"Coordinates", "Normal", "Elevation", "Thickness", "Closed", "GetBulge"}},
+      {"AcDb3dPolyline", {"Coordinates", "Closed"}},
+      {"AcDbText",
+       {"InsertionPoint", "TextAlignmentPoint", "TextString", "Height", "ScaleFactor", "Rotation",
+        "HorizontalAlignment", "VerticalAlignment", "Normal", "Thickness"}},
+      {"AcDbPoint", {"Coordinates", "Normal", "Thickness"}},
+  };
+  if (kCommon.count(member) != 0) return true;
+  auto it = kByClass.find(className);
+  return it != kByClass.end() && it->second.count(member) != 0;
+}
+
+}  // namespace vensa

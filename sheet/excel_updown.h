@@ -1,0 +1,23 @@
+// The up-downs of the group "Excel": each arrow moves its position (no wrapping), shows
+// the new letter or row number, and selects that worksheet column or row so the user
+// sees which one is meant.
+#pragma once
+
+#include "app/state/form_state.h"
+#include "platform/platform.h"
+#include "sheet/excel_link.h"
+
+namespace vensa {
+
+enum class UpDownArrow { Up, Down };
+
+// "測点名", "X座標", "Y座標": the letter field follows, then ExcelColSelect(position + 1).
+void UpDown1Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
+void UpDown2Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
+void UpDown3Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
+// The Z column: only while "Z座標" is on.
+void UpDown5Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
+// "開始行": the row field follows, then ExcelRowSelect(position).
+void UpDown4Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
+
+}  // namespace vensa

@@ -8,11 +8,6 @@ namespace vensa {
 
 namespace {
 
-std::string& TargetProgIdStorage() {
-  static std::string progId = kInitialTargetProgId;
-  return progId;
-}
-
 // Upper-cases ASCII letters only; ProgIDs and layer names compare that way.
 std::string UpperAscii(std::string_view text) {
   std::string upper(text);
@@ -27,10 +22,6 @@ constexpr int kKeyHoldMs = 5;
 constexpr int kAfterKeyMs = 200;
 
 }  // namespace
-
-const std::string& TargetProgId() { return TargetProgIdStorage(); }
-
-void SetTargetProgId(std::string progId) { TargetProgIdStorage() = std::move(progId); }
 
 std::string InvalidProgIdMessage(const std::string& progId) {
   return "ProgID（クラス文字列）: \n" + progId + " は無効です．";

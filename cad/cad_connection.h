@@ -1,6 +1,7 @@
 // The CAD connection every CAD command goes through: the target ProgID, the check that a
 // CAD runs under it, attaching, bringing the CAD's window forward, waiting until it is
-// idle, and the document helpers for layers, the working selection set and points.
+// idle, and the document helpers for layers and the working selection set. The target
+// ProgID itself is held by the form state; the routines are given it.
 #pragma once
 
 #include <memory>
@@ -12,14 +13,6 @@
 #include "platform/ui.h"
 
 namespace vensa {
-
-// The ProgID targeted before the settings file names another one.
-inline constexpr char kInitialTargetProgId[] = "Gcad.Application.23";
-
-// The one process-wide target ProgID (initially kInitialTargetProgId). Every use reads the
-// current value; settings load and the target CAD dialog set it.
-const std::string& TargetProgId();
-void SetTargetProgId(std::string progId);
 
 // The message shown when no class is registered for the ProgID.
 std::string InvalidProgIdMessage(const std::string& progId);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cad/sim/dxf_group_reader.h"
 #include "cad/sim/sim_entity.h"
 
 namespace vensa {

@@ -13,7 +13,9 @@ namespace {
 // Column up-downs count spreadsheet columns from "A".
 constexpr int kLastColumnPosition = 25;
 
-std::string IntegerText(int value) { return FormatFixed(static_cast<double>(value), 0); }
+std::string IntegerText(int value) {
+  return FormatFixed(static_cast<double>(value), 0);
+}
 
 }  // namespace
 
@@ -71,9 +73,19 @@ int DxfWaitTimeFromEdit26(const FormState& state) {
   return std::max(*value, 0);
 }
 
+void ToggleIntOption(FormState& state) {
+  state.CheckBox16.checked = !state.CheckBox16.checked;
+  state.Button12Caption = state.CheckBox16.checked ? "ID (INT)" : "ID";
+}
+
+void ChangePage(FormState& state, int page) {
+  state.ActivePage = page;
+  state.DxfWaitTime = DxfWaitTimeFromEdit26(state);
+}
+
 void ApplyDependentStates(FormState& s) {
-  for (UpDownState* u : {&s.UpDown1, &s.UpDown2, &s.UpDown3, &s.UpDown4, &s.UpDown5,
-                         &s.UpDown6, &s.UpDown7}) {
+  for (UpDownState* u :
+       {&s.UpDown1, &s.UpDown2, &s.UpDown3, &s.UpDown4, &s.UpDown5, &s.UpDown6, &s.UpDown7}) {
     SetPosition(*u, u->position);
   }
   s.Edit3.text = ColumnLetter(s.UpDown1.position);

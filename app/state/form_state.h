@@ -42,27 +42,27 @@ struct UpDownState {
 struct FormState {
   // ---- Values held for the whole run -------------------------------------------------
   std::string TargetProgID{kDefaultTargetProgId};  // the CAD the commands attach to
-  int DxfWaitTime = kDefaultDxfWaitTime;            // ms; shown by Edit26
+  int DxfWaitTime = kDefaultDxfWaitTime;           // ms; shown by Edit26
 
   // ---- Window ------------------------------------------------------------------------
   std::string Caption{kInitialCaption};
-  int Left = 0;  // outer left edge of the window, screen pixels
-  int Top = 0;   // outer top edge
+  int Left = 0;        // outer left edge of the window, screen pixels
+  int Top = 0;         // outer top edge
   int ActivePage = 0;  // 0 " メイン ", 1 " CAD 設定 ", 2 " 取得, ID 設定 ", 3 " TEXT ",
                        // 4 " SIMA/R ", 5 " SIMA/W "
   std::array<std::string, 2> StatusBar1;  // panel 0: row indicator; panel 1: messages
 
   // ---- Tab " メイン ", group "Excel" --------------------------------------------------
-  EditState Edit3{"A"};       // "測点名": letter of UpDown1 (read-only)
+  EditState Edit3{"A"};  // "測点名": letter of UpDown1 (read-only)
   UpDownState UpDown1{0, 0, 25};
-  EditState Edit4{"B"};       // "X座標": letter of UpDown2
+  EditState Edit4{"B"};  // "X座標": letter of UpDown2
   UpDownState UpDown2{1, 0, 25};
-  EditState Edit5{"C"};       // "Y座標": letter of UpDown3
+  EditState Edit5{"C"};  // "Y座標": letter of UpDown3
   UpDownState UpDown3{2, 0, 25};
-  CheckBoxState CheckBox8;    // "Z座標"
+  CheckBoxState CheckBox8;       // "Z座標"
   EditState Edit21{"D", false};  // letter of UpDown5; enabled as CheckBox8
   UpDownState UpDown5{3, 0, 25, false};
-  EditState Edit6{"1"};       // "開始行": position of UpDown4 (read-only)
+  EditState Edit6{"1"};  // "開始行": position of UpDown4 (read-only)
   UpDownState UpDown4{1, 1, 10000};
 
   // ---- Tab " メイン ", group "リスト表示" ---------------------------------------------
@@ -75,74 +75,74 @@ struct FormState {
   CheckBoxState UCS;                     // "UCS"
 
   // ---- Tab " メイン ", group "CAD 描画" -----------------------------------------------
-  CheckBoxState CheckBox21;          // "PLINE"
+  CheckBoxState CheckBox21;                // "PLINE"
   CheckBoxState CheckBox28{false, false};  // "3D"; enabled as CheckBox21
   CheckBoxState CheckBox5{false, false};   // "閉鎖"; enabled as CheckBox21
   CheckBoxState CheckBox7{false, false};   // "2点目以降座標順"; enabled as CheckBox21
-  EditState Edit7{"-"};              // "区切文字" "(1文字)"
-  CheckBoxState CheckBox22;          // "POINT"
-  CheckBoxState CheckBox26;          // "CIRCLE"
-  CheckBoxState CheckBox23;          // "測点名"
-  CheckBoxState CheckBox4{true};     // "座標値（"
-  CheckBoxState CheckBox11;          // "Z値のみ）"; enabled as CheckBox4
+  EditState Edit7{"-"};                    // "区切文字" "(1文字)"
+  CheckBoxState CheckBox22;                // "POINT"
+  CheckBoxState CheckBox26;                // "CIRCLE"
+  CheckBoxState CheckBox23;                // "測点名"
+  CheckBoxState CheckBox4{true};           // "座標値（"
+  CheckBoxState CheckBox11;                // "Z値のみ）"; enabled as CheckBox4
 
   // ---- Tab " メイン ", other controls -------------------------------------------------
   std::string Button12Caption{"ID (INT)"};  // "ID (INT)" while CheckBox16 is on, else "ID"
-  CheckBoxState CheckBox19{true};    // " ID で測点名プロット"
-  EditState Edit33{"101"};           // next point name of point picking
-  EditState Edit31;                  // "プロット範囲" "(ex: 1-3, 5, 7, 9-)"; never stored
-  CheckBoxState CheckBox18;          // "常にPAN" of the coordinate list; never stored
-  TextGrid StringGrid1;              // the coordinate list
+  CheckBoxState CheckBox19{true};           // " ID で測点名プロット"
+  EditState Edit33{"101"};                  // next point name of point picking
+  EditState Edit31;          // "プロット範囲" "(ex: 1-3, 5, 7, 9-)"; never stored
+  CheckBoxState CheckBox18;  // "常にPAN" of the coordinate list; never stored
+  TextGrid StringGrid1;      // the coordinate list
 
   // ---- Tab " CAD 設定 " ---------------------------------------------------------------
-  EditState Edit35;                  // "名称" of the target CAD (read-only)
-  EditState Edit36;                  // "ProgID" of the target CAD (read-only)
-  EditState Edit2{"VENSA_PLINE"};    // layer "PLINE"
-  EditState Edit8{"VENSA_POINT"};    // layer "POINT"
-  EditState Edit18{"VENSA_CIRCLE"};  // layer "CIRCLE"
-  EditState Edit9{"VENSA_TEXTPT"};   // layer "測点名"
-  EditState Edit10{"VENSA_TEXTXY"};  // layer "座標値"
+  EditState Edit35;                   // "名称" of the target CAD (read-only)
+  EditState Edit36;                   // "ProgID" of the target CAD (read-only)
+  EditState Edit2{"VENSA_PLINE"};     // layer "PLINE"
+  EditState Edit8{"VENSA_POINT"};     // layer "POINT"
+  EditState Edit18{"VENSA_CIRCLE"};   // layer "CIRCLE"
+  EditState Edit9{"VENSA_TEXTPT"};    // layer "測点名"
+  EditState Edit10{"VENSA_TEXTXY"};   // layer "座標値"
   EditState Edit11{"VENSA_TBLLINE"};  // layer "表枠"
   EditState Edit12{"VENSA_TBLTEXT"};  // layer "表文字"
-  EditState Edit1{"2.5"};            // text size "測点名"
-  EditState Edit13{"1.8"};           // text size "座標値"
-  EditState Edit14{"2.5"};           // text size "表文字"
-  EditState Edit15{"5.0"};           // "一行高さ"
-  EditState Edit16{"25.0"};          // "列幅(測点）"
-  EditState Edit17{"30.0"};          // "列幅（座標値）"
-  EditState Edit19{"5.0"};           // "半径"
-  EditState Edit20{"3"};             // "作表 少数桁数"
-  CheckBoxState CheckBox24{true};    // "上記数値を DIMSCALE 倍"
-  CheckBoxState CheckBox9;           // "作表の座標値" "1/1000"
+  EditState Edit1{"2.5"};             // text size "測点名"
+  EditState Edit13{"1.8"};            // text size "座標値"
+  EditState Edit14{"2.5"};            // text size "表文字"
+  EditState Edit15{"5.0"};            // "一行高さ"
+  EditState Edit16{"25.0"};           // "列幅(測点）"
+  EditState Edit17{"30.0"};           // "列幅（座標値）"
+  EditState Edit19{"5.0"};            // "半径"
+  EditState Edit20{"3"};              // "作表 少数桁数"
+  CheckBoxState CheckBox24{true};     // "上記数値を DIMSCALE 倍"
+  CheckBoxState CheckBox9;            // "作表の座標値" "1/1000"
 
   // ---- Tab " 取得, ID 設定 " ----------------------------------------------------------
-  EditState Edit27{"3"};             // "CAD から座標取得時の少数桁数": position of UpDown6
+  EditState Edit27{"3"};  // "CAD から座標取得時の少数桁数": position of UpDown6
   UpDownState UpDown6{3, 0, 8};
-  EditState Edit28{"5.0"};           // "測点名検索範囲"
-  CheckBoxState CheckBox25{true};    // "DIMSCALE 倍" beside "測点名検索範囲"
-  CheckBoxState CheckBox10;          // "測点名検索画層"
-  EditState Edit29;                  // layer of the point-name search
-  EditState Edit32{"0"};             // "CAD から取得時の少数桁数" of group "ID": UpDown7
+  EditState Edit28{"5.0"};         // "測点名検索範囲"
+  CheckBoxState CheckBox25{true};  // "DIMSCALE 倍" beside "測点名検索範囲"
+  CheckBoxState CheckBox10;        // "測点名検索画層"
+  EditState Edit29;                // layer of the point-name search
+  EditState Edit32{"0"};           // "CAD から取得時の少数桁数" of group "ID": UpDown7
   UpDownState UpDown7{0, 0, 8};
-  EditState Edit34{"2.5"};           // "測点名プロットの文字サイズ"
-  CheckBoxState CheckBox20{true};    // "DIMSCALE 倍" of group "ID"
-  CheckBoxState CheckBox16{true};    // "交点 ( INT ) オプション ..."
-  EditState Edit26{"500", false};    // "DXFファイル作成待ち" "(msec)": the DXF wait time
+  EditState Edit34{"2.5"};         // "測点名プロットの文字サイズ"
+  CheckBoxState CheckBox20{true};  // "DIMSCALE 倍" of group "ID"
+  CheckBoxState CheckBox16{true};  // "交点 ( INT ) オプション ..."
+  EditState Edit26{"500", false};  // "DXFファイル作成待ち" "(msec)": the DXF wait time
 
   // ---- Tab " TEXT " -------------------------------------------------------------------
-  CheckBoxState CheckBox17;          // "常にPAN" of the text list; never stored
-  TextGrid StringGrid2;              // the text list
+  CheckBoxState CheckBox17;  // "常にPAN" of the text list; never stored
+  TextGrid StringGrid2;      // the text list
 
   // ---- Tab " SIMA/R " -----------------------------------------------------------------
-  CheckBoxState CheckBox13{true};    // "×1000"
-  CheckBoxState CheckBox12{true};    // "X-Y 反転"
-  TextGrid StringGrid3;              // the SIMA read list
+  CheckBoxState CheckBox13{true};  // "×1000"
+  CheckBoxState CheckBox12{true};  // "X-Y 反転"
+  TextGrid StringGrid3;            // the SIMA read list
 
   // ---- Tab " SIMA/W " -----------------------------------------------------------------
-  CheckBoxState CheckBox14{true};    // "1/1000"
-  CheckBoxState CheckBox15{true};    // "X-Y 反転"
-  EditState Edit30{"A1"};            // "測点名："
-  TextGrid StringGrid4;              // the SIMA write list
+  CheckBoxState CheckBox14{true};  // "1/1000"
+  CheckBoxState CheckBox15{true};  // "X-Y 反転"
+  EditState Edit30{"A1"};          // "測点名："
+  TextGrid StringGrid4;            // the SIMA write list
 };
 
 // The window as it is created, before the settings file is read: every control at its
@@ -177,5 +177,12 @@ bool StepUpDown(UpDownState& upDown, int delta);
 // The DXF wait time as the text of Edit26 gives it: an integer, 500 when the text is none;
 // a negative number means no wait (0).
 int DxfWaitTimeFromEdit26(const FormState& state);
+
+// The right mouse button on Button12 or on "Z値のみ）": toggles the INT option of point
+// picking (CheckBox16); Button12's caption follows.
+void ToggleIntOption(FormState& state);
+
+// A change of tab: the page shown, and the DXF wait time re-read from Edit26.
+void ChangePage(FormState& state, int page);
 
 }  // namespace vensa

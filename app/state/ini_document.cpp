@@ -29,13 +29,17 @@ ParsedLine ParseLine(std::string_view line) {
   return {LineKind::Key, key, TrimBlanks(t.substr(eq + 1))};
 }
 
-bool IsQuote(char c) { return c == '"' || c == '\''; }
+bool IsQuote(char c) {
+  return c == '"' || c == '\'';
+}
 
 bool IsQuoted(std::string_view v) {
   return v.size() >= 2 && IsQuote(v.front()) && v.back() == v.front();
 }
 
-std::string_view Unquote(std::string_view v) { return IsQuoted(v) ? v.substr(1, v.size() - 2) : v; }
+std::string_view Unquote(std::string_view v) {
+  return IsQuoted(v) ? v.substr(1, v.size() - 2) : v;
+}
 
 // The value text that reads back as `value`.
 std::string ValueText(std::string_view value) {
@@ -45,7 +49,9 @@ std::string ValueText(std::string_view value) {
   return v;
 }
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 

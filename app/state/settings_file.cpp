@@ -18,7 +18,9 @@ const FormState& Defaults() {
   return defaults;
 }
 
-std::string IntegerText(int value) { return FormatFixed(static_cast<double>(value), 0); }
+std::string IntegerText(int value) {
+  return FormatFixed(static_cast<double>(value), 0);
+}
 
 std::optional<int> ReadInteger(const std::optional<std::string>& value) {
   if (!value || value->empty()) return std::nullopt;
@@ -149,8 +151,8 @@ void SaveSettings(const FormState& state, const std::string& path) {
 bool ApplySettingValue(FormState& state, std::string_view sectionSlashKey, std::string_view value) {
   const size_t slash = sectionSlashKey.find('/');
   if (slash == std::string_view::npos) return false;
-  const SettingKey* k = FindSettingKey(sectionSlashKey.substr(0, slash),
-                                       sectionSlashKey.substr(slash + 1));
+  const SettingKey* k =
+      FindSettingKey(sectionSlashKey.substr(0, slash), sectionSlashKey.substr(slash + 1));
   if (!k) return false;
   const std::optional<std::string> v = ReadIniValue(value);
   if (k->special == SpecialSetting::FormLeft || k->special == SpecialSetting::FormTop) {

@@ -88,7 +88,9 @@ constexpr std::array kKeys = {
 
 }  // namespace
 
-std::span<const SettingKey> SettingKeys() { return kKeys; }
+std::span<const SettingKey> SettingKeys() {
+  return kKeys;
+}
 
 const SettingKey* FindSettingKey(std::string_view section, std::string_view key) {
   for (const SettingKey& k : kKeys) {

@@ -15,7 +15,7 @@ namespace vensa {
 inline constexpr std::string_view kTargetCadListFileName = "TargetCAD_APIVersion.txt";
 
 struct TargetCadList {
-  std::vector<std::string> lines;               // the entries, UTF-8, without line ends
+  std::vector<std::string> lines;              // the entries, UTF-8, without line ends
   TextEncoding encoding = TextEncoding::Ansi;  // what the file was read in; ANSI when new
 };
 

@@ -39,8 +39,9 @@ bool TargetEntryLess(std::string_view a, std::string_view b) {
 void TargetListShow(TargetListBox& box, const TargetCadList& list, std::string_view targetProgId) {
   box.ListBox1 = list.lines;
   box.fileEncoding = list.encoding;
-  std::stable_sort(box.ListBox1.begin(), box.ListBox1.end(),
-                   [](const std::string& a, const std::string& b) { return TargetEntryLess(a, b); });
+  std::stable_sort(
+      box.ListBox1.begin(), box.ListBox1.end(),
+      [](const std::string& a, const std::string& b) { return TargetEntryLess(a, b); });
   box.ItemIndex = -1;
   for (size_t i = 0; i < box.ListBox1.size(); ++i) {
     if (EntryMatchesProgId(box.ListBox1[i], targetProgId)) {

@@ -13,10 +13,10 @@
 namespace vensa {
 
 struct TargetListBox {
-  std::vector<std::string> ListBox1;  // the entries in displayed order
-  int ItemIndex = -1;                 // the selected entry, -1 for none
-  std::string Edit1;                  // "名称 （説明）"
-  std::string Edit2;                  // "ProgID （クラス文字列）"
+  std::vector<std::string> ListBox1;               // the entries in displayed order
+  int ItemIndex = -1;                              // the selected entry, -1 for none
+  std::string Edit1;                               // "名称 （説明）"
+  std::string Edit2;                               // "ProgID （クラス文字列）"
   TextEncoding fileEncoding = TextEncoding::Ansi;  // the list file's encoding, kept on writing
 };
 

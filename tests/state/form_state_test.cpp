@@ -98,5 +98,19 @@ TEST(FormStateTest, DxfWaitTimeFromItsField) {
   EXPECT_EQ(DxfWaitTimeFromEdit26(s), 0);
 }
 
+TEST(FormStateTest, RightClickTogglesTheIntOptionAndTabChangeRereadsTheWait) {
+  FormState s = InitialFormState();
+  ToggleIntOption(s);
+  EXPECT_FALSE(s.CheckBox16.checked);
+  EXPECT_EQ(s.Button12Caption, "ID");
+  ToggleIntOption(s);
+  EXPECT_EQ(s.Button12Caption, "ID (INT)");
+  s.Edit26.text = "x";
+  s.DxfWaitTime = 42;
+  ChangePage(s, 3);
+  EXPECT_EQ(s.ActivePage, 3);
+  EXPECT_EQ(s.DxfWaitTime, 500);
+}
+
 }  // namespace
 }  // namespace vensa

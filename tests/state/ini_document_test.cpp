@@ -44,7 +44,8 @@ TEST(IniDocumentTest, SetAddsMissingKeysAfterTheSectionsLastKey) {
   doc.Set("S", "y", "2");
   doc.Set("T", "z", "3");
   doc.Set("U", "w", "4");
-  ExpectSameLines(doc.Text(), {"junk", "[S]", "x=1", "y=2", "; note", "", "[T]", "z=3", "[U]", "w=4"});
+  ExpectSameLines(doc.Text(),
+                  {"junk", "[S]", "x=1", "y=2", "; note", "", "[T]", "z=3", "[U]", "w=4"});
 }
 
 TEST(IniDocumentTest, ValuesThatWouldChangeOnReadingAreQuoted) {

@@ -45,6 +45,7 @@ TEST_F(SettingsFileTest, StartAndCloseWithoutFileWritesTheDefaults) {
   ShutDownFormState(s, files);
   const std::string bytes = ReadFileBytes(Ini());
   EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF");
+  // clang-format off
   ExpectSameLines(bytes, {
       "[Form]", "Left=756", "Top=288",
       "[Excel]", "ColN=0", "ColX=1", "ColY=2", "ColZ=3", "FlagZ=0", "RowS=1", "Dlm=-",
@@ -67,6 +68,7 @@ TEST_F(SettingsFileTest, StartAndCloseWithoutFileWritesTheDefaults) {
       "[POLYLINE]", "3D=0",
       "[Target]", "ProgID=Gcad.Application.23",
   });
+  // clang-format on
 }
 
 TEST_F(SettingsFileTest, SectionAndKeyNamesMatchWithoutCase) {
@@ -101,8 +103,8 @@ TEST_F(SettingsFileTest, IntegersAndBooleansFallBackToTheirDefaults) {
 }
 
 TEST_F(SettingsFileTest, OutOfRangePositionsAreClamped) {
-  const FormState s =
-      LoadText("[Excel]\nColN=40\nColX=-1\nRowS=0\n[AutoCAD]\nRoundOff=9\nIDRoundOff=99999999999\n");
+  const FormState s = LoadText(
+      "[Excel]\nColN=40\nColX=-1\nRowS=0\n[AutoCAD]\nRoundOff=9\nIDRoundOff=99999999999\n");
   EXPECT_EQ(s.UpDown1.position, 25);
   EXPECT_EQ(s.Edit3.text, "Z");
   EXPECT_EQ(s.UpDown2.position, 0);
@@ -120,10 +122,24 @@ TEST_F(SettingsFileTest, ForeignLinesSurviveSavingByteForByte) {
       "[Mine]\r\na=b\r\n[Target]\r\nProgID=Foo.Application\r\n");
   EXPECT_EQ(s.TargetProgID, "Foo.Application");
   const std::vector<std::string> lines = testing::CrLfLines(Saved(s));
-  const std::vector<std::string> head = {
-      "; my notes", "orphan=1", "[Excel]", "ColN=5", "  Extra = keep me ", "ColX=1", "ColY=2",
-      "ColZ=3", "FlagZ=0", "RowS=1", "Dlm=-", "garbage line", "[Mine]", "a=b",
-      "[Target]", "ProgID=Foo.Application", "[Form]", "Left=756"};
+  const std::vector<std::string> head = {"; my notes",
+                                         "orphan=1",
+                                         "[Excel]",
+                                         "ColN=5",
+                                         "  Extra = keep me ",
+                                         "ColX=1",
+                                         "ColY=2",
+                                         "ColZ=3",
+                                         "FlagZ=0",
+                                         "RowS=1",
+                                         "Dlm=-",
+                                         "garbage line",
+                                         "[Mine]",
+                                         "a=b",
+                                         "[Target]",
+                                         "ProgID=Foo.Application",
+                                         "[Form]",
+                                         "Left=756"};
   ASSERT_GE(lines.size(), head.size());
   for (size_t i = 0; i < head.size(); ++i) EXPECT_EQ(lines[i], head[i]) << "line " << i + 1;
 }
@@ -162,7 +178,7 @@ TEST_F(SettingsFileTest, TextsOutsideTheCodePageForceUtf8AndSurvive) {
   EXPECT_EQ(Load().Edit2.text, "測点");
 
   s.Edit2.text = "𠮷野家";  // not in the code page
-  s.Edit7.text = " ";        // a blank delimiter
+  s.Edit7.text = " ";       // a blank delimiter
   bytes = Saved(s);
   EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
   const FormState again = Load();
@@ -208,7 +224,7 @@ TEST(SettingsPlacementTest, WindowPlacementRule) {
   EXPECT_EQ(PlaceWindow(std::nullopt, std::nullopt, {400, 500, 1921, 1081}),
             (WindowPosition{760, 290}));
   EXPECT_EQ(PlaceWindow(1800, 700, kScreen), (WindowPosition{1513, 577}));  // pulled back
-  EXPECT_EQ(PlaceWindow(-50, -20, kScreen), (WindowPosition{-50, -20}));   // not corrected
+  EXPECT_EQ(PlaceWindow(-50, -20, kScreen), (WindowPosition{-50, -20}));    // not corrected
   EXPECT_EQ(PlaceWindow(INT_MAX, 10, kScreen), (WindowPosition{1513, 10}));
   // A window larger than the screen ends at the screen's far edges.
   EXPECT_EQ(PlaceWindow(std::nullopt, std::nullopt, {501, 301, 200, 100}),

@@ -74,8 +74,9 @@ TEST_F(TargetCadFileTest, StartUpLookupNamesTheTarget) {
   EXPECT_EQ(s.Caption, "Vensa2023");
   EXPECT_EQ(s.Edit35.text, "");
 
-  SaveFileAtomically(path, "AutoCAD\tAutoCAD.Application\r\nGstarCAD\tGcad.Application.23 x64\r\n"
-                           "Second\tGcad.Application.23\r\n");
+  SaveFileAtomically(path,
+                     "AutoCAD\tAutoCAD.Application\r\nGstarCAD\tGcad.Application.23 x64\r\n"
+                     "Second\tGcad.Application.23\r\n");
   EXPECT_TRUE(LookUpTargetName(s, path));
   EXPECT_EQ(s.Caption, "Vensa2023.8.9 [ GstarCAD ]");
   EXPECT_EQ(s.Edit35.text, "GstarCAD");

@@ -109,7 +109,9 @@ TEST_F(TargetListFileTest, ShowReadsAndSaveWritesTheDisplayedOrder) {
   EXPECT_TRUE(TargetListShowFile(box, path, "Z"));
   EXPECT_EQ(box.Edit1, "zeta");
   SaveTargetList(box, path);
-  EXPECT_EQ(ReadFileBytes(path), "\xEF\xBB\xBF" "alpha\tA\r\nzeta\tZ\r\n");
+  EXPECT_EQ(ReadFileBytes(path),
+            "\xEF\xBB\xBF"
+            "alpha\tA\r\nzeta\tZ\r\n");
   while (TargetListDelete(box)) {
   }
   SaveTargetList(box, path);

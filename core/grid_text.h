@@ -1,0 +1,21 @@
+// Grid clipboard text: the text form of a block of cells, exchanged with spreadsheets and
+// editors. The cells of a row are joined by TAB; every row, the last included, is followed
+// by CR LF. Cells are written unchanged, without quoting.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/text_grid.h"
+
+namespace vensa {
+
+// The cells of the rectangle (inclusive), rows top to bottom, columns left to right.
+std::string GridClipboardText(const TextGrid& grid, const GridRect& block);
+
+// Clipboard text read back: lines cut at each CR LF (text after the last CR LF is
+// dropped), each line cut into fields at each TAB, nothing trimmed.
+std::vector<std::vector<std::string>> ParseGridClipboardText(std::string_view text);
+
+}  // namespace vensa

@@ -1,0 +1,127 @@
+#include "dxf/commands/drawing_commands.h"
+
+#include <memory>
+#include <optional>
+
+#include "cad/cad_connection.h"
+#include "cad/cad_model.h"
+#include "core/coord_list.h"
+#include "core/file_io.h"
+#include "dxf/commands/form_options.h"
+#include "dxf/dxf_file.h"
+#include "dxf/dxf_writer.h"
+#include "dxf/plot.h"
+#include "dxf/table.h"
+
+namespace vensa {
+
+namespace {
+
+constexpr int kMinimizePauseMs = 100;
+
+struct DrawingTarget {
+  std::shared_ptr<CadApplication> app;
+  std::shared_ptr<CadDocument> document;
+  double scale = 1.0;
+};
+
+// Connect, attach, bring the CAD forward, take its drawing and its scale. Nothing when no
+// CAD runs or the list is not in use; the CAD is in front by then in the second case.
+std::optional<DrawingTarget> StartDrawing(const FormState& state, Platform& platform, Ui& ui) {
+  if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return std::nullopt;
+  DrawingTarget target;
+  target.app = AttachTargetCad(platform, state.TargetProgID);
+  BringCadToFront(platform, *target.app);
+  target.document = target.app->ActiveDocument();
+  if (state.CheckBox24.checked) {
+    target.scale = VariantToDouble(target.document->GetVariable("DIMSCALE"));
+    if (target.scale == 0.0) target.scale = 1.0;
+  }
+  if (!IsListInUse(state.StringGrid1)) return std::nullopt;
+  return target;
+}
+
+void PlotToCad(const FormState& state, Platform& platform, Ui& ui, const std::string& insertFile,
+               PlotZMode zMode) {
+  std::optional<DrawingTarget> target = StartDrawing(state, platform, ui);
+  if (!target) return;
+  DxfBuilder out;
+  const std::int32_t count =
+      BuildPlot(out, state.StringGrid1, PlotOptionsFromForm(state), target->scale, zMode);
+  SaveDxfFile(insertFile, out.Str());
+  if (count > 0 && FileExists(insertFile)) {
+    target->document->SendCommand(InsertCommandText(insertFile, "0,0,0"));
+  }
+}
+
+// Restores the main window when the table command leaves, however it leaves.
+class RestoreMainWindowOnExit {
+ public:
+  explicit RestoreMainWindowOnExit(Ui& ui) : ui_(ui) {}
+  ~RestoreMainWindowOnExit() { ui_.RestoreMainWindow(); }
+  RestoreMainWindowOnExit(const RestoreMainWindowOnExit&) = delete;
+  RestoreMainWindowOnExit& operator=(const RestoreMainWindowOnExit&) = delete;
+
+ private:
+  Ui& ui_;
+};
+
+void TableToCad(const FormState& state, Platform& platform, Ui& ui, const std::string& insertFile,
+                TableAxes axes) {
+  std::optional<DrawingTarget> target = StartDrawing(state, platform, ui);
+  if (!target) return;
+  // The old file goes first, so a table that fails to build never inserts a stale one.
+  RemoveFileIfExists(insertFile);
+  DxfBuilder out;
+  BuildTable(out, state.StringGrid1, TableOptionsFromForm(state), target->scale, axes);
+  SaveDxfFile(insertFile, out.Str());
+  if (!FileExists(insertFile)) return;
+
+  ui.MinimizeMainWindow();
+  RestoreMainWindowOnExit restore(ui);
+  platform.Sleep(kMinimizePauseMs);
+  try {
+    std::shared_ptr<CadUtility> utility = target->document->Utility();
+    // The point itself is not used ("@" is the CAD's last point, the one just picked),
+    // but a value that is no point means nothing was picked.
+    VariantToPoint(utility->GetPoint(kTablePickPrompt));
+    target->document->SendCommand(InsertCommandText(insertFile, "@"));
+  } catch (const VensaError&) {
+    // A cancelled pick, or a CAD that refused the pick or the insert: the user sees the
+    // drawing unchanged, which says enough.
+  }
+}
+
+}  // namespace
+
+std::string InsertFilePathFor(const std::string& programPath) {
+  std::filesystem::path path = PathFromUtf8(programPath);
+  path.replace_extension(".dxf");
+  return PathToUtf8(path);
+}
+
+std::string InsertCommandText(const std::string& insertFile, const std::string& at) {
+  return "-INSERT *" + insertFile + "\r" + at + " 1 0\r";
+}
+
+void Button2Click(const FormState& state, Platform& platform, Ui& ui,
+                  const std::string& insertFile) {
+  PlotToCad(state, platform, ui, insertFile, PlotZMode::kFromList);
+}
+
+void Button13Click(const FormState& state, Platform& platform, Ui& ui,
+                   const std::string& insertFile) {
+  PlotToCad(state, platform, ui, insertFile, PlotZMode::kZero);
+}
+
+void Button3Click(const FormState& state, Platform& platform, Ui& ui,
+                  const std::string& insertFile) {
+  TableToCad(state, platform, ui, insertFile, TableAxes::kXY);
+}
+
+void Button8Click(const FormState& state, Platform& platform, Ui& ui,
+                  const std::string& insertFile) {
+  TableToCad(state, platform, ui, insertFile, TableAxes::kYX);
+}
+
+}  // namespace vensa

@@ -1,0 +1,13 @@
+// The plot's and the table's options as the main window's controls hold them.
+#pragma once
+
+#include "app/state/form_state.h"
+#include "dxf/plot.h"
+#include "dxf/table.h"
+
+namespace vensa {
+
+PlotOptions PlotOptionsFromForm(const FormState& state);
+TableOptions TableOptionsFromForm(const FormState& state);
+
+}  // namespace vensa

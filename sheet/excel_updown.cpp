@@ -6,7 +6,9 @@ namespace vensa {
 
 namespace {
 
-int Delta(UpDownArrow arrow) { return arrow == UpDownArrow::Up ? 1 : -1; }
+int Delta(UpDownArrow arrow) {
+  return arrow == UpDownArrow::Up ? 1 : -1;
+}
 
 // An arrow at the end of the range leaves the letter as it is but still selects the
 // column: the user asked to see it.

@@ -22,7 +22,7 @@ struct Server {
   std::shared_ptr<CallLog> log;
   std::vector<std::shared_ptr<Book>> books;  // in front: the last one
   bool running = false;
-  std::map<std::string, int> calls;                          // member -> calls so far
+  std::map<std::string, int> calls;                         // member -> calls so far
   std::map<std::string, std::map<int, std::string>> fails;  // member -> call -> text
 
   // Records one call and raises the error scripted for it, if any.
@@ -129,8 +129,7 @@ class SimSheetObject : public ExcelWorksheet {
   }
 
   std::shared_ptr<ExcelRange> Cells(int row, int column) override {
-    Enter("sheet.Cells",
-          "sheet.Cells(" + std::to_string(row) + "," + std::to_string(column) + ")");
+    Enter("sheet.Cells", "sheet.Cells(" + std::to_string(row) + "," + std::to_string(column) + ")");
     CheckRow(row);
     CheckColumn(column);
     return MakeRange(RangeKind::Cell, row, column);
@@ -160,8 +159,7 @@ class SimSheetObject : public ExcelWorksheet {
   }
   static void CheckColumn(int column) {
     if (column < 1 || column > SimWorksheet::kMaxColumn) {
-      throw ExcelAutomationError("Column " + std::to_string(column) +
-                                 " is outside the worksheet.");
+      throw ExcelAutomationError("Column " + std::to_string(column) + " is outside the worksheet.");
     }
   }
   std::shared_ptr<ExcelRange> MakeRange(RangeKind kind, int row, int column) {
@@ -242,7 +240,8 @@ SimWorksheet& SimExcel::AddWorkbook(const std::string& name,
                                     const std::vector<std::string>& sheetNames) {
   auto book = std::make_shared<Book>();
   book->name = name;
-  for (const auto& sheet : sheetNames) book->sheets.push_back(std::make_shared<SimWorksheet>(sheet));
+  for (const auto& sheet : sheetNames)
+    book->sheets.push_back(std::make_shared<SimWorksheet>(sheet));
   if (book->sheets.empty()) book->sheets.push_back(std::make_shared<SimWorksheet>("Sheet1"));
   server_->books.push_back(book);
   return *book->sheets.front();
@@ -308,14 +307,20 @@ void SimExcel::Quit(SimPlatform& platform) {
   window_ = 0;
 }
 
-bool SimExcel::Running() const { return server_->running; }
+bool SimExcel::Running() const {
+  return server_->running;
+}
 
-std::shared_ptr<ExcelApplication> SimExcel::Application() { return application_; }
+std::shared_ptr<ExcelApplication> SimExcel::Application() {
+  return application_;
+}
 
 void SimExcel::FailAt(const std::string& member, int k, const std::string& text) {
   server_->fails[member][server_->calls[member] + k] = text;
 }
 
-CallLog& SimExcel::Log() { return *server_->log; }
+CallLog& SimExcel::Log() {
+  return *server_->log;
+}
 
 }  // namespace vensa

@@ -10,7 +10,9 @@ void SimWorksheet::SetNumber(int row, int column, double number) {
   cells_[{row, column}] = SheetValue::Number(number);
 }
 
-void SimWorksheet::ClearCell(int row, int column) { cells_.erase({row, column}); }
+void SimWorksheet::ClearCell(int row, int column) {
+  cells_.erase({row, column});
+}
 
 SheetValue SimWorksheet::Get(int row, int column) const {
   auto it = cells_.find({row, column});

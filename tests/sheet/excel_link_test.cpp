@@ -11,6 +11,9 @@ namespace {
 
 using ExcelLinkTest = SheetCommandTest;
 
+// The platform call that brings the spreadsheet's main window forward.
+const std::string kForeground = "SetForegroundWindow " + std::to_string(SimExcel::kDefaultWindow);
+
 TEST_F(ExcelLinkTest, AttachTakesApplicationBookAndSheetAndShowsTheSheetInTheCaption) {
   ClearCalls();
   EXPECT_TRUE(GetExcelApp(form, link, platform));
@@ -47,20 +50,16 @@ TEST_F(ExcelLinkTest, FailuresAfterTheWindowWasFoundLeaveTheLinkNotAttached) {
   // swallowed; the caption shows how far the attach came.
   const Case cases[] = {
       {"no running object",
-       [](SheetWorld& t) { t.platform.RemoveRunningObject(SimExcel::kClassId); },
-       "Vensa2023"},
+       [](SheetWorld& t) { t.platform.RemoveRunningObject(SimExcel::kClassId); }, "Vensa2023"},
       {"ProgID unknown",
        [](SheetWorld& t) { t.platform.RegisterClass("Excel.Application", "{other}"); },
        "Vensa2023"},
-      {"no workbook", [](SheetWorld& t) { t.excel.CloseWorkbook("Book1.xlsx"); },
+      {"no workbook", [](SheetWorld& t) { t.excel.CloseWorkbook("Book1.xlsx"); }, "Vensa2023"},
+      {"book name refused", [](SheetWorld& t) { t.excel.FailAt("book.Name", 1, "busy"); },
        "Vensa2023"},
-      {"book name refused",
-       [](SheetWorld& t) { t.excel.FailAt("book.Name", 1, "busy"); }, "Vensa2023"},
-      {"no active sheet",
-       [](SheetWorld& t) { t.excel.FailAt("book.ActiveSheet", 1, "busy"); },
+      {"no active sheet", [](SheetWorld& t) { t.excel.FailAt("book.ActiveSheet", 1, "busy"); },
        "Vensa2023.8.9 - Book1.xlsx"},
-      {"sheet name refused",
-       [](SheetWorld& t) { t.excel.FailAt("sheet.Name", 1, "busy"); },
+      {"sheet name refused", [](SheetWorld& t) { t.excel.FailAt("sheet.Name", 1, "busy"); },
        "Vensa2023.8.9 - Book1.xlsx"},
   };
   for (const Case& c : cases) {
@@ -89,9 +88,9 @@ TEST_F(ExcelLinkTest, RowSelectAttachesWhenNeededSelectsAndBringsTheSpreadsheetF
   ClearCalls();
   ExcelRowSelect(form, link, platform, 7);
   Lines expected = AttachCalls();
-  expected.insert(expected.end(), {"sheet.Rows(7)", "7:7.Select",
-                                   "SetForegroundWindow " +
-                                       std::to_string(SimExcel::kDefaultWindow)});
+  expected.insert(expected.end(),
+                  {"sheet.Rows(7)", "7:7.Select",
+                   "SetForegroundWindow " + std::to_string(SimExcel::kDefaultWindow)});
   EXPECT_EQ(Calls(), expected);
   EXPECT_EQ(Sheet().Selection(), "7:7");
   EXPECT_EQ(platform.GetForegroundWindow(), SimExcel::kDefaultWindow);
@@ -101,7 +100,7 @@ TEST_F(ExcelLinkTest, RowSelectReusesTheLastAttachment) {
   ASSERT_TRUE(GetExcelApp(form, link, platform));
   ClearCalls();
   ExcelRowSelect(form, link, platform, 3);
-  EXPECT_EQ(Calls(), (Lines{"sheet.Rows(3)", "3:3.Select", "SetForegroundWindow 20736"}));
+  EXPECT_EQ(Calls(), (Lines{"sheet.Rows(3)", "3:3.Select", kForeground}));
 }
 
 TEST_F(ExcelLinkTest, RowSelectOnASheetNoLongerInFrontOrAClosedSpreadsheetDoesNothing) {
@@ -131,7 +130,7 @@ TEST_F(ExcelLinkTest, ColumnSelectAlwaysAttachesAgainAndFollowsTheSheetInFront) 
   ClearCalls();
   ExcelColSelect(form, link, platform, 4);
   Lines expected = AttachCalls();
-  expected.insert(expected.end(), {"sheet.Columns(4)", "D:D.Select", "SetForegroundWindow 20736"});
+  expected.insert(expected.end(), {"sheet.Columns(4)", "D:D.Select", kForeground});
   EXPECT_EQ(Calls(), expected);
   EXPECT_EQ(form.Caption, "Vensa2023.8.9 [ Sheet2 ] ");
   EXPECT_EQ(excel.Sheet("Book1.xlsx", "Sheet2").Selection(), "D:D");
@@ -142,7 +141,7 @@ TEST_F(ExcelLinkTest, SelectionsBringAMinimisedSpreadsheetForwardWithoutRestorin
   excel.Start(platform, SimExcel::kDefaultWindow, /*minimized=*/true);
   ExcelColSelect(form, link, platform, 2);
   ExcelRowSelect(form, link, platform, 2);
-  EXPECT_EQ(platform.Log().Count("SetForegroundWindow 20736"), 2);
+  EXPECT_EQ(platform.Log().Count(kForeground), 2);
   EXPECT_EQ(platform.Log().CountPrefix("RestoreWindow"), 0);
   EXPECT_TRUE(platform.WindowMinimized(SimExcel::kDefaultWindow));
 }

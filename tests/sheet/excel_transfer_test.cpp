@@ -64,8 +64,8 @@ TEST_F(ExcelTransferTest, ReadFollowsTheCellCursorAndStopsAtTheMissingY) {
   for (const char* cell : {"A1", "B1", "C1", "A2", "B2", "C2"}) {
     std::string col = std::to_string(cell[0] - 'A' + 1);
     std::string args = "sheet.Cells(" + std::string(cell + 1) + "," + col + ")";
-    expected.insert(expected.end(), {args, std::string(cell) + ".Select", args,
-                                     std::string(cell) + ".Value"});
+    expected.insert(expected.end(),
+                    {args, std::string(cell) + ".Select", args, std::string(cell) + ".Value"});
   }
   EXPECT_EQ(Calls(), expected);
   EXPECT_EQ(form.StringGrid1.DataRowCount(), 1);
@@ -73,9 +73,9 @@ TEST_F(ExcelTransferTest, ReadFollowsTheCellCursorAndStopsAtTheMissingY) {
 }
 
 TEST_F(ExcelTransferTest, AnEmptyNameIsTakenAndNothingOfTheEarlierListRemains) {
-  SetList(form.StringGrid1, {{"OLD1", "1", "2", "3", "7"},
-                             {"OLD2", "1", "2", "3", "8"},
-                             {"OLD3", "1", "2", "3", "9"}});
+  SetList(
+      form.StringGrid1,
+      {{"OLD1", "1", "2", "3", "7"}, {"OLD2", "1", "2", "3", "8"}, {"OLD3", "1", "2", "3", "9"}});
   PutRows(1, {{"P1", "10", "20"}, {"", "11", "21"}});
   Button1Click(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1),
@@ -135,10 +135,10 @@ TEST_F(ExcelTransferTest, StartRowAndColumnPositionsChooseTheCells) {
   Button1Click(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1),
             (std::vector<Row>{{"X6", "25", "P5", "15", "1"}, {"X7", "26", "P6", "16", "2"}}));
-  EXPECT_EQ(CallsStartingWith("sheet.Cells(5,"),
-            (Lines{"sheet.Cells(5,5)", "sheet.Cells(5,5)", "sheet.Cells(5,3)", "sheet.Cells(5,3)",
-                   "sheet.Cells(5,1)", "sheet.Cells(5,1)", "sheet.Cells(5,2)",
-                   "sheet.Cells(5,2)"}));
+  EXPECT_EQ(
+      CallsStartingWith("sheet.Cells(5,"),
+      (Lines{"sheet.Cells(5,5)", "sheet.Cells(5,5)", "sheet.Cells(5,3)", "sheet.Cells(5,3)",
+             "sheet.Cells(5,1)", "sheet.Cells(5,1)", "sheet.Cells(5,2)", "sheet.Cells(5,2)"}));
 }
 
 TEST_F(ExcelTransferTest, AReadErrorKeepsTheRowsTakenAndSkipsTheNumbering) {
@@ -187,12 +187,12 @@ TEST_F(ExcelTransferTest, WritesTheCoordinateListFromTheStartRowSkippingEmptyCel
   Button5Click(form, link, platform);
   Lines expected = AttachCalls();
   expected.insert(expected.end(),
-                  {"sheet.Cells(3,1)", "A3.Select", "sheet.Cells(3,1)", "A3.Value=P1",
-                   "sheet.Cells(3,2)", "B3.Select", "sheet.Cells(3,2)", "B3.Value=10.000",
-                   "sheet.Cells(3,3)", "C3.Select", "sheet.Cells(3,3)", "C3.Value=20.000",
-                   "sheet.Cells(4,1)", "A4.Select",
-                   "sheet.Cells(4,2)", "B4.Select", "sheet.Cells(4,2)", "B4.Value=11",
-                   "sheet.Cells(4,3)", "C4.Select", "sheet.Cells(4,3)", "C4.Value=21"});
+                  {"sheet.Cells(3,1)", "A3.Select",   "sheet.Cells(3,1)", "A3.Value=P1",
+                   "sheet.Cells(3,2)", "B3.Select",   "sheet.Cells(3,2)", "B3.Value=10.000",
+                   "sheet.Cells(3,3)", "C3.Select",   "sheet.Cells(3,3)", "C3.Value=20.000",
+                   "sheet.Cells(4,1)", "A4.Select",   "sheet.Cells(4,2)", "B4.Select",
+                   "sheet.Cells(4,2)", "B4.Value=11", "sheet.Cells(4,3)", "C4.Select",
+                   "sheet.Cells(4,3)", "C4.Value=21"});
   EXPECT_EQ(Calls(), expected);
   EXPECT_EQ(CellText(4, 1), "keep name");
   EXPECT_EQ(CellText(3, 4), "");  // Z off: neither Z nor PLOT No. is written
@@ -257,8 +257,7 @@ TEST_F(ExcelTransferTest, WriteWithoutSpreadsheetOrWithoutDataRowsWritesNothing)
 }
 
 TEST_F(ExcelTransferTest, AWrittenListReadsBackTheSame) {
-  SetList(form.StringGrid1,
-          {{"A-1", "-1.250", "3.000", "0.5", "1"}, {"A-2", "4", "5", "", "2"}});
+  SetList(form.StringGrid1, {{"A-1", "-1.250", "3.000", "0.5", "1"}, {"A-2", "4", "5", "", "2"}});
   form.CheckBox8.checked = true;
   form.UpDown4.position = 10;
   const std::vector<Row> before = DataRows(form.StringGrid1);

@@ -47,11 +47,11 @@ TEST_F(SimExcelTest, RecordsEveryCallAsOneLineInOrder) {
   sheet->Cells(28, 27)->SetValue("abc");
   sheet->Rows(5)->Select();
   sheet->Columns(2)->Select();
-  EXPECT_EQ(platform.Log().Lines(),
-            (Lines{"app.ActiveWorkBook", "book.Name", "book.ActiveSheet", "sheet.Name",
-                   "sheet.Cells(3,2)", "B3.Value", "sheet.Cells(3,2)", "B3.Select",
-                   "sheet.Cells(28,27)", "AA28.Value=abc", "sheet.Rows(5)", "5:5.Select",
-                   "sheet.Columns(2)", "B:B.Select"}));
+  EXPECT_EQ(
+      platform.Log().Lines(),
+      (Lines{"app.ActiveWorkBook", "book.Name", "book.ActiveSheet", "sheet.Name",
+             "sheet.Cells(3,2)", "B3.Value", "sheet.Cells(3,2)", "B3.Select", "sheet.Cells(28,27)",
+             "AA28.Value=abc", "sheet.Rows(5)", "5:5.Select", "sheet.Columns(2)", "B:B.Select"}));
   EXPECT_EQ(excel.ActiveSheet().Get(28, 27), SheetValue::Text("abc"));
   EXPECT_EQ(excel.ActiveSheet().Selection(), "B:B");
 }

@@ -1,12 +1,17 @@
 #include "app/state/start_up.h"
 
+#include <filesystem>
+
 #include "app/state/target_cad_list.h"
+#include "core/file_io.h"
 
 namespace vensa {
 
 ProgramFiles ProgramFilesForExecutable(std::string_view executablePath) {
-  return {SettingsPathForExecutable(executablePath),
-          TargetCadListPathForExecutable(executablePath)};
+  std::filesystem::path insertFile = PathFromUtf8(executablePath);
+  insertFile.replace_extension(".dxf");
+  return {SettingsPathForExecutable(executablePath), TargetCadListPathForExecutable(executablePath),
+          PathToUtf8(insertFile)};
 }
 
 FormState StartUpFormState(const ProgramFiles& files, const ScreenMetrics& screen) {

@@ -13,6 +13,7 @@ namespace vensa {
 struct ProgramFiles {
   std::string settings;       // the executable's path with ".ini"
   std::string targetCadList;  // "TargetCAD_APIVersion.txt" beside the executable
+  std::string insertFile;     // the executable's path with ".dxf": the drawings' insert file
 };
 
 ProgramFiles ProgramFilesForExecutable(std::string_view executablePath);

@@ -37,7 +37,7 @@ class SettingsFileTest : public testing::ScratchDir {
 };
 
 TEST_F(SettingsFileTest, StartAndCloseWithoutFileWritesTheDefaults) {
-  const ProgramFiles files{Ini(), PathOf("TargetCAD_APIVersion.txt")};
+  const ProgramFiles files{Ini(), PathOf("TargetCAD_APIVersion.txt"), PathOf("vensa.dxf")};
   const FormState s = StartUpFormState(files, kScreen);
   EXPECT_EQ(s.Left, 756);  // (1920 - 407) / 2 rounded toward zero
   EXPECT_EQ(s.Top, 288);
@@ -259,6 +259,13 @@ TEST(SettingValueTest, SetsOneKeyAsTheFileWouldHoldIt) {
   EXPECT_FALSE(ApplySettingValue(s, "Excel", "1"));
   EXPECT_FALSE(ApplySettingValue(s, "Excel/Nope", "1"));
   EXPECT_FALSE(ApplySettingValue(s, "1000/TableScale/1", "1"));
+}
+
+TEST(ProgramFilesTest, NamedAfterTheExecutable) {
+  const ProgramFiles f = ProgramFilesForExecutable("/opt/tools/survey.exe");
+  EXPECT_EQ(f.settings, "/opt/tools/survey.ini");
+  EXPECT_EQ(f.targetCadList, "/opt/tools/TargetCAD_APIVersion.txt");
+  EXPECT_EQ(f.insertFile, "/opt/tools/survey.dxf");
 }
 
 TEST_F(SettingsFileTest, AFailedSaveReportsTheFile) {

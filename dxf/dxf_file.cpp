@@ -1,16 +1,39 @@
 #include "dxf/dxf_file.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <functional>
+#include <string_view>
+#include <utility>
 
 #include "core/encoding.h"
 #include "core/file_io.h"
-#include "core/text.h"
 
 namespace vensa {
 namespace {
 
 bool IsAsciiByte(char c) { return static_cast<unsigned char>(c) < 0x80; }
+
+// End of the run of ASCII bytes that starts at `from`, eight bytes at a time: nearly all
+// of a drawing is ASCII.
+std::size_t AsciiRunEnd(std::string_view text, std::size_t from) {
+  std::size_t i = from;
+  while (i + 8 <= text.size()) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if (word & 0x8080808080808080ULL) break;
+    i += 8;
+  }
+  while (i < text.size() && IsAsciiByte(text[i])) ++i;
+  return i;
+}
+
+std::size_t NonAsciiRunEnd(std::string_view text, std::size_t from) {
+  std::size_t i = from;
+  while (i < text.size() && !IsAsciiByte(text[i])) ++i;
+  return i;
+}
 
 // Converted runs of non-ASCII text. A plot repeats the same few runs (a Japanese layer
 // name on every entity, "測点" before every number), and converting a short run costs
@@ -36,31 +59,59 @@ class RunCache {
   std::array<Slot, 256> slots_;
 };
 
+// The text converted into `out`, run by run.
+void AppendConverted(std::string_view text, RunCache& cache, std::string& out) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t asciiEnd = AsciiRunEnd(text, i);
+    out.append(text.substr(i, asciiEnd - i));
+    const std::size_t runEnd = NonAsciiRunEnd(text, asciiEnd);
+    if (runEnd > asciiEnd) out += cache.Convert(text.substr(asciiEnd, runEnd - asciiEnd));
+    i = runEnd;
+  }
+}
+
 }  // namespace
 
-std::string EncodeDxf(std::string_view utf8) {
-  if (IsAscii(utf8)) return Utf8ToAnsi(utf8);
+void EncodeDxfInPlace(std::string& text) {
   // ASCII stands unchanged in the code page and never occurs inside a UTF-8 sequence, so
   // only the runs between ASCII bytes need converting, each on its own. A broken
   // sequence thus never reaches past its own run into the line end after it.
-  std::string out;
-  out.reserve(utf8.size());
+  std::size_t read = AsciiRunEnd(text, 0);
+  if (read == text.size()) return;
   RunCache cache;
-  std::size_t i = 0;
-  while (i < utf8.size()) {
-    std::size_t j = i;
-    while (j < utf8.size() && IsAsciiByte(utf8[j])) ++j;
-    out.append(utf8.substr(i, j - i));
-    i = j;
-    while (j < utf8.size() && !IsAsciiByte(utf8[j])) ++j;
-    if (j > i) out.append(cache.Convert(utf8.substr(i, j - i)));
-    i = j;
+  std::size_t write = read;
+  while (read < text.size()) {
+    const std::size_t runEnd = NonAsciiRunEnd(text, read);
+    const std::string& ansi = cache.Convert(std::string_view(text).substr(read, runEnd - read));
+    if (write + ansi.size() > runEnd) {
+      // A code page whose bytes outgrow the UTF-8 ones (none the tool is made for):
+      // finish in a second string instead of overwriting text not yet read.
+      std::string rest;
+      AppendConverted(std::string_view(text).substr(read), cache, rest);
+      text.resize(write);
+      text += rest;
+      return;
+    }
+    std::memcpy(text.data() + write, ansi.data(), ansi.size());
+    write += ansi.size();
+    read = runEnd;
+    const std::size_t asciiEnd = AsciiRunEnd(text, read);
+    if (write != read) std::memmove(text.data() + write, text.data() + read, asciiEnd - read);
+    write += asciiEnd - read;
+    read = asciiEnd;
   }
-  return out;
+  text.resize(write);
 }
 
-void SaveDxfFile(const std::string& path, std::string_view utf8) {
-  SaveFileAtomically(path, EncodeDxf(utf8));
+std::string EncodeDxf(std::string text) {
+  EncodeDxfInPlace(text);
+  return text;
+}
+
+void SaveDxfFile(const std::string& path, std::string text) {
+  EncodeDxfInPlace(text);
+  SaveFileAtomically(path, text);
 }
 
 }  // namespace vensa

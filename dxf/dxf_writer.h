@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/acad_point.h"
 
@@ -34,6 +35,11 @@ class DxfPoint {
 // line is made; each writes exactly two lines.
 class DxfBuilder {
  public:
+  DxfBuilder() = default;
+  // Starts empty but with the capacity of a spent text (say the bytes of the last insert
+  // file), so that writing a long drawing again needs no fresh memory.
+  explicit DxfBuilder(std::string spare) : text_(std::move(spare)) { text_.clear(); }
+
   // A value that never changes ("SECTION", "0.0", "     1"), written as it is. Only for
   // literals of the writer itself: nothing is checked.
   void Literal(int code, std::string_view value);
@@ -70,7 +76,7 @@ class DxfBuilder {
     std::string text;
   };
   static constexpr int kMemoSlots = 4;
-  void AppendMemoized(Memo (&memo)[kMemoSlots], int& next, double value, bool c8);
+  const std::string& Memoized(Memo (&memo)[kMemoSlots], int& next, double value, bool c8);
 
   std::string text_;
   Memo c8Memo_[kMemoSlots];

@@ -69,15 +69,23 @@ class Grouping {
   std::string firstPrefix_;
 };
 
-// Rough bytes one entry adds per kind, so that a long plot grows its text only once.
-std::size_t EstimateBytes(const PlotOptions& o, std::size_t entries) {
-  std::size_t perEntry = 0;
-  if (o.pline) perEntry += 80 + o.plineLayer.size();
-  if (o.point) perEntry += 80 + o.pointLayer.size();
-  if (o.circle) perEntry += 90 + o.circleLayer.size();
-  if (o.nameLabel) perEntry += 110 + o.nameLayer.size();
-  if (o.coordLabel) perEntry += 190 + o.coordLayer.size();
-  return entries * perEntry + 1024;
+// An upper bound of the bytes the entities add, so that the text of a long plot is
+// allocated once and never copied while it grows: each entity is its fixed lines, its
+// layer, its point (twice for a coordinate label), a label and a size of at most 32.
+std::size_t EstimateBytes(const PlotOptions& o, const std::vector<TPlotData>& plot,
+                          const std::vector<DxfPoint>& points) {
+  std::size_t total = 1024;
+  for (std::size_t k = 0; k < plot.size(); ++k) {
+    const std::size_t pt = points[k].x().size() + points[k].y().size() + points[k].z().size();
+    if (o.pline) total += 64 + o.plineLayer.size() + pt;
+    if (o.point) total += 64 + o.pointLayer.size() + pt;
+    if (o.circle) total += 96 + o.circleLayer.size() + pt;
+    if (o.nameLabel) total += 128 + o.nameLayer.size() + pt + plot[k].name.size();
+    if (o.coordLabel) total += 160 + o.coordLayer.size() + 3 * pt;
+  }
+  // Each new polyline at most: its header and the SEQEND before it.
+  if (o.pline) total += plot.size() * (80 + o.plineLayer.size());
+  return total;
 }
 
 }  // namespace
@@ -129,13 +137,13 @@ std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions&
   std::vector<TPlotData> plot = MakePlotArray(list, options, zMode);
   if (options.reorder) ReorderByNearest(plot);
 
-  out.Reserve(out.Size() + EstimateBytes(options, plot.size()));
-  WriteDxfHeader(out);
-  WriteEntitiesOpener(out);
-
   std::vector<DxfPoint> points;
   points.reserve(plot.size());
   for (const TPlotData& entry : plot) points.emplace_back(entry.pt);
+
+  out.Reserve(out.Size() + EstimateBytes(options, plot, points));
+  WriteDxfHeader(out);
+  WriteEntitiesOpener(out);
 
   std::int32_t count = 0;
   if (options.pline && plot.size() >= 2) {

@@ -23,6 +23,16 @@ int ReadTableDecimals(const std::string& text) {
   return std::clamp(*k, 0, 20);
 }
 
+// Bytes enough for the whole table in the usual case, so that the text of a long table is
+// allocated once: per row a rule and up to four cells, every coordinate no longer than
+// the widest one (`extent` in C8) and every value text within 32 characters.
+std::size_t EstimateBytes(const TableOptions& o, int rows, int columns, double extent) {
+  const std::size_t number = FormatC8(extent).size() + 1;
+  const std::size_t rule = 64 + o.lineLayer.size() + 3 * number;
+  const std::size_t cell = 96 + o.textLayer.size() + 4 * number + 32;
+  return 4096 + static_cast<std::size_t>(rows + 1) * (rule + (columns + 1) * cell);
+}
+
 }  // namespace
 
 void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& options,
@@ -37,7 +47,7 @@ void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& optio
   const std::string& lineLayer = options.lineLayer;
   const std::string& textLayer = options.textLayer;
 
-  out.Reserve(out.Size() + static_cast<std::size_t>(rows) * (120 + 130 * (columns + 1)) + 4096);
+  out.Reserve(out.Size() + EstimateBytes(options, rows, columns, std::max(width, -rh * rows)));
   WriteDxfHeader(out);
   WriteEntitiesOpener(out);
 

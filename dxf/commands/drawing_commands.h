@@ -25,12 +25,16 @@ std::string InsertCommandText(const std::string& insertFile, const std::string& 
 inline constexpr char kTablePickPrompt[] = "作表の左上基点を指示 : ";
 
 // "CADへ": the plot with z from the list.
-void Button2Click(const FormState& state, Platform& platform, Ui& ui, const std::string& insertFile);
+void Button2Click(const FormState& state, Platform& platform, Ui& ui,
+                  const std::string& insertFile);
 // "CADへ (Z=0)": the plot with every z 0.
-void Button13Click(const FormState& state, Platform& platform, Ui& ui, const std::string& insertFile);
+void Button13Click(const FormState& state, Platform& platform, Ui& ui,
+                   const std::string& insertFile);
 // "XY 作表": the table with the list's columns as they are.
-void Button3Click(const FormState& state, Platform& platform, Ui& ui, const std::string& insertFile);
+void Button3Click(const FormState& state, Platform& platform, Ui& ui,
+                  const std::string& insertFile);
 // "YX 作表": the table with x and y exchanged.
-void Button8Click(const FormState& state, Platform& platform, Ui& ui, const std::string& insertFile);
+void Button8Click(const FormState& state, Platform& platform, Ui& ui,
+                  const std::string& insertFile);
 
 }  // namespace vensa

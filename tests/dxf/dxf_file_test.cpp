@@ -1,0 +1,92 @@
+#include "dxf/dxf_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/encoding.h"
+#include "core/error.h"
+#include "core/file_io.h"
+#include "dxf/dxf_fragments.h"
+
+namespace vensa {
+namespace {
+
+TEST(EncodeDxf, JapaneseLayerInCp932WithoutByteOrderMark) {
+  DxfBuilder out;
+  WriteDxfHeader(out);
+  WriteEntitiesOpener(out);
+  WritePoint(out, "測点名レイヤ", TAcadPoint{1, 2, 0});
+  WriteDxfClosing(out);
+  const std::string bytes = EncodeDxf(out.Take());
+  EXPECT_EQ(bytes.substr(0, 5), "  0\r\n");  // no byte-order mark
+  EXPECT_NE(bytes.find("  8\r\n\x91\xAA\x93\x5F\x96\xBC\x83\x8C\x83\x43\x83\x84\r\n 10\r\n"),
+            std::string::npos);
+  EXPECT_EQ(bytes.substr(bytes.size() - 10), "  0\r\nEOF\r\n");
+}
+
+TEST(EncodeDxf, AsciiTextStaysAsItIs) {
+  const std::string text = "  0\r\nSECTION\r\n  8\r\nVENSA_PLINE\r\n";
+  EXPECT_EQ(EncodeDxf(text), text);
+  EXPECT_EQ(EncodeDxf(""), "");
+}
+
+// The text is converted run by run where it stands; the result must be what converting
+// the whole text gives, wherever the runs fall and whether the bytes shrink (half-width
+// katakana: 3 bytes to 1) or a character has no place in the code page.
+TEST(EncodeDxf, RunByRunEqualsConvertingTheWholeText) {
+  const std::string texts[] = {
+      "測点",
+      "A測点1\r\n",
+      "ｱｲｳｴｵ-12345678 測点名レイヤ\r\n測点2\r\nX",
+      "😀 no place\r\n€ß\r\n",
+      std::string(37, 'a') + "ｶﾀｶﾅ" + std::string(9, 'b') + "漢字" + "\r\n",
+  };
+  for (const std::string& text : texts) {
+    EXPECT_EQ(EncodeDxf(text), Utf8ToAnsi(text)) << text;
+  }
+  std::string many;
+  for (int i = 0; i < 2000; ++i) many += (i % 3 ? "測点" : "ｱ") + std::to_string(i) + "\r\n";
+  EXPECT_EQ(EncodeDxf(many), Utf8ToAnsi(many));
+}
+
+TEST(EncodeDxf, BrokenSequenceNeverSwallowsTheLineEnd) {
+  // A cut-off UTF-8 sequence at the end of a value: the line end after it must survive.
+  const std::string bytes = EncodeDxf("  1\r\nA\xE6\xB8\r\n 41\r\n1.0\r\n");
+  EXPECT_EQ(bytes.substr(0, 6), "  1\r\nA");
+  EXPECT_EQ(bytes.substr(bytes.size() - 12), "\r\n 41\r\n1.0\r\n");
+}
+
+class SaveDxfFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("vensa_dxf_file_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string PathOf(const char* name) const { return PathToUtf8(dir_ / name); }
+
+  std::filesystem::path dir_;
+};
+
+TEST_F(SaveDxfFileTest, WritesTheEncodedBytesAndReplacesAnOldFile) {
+  const std::string path = PathOf("挿入.dxf");
+  SaveFileAtomically(path, "old contents that are longer than the new ones");
+  SaveDxfFile(path, "  8\r\n測点\r\n  0\r\nEOF\r\n");
+  EXPECT_EQ(ReadFileBytes(path), "  8\r\n\x91\xAA\x93\x5F\r\n  0\r\nEOF\r\n");
+}
+
+TEST_F(SaveDxfFileTest, UnwritableFolderIsReportedWithThePath) {
+  const std::string path = PathOf("missing/insert.dxf");
+  try {
+    SaveDxfFile(path, "  0\r\nEOF\r\n");
+    FAIL() << "no error";
+  } catch (const FileCreateError& e) {
+    EXPECT_EQ(e.path(), path);
+  }
+}
+
+}  // namespace
+}  // namespace vensa

@@ -19,17 +19,6 @@ std::string IntegerText(int value) {
 
 }  // namespace
 
-const std::vector<std::string>& TextListHeaders() {
-  static const std::vector<std::string> headers = {" TEXT", " X座標", " Y座標", " Z座標"};
-  return headers;
-}
-
-const std::vector<std::string>& SimaListHeaders() {
-  static const std::vector<std::string> headers = {" コード", " 点番号", " 測点名",
-                                                   " X座標",  " Y座標",  " Z座標"};
-  return headers;
-}
-
 FormState InitialFormState() {
   FormState state;
   state.StringGrid1 = MakeCoordList();

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/list_headers.h"
 #include "core/text_grid.h"
 
 namespace vensa {
@@ -149,10 +150,6 @@ struct FormState {
 // initial value, the four grids with their headers and four empty data rows each, and the
 // dependent states applied.
 FormState InitialFormState();
-
-// Header texts of the text list (" TEXT", " X座標", ...) and of the two SIMA lists.
-const std::vector<std::string>& TextListHeaders();
-const std::vector<std::string>& SimaListHeaders();
 
 // Makes the controls that follow other controls agree with them: every up-down brought into
 // its limits, the column letter fields and the number fields showing their up-downs'

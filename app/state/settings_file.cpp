@@ -46,32 +46,32 @@ void ApplyKey(FormState& s, const SettingKey& k, const std::optional<std::string
       if (k.edit) (s.*k.edit).text = value ? *value : (d.*k.edit).text;
       break;
   }
-  switch (k.special) {
-    case SpecialSetting::DxfSleep:
+  switch (k.role) {
+    case SettingRole::DxfSleep:
       // A negative wait would reach the platform's sleep as an almost endless one.
       s.DxfWaitTime = std::max(ReadInteger(value, kDefaultDxfWaitTime), 0);
       break;
-    case SpecialSetting::TargetProgId:
+    case SettingRole::TargetProgId:
       if (value) s.TargetProgID = *value;
       break;
-    case SpecialSetting::None:
-    case SpecialSetting::FormLeft:
-    case SpecialSetting::FormTop:
+    case SettingRole::None:
+    case SettingRole::FormLeft:
+    case SettingRole::FormTop:
       break;
   }
 }
 
 std::string KeyText(const FormState& s, const SettingKey& k) {
-  switch (k.special) {
-    case SpecialSetting::FormLeft:
+  switch (k.role) {
+    case SettingRole::FormLeft:
       return IntegerText(s.Left);
-    case SpecialSetting::FormTop:
+    case SettingRole::FormTop:
       return IntegerText(s.Top);
-    case SpecialSetting::DxfSleep:
+    case SettingRole::DxfSleep:
       return IntegerText(DxfWaitTimeFromEdit26(s));
-    case SpecialSetting::TargetProgId:
+    case SettingRole::TargetProgId:
       return s.TargetProgID;
-    case SpecialSetting::None:
+    case SettingRole::None:
       break;
   }
   if (k.upDown) return IntegerText((s.*k.upDown).position);
@@ -108,8 +108,8 @@ void ApplySettings(FormState& state, const IniDocument& settings, const ScreenMe
   std::optional<int> left, top;
   for (const SettingKey& k : SettingKeys()) {
     const std::optional<std::string> value = settings.Get(k.section, k.key);
-    if (k.special == SpecialSetting::FormLeft) left = ReadInteger(value);
-    if (k.special == SpecialSetting::FormTop) top = ReadInteger(value);
+    if (k.role == SettingRole::FormLeft) left = ReadInteger(value);
+    if (k.role == SettingRole::FormTop) top = ReadInteger(value);
     ApplyKey(state, k, value);
   }
   const WindowPosition pos = PlaceWindow(left, top, screen);
@@ -155,9 +155,9 @@ bool ApplySettingValue(FormState& state, std::string_view sectionSlashKey, std::
       FindSettingKey(sectionSlashKey.substr(0, slash), sectionSlashKey.substr(slash + 1));
   if (!k) return false;
   const std::optional<std::string> v = ReadIniValue(value);
-  if (k->special == SpecialSetting::FormLeft || k->special == SpecialSetting::FormTop) {
+  if (k->role == SettingRole::FormLeft || k->role == SettingRole::FormTop) {
     if (const auto edge = ReadInteger(v)) {
-      (k->special == SpecialSetting::FormLeft ? state.Left : state.Top) = *edge;
+      (k->role == SettingRole::FormLeft ? state.Left : state.Top) = *edge;
     }
     return true;
   }

@@ -10,23 +10,23 @@ namespace {
 using T = SettingType;
 
 constexpr SettingKey I(std::string_view s, std::string_view k, UpDownState FormState::*m) {
-  return {s, k, T::Int, m, nullptr, nullptr, SpecialSetting::None};
+  return {s, k, T::Int, m, nullptr, nullptr, SettingRole::None};
 }
 constexpr SettingKey B(std::string_view s, std::string_view k, CheckBoxState FormState::*m) {
-  return {s, k, T::Bool, nullptr, m, nullptr, SpecialSetting::None};
+  return {s, k, T::Bool, nullptr, m, nullptr, SettingRole::None};
 }
 constexpr SettingKey X(std::string_view s, std::string_view k, EditState FormState::*m) {
-  return {s, k, T::Text, nullptr, nullptr, m, SpecialSetting::None};
+  return {s, k, T::Text, nullptr, nullptr, m, SettingRole::None};
 }
-constexpr SettingKey S(std::string_view s, std::string_view k, SettingType t, SpecialSetting sp) {
-  return {s, k, t, nullptr, nullptr, nullptr, sp};
+constexpr SettingKey S(std::string_view s, std::string_view k, SettingType t, SettingRole r) {
+  return {s, k, t, nullptr, nullptr, nullptr, r};
 }
 
 // "AutoCAD" comes in two runs; a new file still holds it as one section, since the second
 // run finds the section the first one created.
 constexpr std::array kKeys = {
-    S("Form", "Left", T::Int, SpecialSetting::FormLeft),
-    S("Form", "Top", T::Int, SpecialSetting::FormTop),
+    S("Form", "Left", T::Int, SettingRole::FormLeft),
+    S("Form", "Top", T::Int, SettingRole::FormTop),
     I("Excel", "ColN", &FormState::UpDown1),
     I("Excel", "ColX", &FormState::UpDown2),
     I("Excel", "ColY", &FormState::UpDown3),
@@ -58,7 +58,7 @@ constexpr std::array kKeys = {
     X("TableSize", "Width1", &FormState::Edit16),
     X("TableSize", "Width2", &FormState::Edit17),
     B("DXF", "UCS", &FormState::UCS),
-    S("DXF", "Sleep", T::Int, SpecialSetting::DxfSleep),
+    S("DXF", "Sleep", T::Int, SettingRole::DxfSleep),
     B("TableScale", "1/1000", &FormState::CheckBox9),
     I("AutoCAD", "RoundOff", &FormState::UpDown6),
     I("AutoCAD", "IDRoundOff", &FormState::UpDown7),
@@ -83,7 +83,7 @@ constexpr std::array kKeys = {
     B("DIMSCALE", "CheckBox25", &FormState::CheckBox25),
     B("LISTUP", "CheckBox27", &FormState::CheckBox27),
     B("POLYLINE", "3D", &FormState::CheckBox28),
-    S("Target", "ProgID", T::Text, SpecialSetting::TargetProgId),
+    S("Target", "ProgID", T::Text, SettingRole::TargetProgId),
 };
 
 }  // namespace

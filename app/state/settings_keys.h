@@ -13,7 +13,7 @@ namespace vensa {
 enum class SettingType { Int, Bool, Text };
 
 // Keys whose value is not simply one control's.
-enum class SpecialSetting {
+enum class SettingRole {
   None,
   FormLeft,     // the window's outer left edge
   FormTop,      // the window's outer top edge
@@ -25,11 +25,11 @@ struct SettingKey {
   std::string_view section;
   std::string_view key;
   SettingType type;
-  // Exactly one of the four names where the value lives.
+  // Where the value lives: one control member, or a role other than None.
   UpDownState FormState::*upDown = nullptr;      // Int: the position
   CheckBoxState FormState::*checkBox = nullptr;  // Bool: the check mark
   EditState FormState::*edit = nullptr;          // Text: the field's text
-  SpecialSetting special = SpecialSetting::None;
+  SettingRole role = SettingRole::None;
 };
 
 std::span<const SettingKey> SettingKeys();

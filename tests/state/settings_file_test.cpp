@@ -194,7 +194,7 @@ TEST_F(SettingsFileTest, EveryKeySurvivesARestartUnderItsOwnName) {
     std::string value = k.type == SettingType::Text ? "v" + std::to_string(n) : "1";
     if (k.checkBox && (InitialFormState().*k.checkBox).checked) value = "0";
     if (k.upDown) value = std::to_string((s.*k.upDown).min + 1 + n % 5);
-    if (k.special != SpecialSetting::None && k.type == SettingType::Int) value = std::to_string(n);
+    if (k.role != SettingRole::None && k.type == SettingType::Int) value = std::to_string(n);
     ASSERT_TRUE(ApplySettingValue(s, name, value)) << name;
     ++n;
   }
@@ -251,8 +251,8 @@ TEST(SettingValueTest, SetsOneKeyAsTheFileWouldHoldIt) {
   EXPECT_EQ(s.Button12Caption, "ID");
   EXPECT_TRUE(ApplySettingValue(s, "DXF/Sleep", "abc"));
   EXPECT_EQ(s.DxfWaitTime, 500);
-  EXPECT_TRUE(ApplySettingValue(s, "Target/ProgID", "ZWCAD.Application"));
-  EXPECT_EQ(s.TargetProgID, "ZWCAD.Application");
+  EXPECT_TRUE(ApplySettingValue(s, "Target/ProgID", "Zcad.Application"));
+  EXPECT_EQ(s.TargetProgID, "Zcad.Application");
   s.Left = 33;
   EXPECT_TRUE(ApplySettingValue(s, "Form/Left", "x"));
   EXPECT_EQ(s.Left, 33);

@@ -9,8 +9,8 @@ namespace vensa {
 namespace {
 
 TEST(TargetEntryTest, SplitsAtTheFirstTab) {
-  TargetEntry e = SplitTargetEntry("GstarCAD\tGcad.Application.23");
-  EXPECT_EQ(e.name, "GstarCAD");
+  TargetEntry e = SplitTargetEntry("GCAD 2023\tGcad.Application.23");
+  EXPECT_EQ(e.name, "GCAD 2023");
   EXPECT_EQ(e.progId, "Gcad.Application.23");
   e = SplitTargetEntry("NoTab.Application");
   EXPECT_EQ(e.name, "");
@@ -21,7 +21,7 @@ TEST(TargetEntryTest, SplitsAtTheFirstTab) {
 }
 
 TEST(TargetEntryTest, MatchingIsACaseSensitiveSubstringAfterATab) {
-  const std::string line = "GstarCAD\tGcad.Application.23";
+  const std::string line = "GCAD 2023\tGcad.Application.23";
   EXPECT_TRUE(EntryMatchesProgId(line, "Gcad.Application.23"));
   EXPECT_TRUE(EntryMatchesProgId(line, "Gcad.Application"));  // may be followed by more
   EXPECT_FALSE(EntryMatchesProgId(line, "gcad.application.23"));
@@ -30,14 +30,14 @@ TEST(TargetEntryTest, MatchingIsACaseSensitiveSubstringAfterATab) {
 }
 
 TEST(TargetCadListTest, RoundTripsInTheEncodingItWasReadIn) {
-  const std::string text = "オートキャド\tAutoCAD.Application\r\nGstarCAD\tGcad.Application.23\r\n";
+  const std::string text = "別のCAD\tOther.Application\r\nGCAD 2023\tGcad.Application.23\r\n";
   for (TextEncoding e : {TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf8Bom,
                          TextEncoding::Utf16LeBom, TextEncoding::Utf16BeBom}) {
     const std::string bytes = EncodeText(text, e);
     const TargetCadList list = ParseTargetCadList(bytes);
     EXPECT_EQ(list.encoding, e);
     ASSERT_EQ(list.lines.size(), 2u);
-    EXPECT_EQ(list.lines[0], "オートキャド\tAutoCAD.Application");
+    EXPECT_EQ(list.lines[0], "別のCAD\tOther.Application");
     EXPECT_EQ(TargetCadListBytes(list), bytes) << static_cast<int>(e);
   }
 }
@@ -75,16 +75,16 @@ TEST_F(TargetCadFileTest, StartUpLookupNamesTheTarget) {
   EXPECT_EQ(s.Edit35.text, "");
 
   SaveFileAtomically(path,
-                     "AutoCAD\tAutoCAD.Application\r\nGstarCAD\tGcad.Application.23 x64\r\n"
+                     "Other CAD\tOther.Application\r\nGCAD 2023\tGcad.Application.23 x64\r\n"
                      "Second\tGcad.Application.23\r\n");
   EXPECT_TRUE(LookUpTargetName(s, path));
-  EXPECT_EQ(s.Caption, "Vensa2023.8.9 [ GstarCAD ]");
-  EXPECT_EQ(s.Edit35.text, "GstarCAD");
+  EXPECT_EQ(s.Caption, "Vensa2023.8.9 [ GCAD 2023 ]");
+  EXPECT_EQ(s.Edit35.text, "GCAD 2023");
   EXPECT_EQ(s.Edit36.text, "Gcad.Application.23 x64");
 
   s = InitialFormState();
-  s.TargetProgID = "Other.Application";
-  EXPECT_FALSE(ApplyTargetName(s, {"AutoCAD\tAutoCAD.Application"}));
+  s.TargetProgID = "Third.Application";
+  EXPECT_FALSE(ApplyTargetName(s, {"Other CAD\tOther.Application"}));
   EXPECT_EQ(s.Caption, "Vensa2023");
   s.TargetProgID = "Z";
   EXPECT_TRUE(ApplyTargetName(s, {"a\tb\tZ"}));  // the TAB before the match counts

@@ -17,13 +17,13 @@ TargetListBox Shown(const Lines& lines, std::string_view progId) {
 }
 
 TEST(TargetListBoxTest, ShowingSortsWithoutCaseAndSelectsTheTarget) {
-  TargetListBox box = Shown({"zwcad\tZWCAD.Application", "GstarCAD\tGcad.Application.23",
-                             "AutoCAD\tAutoCAD.Application", "b\tB"},
+  TargetListBox box = Shown({"zcad\tZcad.Application", "GCAD 2023\tGcad.Application.23",
+                             "Other CAD\tOther.Application", "b\tB"},
                             "Gcad.Application");
-  EXPECT_EQ(box.ListBox1, (Lines{"AutoCAD\tAutoCAD.Application", "b\tB",
-                                 "GstarCAD\tGcad.Application.23", "zwcad\tZWCAD.Application"}));
-  EXPECT_EQ(box.ItemIndex, 2);
-  EXPECT_EQ(box.Edit1, "GstarCAD");
+  EXPECT_EQ(box.ListBox1, (Lines{"b\tB", "GCAD 2023\tGcad.Application.23",
+                                 "Other CAD\tOther.Application", "zcad\tZcad.Application"}));
+  EXPECT_EQ(box.ItemIndex, 1);
+  EXPECT_EQ(box.Edit1, "GCAD 2023");
   EXPECT_EQ(box.Edit2, "Gcad.Application.23");
 
   box.Edit1 = "typed";
@@ -87,13 +87,13 @@ TEST(TargetListBoxTest, ChangingKeepsThePlaceAndNeedsASelection) {
 }
 
 TEST(TargetListBoxTest, ConfirmingTakesTheEditBoxes) {
-  TargetListBox box = Shown({"GstarCAD\tGcad.Application.23"}, "Gcad.Application.23");
+  TargetListBox box = Shown({"GCAD 2023\tGcad.Application.23"}, "Gcad.Application.23");
   box.Edit2 = "Typed.Application";  // never added: taken as typed
   FormState s = InitialFormState();
   TargetListConfirm(box, s);
-  EXPECT_EQ(s.Caption, "Vensa2023.8.9 [ GstarCAD ]");
+  EXPECT_EQ(s.Caption, "Vensa2023.8.9 [ GCAD 2023 ]");
   EXPECT_EQ(s.TargetProgID, "Typed.Application");
-  EXPECT_EQ(s.Edit35.text, "GstarCAD");
+  EXPECT_EQ(s.Edit35.text, "GCAD 2023");
   EXPECT_EQ(s.Edit36.text, "Typed.Application");
 }
 

@@ -4,11 +4,6 @@
 
 namespace vensa {
 
-const std::vector<std::string>& CoordListHeaders() {
-  static const std::vector<std::string> headers = {" 測点", " X座標", " Y座標", " Z座標", " PLOT No."};
-  return headers;
-}
-
 TextGrid MakeCoordList() { return TextGrid::WithHeaders(CoordListHeaders(), 4); }
 
 bool IsListInUse(const TextGrid& list) { return list.RowCount() >= 2 && !list.Cell(kColX, 1).empty(); }

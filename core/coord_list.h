@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/acad_point.h"
+#include "core/list_headers.h"
 #include "core/text_grid.h"
 
 namespace vensa {
@@ -19,7 +20,6 @@ enum CoordColumn : int {
   kCoordColumnCount = 5,
 };
 
-const std::vector<std::string>& CoordListHeaders();  // " 測点", " X座標", ...
 
 // The list as the window starts with it: the header row and four empty data rows.
 TextGrid MakeCoordList();

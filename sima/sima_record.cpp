@@ -4,12 +4,6 @@
 
 namespace vensa {
 
-const std::vector<std::string>& SimaListHeaders() {
-  static const std::vector<std::string> headers = {" コード", " 点番号", " 測点名",
-                                                   " X座標",  " Y座標",  " Z座標"};
-  return headers;
-}
-
 TextGrid MakeSimaList(int dataRows) { return TextGrid::WithHeaders(SimaListHeaders(), dataRows); }
 
 namespace {

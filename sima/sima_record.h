@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/list_headers.h"
 #include "core/text_grid.h"
 
 namespace vensa {
@@ -28,8 +29,6 @@ enum SimaColumn : int {
   kSimaColumnCount = 6,
 };
 
-// " コード", " 点番号", " 測点名", " X座標", " Y座標", " Z座標".
-const std::vector<std::string>& SimaListHeaders();
 
 // A SIMA read or write list: the six headers and `dataRows` empty rows.
 TextGrid MakeSimaList(int dataRows = 4);

@@ -11,6 +11,7 @@
 #include "core/file_io.h"
 #include "core/number_format.h"
 #include "core/number_read.h"
+#include "core/text.h"
 #include "sima/sima_record.h"
 
 namespace vensa {
@@ -73,8 +74,15 @@ void ForEachLine(std::string_view text, OnLine onLine) {
 SimaReadResult LoadSimaBytes(std::string_view bytes, const SimaReadOptions& options,
                              TextGrid& readList, TextGrid& coordList) {
   RequireColumns(readList, coordList);
-  const DecodedText decoded = DecodeText(bytes);
   SimaReadResult result;
+  // Plain ASCII, the common case, reads the same in every encoding: it is parsed where it
+  // lies instead of being copied first.
+  DecodedText decoded;
+  std::string_view text = bytes;
+  if (!IsAscii(bytes)) {
+    decoded = DecodeText(bytes);
+    text = decoded.text;
+  }
   result.encoding = decoded.encoding;
 
   // First pass counts the points so that both lists are sized once; the rows they gain
@@ -82,7 +90,7 @@ SimaReadResult LoadSimaBytes(std::string_view bytes, const SimaReadOptions& opti
   SimaPointFields fields;
   std::int64_t lines = 0;
   std::int64_t points = 0;
-  ForEachLine(decoded.text, [&](std::string_view line) {
+  ForEachLine(text, [&](std::string_view line) {
     ++lines;
     if (SplitSimaPointRecord(line, fields)) ++points;
   });
@@ -105,7 +113,7 @@ SimaReadResult LoadSimaBytes(std::string_view bytes, const SimaReadOptions& opti
   readList.SetRowCount(result.pointCount + 1);
   coordList.SetRowCount(result.pointCount + 1);
   int row = 1;
-  ForEachLine(decoded.text, [&](std::string_view line) {
+  ForEachLine(text, [&](std::string_view line) {
     if (!SplitSimaPointRecord(line, fields)) return;
     std::vector<std::string>& simaRow = readList.MutableRow(row);
     for (int f = 0; f < kSimaColumnCount; ++f) simaRow[f].assign(fields[f]);

@@ -22,11 +22,18 @@ std::string RowMessage(int row, std::string_view what) {
   return message;
 }
 
-// The reason a cell cannot be written as one field of one record, or nullptr.
-const char* CellFault(const std::string& text) {
-  if (text.find(',') != std::string::npos) return "にカンマが含まれています.";
-  if (text.find_first_of("\r\n") != std::string::npos) return "に改行が含まれています.";
-  if (!FitsAnsi(text)) return "に保存できない文字が含まれています.";
+// The reason a cell cannot be written as one field of one record, or nullptr. One pass
+// over the cell; only cells beyond ASCII are tried against the code page.
+const char* CellFault(std::string_view text) {
+  bool lineBreak = false;
+  bool ascii = true;
+  for (char c : text) {
+    if (c == ',') return "にカンマが含まれています.";
+    if (c == '\r' || c == '\n') lineBreak = true;
+    if (static_cast<unsigned char>(c) >= 0x80) ascii = false;
+  }
+  if (lineBreak) return "に改行が含まれています.";
+  if (!ascii && !FitsAnsi(text)) return "に保存できない文字が含まれています.";
   return nullptr;
 }
 
@@ -78,7 +85,12 @@ std::optional<std::string> SimaOverwriteQuestion(const std::string& path) {
   return std::string(kSimaOverwriteQuestion);
 }
 
-std::string BuildSimaFileText(const TextGrid& writeList) {
+namespace {
+
+// The file's lines, each cell passed through `encode` (which appends it to the text) so
+// that the UTF-8 text and the file bytes come from one layout.
+template <typename Encode>
+std::string BuildLines(const TextGrid& writeList, Encode encode) {
   const int last = writeList.RowCount() - 1;
   std::size_t size = kSimaHeaderRecord.size() + kSimaCommentRecord.size() + 4;
   for (int w = 1; w <= last; ++w)
@@ -86,14 +98,15 @@ std::string BuildSimaFileText(const TextGrid& writeList) {
   std::string text;
   text.reserve(size + 2 * static_cast<std::size_t>(last > 0 ? last : 0));
 
-  text += kSimaHeaderRecord;
+  encode(text, kSimaHeaderRecord);
   text += "\r\n";
-  text += kSimaCommentRecord;
+  encode(text, kSimaCommentRecord);
   text += "\r\n";
   for (int w = 1; w <= last; ++w) {
+    const std::vector<std::string>& row = writeList.Row(w);
     const int fields = (w == 1 || w == last) ? 1 : kSimaColumnCount;
     for (int f = 0; f < fields; ++f) {
-      text += writeList.Cell(f, w);
+      if (f < static_cast<int>(row.size())) encode(text, row[static_cast<std::size_t>(f)]);
       text += ',';
     }
     text += "\r\n";
@@ -101,8 +114,21 @@ std::string BuildSimaFileText(const TextGrid& writeList) {
   return text;
 }
 
+}  // namespace
+
+std::string BuildSimaFileText(const TextGrid& writeList) {
+  return BuildLines(writeList, [](std::string& out, std::string_view cell) { out += cell; });
+}
+
 void SaveSimaFile(const std::string& path, const TextGrid& writeList) {
-  SaveFileAtomically(path, Utf8ToAnsi(BuildSimaFileText(writeList)));
+  // Only cells that hold more than ASCII go through the code page conversion.
+  const std::string bytes = BuildLines(writeList, [](std::string& out, std::string_view cell) {
+    if (IsAscii(cell))
+      out += cell;
+    else
+      out += Utf8ToAnsi(cell);
+  });
+  SaveFileAtomically(path, bytes);
 }
 
 }  // namespace vensa

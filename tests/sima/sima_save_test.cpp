@@ -37,8 +37,11 @@ TextGrid PointRows(int points) {
   TextGrid write = MakeSimaList();
   write.SetRowCount(points + 3);
   write.SetCell(kSimaColCode, 1, "A00");
-  for (int w = 2; w < points + 2; ++w)
-    write.MutableRow(w) = {"A01", "1", "N" + std::to_string(w), "1.000", "2.000", "3.000"};
+  for (int w = 2; w < points + 2; ++w) {
+    std::string name = "N";
+    name += std::to_string(w);
+    write.MutableRow(w) = {"A01", "1", name, "1.000", "2.000", "3.000"};
+  }
   write.SetCell(kSimaColCode, points + 2, "A99");
   return write;
 }

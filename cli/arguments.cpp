@@ -1,0 +1,157 @@
+#include "cli/arguments.h"
+
+#include "core/number_read.h"
+
+namespace vensa::cli {
+namespace {
+
+struct CommandInfo {
+  const char* name;
+  Command command;
+  int positionals;
+  std::vector<std::string> options;  // options the command takes besides --settings/--set
+};
+
+const std::vector<CommandInfo>& Commands() {
+  static const std::vector<CommandInfo> commands = {
+      {"plot", Command::Plot, 2, {"--range", "--scale", "--z0"}},
+      {"table", Command::Table, 2, {"--scale", "--yx"}},
+      {"list", Command::List, 1, {"--sort", "--tidy"}},
+      {"sima", Command::Sima, 2, {"--force"}},
+  };
+  return commands;
+}
+
+bool TakesValue(const std::string& option) {
+  return option == "--settings" || option == "--set" || option == "--range" || option == "--scale" ||
+         option == "--sort";
+}
+
+[[noreturn]] void Fail(const std::string& message) { throw BadArguments{message}; }
+
+void ApplyOption(Arguments& a, const std::string& option, const std::string& value) {
+  if (option == "--settings") {
+    a.settingsFile = value;
+  } else if (option == "--set") {
+    const std::size_t eq = value.find('=');
+    if (eq == std::string::npos || eq == 0) Fail("--set には Section/Key=Value を指定してください: " + value);
+    a.settings.emplace_back(value.substr(0, eq), value.substr(eq + 1));
+  } else if (option == "--range") {
+    a.range = value;
+  } else if (option == "--scale") {
+    const auto f = TryReadNumber(value);
+    if (!f) Fail("--scale の値が数値ではありません: " + value);
+    // A scale of 0 would collapse the drawing: it counts as 1, as DIMSCALE 0 does.
+    a.scale = *f == 0.0 ? 1.0 : *f;
+  } else if (option == "--sort") {
+    if (value == "name") {
+      a.listOperations.push_back(ListOperation::SortByName);
+    } else if (value == "number") {
+      a.listOperations.push_back(ListOperation::SortByNumber);
+    } else {
+      Fail("--sort には name か number を指定してください: " + value);
+    }
+  } else if (option == "--tidy") {
+    a.listOperations.push_back(ListOperation::Tidy);
+  } else if (option == "--z0") {
+    a.zeroZ = true;
+  } else if (option == "--yx") {
+    a.yx = true;
+  } else if (option == "--force") {
+    a.force = true;
+  }
+}
+
+}  // namespace
+
+Arguments ParseArguments(const std::vector<std::string>& args) {
+  Arguments a;
+  if (args.empty()) Fail("コマンドがありません");
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") return a;
+  const CommandInfo* info = nullptr;
+  for (const CommandInfo& c : Commands())
+    if (args[0] == c.name) info = &c;
+  if (!info) Fail("不明なコマンドです: " + args[0]);
+  a.command = info->command;
+
+  std::vector<std::string> positionals;
+  bool optionsEnded = false;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.size() < 2 || arg.rfind("--", 0) != 0) {
+      positionals.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (arg == "--help") {
+      a.command = Command::Help;
+      return a;
+    }
+    std::string option = arg, value;
+    bool hasValue = false;
+    if (const std::size_t eq = arg.find('='); eq != std::string::npos) {
+      option = arg.substr(0, eq);
+      value = arg.substr(eq + 1);
+      hasValue = true;
+    }
+    const bool common = option == "--settings" || option == "--set";
+    bool known = common;
+    for (const std::string& o : info->options) known = known || o == option;
+    if (!known) Fail(std::string(info->name) + " には使えないオプションです: " + option);
+    if (TakesValue(option) && !hasValue) {
+      if (i + 1 >= args.size()) Fail(option + " に値がありません");
+      value = args[++i];
+    } else if (!TakesValue(option) && hasValue) {
+      Fail(option + " は値を取りません");
+    }
+    ApplyOption(a, option, value);
+  }
+  if (static_cast<int>(positionals.size()) != info->positionals)
+    Fail(std::string(info->name) + " には " + (info->positionals == 2 ? "INPUT と OUT" : "INPUT") +
+         " を指定してください");
+  a.input = positionals[0];
+  if (info->positionals == 2) a.output = positionals[1];
+  return a;
+}
+
+std::string UsageText() {
+  return R"USAGE(vensa-cli: 座標リストを DXF・SIMA に変換します (Vensa のファイル変換をウィンドウなしで行う)
+
+使い方:
+  vensa-cli plot  [--settings FILE] [--set Section/Key=Value]... [--range TEXT] [--scale F] [--z0] INPUT OUT.dxf
+  vensa-cli table [--settings FILE] [--set Section/Key=Value]... [--scale F] [--yx] INPUT OUT.dxf
+  vensa-cli list  [--settings FILE] [--set Section/Key=Value]... [--sort name|number]... [--tidy] INPUT
+  vensa-cli sima  [--settings FILE] [--set Section/Key=Value]... [--force] INPUT OUT.sim
+  vensa-cli --help
+
+  plot    "CADへ" が挿入ファイルに書く DXF を OUT に書き、図形数を表示します (--z0: "CADへ (Z=0)")
+  table   "XY 作表" の DXF を OUT に書きます (--yx: "YX 作表")
+  list    座標リスト (測点, X, Y, Z, PLOT No.) をタブ区切り・UTF-8 で表示します
+          --sort name: 測点名でソート  --sort number: 測点名の番号のみでソート
+          --tidy: 同じ行データを整理 (指定した順に実行)
+  sima    " SIMA/W " の設定で SIMA ファイルを作成します (既存の OUT は --force で置き換え)
+
+  INPUT   名前が ".sim" で終わると SIMA ファイル (" SIMA/R " の設定で座標リストへ転記)、
+          それ以外はタブ区切りの行: 測点名, X, Y, Z (UTF-8/UTF-16 は BOM で、BOM なしは
+          UTF-8 として正しければ UTF-8、それ以外は ANSI (CP932))
+  --settings FILE      設定ファイル (INI) を読み込む (プログラム起動時と同じ)
+  --set Section/Key=Value
+                       設定ファイルのキーを指定 (例: Draw/CheckBox21=1, Layer/PLINE=外周,
+                       TableScale/1/1000=1)。真偽値は 1/0
+  --range TEXT         プロット範囲 (例: 1-3,5,7,9-)
+  --scale F            図面の尺度 (DIMSCALE; 0 は 1 とみなす。既定 1)
+
+終了コード: 0 成功, 1 失敗 (メッセージは標準エラー), 2 引数の誤り
+
+例: 3 点を折れ線 (閉鎖, 3D) だけでプロットする (座標値の文字は AutoCAD/StrP=0 で消す)
+  $ printf 'A-1\t100\t200\t10.5\nA-2\t150.25\t200\t11\nB-1\t150.25\t260.125\t\n' > points.txt
+  $ vensa-cli plot --set Draw/CheckBox21=1 --set AutoCAD/Close=1 --set POLYLINE/3D=1 --set AutoCAD/StrP=0 points.txt plot.dxf
+  3
+  ("A" の 2 点と "B" の 1 点が区切文字 "-" でグループ分けされ、2 本のポリラインになります)
+)USAGE";
+}
+
+}  // namespace vensa::cli

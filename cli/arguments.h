@@ -1,0 +1,41 @@
+// The command line of vensa-cli, parsed and checked before anything is read or written.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vensa::cli {
+
+enum class Command { Help, Plot, Table, List, Sima };
+
+// The list commands of "list", in the order given on the command line.
+enum class ListOperation { SortByName, SortByNumber, Tidy };
+
+struct Arguments {
+  Command command = Command::Help;
+  std::optional<std::string> settingsFile;
+  std::vector<std::pair<std::string, std::string>> settings;  // "Section/Key", value
+  std::string range;                                          // plot range text
+  double scale = 1.0;                                         // drawing scale factor
+  bool zeroZ = false;                                         // plot: "CADへ (Z=0)"
+  bool yx = false;                                            // table: "YX 作表"
+  bool force = false;                                         // sima: replace OUT
+  std::vector<ListOperation> listOperations;
+  std::string input;
+  std::string output;
+};
+
+// Thrown for a command line that cannot be run; the message says what was wrong.
+struct BadArguments {
+  std::string message;
+};
+
+// Parses everything after the program name. Throws BadArguments.
+Arguments ParseArguments(const std::vector<std::string>& args);
+
+// The usage text with one worked example, as --help prints it.
+std::string UsageText();
+
+}  // namespace vensa::cli

@@ -1,0 +1,25 @@
+// vensa-cli: the file conversions of Vensa without a window.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/run.h"
+
+#ifdef _WIN32
+#include "core/encoding.h"
+
+// Windows hands the arguments over as UTF-16; everything inside is UTF-8.
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) {
+    const std::wstring_view arg(argv[i]);
+    args.push_back(vensa::Utf16ToUtf8(std::u16string(arg.begin(), arg.end())));
+  }
+  return vensa::cli::Run(args, std::cout, std::cerr);
+}
+#else
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  return vensa::cli::Run(args, std::cout, std::cerr);
+}
+#endif

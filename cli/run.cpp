@@ -1,0 +1,151 @@
+#include "cli/run.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "app/state/form_state.h"
+#include "app/state/settings_file.h"
+#include "cli/arguments.h"
+#include "cli/list_text.h"
+#include "core/coord_list.h"
+#include "core/error.h"
+#include "core/file_io.h"
+#include "core/grid_text.h"
+#include "core/list_sort.h"
+#include "dxf/commands/form_options.h"
+#include "dxf/dxf_file.h"
+#include "dxf/plot.h"
+#include "dxf/table.h"
+#include "sima/sima_reader.h"
+#include "sima/sima_save.h"
+#include "sima/sima_writer.h"
+
+namespace vensa::cli {
+namespace {
+
+constexpr const char* kProgram = "vensa-cli: ";
+
+// A command that cannot go on; the message goes to stderr and the exit status is 1.
+struct Failure {
+  std::string message;
+};
+
+bool IsSimaFileName(std::string_view path) {
+  if (path.size() < 4) return false;
+  std::string ext(path.substr(path.size() - 4));
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  return ext == ".sim";
+}
+
+// The settings the program would start with: the settings file, then every --set on top.
+FormState StateFor(const Arguments& args) {
+  FormState state = InitialFormState();
+  if (args.settingsFile) {
+    if (!FileExists(*args.settingsFile)) throw Failure{"設定ファイルがありません: " + *args.settingsFile};
+    LoadSettings(state, *args.settingsFile, ScreenMetrics{});
+  }
+  for (const auto& [key, value] : args.settings) {
+    if (!ApplySettingValue(state, key, value)) throw BadArguments{"設定ファイルにないキーです: " + key};
+  }
+  ApplyDependentStates(state);
+  return state;
+}
+
+// INPUT into the coordinate list: a SIMA file through the " SIMA/R " transfer, otherwise
+// the TAB-separated list text.
+void ReadInput(const std::string& path, FormState& state) {
+  if (IsSimaFileName(path)) {
+    const SimaReadOptions options{state.CheckBox13.checked, state.CheckBox12.checked};
+    Button9Click(path, options, state.StringGrid3, state.StringGrid1);
+  } else {
+    state.StringGrid1 = ReadListText(ReadFileBytes(path));
+  }
+}
+
+void RequireListInUse(const FormState& state, const std::string& input) {
+  if (!IsListInUse(state.StringGrid1))
+    throw Failure{"座標リストが空です (1 行目に X座標がありません): " + input};
+}
+
+int RunPlot(const Arguments& args, FormState& state, std::ostream& out) {
+  RequireListInUse(state, args.input);
+  state.Edit31.text = args.range;
+  DxfBuilder dxf;
+  const std::int32_t count = BuildPlot(dxf, state.StringGrid1, PlotOptionsFromForm(state), args.scale,
+                                       args.zeroZ ? PlotZMode::kZero : PlotZMode::kFromList);
+  SaveDxfFile(args.output, dxf.Take());
+  out << count << '\n';
+  return 0;
+}
+
+int RunTable(const Arguments& args, FormState& state) {
+  RequireListInUse(state, args.input);
+  DxfBuilder dxf;
+  BuildTable(dxf, state.StringGrid1, TableOptionsFromForm(state), args.scale,
+             args.yx ? TableAxes::kYX : TableAxes::kXY);
+  SaveDxfFile(args.output, dxf.Take());
+  return 0;
+}
+
+int RunList(const Arguments& args, FormState& state, std::ostream& out) {
+  TextGrid& list = state.StringGrid1;
+  for (ListOperation op : args.listOperations) {
+    switch (op) {
+      case ListOperation::SortByName: N10Click(list); break;
+      case ListOperation::SortByNumber: N15Click(list); break;
+      case ListOperation::Tidy: N13Click(list); break;
+    }
+  }
+  if (list.DataRowCount() > 0) out << GridClipboardText(list, {0, 1, kCoordColumnCount - 1, list.RowCount() - 1});
+  return 0;
+}
+
+int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
+  const SimaWriteOptions options{state.CheckBox14.checked, state.CheckBox15.checked, state.Edit30.text};
+  if (!Button10Click(state.StringGrid1, options, state.StringGrid4))
+    throw Failure{"座標リストの 1 行目に X座標, Y座標, Z座標 がそろっていないため SIMA データを作成できません: " + args.input};
+  const SimaSaveCheck check = CheckSimaWriteList(state.StringGrid4);
+  if (check.outcome == SimaSaveCheck::Outcome::kNothingToSave)
+    throw Failure{"保存する SIMA データがありません (2 点以上の X座標, Y座標, Z座標 が必要です): " + args.input};
+  if (check.outcome == SimaSaveCheck::Outcome::kRejected) {
+    for (const std::string& message : check.messages) err << message << '\n';
+    return 1;
+  }
+  if (FileExists(args.output) && !args.force)
+    throw Failure{"ファイルが存在します (置き換えるには --force): " + args.output};
+  SaveSimaFile(args.output, state.StringGrid4);
+  return 0;
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+  try {
+    const Arguments args = ParseArguments(argv);
+    if (args.command == Command::Help) {
+      out << UsageText();
+      return 0;
+    }
+    FormState state = StateFor(args);
+    ReadInput(args.input, state);
+    switch (args.command) {
+      case Command::Plot: return RunPlot(args, state, out);
+      case Command::Table: return RunTable(args, state);
+      case Command::List: return RunList(args, state, out);
+      case Command::Sima: return RunSima(args, state, err);
+      case Command::Help: break;
+    }
+    return 0;
+  } catch (const BadArguments& e) {
+    err << kProgram << e.message << "\n\n" << UsageText();
+    return 2;
+  } catch (const Failure& e) {
+    err << kProgram << e.message << '\n';
+    return 1;
+  } catch (const std::exception& e) {
+    err << e.what() << '\n';
+    return 1;
+  }
+}
+
+}  // namespace vensa::cli

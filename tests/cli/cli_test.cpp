@@ -1,0 +1,247 @@
+#include "cli/run.h"
+
+#include <filesystem>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "cli/list_text.h"
+#include "core/coord_list.h"
+#include "core/file_io.h"
+#include "dxf/dxf_file.h"
+#include "dxf/plot.h"
+#include "dxf/table.h"
+
+namespace vensa::cli {
+namespace {
+
+// The worked example of the plot: three points, two groups.
+const char* const kThreePoints = "A-1\t100\t200\t10.5\r\nA-2\t150.25\t200\t11\r\nB-1\t150.25\t260.125\t\r\n";
+
+struct Result {
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("vensa_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  std::string PathOf(const std::string& name) const { return PathToUtf8(dir_ / PathFromUtf8(name)); }
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    const std::string path = PathOf(name);
+    SaveFileAtomically(path, bytes);
+    return path;
+  }
+  static Result Run(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    Result r;
+    r.status = vensa::cli::Run(args, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+  }
+
+  std::filesystem::path dir_;
+};
+
+TEST_F(Cli, PlotWritesTheInsertFileBytesAndPrintsTheEntityCount) {
+  const std::string list = Write("points.txt", kThreePoints);
+  const std::string out = PathOf("plot.dxf");
+  const Result r = Run({"plot", "--set", "Draw/CheckBox21=1", "--set", "AutoCAD/Close=1", "--set=POLYLINE/3D=1",
+                        "--set", "AutoCAD/StrP=0", list, out});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "3\n");
+
+  PlotOptions options;
+  options.pline = options.closed = options.is3d = true;
+  options.coordLabel = false;
+  DxfBuilder expected;
+  BuildPlot(expected, ReadListText(kThreePoints), options, 1.0, PlotZMode::kFromList);
+  EXPECT_EQ(ReadFileBytes(out), EncodeDxf(expected.Take()));
+}
+
+TEST_F(Cli, PlotOptionsRangeScaleAndZeroZ) {
+  const std::string list = Write("points.txt", kThreePoints);
+  const std::string out = PathOf("plot.dxf");
+  // Coordinate labels are on by default; the range keeps rows 2 and 3.
+  Result r = Run({"plot", "--range", "2-3", "--scale", "100", "--z0", list, out});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "2\n");
+  const std::string dxf = ReadFileBytes(out);
+  EXPECT_NE(dxf.find(" 40\r\n180\r\n  1\r\n150.250,200.000\r\n"), std::string::npos);
+  EXPECT_EQ(dxf.find("100.000,200.000"), std::string::npos);
+  EXPECT_EQ(dxf.find("10.50000000"), std::string::npos);  // z 0 everywhere
+
+  // A scale of 0 counts as 1.
+  r = Run({"plot", "--scale=0", list, out});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(ReadFileBytes(out).find(" 40\r\n1.8\r\n"), std::string::npos);
+}
+
+TEST_F(Cli, TableWritesXyOrYxAndRefusesDecimalsThatAreNoInteger) {
+  const std::string list = Write("points.txt", "A-1\t100\t200\r\nA-2\t150.25\t200.0004\r\n");
+  const std::string out = PathOf("table.dxf");
+  Result r = Run({"table", list, out});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "");
+  DxfBuilder expected;
+  BuildTable(expected, ReadListText("A-1\t100\t200\r\nA-2\t150.25\t200.0004\r\n"), TableOptions{}, 1.0,
+             TableAxes::kXY);
+  EXPECT_EQ(ReadFileBytes(out), EncodeDxf(expected.Take()));
+
+  r = Run({"table", "--yx", "--set", "TableScale/1/1000=1", list, out});
+  ASSERT_EQ(r.status, 0) << r.err;
+  // The column headed "X座標" now shows the list's y, divided by 1000.
+  EXPECT_NE(ReadFileBytes(out).find("  1\r\n0.200\r\n"), std::string::npos);
+
+  const std::string refused = PathOf("refused.dxf");
+  r = Run({"table", "--set", "TextSize/Ketasuu=2.5", list, refused});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "'2.5' は整数ではありません\n");
+  EXPECT_FALSE(FileExists(refused));
+}
+
+TEST_F(Cli, AListNotInUseOrAMissingInputWritesNothing) {
+  const std::string out = PathOf("out.dxf");
+  const std::string noX = Write("nox.txt", "P1\t\t5\r\nP2\t1\t2\r\n");
+  Result r = Run({"plot", noX, out});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(noX), std::string::npos);
+  EXPECT_FALSE(FileExists(out));
+
+  r = Run({"table", PathOf("missing.txt"), out});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(PathOf("missing.txt")), std::string::npos);
+  EXPECT_FALSE(FileExists(out));
+}
+
+TEST_F(Cli, ListReadsEveryEncodingAndLineEnd) {
+  // CP932 without BOM, CR-only line ends, an empty row, a missing Z, extra cells ignored.
+  const std::string sjis = Write("sjis.txt", "\x91\xAA\x93\x5F" "1\t1\t2\t3\rX\t4\r\rB\t5\t6\t7\textra");
+  Result r = Run({"list", sjis});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "測点1\t1\t2\t3\t1\r\nX\t4\t\t\t2\r\n\t\t\t\t3\r\nB\t5\t6\t7\t4\r\n");
+
+  const std::string utf16 = Write("utf16.txt", std::string("\xFF\xFE" "P\0" "\t\0" "1\0" "\n\0", 10));
+  r = Run({"list", utf16});
+  EXPECT_EQ(r.out, "P\t1\t\t\t1\r\n");
+
+  const std::string utf8 = Write("utf8.txt", "測点\t1\t2\n");
+  r = Run({"list", utf8});
+  EXPECT_EQ(r.out, "測点\t1\t2\t\t1\r\n");
+}
+
+TEST_F(Cli, ListRunsSortsAndTidyInCommandLineOrder) {
+  const std::string list = Write("l.txt", "B3\t1\r\nA1\t2\r\nC2\t3\r\nA1\t2\r\n\r\n");
+  Result r = Run({"list", "--sort", "number", list});
+  EXPECT_EQ(r.out, "\t\t\t\t1\r\nA1\t2\t\t\t2\r\nA1\t2\t\t\t3\r\nC2\t3\t\t\t4\r\nB3\t1\t\t\t5\r\n");
+  r = Run({"list", "--sort", "name", "--tidy", list});
+  EXPECT_EQ(r.out, "A1\t2\t\t\t1\r\nB3\t1\t\t\t2\r\nC2\t3\t\t\t3\r\n");
+  r = Run({"list", "--tidy", "--sort=number", list});
+  EXPECT_EQ(r.out, "A1\t2\t\t\t1\r\nC2\t3\t\t\t2\r\nB3\t1\t\t\t3\r\n");
+}
+
+TEST_F(Cli, SimaInputIsTransferredWithTheReadOptions) {
+  const std::string sima = Write("field.SIM", "G00,01,,\nA00,\nA01,1,P-1,0.1,0.25,0.5,\nA99,\n");
+  Result r = Run({"list", sima});
+  EXPECT_EQ(r.out, "P-1\t250\t100\t500\t1\r\n");
+  r = Run({"list", "--set", "AutoCAD/StrPYX=0", "--set", "AutoCAD/StrPSC=0", sima});
+  EXPECT_EQ(r.out, "P-1\t0.1\t0.25\t0.5\t1\r\n");
+  r = Run({"plot", sima, PathOf("from-sima.dxf")});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "1\n");
+}
+
+TEST_F(Cli, SimaSavesChecksAndReplacesOnlyWithForce) {
+  const std::string list = Write("l.txt", "P1\t1000\t2000\t3000\r\nP2\t1500\t2500\t3500\r\n");
+  const std::string out = PathOf("out.sim");
+  Result r = Run({"sima", list, out});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(ReadFileBytes(out).substr(0, 10), "G00,01,,\r\n");
+  EXPECT_NE(ReadFileBytes(out).find("A01,    2,A2,2.500,1.500,3.500,\r\n"), std::string::npos);
+
+  // An existing file stays unless --force is given.
+  SaveFileAtomically(out, "old");
+  r = Run({"sima", list, out});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("--force"), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(out), "old");
+  r = Run({"sima", "--force", "--set", "SIMAW/HEAD=K-7", list, out});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(ReadFileBytes(out).find(",K-8,"), std::string::npos);
+
+  // A folder that cannot be written: the message names the file.
+  const std::string unwritable = PathOf("no/such/dir/x.sim");
+  r = Run({"sima", list, unwritable});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(unwritable), std::string::npos);
+}
+
+TEST_F(Cli, SimaCheckMessagesGoToStderrAndNothingIsSaved) {
+  const std::string out = PathOf("out.sim");
+  // A comma in the names would shift every later field of their records.
+  const std::string list = Write("l.txt", "P1\t1\t2\t3\r\nP2\t4\t5\t6\r\n");
+  Result r = Run({"sima", "--set", "SIMAW/HEAD=A,1", list, out});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "2 行の測点名にカンマが含まれています.\n3 行の測点名にカンマが含まれています.\n");
+  EXPECT_FALSE(FileExists(out));
+
+  // One point is nothing to save; a list without Z in row 1 cannot be built.
+  r = Run({"sima", Write("one.txt", "P1\t1\t2\t3\r\n"), out});
+  EXPECT_EQ(r.status, 1);
+  r = Run({"sima", Write("noz.txt", "P1\t1\t2\r\nP2\t1\t2\t3\r\n"), out});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_FALSE(FileExists(out));
+}
+
+TEST_F(Cli, BadArgumentsExitWithTwoAndTheUsage) {
+  const std::string list = Write("l.txt", kThreePoints);
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {},
+           {"draw", list},
+           {"plot", list},
+           {"plot", "--yx", list, "o.dxf"},
+           {"table", "--range", "1", list, "o.dxf"},
+           {"plot", "--set", "Layer/NOSUCH=1", list, "o.dxf"},
+           {"plot", "--set", "noequals", list, "o.dxf"},
+           {"plot", "--scale", "abc", list, "o.dxf"},
+           {"list", "--sort", "size", list},
+           {"list", "--tidy=1", list},
+           {"sima", "--set"},
+       }) {
+    const Result r = Run(args);
+    EXPECT_EQ(r.status, 2) << (args.empty() ? std::string("(none)") : args[0]);
+    EXPECT_NE(r.err.find("vensa-cli plot"), std::string::npos);
+  }
+  const Result help = Run({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("例:"), std::string::npos);
+}
+
+TEST_F(Cli, SettingsFileIsReadFirstAndSetGoesOnTop) {
+  const std::string list = Write("l.txt", kThreePoints);
+  const std::string ini = Write("vensa.ini", "[layer]\r\ntextxy=\x8D\xC0\x95\x57\r\n[AutoCAD]\r\nStrP=0\r\n");
+  const std::string out = PathOf("o.dxf");
+  // Coordinate labels are off in the file: the file is written without entities.
+  Result r = Run({"plot", "--settings", ini, list, out});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "0\n");
+  r = Run({"plot", "--settings", ini, "--set", "AutoCAD/StrP=1", list, out});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(ReadFileBytes(out).find("  8\r\n\x8D\xC0\x95\x57\r\n"), std::string::npos);  // 座標
+
+  r = Run({"plot", "--settings", PathOf("missing.ini"), list, out});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("missing.ini"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vensa::cli

@@ -5,17 +5,17 @@
 namespace vensa {
 namespace {
 
-void WritePlacement(DxfBuilder& out, const DxfPoint& pt) {
-  out.Formatted(10, pt.x());
-  out.Formatted(20, pt.y());
-  out.Formatted(30, pt.z());
+void WritePlacement(DxfBuilder& out, C8Point pt) {
+  out.Formatted(10, pt.x);
+  out.Formatted(20, pt.y);
+  out.Formatted(30, pt.z);
 }
 
 // The second alignment point of a TEXT (11/21/31).
-void WriteAlignment(DxfBuilder& out, const DxfPoint& pt) {
-  out.Formatted(11, pt.x());
-  out.Formatted(21, pt.y());
-  out.Formatted(31, pt.z());
+void WriteAlignment(DxfBuilder& out, C8Point pt) {
+  out.Formatted(11, pt.x);
+  out.Formatted(21, pt.y);
+  out.Formatted(31, pt.z);
 }
 
 }  // namespace
@@ -68,26 +68,26 @@ void WritePolylineHeader(DxfBuilder& out, std::string_view layer, std::int32_t f
   out.Literal(70, value);
 }
 
-void WriteVertex(DxfBuilder& out, std::string_view layer, const DxfPoint& pt) {
+void WriteVertex(DxfBuilder& out, std::string_view layer, C8Point pt) {
   BeginEntity(out, "VERTEX", layer);
   WritePlacement(out, pt);
 }
 
 void WriteSeqend(DxfBuilder& out) { out.Literal(0, "SEQEND"); }
 
-void WritePoint(DxfBuilder& out, std::string_view layer, const DxfPoint& pt) {
+void WritePoint(DxfBuilder& out, std::string_view layer, C8Point pt) {
   BeginEntity(out, "POINT", layer);
   WritePlacement(out, pt);
 }
 
-void WriteCircle(DxfBuilder& out, std::string_view layer, const DxfPoint& centre,
+void WriteCircle(DxfBuilder& out, std::string_view layer, C8Point centre,
                  double radius) {
   BeginEntity(out, "CIRCLE", layer);
   WritePlacement(out, centre);
   out.G15(40, radius);
 }
 
-void WriteNameLabel(DxfBuilder& out, std::string_view layer, const DxfPoint& pt,
+void WriteNameLabel(DxfBuilder& out, std::string_view layer, C8Point pt,
                     double height, std::string_view text) {
   BeginEntity(out, "TEXT", layer);
   WritePlacement(out, pt);
@@ -96,7 +96,7 @@ void WriteNameLabel(DxfBuilder& out, std::string_view layer, const DxfPoint& pt,
   out.Literal(41, "1.0");
 }
 
-void WriteCoordLabel(DxfBuilder& out, std::string_view layer, const DxfPoint& pt,
+void WriteCoordLabel(DxfBuilder& out, std::string_view layer, C8Point pt,
                      double height, std::string_view text) {
   BeginEntity(out, "TEXT", layer);
   out.Literal(72, "0");

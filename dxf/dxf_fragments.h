@@ -1,7 +1,8 @@
 // The fixed sections of an R12 insert file and the entity fragments the plot and the
 // coordinate table are made of. Each function appends whole DXF pairs to the builder; the
 // comments list the pairs in the order they are written ({..} stands for a value).
-// Points are written in C8, sizes in G15; a TAcadPoint converts to a DxfPoint on the way.
+// Points are written in C8, sizes in G15; points come formatted
+// (DxfPoint, DxfPointList).
 #pragma once
 
 #include <cstdint>
@@ -31,26 +32,26 @@ void BeginEntity(DxfBuilder& out, std::string_view kind, std::string_view layer)
 void WritePolylineHeader(DxfBuilder& out, std::string_view layer, std::int32_t flags);
 
 // 0 VERTEX, 8 {layer}, 10/20/30 {pt} in C8.
-void WriteVertex(DxfBuilder& out, std::string_view layer, const DxfPoint& pt);
+void WriteVertex(DxfBuilder& out, std::string_view layer, C8Point pt);
 
 // 0 SEQEND: ends the polyline opened last.
 void WriteSeqend(DxfBuilder& out);
 
 // 0 POINT, 8 {layer}, 10/20/30 {pt}.
-void WritePoint(DxfBuilder& out, std::string_view layer, const DxfPoint& pt);
+void WritePoint(DxfBuilder& out, std::string_view layer, C8Point pt);
 
 // 0 CIRCLE, 8 {layer}, 10/20/30 {centre}, 40 {radius} in G15.
-void WriteCircle(DxfBuilder& out, std::string_view layer, const DxfPoint& centre,
+void WriteCircle(DxfBuilder& out, std::string_view layer, C8Point centre,
                  double radius);
 
 // The point name beside its point, starting at the point (no alignment codes):
 // 0 TEXT, 8 {layer}, 10/20/30 {pt}, 40 {height}, 1 {text}, 41 1.0.
-void WriteNameLabel(DxfBuilder& out, std::string_view layer, const DxfPoint& pt,
+void WriteNameLabel(DxfBuilder& out, std::string_view layer, C8Point pt,
                     double height, std::string_view text);
 
 // The coordinates hanging below and right of the point (left, top):
 // 0 TEXT, 8 {layer}, 72 0, 73 3, 10/20/30 {pt}, 11/21/31 {pt}, 40 {height}, 1 {text}, 41 0.8.
-void WriteCoordLabel(DxfBuilder& out, std::string_view layer, const DxfPoint& pt,
+void WriteCoordLabel(DxfBuilder& out, std::string_view layer, C8Point pt,
                      double height, std::string_view text);
 
 // A horizontal table rule from (0, y) to (x2, y), no z:

@@ -10,35 +10,61 @@ namespace vensa {
 
 DxfPoint::DxfPoint(const TAcadPoint& pt) {
   AppendFixed(text_, pt.x, 8);
-  yAt_ = static_cast<std::uint32_t>(text_.size());
+  yAt_ = text_.size();
   AppendFixed(text_, pt.y, 8);
-  zAt_ = static_cast<std::uint32_t>(text_.size());
+  zAt_ = text_.size();
   AppendFixed(text_, pt.z, 8);
+}
+
+DxfPoint::operator C8Point() const {
+  const std::string_view t(text_);
+  return C8Point{t.substr(0, yAt_), t.substr(yAt_, zAt_ - yAt_), t.substr(zAt_)};
+}
+
+void DxfPointList::Reserve(std::size_t points) {
+  starts_.reserve(3 * points);
+  text_.reserve(3 * 16 * points);
+}
+
+void DxfPointList::Add(const TAcadPoint& pt) {
+  for (const double v : {pt.x, pt.y, pt.z}) {
+    starts_.push_back(text_.size());
+    AppendFixed(text_, v, 8);
+  }
+}
+
+C8Point DxfPointList::operator[](std::size_t i) const {
+  const std::string_view t(text_);
+  const std::size_t k = 3 * i;
+  return C8Point{t.substr(starts_[k], starts_[k + 1] - starts_[k]),
+                 t.substr(starts_[k + 1], starts_[k + 2] - starts_[k + 1]),
+                 t.substr(starts_[k + 2], End(k + 2) - starts_[k + 2])};
 }
 
 namespace {
 
-// Longest value that is put together with its code line on the stack; longer ones (rare
-// long names) are appended piece by piece.
-constexpr std::size_t kShortValue = 120;
-
-// The code line "  0" .. "999" with its CR LF; false for codes outside that field.
-bool LayOutCode(int code, char* field) {
-  if (code < 0 || code > 999) return false;
-  field[0] = code >= 100 ? static_cast<char>('0' + code / 100) : ' ';
-  field[1] = code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ';
-  field[2] = static_cast<char>('0' + code % 10);
-  field[3] = '\r';
-  field[4] = '\n';
-  return true;
-}
+// The code lines "  0" .. "999" with their CR LF, laid out once. Copying a pair from
+// memory written just before (a pair put together on the stack) stalls the processor on
+// every pair of a large plot; these lines and the values are read from where they rest.
+struct CodeLines {
+  char line[1000][5];
+  constexpr CodeLines() : line() {
+    for (int code = 0; code < 1000; ++code) {
+      line[code][0] = code >= 100 ? static_cast<char>('0' + code / 100) : ' ';
+      line[code][1] = code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ';
+      line[code][2] = static_cast<char>('0' + code % 10);
+      line[code][3] = '\r';
+      line[code][4] = '\n';
+    }
+  }
+};
+constexpr CodeLines kCodeLines;
 
 }  // namespace
 
 void DxfBuilder::AppendCode(int code) {
-  char field[5];
-  if (LayOutCode(code, field)) {
-    text_.append(field, sizeof field);
+  if (code >= 0 && code < 1000) {
+    text_.append(kCodeLines.line[code], 5);
     return;
   }
   AppendFixed(text_, code, 0);
@@ -46,15 +72,6 @@ void DxfBuilder::AppendCode(int code) {
 }
 
 void DxfBuilder::Literal(int code, std::string_view value) {
-  // A pair is written with one append: this runs some forty times for every row of a plot.
-  char pair[5 + kShortValue + 2];
-  if (value.size() <= kShortValue && LayOutCode(code, pair)) {
-    std::memcpy(pair + 5, value.data(), value.size());
-    pair[5 + value.size()] = '\r';
-    pair[6 + value.size()] = '\n';
-    text_.append(pair, value.size() + 7);
-    return;
-  }
   AppendCode(code);
   text_.append(value);
   EndLine();

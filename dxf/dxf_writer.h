@@ -7,27 +7,50 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/acad_point.h"
 
 namespace vensa {
 
-// A point with its three coordinates already in the C8 form. A plot writes the point of
-// one list row up to six times (vertex, point, circle, two labels); formatting it once
-// keeps the plot of a long list fast.
+// A point's three coordinates in the C8 form, as views of texts kept by a DxfPoint or a
+// DxfPointList. A plot writes the point of one list row up to six times (vertex, point,
+// circle, two labels); formatting it once keeps the plot of a long list fast.
+struct C8Point {
+  std::string_view x;
+  std::string_view y;
+  std::string_view z;
+};
+
+// One point formatted for writing.
 class DxfPoint {
  public:
-  // Implicit on purpose: every fragment that takes a DxfPoint also takes a TAcadPoint.
-  DxfPoint(const TAcadPoint& pt);  // NOLINT(google-explicit-constructor)
-
-  std::string_view x() const { return std::string_view(text_).substr(0, yAt_); }
-  std::string_view y() const { return std::string_view(text_).substr(yAt_, zAt_ - yAt_); }
-  std::string_view z() const { return std::string_view(text_).substr(zAt_); }
+  explicit DxfPoint(const TAcadPoint& pt);
+  operator C8Point() const;  // NOLINT(google-explicit-constructor): fragments take C8Point
 
  private:
   std::string text_;  // x, y and z texts one after the other
-  std::uint32_t yAt_ = 0;
-  std::uint32_t zAt_ = 0;
+  std::size_t yAt_ = 0;
+  std::size_t zAt_ = 0;
+};
+
+// The points of a whole plot formatted into one text, without an allocation per point.
+class DxfPointList {
+ public:
+  void Reserve(std::size_t points);
+  void Add(const TAcadPoint& pt);
+  std::size_t Size() const { return starts_.size() / 3; }
+  // The i-th point added; the views stay valid until the next Add.
+  C8Point operator[](std::size_t i) const;
+  // Characters of the i-th point's three texts together.
+  std::size_t TextSize(std::size_t i) const { return End(3 * i + 2) - starts_[3 * i]; }
+
+ private:
+  std::size_t End(std::size_t k) const {
+    return k + 1 < starts_.size() ? starts_[k + 1] : text_.size();
+  }
+  std::string text_;
+  std::vector<std::size_t> starts_;  // where each coordinate's text begins
 };
 
 // Appends DXF pairs. A pair is the group-code line, right-aligned in three characters

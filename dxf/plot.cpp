@@ -73,10 +73,10 @@ class Grouping {
 // allocated once and never copied while it grows: each entity is its fixed lines, its
 // layer, its point (twice for a coordinate label), a label and a size of at most 32.
 std::size_t EstimateBytes(const PlotOptions& o, const std::vector<TPlotData>& plot,
-                          const std::vector<DxfPoint>& points) {
+                          const DxfPointList& points) {
   std::size_t total = 1024;
   for (std::size_t k = 0; k < plot.size(); ++k) {
-    const std::size_t pt = points[k].x().size() + points[k].y().size() + points[k].z().size();
+    const std::size_t pt = points.TextSize(k);
     if (o.pline) total += 64 + o.plineLayer.size() + pt;
     if (o.point) total += 64 + o.pointLayer.size() + pt;
     if (o.circle) total += 96 + o.circleLayer.size() + pt;
@@ -137,9 +137,9 @@ std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions&
   std::vector<TPlotData> plot = MakePlotArray(list, options, zMode);
   if (options.reorder) ReorderByNearest(plot);
 
-  std::vector<DxfPoint> points;
-  points.reserve(plot.size());
-  for (const TPlotData& entry : plot) points.emplace_back(entry.pt);
+  DxfPointList points;
+  points.Reserve(plot.size());
+  for (const TPlotData& entry : plot) points.Add(entry.pt);
 
   out.Reserve(out.Size() + EstimateBytes(options, plot, points));
   WriteDxfHeader(out);

@@ -17,7 +17,7 @@ TEST(EncodeDxf, JapaneseLayerInCp932WithoutByteOrderMark) {
   DxfBuilder out;
   WriteDxfHeader(out);
   WriteEntitiesOpener(out);
-  WritePoint(out, "測点名レイヤ", TAcadPoint{1, 2, 0});
+  WritePoint(out, "測点名レイヤ", DxfPoint({1, 2, 0}));
   WriteDxfClosing(out);
   const std::string bytes = EncodeDxf(out.Take());
   EXPECT_EQ(bytes.substr(0, 5), "  0\r\n");  // no byte-order mark

@@ -33,7 +33,7 @@ TEST(DxfFragments, FileWithoutEntitiesHasFortySixLines) {
 TEST(DxfFragments, PolylineVertexSeqend) {
   DxfBuilder out;
   WritePolylineHeader(out, "PL", 9);
-  WriteVertex(out, "PL", TAcadPoint{-12.5, 0, 1e-9});
+  WriteVertex(out, "PL", DxfPoint({-12.5, 0, 1e-9}));
   WriteSeqend(out);
   WritePolylineHeader(out, "PL", 0);
   EXPECT_TRUE(LinesAre(out.Str(),
@@ -48,8 +48,8 @@ TEST(DxfFragments, PolylineVertexSeqend) {
 
 TEST(DxfFragments, PointAndCircle) {
   DxfBuilder out;
-  WritePoint(out, "P", TAcadPoint{1, 2, 3});
-  WriteCircle(out, "C", TAcadPoint{1, 2, 3}, 5.0 * 100);
+  WritePoint(out, "P", DxfPoint({1, 2, 3}));
+  WriteCircle(out, "C", DxfPoint({1, 2, 3}), 5.0 * 100);
   EXPECT_TRUE(LinesAre(out.Str(), {"  0", "POINT", "  8", "P", " 10", "1.00000000", " 20",
                                    "2.00000000", " 30", "3.00000000",
                                    "  0", "CIRCLE", "  8", "C", " 10", "1.00000000", " 20",
@@ -58,8 +58,8 @@ TEST(DxfFragments, PointAndCircle) {
 
 TEST(DxfFragments, NameLabelAndCoordinateLabel) {
   DxfBuilder out;
-  WriteNameLabel(out, "N", TAcadPoint{100, 200, 10.5}, 2.5, "A-1");
-  WriteCoordLabel(out, "XY", TAcadPoint{100, 200, 10.5}, 1.8, "100.000,200.000");
+  WriteNameLabel(out, "N", DxfPoint({100, 200, 10.5}), 2.5, "A-1");
+  WriteCoordLabel(out, "XY", DxfPoint({100, 200, 10.5}), 1.8, "100.000,200.000");
   EXPECT_TRUE(LinesAre(
       out.Str(),
       {"  0", "TEXT", "  8", "N", " 10", "100.00000000", " 20", "200.00000000", " 30",
@@ -96,7 +96,7 @@ TEST(DxfFragments, TableRulesAndCells) {
 // A layer or label holding a line break (a worksheet cell can) must not shift the pairs.
 TEST(DxfFragments, LineBreaksInLayersAndLabelsStayInTheirLine) {
   DxfBuilder out;
-  WriteNameLabel(out, "測点\n名", TAcadPoint{}, 1, "A\r\n1");
+  WriteNameLabel(out, "測点\n名", DxfPoint({}), 1, "A\r\n1");
   EXPECT_TRUE(LinesAre(out.Str(), {"  0", "TEXT", "  8", "測点 名", " 10", "0.00000000", " 20",
                                    "0.00000000", " 30", "0.00000000", " 40", "1", "  1", "A  1",
                                    " 41", "1.0"}));

@@ -76,13 +76,27 @@ TEST(DxfBuilder, LongTextsAreWrittenWhole) {
 }
 
 TEST(DxfPoint, HoldsTheThreeCoordinatesInC8) {
-  const DxfPoint p(TAcadPoint{-12.5, 123456789.123456789, -0.0});
-  EXPECT_EQ(p.x(), "-12.50000000");
-  EXPECT_EQ(p.y(), "123456789.12345679");
-  EXPECT_EQ(p.z(), "0.00000000");
+  const DxfPoint point(TAcadPoint{-12.5, 123456789.123456789, -0.0});
+  const C8Point p = point;
+  EXPECT_EQ(p.x, "-12.50000000");
+  EXPECT_EQ(p.y, "123456789.12345679");
+  EXPECT_EQ(p.z, "0.00000000");
   DxfBuilder out;
-  out.Formatted(10, p.x());
+  out.Formatted(10, p.x);
   EXPECT_TRUE(LinesAre(out.Str(), {" 10", "-12.50000000"}));
+}
+
+TEST(DxfPointList, EveryPointKeepsItsOwnTexts) {
+  DxfPointList list;
+  list.Reserve(2);
+  for (int i = 0; i < 300; ++i) list.Add(TAcadPoint{i * 1.5, -i * 1e6, i % 2 ? 1e20 : 0.0});
+  ASSERT_EQ(list.Size(), 300u);
+  for (int i : {0, 1, 150, 299}) {
+    EXPECT_EQ(list[i].x, FormatC8(i * 1.5));
+    EXPECT_EQ(list[i].y, FormatC8(-i * 1e6));
+    EXPECT_EQ(list[i].z, FormatC8(i % 2 ? 1e20 : 0.0));
+    EXPECT_EQ(list.TextSize(i), list[i].x.size() + list[i].y.size() + list[i].z.size());
+  }
 }
 
 TEST(DxfBuilder, TakeEmptiesAndASpareTextStartsEmpty) {

@@ -25,9 +25,8 @@ class DrawingCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() /
-           ("vensa_drawing_" + std::string(::testing::UnitTest::GetInstance()
-                                               ->current_test_info()
-                                               ->name()));
+           ("vensa_drawing_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
     insertFile_ = PathToUtf8(dir_ / "survey tool.dxf");
@@ -190,7 +189,8 @@ TEST_F(DrawingCommandsTest, PlotEndToEndLandsEveryEntityOnItsLayerAtItsCoordinat
   state_.CheckBox26.checked = true;  // CIRCLE
   state_.CheckBox23.checked = true;  // 測点名
   state_.Edit9.text = "測点名";
-  SetRows({{"A-1", "100", "200", "1.5"}, {"A-2", "150.25", "200.0004", "2"}, {"B-1", "10", "20", "0"}});
+  SetRows(
+      {{"A-1", "100", "200", "1.5"}, {"A-2", "150.25", "200.0004", "2"}, {"B-1", "10", "20", "0"}});
   Button2Click(state_, platform_, ui_, insertFile_);
 
   EXPECT_EQ(SentCommands(), (Lines{"-INSERT *" + insertFile_ + "\r0,0,0 1 0\r"}))
@@ -218,7 +218,8 @@ TEST_F(DrawingCommandsTest, PlotEndToEndLandsEveryEntityOnItsLayerAtItsCoordinat
   EXPECT_EQ(coords->verticalAlignment, 3);
   ExpectPoint(coords->alignment, {150.25, 200.0004, 2});
 
-  for (const char* layer : {"VENSA_PLINE", "VENSA_POINT", "VENSA_CIRCLE", "測点名", "VENSA_TEXTXY"}) {
+  for (const char* layer :
+       {"VENSA_PLINE", "VENSA_POINT", "VENSA_CIRCLE", "測点名", "VENSA_TEXTXY"}) {
     EXPECT_TRUE(cad_.HasLayer(layer)) << layer;
   }
 }
@@ -232,8 +233,8 @@ TEST_F(DrawingCommandsTest, ZeroCommandDrawsEveryPointAtZero) {
 }
 
 TEST_F(DrawingCommandsTest, PlotWithoutEntitiesWritesTheFileButSendsNothing) {
-  state_.CheckBox21.checked = true;   // PLINE alone, one row: no polyline
-  state_.CheckBox4.checked = false;   // no coordinate labels
+  state_.CheckBox21.checked = true;  // PLINE alone, one row: no polyline
+  state_.CheckBox4.checked = false;  // no coordinate labels
   SetRows({{"A-1", "100", "200", "0"}});
   Button2Click(state_, platform_, ui_, insertFile_);
   EXPECT_TRUE(SentCommands().empty());

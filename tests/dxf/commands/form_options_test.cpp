@@ -58,9 +58,9 @@ TEST(FormOptionsTest, EachTableOptionComesFromItsOwnControl) {
   s.Edit11.text = "L11";
   s.Edit12.text = "L12";
   const TableOptions o = TableOptionsFromForm(s);
-  EXPECT_EQ(o.rowHeight + "/" + o.nameWidth + "/" + o.coordWidth + "/" + o.textHeight + "/" +
-                o.decimals,
-            "15/16/17/14/20");
+  EXPECT_EQ(
+      o.rowHeight + "/" + o.nameWidth + "/" + o.coordWidth + "/" + o.textHeight + "/" + o.decimals,
+      "15/16/17/14/20");
   EXPECT_TRUE(o.divideBy1000);
   EXPECT_TRUE(o.zColumn);
   EXPECT_EQ(o.lineLayer + o.textLayer, "L11L12");

@@ -15,7 +15,9 @@ namespace vensa {
 using CadValue =
     std::variant<std::monostate, double, std::int32_t, std::vector<double>, std::string>;
 
-inline CadValue PointValue(const TAcadPoint& p) { return std::vector<double>{p.x, p.y, p.z}; }
+inline CadValue PointValue(const TAcadPoint& p) {
+  return std::vector<double>{p.x, p.y, p.z};
+}
 
 // x, y, z from elements 0, 1 and 2 of an array value; VariantError for anything that is
 // not an array of at least three numbers.

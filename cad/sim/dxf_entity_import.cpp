@@ -147,8 +147,7 @@ DxfImport ImportDxfEntities(std::string_view text) {
   DxfImport result;
   for (std::size_t r = 0; r < runs.size(); ++r) {
     const GroupRun& run = runs[r];
-    if (run.type == "POINT" || run.type == "CIRCLE" || run.type == "LINE" ||
-        run.type == "TEXT") {
+    if (run.type == "POINT" || run.type == "CIRCLE" || run.type == "LINE" || run.type == "TEXT") {
       result.entities.push_back(ReadSimple(run));
     } else if (run.type == "POLYLINE") {
       SimEntity e;
@@ -181,8 +180,8 @@ DxfImport ImportDxfEntities(std::string_view text) {
       }
       result.entities.push_back(std::move(e));
     } else if (run.type == "VERTEX" || run.type == "SEQEND") {
-      throw DxfReadError("DXF: " + std::to_string(run.line) + " 行目: POLYLINE の外に " +
-                         run.type + " があります");
+      throw DxfReadError("DXF: " + std::to_string(run.line) + " 行目: POLYLINE の外に " + run.type +
+                         " があります");
     } else {
       result.skipped.push_back(run.type);
     }

@@ -13,7 +13,7 @@
 namespace vensa {
 
 struct DxfImport {
-  std::vector<SimEntity> entities;  // in file order, at their own coordinates, no handles
+  std::vector<SimEntity> entities;   // in file order, at their own coordinates, no handles
   std::vector<std::string> skipped;  // DXF types that were passed over
 };
 

@@ -7,7 +7,9 @@ namespace vensa {
 
 namespace {
 
-std::string LineText(int line) { return std::to_string(line) + " 行目"; }
+std::string LineText(int line) {
+  return std::to_string(line) + " 行目";
+}
 
 }  // namespace
 

@@ -69,8 +69,8 @@ std::optional<TAcadPoint> ParsePointText(std::string_view text) {
   std::size_t start = 0;
   for (;;) {
     std::size_t comma = text.find(',', start);
-    std::string_view part = text.substr(start, comma == std::string_view::npos ? comma
-                                                                               : comma - start);
+    std::string_view part =
+        text.substr(start, comma == std::string_view::npos ? comma : comma - start);
     std::optional<double> number = TryReadNumber(part);
     if (!number) return std::nullopt;
     parts.push_back(*number);
@@ -86,7 +86,10 @@ std::optional<TAcadPoint> ParsePointText(std::string_view text) {
 class Placement {
  public:
   Placement(const TAcadPoint& base, double scale, double rotation)
-      : base_(base), scale_(scale), cos_(std::cos(rotation)), sin_(std::sin(rotation)),
+      : base_(base),
+        scale_(scale),
+        cos_(std::cos(rotation)),
+        sin_(std::sin(rotation)),
         rotation_(rotation) {}
 
   TAcadPoint Apply(const TAcadPoint& p) const {
@@ -329,9 +332,7 @@ class SimEntityObject : public CadEntity {
   CadValue Center() override { return PointValue(Get("center").center); }
   CadValue Normal() override { return PointValue(Get("Normal").normal); }
   CadValue InsertionPoint() override { return PointValue(Get("InsertionPoint").insertion); }
-  CadValue TextAlignmentPoint() override {
-    return PointValue(Get("TextAlignmentPoint").alignment);
-  }
+  CadValue TextAlignmentPoint() override { return PointValue(Get("TextAlignmentPoint").alignment); }
   std::vector<double> Coordinates() override { return Get("Coordinates").coordinates; }
   double Radius() override { return Get("Radius").radius; }
   double Thickness() override { return Get("Thickness").thickness; }
@@ -359,8 +360,7 @@ class SimEntityObject : public CadEntity {
 
  private:
   // Records the call, then finds the entity and checks that its class has the member.
-  SimEntity& Get(const char* member, const std::string& args = "",
-                 const char* property = nullptr) {
+  SimEntity& Get(const char* member, const std::string& args = "", const char* property = nullptr) {
     state_->Call(std::string("ent.") + member + args);
     SimEntity& e = state_->Live(handle_, member);
     const char* checked = property != nullptr ? property : member;
@@ -663,7 +663,9 @@ SimCad::SimCad(std::shared_ptr<CallLog> log) : state_(std::make_shared<State>())
   app_ = std::make_shared<SimApplicationObject>(state_);
 }
 
-std::shared_ptr<CadApplication> SimCad::Application() const { return app_; }
+std::shared_ptr<CadApplication> SimCad::Application() const {
+  return app_;
+}
 
 void SimCad::RegisterWith(SimPlatform& platform, const std::string& progId,
                           const std::string& classId, bool minimized) {
@@ -672,10 +674,16 @@ void SimCad::RegisterWith(SimPlatform& platform, const std::string& progId,
   platform.AddWindow(state_->window, kWindowClass, minimized);
 }
 
-WindowHandle SimCad::Window() const { return state_->window; }
-void SimCad::SetWindow(WindowHandle window) { state_->window = window; }
+WindowHandle SimCad::Window() const {
+  return state_->window;
+}
+void SimCad::SetWindow(WindowHandle window) {
+  state_->window = window;
+}
 
-std::string SimCad::AddEntity(SimEntity entity) { return state_->Add(std::move(entity)); }
+std::string SimCad::AddEntity(SimEntity entity) {
+  return state_->Add(std::move(entity));
+}
 
 std::vector<SimEntity> SimCad::Entities() const {
   std::vector<SimEntity> live;
@@ -697,9 +705,15 @@ void SimCad::EraseEntity(const std::string& handle) {
   if (SimEntity* e = state_->Find(handle)) e->erased = true;
 }
 
-const std::vector<std::string>& SimCad::LayerNames() const { return state_->layers; }
-void SimCad::AddLayer(const std::string& name) { state_->EnsureLayer(name); }
-bool SimCad::HasLayer(std::string_view name) const { return state_->LayerIndex(name) >= 0; }
+const std::vector<std::string>& SimCad::LayerNames() const {
+  return state_->layers;
+}
+void SimCad::AddLayer(const std::string& name) {
+  state_->EnsureLayer(name);
+}
+bool SimCad::HasLayer(std::string_view name) const {
+  return state_->LayerIndex(name) >= 0;
+}
 
 std::vector<std::string> SimCad::SelectionSetNames() const {
   std::vector<std::string> names;
@@ -716,27 +730,47 @@ void SimCad::SetSystemVariable(const std::string& name, CadValue value) {
   state_->variables[UpperAscii(name)] = std::move(value);
 }
 
-CadValue SimCad::SystemVariable(const std::string& name) const { return state_->Variable(name); }
-TAcadPoint SimCad::LastPoint() const { return state_->LastPoint(); }
-bool SimCad::Idle() const { return state_->busyPolls == 0; }
-const std::vector<std::string>& SimCad::CommandLine() const { return state_->commandLine; }
+CadValue SimCad::SystemVariable(const std::string& name) const {
+  return state_->Variable(name);
+}
+TAcadPoint SimCad::LastPoint() const {
+  return state_->LastPoint();
+}
+bool SimCad::Idle() const {
+  return state_->busyPolls == 0;
+}
+const std::vector<std::string>& SimCad::CommandLine() const {
+  return state_->commandLine;
+}
 
 void SimCad::QueueSelection(std::vector<std::string> handles) {
   state_->selections.emplace_back(std::move(handles));
 }
-void SimCad::QueueSelectionCancel() { state_->selections.emplace_back(std::nullopt); }
-void SimCad::QueuePick(const TAcadPoint& point) { state_->picks.emplace_back(point); }
-void SimCad::QueuePickCancel() { state_->picks.emplace_back(std::nullopt); }
+void SimCad::QueueSelectionCancel() {
+  state_->selections.emplace_back(std::nullopt);
+}
+void SimCad::QueuePick(const TAcadPoint& point) {
+  state_->picks.emplace_back(point);
+}
+void SimCad::QueuePickCancel() {
+  state_->picks.emplace_back(std::nullopt);
+}
 void SimCad::QueueEntityPick(const std::string& handle, const TAcadPoint& at) {
   state_->entityPicks.emplace_back(EntityPick{handle, at});
 }
-void SimCad::QueueEntityPickCancel() { state_->entityPicks.emplace_back(std::nullopt); }
-void SimCad::SetBusyPolls(int polls) { state_->busyPolls = polls; }
+void SimCad::QueueEntityPickCancel() {
+  state_->entityPicks.emplace_back(std::nullopt);
+}
+void SimCad::SetBusyPolls(int polls) {
+  state_->busyPolls = polls;
+}
 
 void SimCad::FailAt(const std::string& member, int k, std::string text) {
   state_->failures[member][state_->callCounts[member] + k] = std::move(text);
 }
 
-CallLog& SimCad::Log() const { return *state_->log; }
+CallLog& SimCad::Log() const {
+  return *state_->log;
+}
 
 }  // namespace vensa

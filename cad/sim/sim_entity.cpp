@@ -7,11 +7,16 @@ namespace vensa {
 
 std::string DxfTypeOf(std::string_view className) {
   static const std::map<std::string_view, std::string_view> kTypes = {
-      {"AcDbLine", "LINE"},           {"AcDbCircle", "CIRCLE"},
-      {"AcDbArc", "ARC"},             {"AcDbEllipse", "ELLIPSE"},
-      {"AcDbPolyline", "LWPOLYLINE"}, {"AcDb2dPolyline", "POLYLINE"},
-      {"AcDb3dPolyline", "POLYLINE"}, {"AcDbText", "TEXT"},
-      {"AcDbPoint", "POINT"},         {"AcDbMText", "MTEXT"},
+      {"AcDbLine", "LINE"},
+      {"AcDbCircle", "CIRCLE"},
+      {"AcDbArc", "ARC"},
+      {"AcDbEllipse", "ELLIPSE"},
+      {"AcDbPolyline", "LWPOLYLINE"},
+      {"AcDb2dPolyline", "POLYLINE"},
+      {"AcDb3dPolyline", "POLYLINE"},
+      {"AcDbText", "TEXT"},
+      {"AcDbPoint", "POINT"},
+      {"AcDbMText", "MTEXT"},
       {"AcDbBlockReference", "INSERT"}};
   auto it = kTypes.find(className);
   return it == kTypes.end() ? std::string() : std::string(it->second);
@@ -29,8 +34,7 @@ bool ClassHasProperty(std::string_view className, std::string_view member) {
         "endpoint"}},
       {"AcDbEllipse", {"center", "RadiusRatio", "endpoint", "Normal", "StartAngle", "EndAngle"}},
       {"AcDbPolyline", {"Coordinates", "Normal", "Elevation", "Thickness", "Closed", "GetBulge"}},
-      {"AcDb2dPolyline",
-       {"Coordinates", "Normal", "Elevation", "Thickness", "Closed", "GetBulge"}},
+      {"AcDb2dPolyline", {"Coordinates", "Normal", "Elevation", "Thickness", "Closed", "GetBulge"}},
       {"AcDb3dPolyline", {"Coordinates", "Closed"}},
       {"AcDbText",
        {"InsertionPoint", "TextAlignmentPoint", "TextString", "Height", "ScaleFactor", "Rotation",

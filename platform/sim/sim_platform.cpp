@@ -6,7 +6,9 @@ namespace vensa {
 
 namespace {
 
-std::string HandleText(WindowHandle window) { return std::to_string(window); }
+std::string HandleText(WindowHandle window) {
+  return std::to_string(window);
+}
 
 }  // namespace
 
@@ -23,7 +25,9 @@ void SimPlatform::SetRunningObject(const std::string& classId,
   running_[classId] = std::move(object);
 }
 
-void SimPlatform::RemoveRunningObject(const std::string& classId) { running_.erase(classId); }
+void SimPlatform::RemoveRunningObject(const std::string& classId) {
+  running_.erase(classId);
+}
 
 void SimPlatform::AddWindow(WindowHandle window, const std::string& className, bool minimized) {
   windows_[window] = Window{className, minimized};

@@ -121,8 +121,7 @@ void SimUi::SetProgressMax(ProgressBarId bar, int maximum) {
 }
 
 void SimUi::SetProgressPosition(ProgressBarId bar, int position) {
-  log_->Add(std::string("ui.SetProgressPosition ") + BarName(bar) + " " +
-            std::to_string(position));
+  log_->Add(std::string("ui.SetProgressPosition ") + BarName(bar) + " " + std::to_string(position));
   Bar(bar).position = position;
 }
 

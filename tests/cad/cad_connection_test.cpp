@@ -33,7 +33,8 @@ struct Rig {
 TEST(ConnectTargetCadTest, UnregisteredProgIdIsReported) {
   Rig rig;
   EXPECT_FALSE(ConnectTargetCad(rig.platform, rig.ui, "Nothing.Application"));
-  EXPECT_EQ(rig.ui.Messages(), (Lines{"ProgID（クラス文字列）: \nNothing.Application は無効です．"}));
+  EXPECT_EQ(rig.ui.Messages(),
+            (Lines{"ProgID（クラス文字列）: \nNothing.Application は無効です．"}));
   EXPECT_EQ(rig.log->CountPrefix("GetActiveObject"), 0);
 }
 
@@ -128,8 +129,7 @@ TEST(WaitForCadIdleTest, AutomationErrorEndsTheWait) {
   Rig rig;
   rig.cad.SetBusyPolls(100);
   rig.cad.FailAt("state.IsQuiescent", 3, "CAD closed");
-  EXPECT_THROW(WaitForCadIdle("Auto", *rig.cad.Application(), rig.platform, 200),
-               AutomationError);
+  EXPECT_THROW(WaitForCadIdle("Auto", *rig.cad.Application(), rig.platform, 200), AutomationError);
   EXPECT_EQ(rig.log->Count("app.GetAcadState"), 3);
 }
 

@@ -23,12 +23,14 @@ std::string Entities(std::initializer_list<const char*> lines) {
 }
 
 TEST(DxfEntityImportTest, PolylineWithVerticesBecomesOneEntity) {
-  auto result = ImportDxfEntities(Entities(
-      {"  0", "POLYLINE", "  8", "PL", " 66", "     1", " 10", "0.0", " 20", "0.0", " 30", "0.0",
-       " 70", "     1", "  0", "VERTEX", "  8", "PL", " 10", "1.00000000", " 20", "2.00000000",
-       " 30", "3.00000000", "  0", "VERTEX", "  8", "PL", " 10", "4.00000000", " 20",
-       "5.00000000", " 30", "6.00000000", "  0", "SEQEND", "  0", "POLYLINE", "  8", "PL", " 70",
-       "     9", "  0", "VERTEX", " 10", "7", " 20", "8", " 30", "9", "  0", "SEQEND"}));
+  auto result = ImportDxfEntities(
+      Entities({"  0", "POLYLINE",   "  8", "PL",         " 66", "     1",     " 10", "0.0",
+                " 20", "0.0",        " 30", "0.0",        " 70", "     1",     "  0", "VERTEX",
+                "  8", "PL",         " 10", "1.00000000", " 20", "2.00000000", " 30", "3.00000000",
+                "  0", "VERTEX",     "  8", "PL",         " 10", "4.00000000", " 20", "5.00000000",
+                " 30", "6.00000000", "  0", "SEQEND",     "  0", "POLYLINE",   "  8", "PL",
+                " 70", "     9",     "  0", "VERTEX",     " 10", "7",          " 20", "8",
+                " 30", "9",          "  0", "SEQEND"}));
   ASSERT_EQ(result.entities.size(), 2u);
   const SimEntity& open = result.entities[0];
   EXPECT_EQ(open.className, "AcDb2dPolyline");
@@ -41,14 +43,45 @@ TEST(DxfEntityImportTest, PolylineWithVerticesBecomesOneEntity) {
 }
 
 TEST(DxfEntityImportTest, PointCircleLineAndBothTextForms) {
-  auto result = ImportDxfEntities(Entities(
-      {"  0", "POINT", "  8", "P", " 10", "-12.50000000", " 20", "0.00000000", " 30", "1.0",
-       "  0", "CIRCLE", "  8", "C", " 10", "1", " 20", "2", " 30", "0", " 40", "250",
-       "  0", "LINE", "  8", "L", " 10", "0.0", " 20", "-5.0", " 11", "55.0", " 21", "-5.0",
-       "  0", "TEXT", "  8", "T", " 72", "0", " 73", "3", " 10", "1", " 20", "2", " 30", "3",
-       " 11", "1", " 21", "2", " 31", "3", " 40", "1.8", "  1", "100.000,200.000", " 41", "0.8",
-       "  0", "TEXT", "  8", "測点", " 10", "4", " 20", "5", " 30", "0", " 40", "2.5", "  1",
-       "A-1", " 41", "1.0", " 50", "90"}));
+  auto result = ImportDxfEntities(Entities({"  0", "POINT",
+                                            "  8", "P",
+                                            " 10", "-12.50000000",
+                                            " 20", "0.00000000",
+                                            " 30", "1.0",
+                                            "  0", "CIRCLE",
+                                            "  8", "C",
+                                            " 10", "1",
+                                            " 20", "2",
+                                            " 30", "0",
+                                            " 40", "250",
+                                            "  0", "LINE",
+                                            "  8", "L",
+                                            " 10", "0.0",
+                                            " 20", "-5.0",
+                                            " 11", "55.0",
+                                            " 21", "-5.0",
+                                            "  0", "TEXT",
+                                            "  8", "T",
+                                            " 72", "0",
+                                            " 73", "3",
+                                            " 10", "1",
+                                            " 20", "2",
+                                            " 30", "3",
+                                            " 11", "1",
+                                            " 21", "2",
+                                            " 31", "3",
+                                            " 40", "1.8",
+                                            "  1", "100.000,200.000",
+                                            " 41", "0.8",
+                                            "  0", "TEXT",
+                                            "  8", "測点",
+                                            " 10", "4",
+                                            " 20", "5",
+                                            " 30", "0",
+                                            " 40", "2.5",
+                                            "  1", "A-1",
+                                            " 41", "1.0",
+                                            " 50", "90"}));
   ASSERT_EQ(result.entities.size(), 5u);
   EXPECT_EQ(result.entities[0].className, "AcDbPoint");
   EXPECT_EQ(result.entities[0].coordinates, (std::vector<double>{-12.5, 0, 1}));
@@ -83,8 +116,8 @@ TEST(DxfEntityImportTest, BrokenPolylineStructureIsAnError) {
 }
 
 TEST(DxfEntityImportTest, FileWithoutEntitiesSectionGivesNothing) {
-  auto result = ImportDxfEntities(Dxf({"  0", "SECTION", "  2", "HEADER", "  0", "ENDSEC", "  0",
-                                       "EOF"}));
+  auto result =
+      ImportDxfEntities(Dxf({"  0", "SECTION", "  2", "HEADER", "  0", "ENDSEC", "  0", "EOF"}));
   EXPECT_TRUE(result.entities.empty());
 }
 

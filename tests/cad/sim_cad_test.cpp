@@ -29,10 +29,12 @@ std::string Dxf(std::initializer_list<std::string> lines) {
 
 // A small insert file in the form the writer produces: a point and a name label.
 std::string PointAndLabel(const std::string& layer) {
-  return Dxf({"  0", "SECTION", "  2", "ENTITIES", "  0", "POINT", "  8", "VENSA_POINT", " 10",
-              "10.00000000", " 20", "20.00000000", " 30", "1.00000000", "  0", "TEXT", "  8",
-              layer, " 10", "10.00000000", " 20", "20.00000000", " 30", "1.00000000", " 40",
-              "2.5", "  1", "A-1", " 41", "1.0", "  0", "ENDSEC", "  0", "EOF"});
+  return Dxf({"  0", "SECTION",     "  2", "ENTITIES",    "  0", "POINT",
+              "  8", "VENSA_POINT", " 10", "10.00000000", " 20", "20.00000000",
+              " 30", "1.00000000",  "  0", "TEXT",        "  8", layer,
+              " 10", "10.00000000", " 20", "20.00000000", " 30", "1.00000000",
+              " 40", "2.5",         "  1", "A-1",         " 41", "1.0",
+              "  0", "ENDSEC",      "  0", "EOF"});
 }
 
 class SimCadTest : public ::testing::Test {
@@ -71,8 +73,8 @@ TEST_F(SimCadTest, InsertAtOriginAddsEntitiesOnTheirLayersCreatingThem) {
   EXPECT_NE(points[0].handle, labels[0].handle);
   EXPECT_EQ(cad_.LayerNames(), (Lines{"0", "VENSA_POINT", "測点名"}));
   EXPECT_TRUE(cad_.CommandLine().empty());
-  EXPECT_EQ(cad_.Log().Lines(), (Lines{"app.ActiveDocument",
-                                       "doc.SendCommand -INSERT *" + path + "\r0,0,0 1 0\r"}));
+  EXPECT_EQ(cad_.Log().Lines(),
+            (Lines{"app.ActiveDocument", "doc.SendCommand -INSERT *" + path + "\r0,0,0 1 0\r"}));
 }
 
 TEST_F(SimCadTest, InsertAtLastPointDisplacesEveryEntity) {
@@ -101,8 +103,8 @@ TEST_F(SimCadTest, InsertWithScaleAndRotation) {
 
 TEST_F(SimCadTest, InsertOfMissingOrBrokenFileAddsNothingAndDoesNotThrow) {
   doc_->SendCommand("-INSERT *" + PathToUtf8(dir_ / "none.dxf") + "\r0,0,0 1 0\r");
-  std::string broken = WriteFile("broken.dxf", Dxf({"  0", "SECTION", "  2", "ENTITIES", "  0",
-                                                    "POINT", " 10", "x"}));
+  std::string broken = WriteFile(
+      "broken.dxf", Dxf({"  0", "SECTION", "  2", "ENTITIES", "  0", "POINT", " 10", "x"}));
   doc_->SendCommand("-INSERT *" + broken + "\r0,0,0 1 0\r");
   EXPECT_TRUE(cad_.Entities().empty());
   EXPECT_EQ(cad_.CommandLine().size(), 2u);
@@ -131,7 +133,11 @@ TEST_F(SimCadTest, GetPointCancelIsAnAutomationError) {
 }
 
 TEST_F(SimCadTest, SelectOnScreenAppliesTheTypeFilterAndScriptedCancel) {
-  std::string text = cad_.AddEntity([] { SimEntity e = Ent("AcDbText"); e.text = "A"; return e; }());
+  std::string text = cad_.AddEntity([] {
+    SimEntity e = Ent("AcDbText");
+    e.text = "A";
+    return e;
+  }());
   std::string line = cad_.AddEntity(Ent("AcDbLine"));
   auto set = doc_->SelectionSets()->Add("ssTemp");
   cad_.QueueSelection({text, line});
@@ -158,13 +164,12 @@ TEST_F(SimCadTest, DeletedSetAndDuplicateNameAreRefused) {
 }
 
 TEST_F(SimCadTest, EntitiesAnswerOnlyTheMembersOfTheirClass) {
-  std::string h = cad_.AddEntity(
-      [] {
-        SimEntity e = Ent("AcDbLine", "L");
-        e.start = {1, 2, 3};
-        e.end = {4, 5, 6};
-        return e;
-      }());
+  std::string h = cad_.AddEntity([] {
+    SimEntity e = Ent("AcDbLine", "L");
+    e.start = {1, 2, 3};
+    e.end = {4, 5, 6};
+    return e;
+  }());
   auto set = doc_->SelectionSets()->Add("s");
   cad_.QueueSelection({h});
   set->SelectOnScreen(std::nullopt);

@@ -11,12 +11,8 @@ using Lines = std::vector<std::string>;
 
 class NullFilter : public MessageFilter {
  public:
-  std::uint32_t HandleInComingCall(std::uint32_t, TaskHandle, std::uint32_t) override {
-    return 0;
-  }
-  std::int32_t RetryRejectedCall(TaskHandle, std::uint32_t, std::uint32_t) override {
-    return -1;
-  }
+  std::uint32_t HandleInComingCall(std::uint32_t, TaskHandle, std::uint32_t) override { return 0; }
+  std::int32_t RetryRejectedCall(TaskHandle, std::uint32_t, std::uint32_t) override { return -1; }
   std::uint32_t MessagePending(TaskHandle, std::uint32_t, std::uint32_t) override { return 2; }
 };
 

@@ -49,6 +49,16 @@ TEST(EncodeDxf, RunByRunEqualsConvertingTheWholeText) {
   std::string many;
   for (int i = 0; i < 2000; ++i) many += (i % 3 ? "測点" : "ｱ") + std::to_string(i) + "\r\n";
   EXPECT_EQ(EncodeDxf(many), Utf8ToAnsi(many));
+
+  // Far more distinct runs than remembered conversions: none may stand in for another.
+  std::string distinct;
+  for (char32_t cp = 0x4E00; cp < 0x4E00 + 3000; ++cp) {
+    distinct += static_cast<char>(0xE0 | (cp >> 12));
+    distinct += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    distinct += static_cast<char>(0x80 | (cp & 0x3F));
+    distinct += cp % 7 ? "\r\n" : "-";
+  }
+  EXPECT_EQ(EncodeDxf(distinct), Utf8ToAnsi(distinct));
 }
 
 TEST(EncodeDxf, BrokenSequenceNeverSwallowsTheLineEnd) {

@@ -287,6 +287,14 @@ TEST(ReorderByNearest, FiveEntriesOfOneGroup) {
   EXPECT_EQ(order, (std::vector<std::int32_t>{0, 1, 2, 4, 3}));
 }
 
+TEST(ReorderByNearest, OnEqualDistancesTheEntryReachedFirstStays) {
+  std::vector<TPlotData> plot;
+  const double xs[] = {0, 10, 20, 25, 15};  // 25 and 15 lie 5 from 20
+  for (int i = 0; i < 5; ++i) plot.push_back(TPlotData{i, 0, TAcadPoint{xs[i], 0, 0}, ""});
+  ReorderByNearest(plot);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(plot[i].idx, i);
+}
+
 TEST(ReorderByNearest, FourOrFewerEntriesStayAsTheyAre) {
   std::vector<TPlotData> plot;
   const double xs[] = {0, 100, 50, 1};

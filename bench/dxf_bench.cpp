@@ -3,8 +3,8 @@
 // Usage: dxf_bench [rows] [--japanese]   (best of several runs; not part of the tests)
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -65,8 +65,7 @@ void Report(const char* what, int rows, double seconds, std::size_t bytes, doubl
 }
 
 double TimeFwrite(const std::string& bytes) {
-  const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / "vensa_dxf_bench.tmp";
+  const std::filesystem::path path = std::filesystem::temp_directory_path() / "vensa_dxf_bench.tmp";
   const double seconds = BestOf([&] {
     std::FILE* f = std::fopen(path.string().c_str(), "wb");
     if (f == nullptr) return;
@@ -126,8 +125,7 @@ int main(int argc, char** argv) {
     if (fresh.back() != ' ') std::puts("?");
   });
 
-  std::printf("%d rows, %s names, best of %d runs\n", rows, japanese ? "Japanese" : "ASCII",
-              kRuns);
+  std::printf("%d rows, %s names, best of %d runs\n", rows, japanese ? "Japanese" : "ASCII", kRuns);
   Report("plot: build + encode", rows, plotCold, plotBytes.size(), plotColdCpu);
   Report("plot: same, memory reused", rows, plotWarm, plotBytes.size(), plotWarmCpu);
   Report("plot: one fwrite", rows, TimeFwrite(plotBytes), plotBytes.size());

@@ -13,7 +13,9 @@
 namespace vensa {
 namespace {
 
-bool IsAsciiByte(char c) { return static_cast<unsigned char>(c) < 0x80; }
+bool IsAsciiByte(char c) {
+  return static_cast<unsigned char>(c) < 0x80;
+}
 
 // End of the run of ASCII bytes that starts at `from`, eight bytes at a time: nearly all
 // of a drawing is ASCII.

@@ -73,22 +73,23 @@ void WriteVertex(DxfBuilder& out, std::string_view layer, C8Point pt) {
   WritePlacement(out, pt);
 }
 
-void WriteSeqend(DxfBuilder& out) { out.Literal(0, "SEQEND"); }
+void WriteSeqend(DxfBuilder& out) {
+  out.Literal(0, "SEQEND");
+}
 
 void WritePoint(DxfBuilder& out, std::string_view layer, C8Point pt) {
   BeginEntity(out, "POINT", layer);
   WritePlacement(out, pt);
 }
 
-void WriteCircle(DxfBuilder& out, std::string_view layer, C8Point centre,
-                 double radius) {
+void WriteCircle(DxfBuilder& out, std::string_view layer, C8Point centre, double radius) {
   BeginEntity(out, "CIRCLE", layer);
   WritePlacement(out, centre);
   out.G15(40, radius);
 }
 
-void WriteNameLabel(DxfBuilder& out, std::string_view layer, C8Point pt,
-                    double height, std::string_view text) {
+void WriteNameLabel(DxfBuilder& out, std::string_view layer, C8Point pt, double height,
+                    std::string_view text) {
   BeginEntity(out, "TEXT", layer);
   WritePlacement(out, pt);
   out.G15(40, height);
@@ -96,8 +97,8 @@ void WriteNameLabel(DxfBuilder& out, std::string_view layer, C8Point pt,
   out.Literal(41, "1.0");
 }
 
-void WriteCoordLabel(DxfBuilder& out, std::string_view layer, C8Point pt,
-                     double height, std::string_view text) {
+void WriteCoordLabel(DxfBuilder& out, std::string_view layer, C8Point pt, double height,
+                     std::string_view text) {
   BeginEntity(out, "TEXT", layer);
   out.Literal(72, "0");
   out.Literal(73, "3");
@@ -124,8 +125,8 @@ void WriteTableVLine(DxfBuilder& out, std::string_view layer, double x, double y
   out.C8(21, y2);
 }
 
-void WriteTableCell(DxfBuilder& out, std::string_view layer, CellAlign align, double x,
-                    double y, double height, std::string_view text, CellRow row) {
+void WriteTableCell(DxfBuilder& out, std::string_view layer, CellAlign align, double x, double y,
+                    double height, std::string_view text, CellRow row) {
   static constexpr std::string_view kAlign[] = {"0", "1", "2"};
   BeginEntity(out, "TEXT", layer);
   out.Literal(72, kAlign[static_cast<int>(align)]);

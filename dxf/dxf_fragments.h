@@ -41,18 +41,17 @@ void WriteSeqend(DxfBuilder& out);
 void WritePoint(DxfBuilder& out, std::string_view layer, C8Point pt);
 
 // 0 CIRCLE, 8 {layer}, 10/20/30 {centre}, 40 {radius} in G15.
-void WriteCircle(DxfBuilder& out, std::string_view layer, C8Point centre,
-                 double radius);
+void WriteCircle(DxfBuilder& out, std::string_view layer, C8Point centre, double radius);
 
 // The point name beside its point, starting at the point (no alignment codes):
 // 0 TEXT, 8 {layer}, 10/20/30 {pt}, 40 {height}, 1 {text}, 41 1.0.
-void WriteNameLabel(DxfBuilder& out, std::string_view layer, C8Point pt,
-                    double height, std::string_view text);
+void WriteNameLabel(DxfBuilder& out, std::string_view layer, C8Point pt, double height,
+                    std::string_view text);
 
 // The coordinates hanging below and right of the point (left, top):
 // 0 TEXT, 8 {layer}, 72 0, 73 3, 10/20/30 {pt}, 11/21/31 {pt}, 40 {height}, 1 {text}, 41 0.8.
-void WriteCoordLabel(DxfBuilder& out, std::string_view layer, C8Point pt,
-                     double height, std::string_view text);
+void WriteCoordLabel(DxfBuilder& out, std::string_view layer, C8Point pt, double height,
+                     std::string_view text);
 
 // A horizontal table rule from (0, y) to (x2, y), no z:
 // 0 LINE, 8 {layer}, 10 0.0, 20 {y}, 11 {x2}, 21 {y}.
@@ -72,7 +71,7 @@ enum class CellRow { kHeader, kData };
 // A table cell's text, middle-aligned at (x, y), no z:
 // 0 TEXT, 8 {layer}, 72 {align}, 73 2, 10/20 {x, y}, 11/21 {x, y}, 40 {height}, 1 {text},
 // 41 1.0 or 0.8.
-void WriteTableCell(DxfBuilder& out, std::string_view layer, CellAlign align, double x,
-                    double y, double height, std::string_view text, CellRow row);
+void WriteTableCell(DxfBuilder& out, std::string_view layer, CellAlign align, double x, double y,
+                    double height, std::string_view text, CellRow row);
 
 }  // namespace vensa

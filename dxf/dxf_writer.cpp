@@ -87,7 +87,7 @@ void DxfBuilder::Text(int code, std::string_view value) {
 }
 
 const std::string& DxfBuilder::Memoized(Memo (&memo)[kMemoSlots], int& next, double value,
-                                         bool c8) {
+                                        bool c8) {
   const auto bits = std::bit_cast<std::uint64_t>(value);
   for (const Memo& m : memo) {
     if (m.used && m.bits == bits) return m.text;

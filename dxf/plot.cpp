@@ -15,7 +15,9 @@
 namespace vensa {
 namespace {
 
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsContinuationByte(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // Bytes taken by the first `count` characters of a UTF-8 text (all of it when shorter).
 std::size_t PrefixBytes(std::string_view text, std::size_t count) {
@@ -38,8 +40,7 @@ class Grouping {
  public:
   Grouping(const TextGrid& list, const PlotOptions& options) {
     if (!options.pline || options.delimiter.empty()) return;
-    const std::string_view delimiter(options.delimiter.data(),
-                                     PrefixBytes(options.delimiter, 1));
+    const std::string_view delimiter(options.delimiter.data(), PrefixBytes(options.delimiter, 1));
     const std::string& first = list.Cell(kColName, 1);
     const std::size_t at = first.find(delimiter);
     // A delimiter in first place leaves no prefix at all: everything is one group.

@@ -17,26 +17,26 @@ namespace vensa {
 // settings file has no entry for it. Sizes stay the texts of their edits and are read as
 // numbers (unreadable text is 0) when the plot is built.
 struct PlotOptions {
-  bool pline = false;             // CheckBox21 "PLINE"
-  bool closed = false;            // CheckBox5 "閉鎖": polyline flag 1
-  bool is3d = false;              // CheckBox28 "3D": polyline flag 8
-  bool reorder = false;           // CheckBox7 "2点目以降座標順": ReorderByNearest
-  std::string delimiter = "-";    // Edit7 "区切文字": only its first character counts
-  bool point = false;             // CheckBox22 "POINT"
-  bool circle = false;            // CheckBox26 "CIRCLE"
-  bool nameLabel = false;         // CheckBox23 "測点名"
-  bool coordLabel = true;         // CheckBox4 "座標値（"
-  bool zOnly = false;             // CheckBox11 "Z値のみ）": the coordinate label shows z
+  bool pline = false;           // CheckBox21 "PLINE"
+  bool closed = false;          // CheckBox5 "閉鎖": polyline flag 1
+  bool is3d = false;            // CheckBox28 "3D": polyline flag 8
+  bool reorder = false;         // CheckBox7 "2点目以降座標順": ReorderByNearest
+  std::string delimiter = "-";  // Edit7 "区切文字": only its first character counts
+  bool point = false;           // CheckBox22 "POINT"
+  bool circle = false;          // CheckBox26 "CIRCLE"
+  bool nameLabel = false;       // CheckBox23 "測点名"
+  bool coordLabel = true;       // CheckBox4 "座標値（"
+  bool zOnly = false;           // CheckBox11 "Z値のみ）": the coordinate label shows z
   std::string plineLayer = "VENSA_PLINE";    // Edit2
   std::string pointLayer = "VENSA_POINT";    // Edit8
   std::string circleLayer = "VENSA_CIRCLE";  // Edit18
   std::string nameLayer = "VENSA_TEXTPT";    // Edit9
   std::string coordLayer = "VENSA_TEXTXY";   // Edit10
-  std::string nameHeight = "2.5";   // Edit1, before scaling
-  std::string coordHeight = "1.8";  // Edit13, before scaling
-  std::string radius = "5.0";       // Edit19, before scaling
-  int decimals = 3;                 // UpDown6 / Edit27: coordinate label decimals, 0 to 8
-  std::string range;                // Edit31 "プロット範囲"
+  std::string nameHeight = "2.5";            // Edit1, before scaling
+  std::string coordHeight = "1.8";           // Edit13, before scaling
+  std::string radius = "5.0";                // Edit19, before scaling
+  int decimals = 3;                          // UpDown6 / Edit27: coordinate label decimals, 0 to 8
+  std::string range;                         // Edit31 "プロット範囲"
 };
 
 // Which plot command runs: "CADへ" takes z from the list, "CADへ (Z=0)" draws every

@@ -35,8 +35,8 @@ std::size_t EstimateBytes(const TableOptions& o, int rows, int columns, double e
 
 }  // namespace
 
-void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& options,
-                double scale, TableAxes axes) {
+void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& options, double scale,
+                TableAxes axes) {
   const double rh = ReadNumberCell(options.rowHeight) * scale;
   const double w1 = ReadNumberCell(options.nameWidth) * scale;
   const double w2 = ReadNumberCell(options.coordWidth) * scale;

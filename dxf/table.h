@@ -13,13 +13,13 @@ namespace vensa {
 // The table's controls. Defaults are those a control gets when the settings file has no
 // entry for it. Sizes stay the texts of their edits; unreadable text reads as 0.
 struct TableOptions {
-  std::string rowHeight = "5.0";     // Edit15 "一行高さ"
-  std::string nameWidth = "25.0";    // Edit16 "列幅(測点）"
-  std::string coordWidth = "30.0";   // Edit17 "列幅（座標値）", each coordinate column
-  std::string textHeight = "2.5";    // Edit14 "表文字"
-  std::string decimals = "3";        // Edit20 "作表 少数桁数": a strict integer
-  bool divideBy1000 = false;         // CheckBox9 "1/1000"
-  bool zColumn = false;              // CheckBox8 "Z座標"
+  std::string rowHeight = "5.0";    // Edit15 "一行高さ"
+  std::string nameWidth = "25.0";   // Edit16 "列幅(測点）"
+  std::string coordWidth = "30.0";  // Edit17 "列幅（座標値）", each coordinate column
+  std::string textHeight = "2.5";   // Edit14 "表文字"
+  std::string decimals = "3";       // Edit20 "作表 少数桁数": a strict integer
+  bool divideBy1000 = false;        // CheckBox9 "1/1000"
+  bool zColumn = false;             // CheckBox8 "Z座標"
   std::string lineLayer = "VENSA_TBLLINE";  // Edit11 "表枠"
   std::string textLayer = "VENSA_TBLTEXT";  // Edit12 "表文字"
 };
@@ -42,7 +42,7 @@ class TableDecimalsError : public VensaError {
 // every size (the drawing's DIMSCALE, or 1). The decimals are read when the data rows
 // begin, so a TableDecimalsError leaves the rules and the header texts in `out`; the
 // caller then saves nothing. A negative count of decimals is taken as 0.
-void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& options,
-                double scale, TableAxes axes);
+void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& options, double scale,
+                TableAxes axes);
 
 }  // namespace vensa

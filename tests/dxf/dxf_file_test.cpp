@@ -72,7 +72,8 @@ class SaveDxfFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() /
-           ("vensa_dxf_file_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+           ("vensa_dxf_file_test_" +
+            std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     std::filesystem::create_directories(dir_);
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }

@@ -44,16 +44,16 @@ inline ::testing::AssertionResult LinesAre(std::string_view text,
              << " \"" << expected[i] << "\"";
     }
     if (lines[from + i] != expected[i]) {
-      return ::testing::AssertionFailure() << "line " << from + i + 1 << ": expected \""
-                                           << expected[i] << "\", got \"" << lines[from + i]
-                                           << "\"";
+      return ::testing::AssertionFailure()
+             << "line " << from + i + 1 << ": expected \"" << expected[i] << "\", got \""
+             << lines[from + i] << "\"";
     }
   }
   if (whole && lines.size() != from + expected.size()) {
     return ::testing::AssertionFailure()
            << "text has " << lines.size() << " lines, expected " << from + expected.size()
-           << "; line " << from + expected.size() + 1 << " is \""
-           << lines[from + expected.size()] << "\"";
+           << "; line " << from + expected.size() + 1 << " is \"" << lines[from + expected.size()]
+           << "\"";
   }
   return ::testing::AssertionSuccess();
 }
@@ -80,11 +80,11 @@ inline int CountLines(std::string_view text, std::string_view line) {
 // The header lines every file starts with.
 inline const std::vector<std::string>& HeaderLines() {
   static const std::vector<std::string> lines = {
-      "  0", "SECTION",    "  2", "HEADER",     "  9", "$ACADVER", "  1", "AC1009",
-      "  0", "ENDSEC",     "  0", "SECTION",    "  2", "TABLES",   "  0", "TABLE",
-      "  2", "LTYPE",      " 70", "  1",        "  0", "LTYPE",    "  2", "CONTINUOUS",
-      " 70", "  0",        "  3", "Solid line", " 72", " 65",      " 73", "  0",
-      " 40", "0.0",        "  0", "ENDTAB",     "  0", "ENDSEC"};
+      "  0", "SECTION", "  2", "HEADER",     "  9", "$ACADVER", "  1", "AC1009",
+      "  0", "ENDSEC",  "  0", "SECTION",    "  2", "TABLES",   "  0", "TABLE",
+      "  2", "LTYPE",   " 70", "  1",        "  0", "LTYPE",    "  2", "CONTINUOUS",
+      " 70", "  0",     "  3", "Solid line", " 72", " 65",      " 73", "  0",
+      " 40", "0.0",     "  0", "ENDTAB",     "  0", "ENDSEC"};
   return lines;
 }
 

@@ -21,8 +21,8 @@ TEST(DxfBuilder, CodeLinesAreRightAlignedInThreeCharacters) {
   out.Literal(73, "3");
   out.Literal(100, "AcDbEntity");
   out.Literal(999, "x");
-  EXPECT_TRUE(LinesAre(out.Str(), {"  0", "SECTION", "  8", "L", " 10", "0.0", " 73", "3",
-                                   "100", "AcDbEntity", "999", "x"}));
+  EXPECT_TRUE(LinesAre(out.Str(), {"  0", "SECTION", "  8", "L", " 10", "0.0", " 73", "3", "100",
+                                   "AcDbEntity", "999", "x"}));
 }
 
 TEST(DxfBuilder, NumbersInTheirFormats) {
@@ -36,9 +36,9 @@ TEST(DxfBuilder, NumbersInTheirFormats) {
   out.G15(40, 1.8 * 100);
   out.G15(40, 0);
   out.G15(40, 1.5e-6);
-  EXPECT_TRUE(LinesAre(out.Str(), {" 10", "-12.50000000", " 20", "0.00000000", " 30",
-                                   "0.00000000", " 11", "0.00000000", " 21", "0.00195313",
-                                   " 40", "250", " 40", "180", " 40", "0", " 40", "1.5E-6"}));
+  EXPECT_TRUE(LinesAre(out.Str(), {" 10", "-12.50000000", " 20", "0.00000000", " 30", "0.00000000",
+                                   " 11", "0.00000000", " 21", "0.00195313", " 40", "250", " 40",
+                                   "180", " 40", "0", " 40", "1.5E-6"}));
 }
 
 // Values are remembered with their texts; a remembered text must never stand in for a

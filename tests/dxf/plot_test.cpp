@@ -37,7 +37,8 @@ PlotOptions NothingOn() {
 
 // The list of the worked example: two rows of group "A", one of group "B".
 TextGrid ExampleList() {
-  return ListOf({{"A-1", "100", "200", "10.5"}, {"A-2", "150.25", "200", "11"},
+  return ListOf({{"A-1", "100", "200", "10.5"},
+                 {"A-2", "150.25", "200", "11"},
                  {"B-1", "150.25", "260.125", ""}});
 }
 
@@ -63,20 +64,15 @@ TEST(BuildPlot, WorkedExampleThreeGroupPolylinesByteForByte) {
   EXPECT_TRUE(LinesAre(plot.text, testing::HeaderLines(), 0, false));
   EXPECT_TRUE(LinesAre(
       plot.text,
-      {"  0", "SECTION", "  2", "ENTITIES",
-       "  0", "POLYLINE", "  8", "VENSA_PLINE", " 66", "     1", " 10", "0.0", " 20", "0.0",
-       " 30", "0.0", " 70", "     9",
-       "  0", "VERTEX", "  8", "VENSA_PLINE", " 10", "100.00000000", " 20", "200.00000000",
-       " 30", "10.50000000",
-       "  0", "VERTEX", "  8", "VENSA_PLINE", " 10", "150.25000000", " 20", "200.00000000",
-       " 30", "11.00000000",
-       "  0", "SEQEND",
-       "  0", "POLYLINE", "  8", "VENSA_PLINE", " 66", "     1", " 10", "0.0", " 20", "0.0",
-       " 30", "0.0", " 70", "     9",
-       "  0", "VERTEX", "  8", "VENSA_PLINE", " 10", "150.25000000", " 20", "260.12500000",
-       " 30", "0.00000000",
-       "  0", "SEQEND",
-       "  0", "ENDSEC", "  0", "EOF"},
+      {"  0", "SECTION",      "  2", "ENTITIES",     "  0", "POLYLINE",     "  8", "VENSA_PLINE",
+       " 66", "     1",       " 10", "0.0",          " 20", "0.0",          " 30", "0.0",
+       " 70", "     9",       "  0", "VERTEX",       "  8", "VENSA_PLINE",  " 10", "100.00000000",
+       " 20", "200.00000000", " 30", "10.50000000",  "  0", "VERTEX",       "  8", "VENSA_PLINE",
+       " 10", "150.25000000", " 20", "200.00000000", " 30", "11.00000000",  "  0", "SEQEND",
+       "  0", "POLYLINE",     "  8", "VENSA_PLINE",  " 66", "     1",       " 10", "0.0",
+       " 20", "0.0",          " 30", "0.0",          " 70", "     9",       "  0", "VERTEX",
+       "  8", "VENSA_PLINE",  " 10", "150.25000000", " 20", "260.12500000", " 30", "0.00000000",
+       "  0", "SEQEND",       "  0", "ENDSEC",       "  0", "EOF"},
       38));
 }
 
@@ -88,18 +84,19 @@ TEST(BuildPlot, WorkedExampleNameAndCoordinateLabelsFollowThePolylines) {
   EXPECT_EQ(plot.count, 9);
   // Header 38, opener 4, two polylines of 14 + 10 * vertices + 2 lines.
   const std::size_t afterPolylines = 38 + 4 + (14 + 20 + 2) + (14 + 10 + 2);
-  EXPECT_TRUE(LinesAre(plot.text,
-                       {"  0", "TEXT", "  8", "VENSA_TEXTPT", " 10", "100.00000000", " 20",
-                        "200.00000000", " 30", "10.50000000", " 40", "2.5", "  1", "A-1",
-                        " 41", "1.0"},
-                       afterPolylines, false));
+  EXPECT_TRUE(
+      LinesAre(plot.text,
+               {"  0", "TEXT", "  8", "VENSA_TEXTPT", " 10", "100.00000000", " 20", "200.00000000",
+                " 30", "10.50000000", " 40", "2.5", "  1", "A-1", " 41", "1.0"},
+               afterPolylines, false));
   const std::size_t firstCoordLabel = afterPolylines + 3 * 16;
-  EXPECT_TRUE(LinesAre(plot.text,
-                       {"  0", "TEXT", "  8", "VENSA_TEXTXY", " 72", "0", " 73", "3", " 10",
-                        "100.00000000", " 20", "200.00000000", " 30", "10.50000000", " 11",
-                        "100.00000000", " 21", "200.00000000", " 31", "10.50000000", " 40",
-                        "1.8", "  1", "100.000,200.000", " 41", "0.8"},
-                       firstCoordLabel, false));
+  EXPECT_TRUE(LinesAre(
+      plot.text,
+      {"  0", "TEXT",         "  8", "VENSA_TEXTXY", " 72", "0",           " 73", "3",
+       " 10", "100.00000000", " 20", "200.00000000", " 30", "10.50000000", " 11", "100.00000000",
+       " 21", "200.00000000", " 31", "10.50000000",  " 40", "1.8",         "  1", "100.000,200.000",
+       " 41", "0.8"},
+      firstCoordLabel, false));
   EXPECT_EQ(ValuesOf(plot.text, "  1"),
             (std::vector<std::string>{"A-1", "A-2", "B-1", "100.000,200.000", "150.250,200.000",
                                       "150.250,260.125"}));
@@ -114,8 +111,8 @@ TEST(BuildPlot, KindsFollowEachOtherInTheirOrder) {
   kinds.erase(kinds.begin());  // the ENTITIES opener
   EXPECT_EQ(kinds, (std::vector<std::string>{
                        "POLYLINE", "VERTEX", "VERTEX", "SEQEND", "POLYLINE", "VERTEX", "SEQEND",
-                       "POINT", "POINT", "POINT", "CIRCLE", "CIRCLE", "CIRCLE", "TEXT", "TEXT",
-                       "TEXT", "TEXT", "TEXT", "TEXT", "ENDSEC", "EOF"}));
+                       "POINT",    "POINT",  "POINT",  "CIRCLE", "CIRCLE",   "CIRCLE", "TEXT",
+                       "TEXT",     "TEXT",   "TEXT",   "TEXT",   "TEXT",     "ENDSEC", "EOF"}));
   EXPECT_EQ(ValuesOf(plot.text, "  8"),
             (std::vector<std::string>{"VENSA_PLINE", "VENSA_PLINE", "VENSA_PLINE", "VENSA_PLINE",
                                       "VENSA_PLINE", "VENSA_POINT", "VENSA_POINT", "VENSA_POINT",
@@ -141,8 +138,11 @@ std::vector<std::int32_t> GroupsOf(const TextGrid& list, const PlotOptions& opti
 
 TEST(MakePlotArray, GroupsAreRunsOfTheFirstNamesPrefixLength) {
   PlotOptions o = ExampleOptions();
-  const TextGrid list = ListOf({{"AB-1", "1", "1"}, {"AB-7", "2", "2"}, {"ABC-1", "3", "3"},
-                                {"A-2", "4", "4"}, {"AB-9", "5", "5"}});
+  const TextGrid list = ListOf({{"AB-1", "1", "1"},
+                                {"AB-7", "2", "2"},
+                                {"ABC-1", "3", "3"},
+                                {"A-2", "4", "4"},
+                                {"AB-9", "5", "5"}});
   EXPECT_EQ(GroupsOf(list, o), (std::vector<std::int32_t>{0, 0, 0, 1, 2}));
   EXPECT_EQ(CountLines(BuildOf(list, o).text, "POLYLINE"), 3);
   EXPECT_EQ(CountLines(BuildOf(list, o).text, "SEQEND"), 3);
@@ -255,8 +255,8 @@ TEST(BuildPlot, LabelDecimalsAndNamesAsLabels) {
   PlotOptions o = NothingOn();
   o.nameLabel = o.coordLabel = true;
   o.decimals = 2;
-  const TextGrid list = ListOf({{"  A-1 ", "150.125", "-0.0004"}, {"  ", "1", "2"},
-                                {"B\r\n2", "1", "2"}});
+  const TextGrid list =
+      ListOf({{"  A-1 ", "150.125", "-0.0004"}, {"  ", "1", "2"}, {"B\r\n2", "1", "2"}});
   EXPECT_EQ(ValuesOf(BuildOf(list, o).text, "  1"),
             (std::vector<std::string>{"A-1", "B  2", "150.13,0.00", "1.00,2.00", "1.00,2.00"}));
   o.decimals = 0;
@@ -319,8 +319,11 @@ TEST(ReorderByNearest, KeepsEveryGroupsFirstEntryAndNeverCrossesGroups) {
 TEST(BuildPlot, RangeWithReorderingCountsPositionsNotPoints) {
   PlotOptions o = NothingOn();
   o.point = o.reorder = true;
-  const TextGrid list = ListOf(
-      {{"P1", "0", "0"}, {"P2", "10", "0"}, {"P3", "20", "0"}, {"P4", "100", "0"}, {"P5", "21", "0"}});
+  const TextGrid list = ListOf({{"P1", "0", "0"},
+                                {"P2", "10", "0"},
+                                {"P3", "20", "0"},
+                                {"P4", "100", "0"},
+                                {"P5", "21", "0"}});
   o.range = "1-2";  // positions 0 and 1, which reordering never moves
   EXPECT_EQ(ValuesOf(BuildOf(list, o).text, " 10"),
             (std::vector<std::string>{"0.00000000", "10.00000000"}));

@@ -25,8 +25,8 @@ struct SimaReadOptions {
 // What a reading found, for the caller to show if it wishes (the command itself shows
 // nothing for a file without points).
 struct SimaReadResult {
-  int pointCount = 0;            // point records taken into both lists
-  std::int64_t otherLines = 0;   // lines that were no point records and were skipped
+  int pointCount = 0;                          // point records taken into both lists
+  std::int64_t otherLines = 0;                 // lines that were no point records and were skipped
   TextEncoding encoding = TextEncoding::Ansi;  // how the file's bytes were decoded
 };
 
@@ -64,7 +64,6 @@ SimaReadResult LoadSimaBytes(std::string_view bytes, const SimaReadOptions& opti
 // with the options as they now stand, up to the first row without X or Y (later rows of
 // the coordinate list keep what they held). In every case the PLOT No. column is then
 // renumbered.
-void CheckBox13Click(const SimaReadOptions& options, const TextGrid& readList,
-                     TextGrid& coordList);
+void CheckBox13Click(const SimaReadOptions& options, const TextGrid& readList, TextGrid& coordList);
 
 }  // namespace vensa

@@ -4,10 +4,14 @@
 
 namespace vensa {
 
-TextGrid MakeSimaList(int dataRows) { return TextGrid::WithHeaders(SimaListHeaders(), dataRows); }
+TextGrid MakeSimaList(int dataRows) {
+  return TextGrid::WithHeaders(SimaListHeaders(), dataRows);
+}
 
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 }  // namespace
 
 bool IsSimaPointCode(std::string_view code) {

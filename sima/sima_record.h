@@ -29,7 +29,6 @@ enum SimaColumn : int {
   kSimaColumnCount = 6,
 };
 
-
 // A SIMA read or write list: the six headers and `dataRows` empty rows.
 TextGrid MakeSimaList(int dataRows = 4);
 

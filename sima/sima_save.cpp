@@ -66,8 +66,8 @@ SimaSaveCheck CheckSimaWriteList(const TextGrid& writeList) {
     }
   }
   CheckCell(writeList, kSimaColCode, rows - 1, check.messages);
-  check.outcome = check.messages.empty() ? SimaSaveCheck::Outcome::kReady
-                                         : SimaSaveCheck::Outcome::kRejected;
+  check.outcome =
+      check.messages.empty() ? SimaSaveCheck::Outcome::kReady : SimaSaveCheck::Outcome::kRejected;
   return check;
 }
 

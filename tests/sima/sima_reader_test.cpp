@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <ctime>
 #include <random>
 #include <string>
 #include <vector>
@@ -79,6 +79,10 @@ TEST(SimaRead, FiveFieldsAreSkippedSixAreTaken) {
   EXPECT_EQ(lists.coord.Row(1), (Row{"P2", "10", "20", "", "1"}));
   Load(lists, "A01,1,P1,10,20\r\nA01,2,P2,10,20,\r\n", kBothOn);
   EXPECT_EQ(lists.coord.Row(1), (Row{"P2", "20000", "10000", "0", "1"}));
+  // Six fields without the trailing comma: the last one is Z.
+  Load(lists, "A01,1,P1,10,20,5\r\nA01,2,P2,10,20\r\n", kBothOff);
+  ASSERT_EQ(lists.coord.RowCount(), 2);
+  EXPECT_EQ(lists.coord.Row(1), (Row{"P1", "10", "20", "5", "1"}));
 }
 
 TEST(SimaRead, CodeRulesPickThePointRecords) {
@@ -139,7 +143,8 @@ TEST(SimaRead, PaddedFieldsAreKeptAsTextAndReadAsNumbers) {
             (Row{"A01", "    1", "FK12863             ", " -39525.623", "  60295.494", ""}));
   // The name is copied as the file holds it; the numbers read through their blanks.
   EXPECT_EQ(lists.coord.Row(1), (Row{"FK12863             ", "60295494", "-39525623", "0", "1"}));
-  EXPECT_EQ(lists.coord.Row(2), (Row{"FK12864             ", "60300250", "-39530100", "12500", "2"}));
+  EXPECT_EQ(lists.coord.Row(2),
+            (Row{"FK12864             ", "60300250", "-39530100", "12500", "2"}));
 }
 
 TEST(SimaRead, LfOnlyCrOnlyAndAMissingLastLineEnd) {
@@ -320,16 +325,16 @@ TEST(SimaReadBadInput, AMillionRecordsInLinearTime) {
   }
   text += "A99,\r\n";
   Lists lists;
-  const auto start = std::chrono::steady_clock::now();
+  // Processor time, so that a busy machine does not fail the test.
+  const std::clock_t start = std::clock();
   const SimaReadResult result = Load(lists, text);
-  const auto seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
   EXPECT_EQ(result.pointCount, 1'000'000);
   ASSERT_EQ(lists.coord.RowCount(), 1'000'001);
   EXPECT_EQ(lists.sima.Cell(kSimaColNumber, 1'000'000), "1000000");
   EXPECT_EQ(lists.coord.Row(1'000'000), (Row{"P", "2500", "1500", "0", "1000000"}));
   // Generous even for a sanitizer build; a reader quadratic in the rows takes hours.
-  EXPECT_LT(seconds, 30.0);
+  EXPECT_LT(seconds, 120.0);
 }
 
 TEST(SimaReadBadInput, AHundredMegabyteFileOnDisk) {

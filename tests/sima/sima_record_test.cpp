@@ -10,8 +10,8 @@ namespace {
 TEST(SimaPointCode, TakesA01ToA98AndTwoCharacterCodes) {
   for (const char* code : {"A01", "A02", "A50", "A98", "A1", "A9", "A01X"})
     EXPECT_TRUE(IsSimaPointCode(code)) << code;
-  for (const char* code : {"A00", "A99", "A0", "A", "", "a01", "B01", "G00", "Z00", "D00",
-                           "AX1", "A1X", "A-1", "A 1", " A01"})
+  for (const char* code : {"A00", "A99", "A0", "A", "", "a01", "B01", "G00", "Z00", "D00", "AX1",
+                           "A1X", "A-1", "A 1", " A01"})
     EXPECT_FALSE(IsSimaPointCode(code)) << code;
 }
 
@@ -56,7 +56,7 @@ TEST(SimaLists, CarryTheSixHeaders) {
   const TextGrid list = MakeSimaList();
   ASSERT_EQ(list.ColCount(), kSimaColumnCount);
   EXPECT_EQ(list.Row(0), (std::vector<std::string>{" コード", " 点番号", " 測点名", " X座標",
-                                                  " Y座標", " Z座標"}));
+                                                   " Y座標", " Z座標"}));
   EXPECT_EQ(list.RowCount(), 5);
   EXPECT_EQ(MakeSimaList(1).RowCount(), 2);
 }

@@ -90,11 +90,10 @@ TEST(SimaSaveCheck, EveryWrittenCellMustBeOneFieldInTheCodePage) {
   write.SetCell(kSimaColName, 5, "a,b");
   const SimaSaveCheck check = CheckSimaWriteList(write);
   EXPECT_EQ(check.outcome, Outcome::kRejected);
-  EXPECT_EQ(check.messages, (Row{"3 行の点番号に改行が含まれています.",
-                                 "3 行のX座標にカンマが含まれています.",
-                                 "4 行の測点名に保存できない文字が含まれています.",
-                                 "4 行のZ座標に改行が含まれています.",
-                                 "5 行のコードにカンマが含まれています."}));
+  EXPECT_EQ(check.messages,
+            (Row{"3 行の点番号に改行が含まれています.", "3 行のX座標にカンマが含まれています.",
+                 "4 行の測点名に保存できない文字が含まれています.",
+                 "4 行のZ座標に改行が含まれています.", "5 行のコードにカンマが含まれています."}));
   // Names in the code page, full-width and half-width kana included, are fine.
   TextGrid fine = PointRows(2);
   fine.SetCell(kSimaColName, 2, "境界ｱ１");
@@ -125,11 +124,11 @@ TEST(SimaSaveFile, WritesCp932WithCrLfAndNoByteOrderMark) {
   write.SetCell(kSimaColName, 3, "境界ｱ");
   SaveSimaFile(path, write);
   const std::string bytes = ReadFileBytes(path);
-  ExpectLines(CrLfLines(bytes),
-              {"G00,01,,", "Z00,// AutoCAD\x8d\xc0\x95\x57\x93\xc7\x82\xdd\x8e\xe6\x82\xe8"
-                           "\x83\x66\x81\x5b\x83\x5e//,",
-               "A00,", "A01,    1,A1,2.000,1.000,0.000,",
-               "A01,    2,\x8b\xab\x8a\x45\xb1,2.500,1.500,0.010,", "A99,"});
+  ExpectLines(CrLfLines(bytes), {"G00,01,,",
+                                 "Z00,// AutoCAD\x8d\xc0\x95\x57\x93\xc7\x82\xdd\x8e\xe6\x82\xe8"
+                                 "\x83\x66\x81\x5b\x83\x5e//,",
+                                 "A00,", "A01,    1,A1,2.000,1.000,0.000,",
+                                 "A01,    2,\x8b\xab\x8a\x45\xb1,2.500,1.500,0.010,", "A99,"});
   EXPECT_EQ(bytes.substr(bytes.size() - 6), "A99,\r\n");
 }
 
@@ -143,7 +142,8 @@ TEST(SimaSaveFile, ReplacesAnExistingFileWholeAndAsksFirst) {
   EXPECT_EQ(ReadFileBytes(path), Utf8ToAnsi(BuildSimaFileText(TwoPointList())));
   // No temporary file is left beside it.
   int files = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(path).parent_path())) {
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(path).parent_path())) {
     (void)entry;
     ++files;
   }
@@ -176,9 +176,8 @@ TEST(SimaSavePath, AppendsTheExtensionOnlyWhenTheNameHasNone) {
 TEST(SimaRoundTrip, SavedPointsReadBackIntoTheCoordinateList) {
   TempDir dir;
   const std::string path = dir.File("round.sim");
-  const TextGrid coord = CoordRows({{"x", "-12345", "98765", "12"},
-                                    {"y", "0", "1", "0.4"},
-                                    {"z", "1000.5", "2000", "-3000"}});
+  const TextGrid coord = CoordRows(
+      {{"x", "-12345", "98765", "12"}, {"y", "0", "1", "0.4"}, {"z", "1000.5", "2000", "-3000"}});
   TextGrid write = MakeSimaList();
   ASSERT_TRUE(Button10Click(coord, {true, true, "K-1"}, write));
   ASSERT_EQ(CheckSimaWriteList(write).outcome, Outcome::kReady);

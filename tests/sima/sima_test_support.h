@@ -21,9 +21,9 @@ class TempDir {
   TempDir() {
     static std::atomic<int> counter{0};
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            ("vensa_sima_" + std::string(info ? info->name() : "x") + "_" +
-             std::to_string(counter++));
+    path_ =
+        std::filesystem::temp_directory_path() /
+        ("vensa_sima_" + std::string(info ? info->name() : "x") + "_" + std::to_string(counter++));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }

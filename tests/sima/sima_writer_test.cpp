@@ -51,8 +51,8 @@ TEST(SimaBuild, BothOptionsOffCopiesTheTextsXBeforeY) {
 }
 
 TEST(SimaBuild, DividingRoundsToThreeDecimalsAndReadsNonNumbersAsZero) {
-  const TextGrid coord =
-      CoordRows({{"", "12.6", "2", "-0.4"}, {"", " 1234567 ", "abc", "-1e3"}, {"", "0.5", "-0.5", "x"}});
+  const TextGrid coord = CoordRows(
+      {{"", "12.6", "2", "-0.4"}, {"", " 1234567 ", "abc", "-1e3"}, {"", "0.5", "-0.5", "x"}});
   TextGrid write = MakeSimaList();
   ASSERT_TRUE(Button10Click(coord, Options(true, false), write));
   EXPECT_EQ(write.Row(2), (Row{"A01", "    1", "A1", "0.013", "0.002", "0.000"}));
@@ -83,8 +83,11 @@ TEST(SimaBuild, TheNameHeadDecidesPrefixAndStartNumber) {
     const char* head;
     const char* first;
     const char* second;
-  } cases[] = {{"ABC", "ABC0", "ABC1"},   {"A-01", "A-1", "A-2"},   {"", "0", "1"},
-               {"12", "12", "13"},        {"測点9", "測点9", "測点10"},
+  } cases[] = {{"ABC", "ABC0", "ABC1"},
+               {"A-01", "A-1", "A-2"},
+               {"", "0", "1"},
+               {"12", "12", "13"},
+               {"測点9", "測点9", "測点10"},
                {"2147483647", "2147483647", "2147483648"}};
   for (const auto& c : cases) {
     TextGrid write = MakeSimaList();
@@ -109,7 +112,8 @@ TEST(SimaBuild, ATooLargeHeadNumberIsAnErrorAfterTheFirstSteps) {
 }
 
 TEST(SimaBuild, AnUnusableFirstRowChangesNothing) {
-  for (const Row& first : {Row{"P", "1", "2", ""}, Row{"P", "", "2", "3"}, Row{"P", "1", "", "3"}}) {
+  for (const Row& first :
+       {Row{"P", "1", "2", ""}, Row{"P", "", "2", "3"}, Row{"P", "1", "", "3"}}) {
     const TextGrid coord = CoordRows({first, {"Q", "4", "5", "6"}});
     TextGrid write = MakeSimaList(1);
     write.SetCell(kSimaColName, 1, "kept");

@@ -43,9 +43,8 @@ C8Point DxfPointList::operator[](std::size_t i) const {
 
 namespace {
 
-// The code lines "  0" .. "999" with their CR LF, laid out once. Copying a pair from
-// memory written just before (a pair put together on the stack) stalls the processor on
-// every pair of a large plot; these lines and the values are read from where they rest.
+// The code lines "  0" .. "999" with their CR LF, laid out once: a large plot writes
+// millions of them, each now a single copy from memory that never changes.
 struct CodeLines {
   char line[1000][5];
   constexpr CodeLines() : line() {

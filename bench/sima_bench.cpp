@@ -2,9 +2,9 @@
 // read list and the coordinate list, and building and saving the SIMA write list, each
 // beside a plain read of the same bytes. Prints the best of several runs.
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -51,14 +51,16 @@ struct Timing {
 };
 
 // `prepare` runs before each timed run, outside the timing.
-Timing Best(const std::function<void()>& step, const std::function<void()>& prepare = [] {}) {
+Timing Best(
+    const std::function<void()>& step, const std::function<void()>& prepare = [] {}) {
   Timing best;
   for (int run = 0; run < kRuns; ++run) {
     prepare();
     const std::clock_t cpuStart = std::clock();
     const auto start = std::chrono::steady_clock::now();
     step();
-    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     if (wall < best.wall) best.wall = wall;
     if (cpu < best.cpu) best.cpu = cpu;
@@ -69,8 +71,8 @@ Timing Best(const std::function<void()>& step, const std::function<void()>& prep
 void Report(const char* what, Timing t, std::size_t bytes) {
   std::string line = what;
   line.resize(30, ' ');
-  line += FormatFixed(t.wall * 1000.0, 1) + " ms wall, " + FormatFixed(t.cpu * 1000.0, 1) +
-          " ms cpu  ";
+  line +=
+      FormatFixed(t.wall * 1000.0, 1) + " ms wall, " + FormatFixed(t.cpu * 1000.0, 1) + " ms cpu  ";
   line += FormatFixed(kRecords / t.wall / 1e6, 2) + " M records/s  ";
   line += FormatFixed(static_cast<double>(bytes) / t.wall / (1 << 20), 1) + " MB/s\n";
   std::fputs(line.c_str(), stdout);
@@ -80,7 +82,9 @@ void Report(const char* what, Timing t, std::size_t bytes) {
 
 int main() {
   const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("vensa_sima_bench_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+      std::filesystem::temp_directory_path() /
+      ("vensa_sima_bench_" +
+       std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
   std::filesystem::create_directories(dir);
   const std::string inPath = (dir / "in.sim").string();
   const std::string outPath = (dir / "out.sim").string();
@@ -104,8 +108,8 @@ int main() {
 
   TextGrid write;
   const SimaWriteOptions writeOptions{true, true, "A1"};
-  const Timing buildNew = Best([&] { Button10Click(coord, writeOptions, write); },
-                               [&] { write = MakeSimaList(); });
+  const Timing buildNew =
+      Best([&] { Button10Click(coord, writeOptions, write); }, [&] { write = MakeSimaList(); });
   const Timing buildAgain = Best([&] { Button10Click(coord, writeOptions, write); });
   const Timing save = Best([&] {
     if (CheckSimaWriteList(write).outcome != SimaSaveCheck::Outcome::kReady) std::abort();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -250,6 +251,19 @@ TEST(SimaReadFile, ReadsTheFileAndNamesItWhenItCannot) {
     EXPECT_EQ(lists.sima.Row(1), (Row{"A01", "1", "P-1", "0.1", "0.25", "0.5"}));
     EXPECT_EQ(lists.coord.Row(1), (Row{"P-1", "250", "100", "500", "1"}));
   }
+}
+
+TEST(SimaReadFile, AFileBeyondTheSizeLimitIsRefusedUnread) {
+  TempDir dir;
+  const std::string path = dir.File("huge.sim");
+  test::WriteBytes(path, kFourLines);
+  // Sparse on most file systems: no gigabyte is written.
+  std::filesystem::resize_file(path, kSimaMaxFileBytes + 1);
+  Lists lists;
+  lists.coord.SetCell(kColName, 1, "kept");
+  EXPECT_THROW(Button9Click(path, kBothOn, lists.sima, lists.coord), FileReadError);
+  EXPECT_EQ(lists.coord.Cell(kColName, 1), "kept");
+  EXPECT_EQ(lists.coord.RowCount(), 5);
 }
 
 // Bad input: each gives a plain result in bounded time and memory.

@@ -8,12 +8,15 @@
 namespace vensa::detail {
 namespace {
 
-// Length of the UTF-8 sequence that starts with this byte (1 for stray bytes).
-std::size_t Utf8SequenceLength(unsigned char lead) {
-  if (lead >= 0xF0 && lead <= 0xF4) return 4;
-  if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
-  if (lead >= 0xC2) return 2;
-  return 1;
+// Bytes of the (possibly cut-off) UTF-8 sequence at `p`: its lead byte and the
+// continuation bytes that follow, never more than the lead byte announces. A sequence cut
+// short thus never swallows the line end after it.
+std::size_t Utf8SequenceLength(const char* p, std::size_t left) {
+  const auto lead = static_cast<unsigned char>(p[0]);
+  const std::size_t announced = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  std::size_t n = 1;
+  while (n < announced && n < left && (static_cast<unsigned char>(p[n]) & 0xC0) == 0x80) ++n;
+  return n;
 }
 
 class Iconv {
@@ -27,7 +30,7 @@ class Iconv {
   bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
   // Converts all of `in`; on a character it cannot convert, appends `replacement`, skips
-  // `skip(first byte)` input bytes and goes on.
+  // `skip(position, bytes left)` input bytes and goes on.
   template <typename Skip>
   std::string Convert(std::string_view in, std::string_view replacement, Skip skip, bool* lossless) {
     std::string out;
@@ -46,8 +49,7 @@ class Iconv {
       // EILSEQ or EINVAL: one character that has no place in the target.
       out += replacement;
       if (lossless) *lossless = false;
-      std::size_t n = skip(static_cast<unsigned char>(*src));
-      if (n > srcLeft) n = srcLeft;
+      const std::size_t n = skip(src, srcLeft);
       src += n;
       srcLeft -= n;
       iconv(cd_, nullptr, nullptr, nullptr, nullptr);
@@ -73,7 +75,7 @@ std::string PlatformUtf8ToAnsi(std::string_view utf8, bool* lossless) {
 std::string PlatformAnsiToUtf8(std::string_view ansi) {
   thread_local Iconv cd("UTF-8", "CP932");
   if (!cd.ok()) return std::string(ansi);
-  return cd.Convert(ansi, "\xEF\xBF\xBD", [](unsigned char) { return std::size_t{1}; }, nullptr);
+  return cd.Convert(ansi, "\xEF\xBF\xBD", [](const char*, std::size_t) { return std::size_t{1}; }, nullptr);
 }
 
 }  // namespace vensa::detail

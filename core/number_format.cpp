@@ -1,5 +1,6 @@
 #include "core/number_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -66,11 +67,6 @@ bool AppendNonFinite(std::string& out, double value) {
   return false;
 }
 
-bool AllZero(const Decimal& d) {
-  for (int i = 0; i < d.count; ++i)
-    if (d.digits[i] != '0') return false;
-  return true;
-}
 
 }  // namespace
 
@@ -78,37 +74,41 @@ void AppendFixed(std::string& out, double value, int decimals) {
   if (AppendNonFinite(out, value)) return;
   if (decimals < 0) decimals = 0;
   if (decimals > 20) decimals = 20;
-  Decimal d;
-  if (value != 0.0) d = ShortestDecimal(std::fabs(value));
-  // Digits that stand before the rounding position.
-  const int keep = d.exponent + 1 + decimals;
-  if (value == 0.0 || keep < 0) {
-    d.count = 0;
-  } else if (keep == 0) {
-    // Every digit lies beyond the last decimal: the first one decides alone.
-    const bool up = d.digits[0] >= '5';
-    d.count = 0;
+  // The shortest round-trip text in fixed notation ("150.125", "0.001953125"), rounded
+  // here at the wanted decimal, half away from zero. buf[0] is room for a carry ("9.99"
+  // -> "10.0"); the shortest text of a double has at most 309 integer digits or 330 characters after the point.
+  char buf[1 + 1100];
+  char* begin = buf + 1;
+  auto [end, ec] = std::to_chars(begin, buf + sizeof buf - 32, std::fabs(value), std::chars_format::fixed);
+  (void)ec;
+  char* dot = std::find(begin, end, '.');
+  const long fraction = dot == end ? 0 : end - dot - 1;
+  if (fraction > decimals) {
+    // The first digit that is dropped decides.
+    const bool up = dot[1 + decimals] >= '5';
+    end = decimals == 0 ? dot : dot + 1 + decimals;
     if (up) {
-      d.digits[0] = '1';
-      d.count = 1;
-      d.exponent = -decimals;
+      char* p = end - 1;
+      for (;; --p) {
+        if (p < begin) {
+          *--begin = '1';
+          break;
+        }
+        if (*p == '.') continue;
+        if (*p != '9') {
+          ++*p;
+          break;
+        }
+        *p = '0';
+      }
     }
   } else {
-    RoundDigits(d, keep);
+    if (decimals > 0 && dot == end) *end++ = '.';
+    for (long i = fraction; i < decimals; ++i) *end++ = '0';
   }
-  if (d.count > 0 && value < 0 && !AllZero(d)) out += '-';
-
-  // Digit at decimal position p (10^p) of the rounded value.
-  auto digitAt = [&d](int p) {
-    const int i = d.exponent - p;
-    return (d.count > 0 && i >= 0 && i < d.count) ? d.digits[i] : '0';
-  };
-  const int top = (d.count > 0 && d.exponent > 0) ? d.exponent : 0;
-  for (int p = top; p >= 0; --p) out += digitAt(p);
-  if (decimals > 0) {
-    out += '.';
-    for (int p = -1; p >= -decimals; --p) out += digitAt(p);
-  }
+  // A value whose printed digits are all zero gets no minus sign.
+  if (value < 0 && std::any_of(begin, end, [](char c) { return c >= '1' && c <= '9'; })) out += '-';
+  out.append(begin, end);
 }
 
 std::string FormatFixed(double value, int decimals) {

@@ -20,6 +20,8 @@ TEST(AnsiCodePage, UnmappableCharactersBecomeQuestionMarks) {
   // U+00E9 and an emoji have no place in CP932; the rest of the text survives.
   EXPECT_EQ(Utf8ToAnsi("caf\xC3\xA9-\xF0\x9F\x98\x80-" + kSokuten), "caf?-?-" + kSokutenSjis);
   EXPECT_FALSE(FitsAnsi("caf\xC3\xA9"));
+  // A sequence cut short is one "?" and never takes the line end after it along.
+  EXPECT_EQ(Utf8ToAnsi("A\xE6\xB8\r\n" + kSokuten), "A?\r\n" + kSokutenSjis);
   // A lead byte without its trail byte is no character.
   EXPECT_EQ(AnsiToUtf8("A\x91"), "A\xEF\xBF\xBD");
 }

@@ -1,5 +1,12 @@
 #include "core/number_format.h"
 
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <random>
+
 #include <gtest/gtest.h>
 
 namespace vensa {
@@ -61,6 +68,48 @@ TEST(NumberFormat, NonFiniteValuesAreNamed) {
   EXPECT_EQ(FormatC8(std::numeric_limits<double>::infinity()), "INF");
   EXPECT_EQ(FormatG15(-std::numeric_limits<double>::infinity()), "-INF");
   EXPECT_EQ(FormatG15(std::numeric_limits<double>::quiet_NaN()), "NAN");
+}
+
+}  // namespace
+}  // namespace vensa
+
+namespace vensa {
+namespace {
+
+TEST(FormatFixed, ExtremeMagnitudes) {
+  EXPECT_EQ(FormatC8(5e-324), "0.00000000");
+  EXPECT_EQ(FormatFixed(-5e-324, 0), "0");
+  EXPECT_EQ(FormatFixed(1.7976931348623157e308, 0).size(), 309u);
+  EXPECT_EQ(FormatFixed(99.995, 2), "100.00");
+  EXPECT_EQ(FormatFixed(0.95, 1), "1.0");
+  EXPECT_EQ(FormatFixed(-999.5, 0), "-1000");
+  EXPECT_EQ(FormatFixed(1.5, 25), "1.50000000000000000000");  // at most 20 decimals
+}
+
+// printf rounds the exact binary value; the system rounds the shortest decimal text. Where
+// fewer than 15 digits are printed both agree, except where that text ends in a 5 just
+// after the last printed decimal.
+TEST(FormatFixed, AgreesWithPrintfAwayFromDecimalHalfways) {
+  std::mt19937_64 random(20231208);
+  std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-12, 12), digits(0, 8);
+  int compared = 0;
+  for (int i = 0; i < 20000; ++i) {
+    const double v = mantissa(random) * std::pow(10.0, exponent(random));
+    const int k = digits(random);
+    if (std::fabs(v) * std::pow(10.0, k) >= 1e14) continue;
+    char shortest[64];
+    *std::to_chars(shortest, shortest + 63, v, std::chars_format::fixed).ptr = '\0';
+    const char* dot = std::strchr(shortest, '.');
+    if (dot && static_cast<int>(std::strlen(dot + 1)) == k + 1 && dot[k + 1] == '5') continue;
+    char expected[128];
+    std::snprintf(expected, sizeof expected, "%.*f", k, v);
+    std::string want = expected;
+    if (want.rfind("-", 0) == 0 && want.find_first_of("123456789") == std::string::npos) want.erase(0, 1);
+    ASSERT_EQ(FormatFixed(v, k), want) << shortest << " with " << k;
+    ++compared;
+  }
+  EXPECT_GT(compared, 10000);
 }
 
 }  // namespace

@@ -70,20 +70,20 @@ void RequireListInUse(const FormState& state, const std::string& input) {
 int RunPlot(const Arguments& args, FormState& state, std::ostream& out) {
   RequireListInUse(state, args.input);
   state.Edit31.text = args.range;
-  DxfBuilder dxf;
-  const std::int32_t count = BuildPlot(dxf, state.StringGrid1, PlotOptionsFromForm(state), args.scale,
-                                       args.zeroZ ? PlotZMode::kZero : PlotZMode::kFromList);
-  SaveDxfFile(args.output, dxf.Take());
+  DxfFileWriter file(args.output);
+  const std::int32_t count = BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state),
+                                       args.scale, args.zeroZ ? PlotZMode::kZero : PlotZMode::kFromList);
+  file.Commit();
   out << count << '\n';
   return 0;
 }
 
 int RunTable(const Arguments& args, FormState& state) {
   RequireListInUse(state, args.input);
-  DxfBuilder dxf;
-  BuildTable(dxf, state.StringGrid1, TableOptionsFromForm(state), args.scale,
+  DxfFileWriter file(args.output);
+  BuildTable(file.Builder(), state.StringGrid1, TableOptionsFromForm(state), args.scale,
              args.yx ? TableAxes::kYX : TableAxes::kXY);
-  SaveDxfFile(args.output, dxf.Take());
+  file.Commit();
   return 0;
 }
 

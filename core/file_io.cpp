@@ -56,30 +56,55 @@ std::string ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
-void SaveFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::filesystem::path target = PathFromUtf8(path);
-  const std::filesystem::path temp = TemporarySibling(target);
-  {
-    errno = 0;
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileCreateError(path, ErrnoText(errno));
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    const int writeError = errno;
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      throw FileCreateError(path, ErrnoText(writeError));
-    }
+AtomicFileWriter::AtomicFileWriter(const std::string& path)
+    : path_(path), temp_(TemporarySibling(PathFromUtf8(path))) {
+  errno = 0;
+  out_.open(temp_, std::ios::binary | std::ios::trunc);
+  if (!out_) {
+    done_ = true;  // nothing was created
+    throw FileCreateError(path_, ErrnoText(errno));
   }
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  if (done_) return;
+  out_.close();
+  std::error_code ignored;
+  std::filesystem::remove(temp_, ignored);
+}
+
+void AtomicFileWriter::Fail(const std::string& reason) {
+  out_.close();
+  std::error_code ignored;
+  std::filesystem::remove(temp_, ignored);
+  done_ = true;
+  throw FileCreateError(path_, reason);
+}
+
+void AtomicFileWriter::Write(std::string_view bytes) {
+  if (done_) throw FileCreateError(path_, "the file is already closed");
+  errno = 0;
+  out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out_) Fail(ErrnoText(errno));
+}
+
+void AtomicFileWriter::Commit() {
+  if (done_) throw FileCreateError(path_, "the file is already closed");
+  errno = 0;
+  out_.flush();
+  const int writeError = errno;
+  out_.close();
+  if (!out_) Fail(ErrnoText(writeError));
   std::error_code ec;
-  std::filesystem::rename(temp, target, ec);
-  if (ec) {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    throw FileCreateError(path, ec.message());
-  }
+  std::filesystem::rename(temp_, PathFromUtf8(path_), ec);
+  if (ec) Fail(ec.message());
+  done_ = true;
+}
+
+void SaveFileAtomically(const std::string& path, std::string_view bytes) {
+  AtomicFileWriter file(path);
+  file.Write(bytes);
+  file.Commit();
 }
 
 bool FileExists(const std::string& path) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,28 @@ std::string ReadFileBytes(const std::string& path);
 // Writes the bytes to a sibling temporary file and renames it over `path`, so a failed
 // save never destroys what was there. FileCreateError names the file on failure.
 void SaveFileAtomically(const std::string& path, std::string_view bytes);
+
+// A file written in pieces that replaces `path` only when Commit() is reached: the pieces
+// go to a sibling temporary file, which is renamed over `path` at the end and removed
+// when the writer is destroyed without a commit. FileCreateError names `path` on failure.
+class AtomicFileWriter {
+ public:
+  explicit AtomicFileWriter(const std::string& path);
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  void Write(std::string_view bytes);
+  void Commit();
+
+ private:
+  void Fail(const std::string& reason);
+
+  std::string path_;
+  std::filesystem::path temp_;
+  std::ofstream out_;
+  bool done_ = false;
+};
 
 bool FileExists(const std::string& path);
 // Removes the file if it exists; false when it exists and could not be removed.

@@ -111,6 +111,20 @@ std::string EncodeDxf(std::string text) {
   return text;
 }
 
+DxfFileWriter::DxfFileWriter(const std::string& path, std::size_t chunkBytes) : file_(path) {
+  builder_.StreamTo(
+      [this](std::string& chunk) {
+        EncodeDxfInPlace(chunk);
+        file_.Write(chunk);
+      },
+      chunkBytes);
+}
+
+void DxfFileWriter::Commit() {
+  builder_.Flush();
+  file_.Commit();
+}
+
 void SaveDxfFile(const std::string& path, std::string text) {
   EncodeDxfInPlace(text);
   SaveFileAtomically(path, text);

@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "core/file_io.h"
+#include "dxf/dxf_writer.h"
+
 namespace vensa {
 
 // The text converted in place to the ANSI code page; a character the code page cannot
@@ -17,5 +20,20 @@ std::string EncodeDxf(std::string text);
 // Encodes the text and replaces the file at `path` in one step (a failed save leaves the
 // old file as it was). FileCreateError names the file when it cannot be written.
 void SaveDxfFile(const std::string& path, std::string text);
+
+// The insert file written while its drawing is built: the builder's text goes out in
+// encoded chunks to a temporary sibling of `path`, which replaces `path` at Commit(). A
+// drawing abandoned midway (an exception before Commit) leaves any earlier file as it
+// was. A plot of a long list thus needs one chunk of memory, not the whole file.
+class DxfFileWriter {
+ public:
+  explicit DxfFileWriter(const std::string& path, std::size_t chunkBytes = std::size_t{1} << 20);
+  DxfBuilder& Builder() { return builder_; }
+  void Commit();
+
+ private:
+  AtomicFileWriter file_;
+  DxfBuilder builder_;
+};
 
 }  // namespace vensa

@@ -61,7 +61,20 @@ constexpr CodeLines kCodeLines;
 
 }  // namespace
 
+void DxfBuilder::StreamTo(std::function<void(std::string&)> sink, std::size_t chunkBytes) {
+  sink_ = std::move(sink);
+  chunkBytes_ = chunkBytes;
+  text_.reserve(chunkBytes + 4096);
+}
+
+void DxfBuilder::Flush() {
+  if (!sink_ || text_.empty()) return;
+  sink_(text_);
+  text_.clear();
+}
+
 void DxfBuilder::AppendCode(int code) {
+  if (text_.size() >= chunkBytes_) Flush();
   if (code >= 0 && code < 1000) {
     text_.append(kCodeLines.line[code], 5);
     return;

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -80,6 +82,14 @@ class DxfBuilder {
   // A size (height, radius): the shortest general form, at most 15 digits ("2.5").
   void G15(int code, double value);
 
+  // From now on the text written so far goes to `sink` whenever it has grown past
+  // `chunkBytes`, always at the start of a pair (so the sink sees whole lines), and the
+  // builder goes on in the same memory: a long drawing then never needs more memory
+  // than one chunk. The sink may change the text it is handed (to encode it in place).
+  void StreamTo(std::function<void(std::string&)> sink, std::size_t chunkBytes = std::size_t{1} << 20);
+  // Hands what is left to the sink.
+  void Flush();
+
   void Reserve(std::size_t bytes) { text_.reserve(bytes); }
   const std::string& Str() const { return text_; }
   std::size_t Size() const { return text_.size(); }
@@ -102,6 +112,8 @@ class DxfBuilder {
   const std::string& Memoized(Memo (&memo)[kMemoSlots], int& next, double value, bool c8);
 
   std::string text_;
+  std::function<void(std::string&)> sink_;
+  std::size_t chunkBytes_ = std::numeric_limits<std::size_t>::max();
   Memo c8Memo_[kMemoSlots];
   Memo g15Memo_[kMemoSlots];
   int c8Next_ = 0;

@@ -45,10 +45,10 @@ void PlotToCad(const FormState& state, Platform& platform, Ui& ui, const std::st
                PlotZMode zMode) {
   std::optional<DrawingTarget> target = StartDrawing(state, platform, ui);
   if (!target) return;
-  DxfBuilder out;
+  DxfFileWriter file(insertFile);
   const std::int32_t count =
-      BuildPlot(out, state.StringGrid1, PlotOptionsFromForm(state), target->scale, zMode);
-  SaveDxfFile(insertFile, out.Str());
+      BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state), target->scale, zMode);
+  file.Commit();
   if (count > 0 && FileExists(insertFile)) {
     target->document->SendCommand(InsertCommandText(insertFile, "0,0,0"));
   }
@@ -72,9 +72,9 @@ void TableToCad(const FormState& state, Platform& platform, Ui& ui, const std::s
   if (!target) return;
   // The old file goes first, so a table that fails to build never inserts a stale one.
   RemoveFileIfExists(insertFile);
-  DxfBuilder out;
-  BuildTable(out, state.StringGrid1, TableOptionsFromForm(state), target->scale, axes);
-  SaveDxfFile(insertFile, out.Str());
+  DxfFileWriter file(insertFile);
+  BuildTable(file.Builder(), state.StringGrid1, TableOptionsFromForm(state), target->scale, axes);
+  file.Commit();
   if (!FileExists(insertFile)) return;
 
   ui.MinimizeMainWindow();

@@ -99,5 +99,36 @@ TEST_F(SaveDxfFileTest, UnwritableFolderIsReportedWithThePath) {
   }
 }
 
+// A drawing written in chunks as it is built gives the same bytes as one encoded whole,
+// wherever the chunks end (here every few pairs, through Japanese values).
+TEST_F(SaveDxfFileTest, StreamedFileEqualsTheWholeText) {
+  auto draw = [](DxfBuilder& out) {
+    WriteDxfHeader(out);
+    WriteEntitiesOpener(out);
+    for (int i = 0; i < 300; ++i) WritePoint(out, i % 2 ? "測点名レイヤ" : "ｶﾅ", DxfPoint({i * 1.5, -i / 3.0, 0}));
+    WriteDxfClosing(out);
+  };
+  DxfBuilder whole;
+  draw(whole);
+  const std::string path = PathOf("streamed.dxf");
+  DxfFileWriter file(path, 64);
+  draw(file.Builder());
+  EXPECT_FALSE(FileExists(path));  // nothing replaces the file before the commit
+  file.Commit();
+  EXPECT_EQ(ReadFileBytes(path), EncodeDxf(whole.Take()));
+}
+
+TEST_F(SaveDxfFileTest, DrawingAbandonedMidwayLeavesTheOldFile) {
+  const std::string path = PathOf("insert.dxf");
+  SaveFileAtomically(path, "old");
+  {
+    DxfFileWriter file(path, 16);
+    WriteDxfHeader(file.Builder());
+    // An error while building: the writer goes without a commit.
+  }
+  EXPECT_EQ(ReadFileBytes(path), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator()), 1);
+}
+
 }  // namespace
 }  // namespace vensa

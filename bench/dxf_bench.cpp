@@ -126,16 +126,20 @@ int main(int argc, char** argv) {
   const std::string streamPath =
       (std::filesystem::temp_directory_path() / "vensa_dxf_bench_stream.dxf").string();
   double plotStreamCpu, tableStreamCpu;
-  const double plotStream = BestOf([&] {
-    vensa::DxfFileWriter file(streamPath);
-    vensa::BuildPlot(file.Builder(), list, plot, 100.0, vensa::PlotZMode::kFromList);
-    file.Commit();
-  }, &plotStreamCpu);
-  const double tableStream = BestOf([&] {
-    vensa::DxfFileWriter file(streamPath);
-    vensa::BuildTable(file.Builder(), list, table, 100.0, vensa::TableAxes::kXY);
-    file.Commit();
-  }, &tableStreamCpu);
+  const double plotStream = BestOf(
+      [&] {
+        vensa::DxfFileWriter file(streamPath);
+        vensa::BuildPlot(file.Builder(), list, plot, 100.0, vensa::PlotZMode::kFromList);
+        file.Commit();
+      },
+      &plotStreamCpu);
+  const double tableStream = BestOf(
+      [&] {
+        vensa::DxfFileWriter file(streamPath);
+        vensa::BuildTable(file.Builder(), list, table, 100.0, vensa::TableAxes::kXY);
+        file.Commit();
+      },
+      &tableStreamCpu);
   std::error_code ignored;
   std::filesystem::remove(streamPath, ignored);
 

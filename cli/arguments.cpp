@@ -23,18 +23,21 @@ const std::vector<CommandInfo>& Commands() {
 }
 
 bool TakesValue(const std::string& option) {
-  return option == "--settings" || option == "--set" || option == "--range" || option == "--scale" ||
-         option == "--sort";
+  return option == "--settings" || option == "--set" || option == "--range" ||
+         option == "--scale" || option == "--sort";
 }
 
-[[noreturn]] void Fail(const std::string& message) { throw BadArguments{message}; }
+[[noreturn]] void Fail(const std::string& message) {
+  throw BadArguments{message};
+}
 
 void ApplyOption(Arguments& a, const std::string& option, const std::string& value) {
   if (option == "--settings") {
     a.settingsFile = value;
   } else if (option == "--set") {
     const std::size_t eq = value.find('=');
-    if (eq == std::string::npos || eq == 0) Fail("--set には Section/Key=Value を指定してください: " + value);
+    if (eq == std::string::npos || eq == 0)
+      Fail("--set には Section/Key=Value を指定してください: " + value);
     a.settings.emplace_back(value.substr(0, eq), value.substr(eq + 1));
   } else if (option == "--range") {
     a.range = value;

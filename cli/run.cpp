@@ -33,7 +33,8 @@ struct Failure {
 bool IsSimaFileName(std::string_view path) {
   if (path.size() < 4) return false;
   std::string ext(path.substr(path.size() - 4));
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
   return ext == ".sim";
 }
 
@@ -41,11 +42,13 @@ bool IsSimaFileName(std::string_view path) {
 FormState StateFor(const Arguments& args) {
   FormState state = InitialFormState();
   if (args.settingsFile) {
-    if (!FileExists(*args.settingsFile)) throw Failure{"設定ファイルがありません: " + *args.settingsFile};
+    if (!FileExists(*args.settingsFile))
+      throw Failure{"設定ファイルがありません: " + *args.settingsFile};
     LoadSettings(state, *args.settingsFile, ScreenMetrics{});
   }
   for (const auto& [key, value] : args.settings) {
-    if (!ApplySettingValue(state, key, value)) throw BadArguments{"設定ファイルにないキーです: " + key};
+    if (!ApplySettingValue(state, key, value))
+      throw BadArguments{"設定ファイルにないキーです: " + key};
   }
   ApplyDependentStates(state);
   return state;
@@ -71,8 +74,9 @@ int RunPlot(const Arguments& args, FormState& state, std::ostream& out) {
   RequireListInUse(state, args.input);
   state.Edit31.text = args.range;
   DxfFileWriter file(args.output);
-  const std::int32_t count = BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state),
-                                       args.scale, args.zeroZ ? PlotZMode::kZero : PlotZMode::kFromList);
+  const std::int32_t count =
+      BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state), args.scale,
+                args.zeroZ ? PlotZMode::kZero : PlotZMode::kFromList);
   file.Commit();
   out << count << '\n';
   return 0;
@@ -91,22 +95,34 @@ int RunList(const Arguments& args, FormState& state, std::ostream& out) {
   TextGrid& list = state.StringGrid1;
   for (ListOperation op : args.listOperations) {
     switch (op) {
-      case ListOperation::SortByName: N10Click(list); break;
-      case ListOperation::SortByNumber: N15Click(list); break;
-      case ListOperation::Tidy: N13Click(list); break;
+      case ListOperation::SortByName:
+        N10Click(list);
+        break;
+      case ListOperation::SortByNumber:
+        N15Click(list);
+        break;
+      case ListOperation::Tidy:
+        N13Click(list);
+        break;
     }
   }
-  if (list.DataRowCount() > 0) out << GridClipboardText(list, {0, 1, kCoordColumnCount - 1, list.RowCount() - 1});
+  if (list.DataRowCount() > 0)
+    out << GridClipboardText(list, {0, 1, kCoordColumnCount - 1, list.RowCount() - 1});
   return 0;
 }
 
 int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
-  const SimaWriteOptions options{state.CheckBox14.checked, state.CheckBox15.checked, state.Edit30.text};
+  const SimaWriteOptions options{state.CheckBox14.checked, state.CheckBox15.checked,
+                                 state.Edit30.text};
   if (!Button10Click(state.StringGrid1, options, state.StringGrid4))
-    throw Failure{"座標リストの 1 行目に X座標, Y座標, Z座標 がそろっていないため SIMA データを作成できません: " + args.input};
+    throw Failure{
+        "座標リストの 1 行目に X座標, Y座標, Z座標 がそろっていないため SIMA "
+        "データを作成できません: " +
+        args.input};
   const SimaSaveCheck check = CheckSimaWriteList(state.StringGrid4);
   if (check.outcome == SimaSaveCheck::Outcome::kNothingToSave)
-    throw Failure{"保存する SIMA データがありません (2 点以上の X座標, Y座標, Z座標 が必要です): " + args.input};
+    throw Failure{"保存する SIMA データがありません (2 点以上の X座標, Y座標, Z座標 が必要です): " +
+                  args.input};
   if (check.outcome == SimaSaveCheck::Outcome::kRejected) {
     for (const std::string& message : check.messages) err << message << '\n';
     return 1;
@@ -129,11 +145,16 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
     FormState state = StateFor(args);
     ReadInput(args.input, state);
     switch (args.command) {
-      case Command::Plot: return RunPlot(args, state, out);
-      case Command::Table: return RunTable(args, state);
-      case Command::List: return RunList(args, state, out);
-      case Command::Sima: return RunSima(args, state, err);
-      case Command::Help: break;
+      case Command::Plot:
+        return RunPlot(args, state, out);
+      case Command::Table:
+        return RunTable(args, state);
+      case Command::List:
+        return RunList(args, state, out);
+      case Command::Sima:
+        return RunSima(args, state, err);
+      case Command::Help:
+        break;
     }
     return 0;
   } catch (const BadArguments& e) {

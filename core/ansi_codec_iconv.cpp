@@ -32,7 +32,8 @@ class Iconv {
   // Converts all of `in`; on a character it cannot convert, appends `replacement`, skips
   // `skip(position, bytes left)` input bytes and goes on.
   template <typename Skip>
-  std::string Convert(std::string_view in, std::string_view replacement, Skip skip, bool* lossless) {
+  std::string Convert(std::string_view in, std::string_view replacement, Skip skip,
+                      bool* lossless) {
     std::string out;
     out.reserve(in.size() * 3 / 2 + 16);
     char* src = const_cast<char*>(in.data());
@@ -75,7 +76,8 @@ std::string PlatformUtf8ToAnsi(std::string_view utf8, bool* lossless) {
 std::string PlatformAnsiToUtf8(std::string_view ansi) {
   thread_local Iconv cd("UTF-8", "CP932");
   if (!cd.ok()) return std::string(ansi);
-  return cd.Convert(ansi, "\xEF\xBF\xBD", [](const char*, std::size_t) { return std::size_t{1}; }, nullptr);
+  return cd.Convert(
+      ansi, "\xEF\xBF\xBD", [](const char*, std::size_t) { return std::size_t{1}; }, nullptr);
 }
 
 }  // namespace vensa::detail

@@ -4,9 +4,13 @@
 
 namespace vensa {
 
-TextGrid MakeCoordList() { return TextGrid::WithHeaders(CoordListHeaders(), 4); }
+TextGrid MakeCoordList() {
+  return TextGrid::WithHeaders(CoordListHeaders(), 4);
+}
 
-bool IsListInUse(const TextGrid& list) { return list.RowCount() >= 2 && !list.Cell(kColX, 1).empty(); }
+bool IsListInUse(const TextGrid& list) {
+  return list.RowCount() >= 2 && !list.Cell(kColX, 1).empty();
+}
 
 void RenumberPlotNo(TextGrid& list) {
   if (list.ColCount() <= kColPlotNo) return;

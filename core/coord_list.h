@@ -20,7 +20,6 @@ enum CoordColumn : int {
   kCoordColumnCount = 5,
 };
 
-
 // The list as the window starts with it: the header row and four empty data rows.
 TextGrid MakeCoordList();
 

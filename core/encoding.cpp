@@ -76,7 +76,8 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
         const std::string_view seq = utf8.substr(i, static_cast<std::size_t>(need));
         if (IsValidUtf8(seq)) {
           cp = need == 2 ? (lead & 0x1F) : need == 3 ? (lead & 0x0F) : (lead & 0x07);
-          for (int k = 1; k < need; ++k) cp = (cp << 6) | (static_cast<unsigned char>(seq[k]) & 0x3F);
+          for (int k = 1; k < need; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(seq[k]) & 0x3F);
           length = need;
         }
       }
@@ -111,9 +112,12 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
 }
 
 DecodedText DecodeText(std::string_view bytes) {
-  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return {std::string(bytes.substr(3)), TextEncoding::Utf8Bom};
-  if (bytes.substr(0, 2) == "\xFF\xFE") return {DecodeUtf16(bytes.substr(2), false), TextEncoding::Utf16LeBom};
-  if (bytes.substr(0, 2) == "\xFE\xFF") return {DecodeUtf16(bytes.substr(2), true), TextEncoding::Utf16BeBom};
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+    return {std::string(bytes.substr(3)), TextEncoding::Utf8Bom};
+  if (bytes.substr(0, 2) == "\xFF\xFE")
+    return {DecodeUtf16(bytes.substr(2), false), TextEncoding::Utf16LeBom};
+  if (bytes.substr(0, 2) == "\xFE\xFF")
+    return {DecodeUtf16(bytes.substr(2), true), TextEncoding::Utf16BeBom};
   if (IsAscii(bytes)) return {std::string(bytes), TextEncoding::Ansi};
   // Shift_JIS text is practically never well-formed UTF-8, so such bytes are UTF-8.
   if (IsValidUtf8(bytes)) return {std::string(bytes), TextEncoding::Utf8};

@@ -27,8 +27,9 @@ std::string ErrnoText(int error) {
 }
 
 std::filesystem::path TemporarySibling(const std::filesystem::path& target) {
-  static std::mt19937_64 random(std::random_device{}() ^
-                                static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  static std::mt19937_64 random(
+      std::random_device{}() ^
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   std::filesystem::path temp = target;
   temp += ".~" + std::to_string(random() % 1000000000ULL) + ".tmp";
   return temp;

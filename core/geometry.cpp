@@ -13,10 +13,13 @@ bool NearlyEqual2D(const TAcadPoint& a, const TAcadPoint& b, double tolerance) {
   return tolerance > std::fabs(a.x - b.x) && tolerance > std::fabs(a.y - b.y);
 }
 
-TAcadPoint WcsToUcs(const TAcadPoint& p, const TAcadPoint& x, const TAcadPoint& y, const TAcadPoint& o) {
+TAcadPoint WcsToUcs(const TAcadPoint& p, const TAcadPoint& x, const TAcadPoint& y,
+                    const TAcadPoint& o) {
   const TAcadPoint d{p.x - o.x, p.y - o.y, p.z - o.z};
   const TAcadPoint n{x.y * y.z - x.z * y.y, x.z * y.x - x.x * y.z, x.x * y.y - x.y * y.x};
-  auto dot = [](const TAcadPoint& a, const TAcadPoint& b) { return a.x * b.x + a.y * b.y + a.z * b.z; };
+  auto dot = [](const TAcadPoint& a, const TAcadPoint& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+  };
   return {dot(x, d), dot(y, d), dot(n, d)};
 }
 

@@ -17,7 +17,8 @@ std::string GridClipboardText(const TextGrid& grid, const GridRect& block) {
 std::vector<std::vector<std::string>> ParseGridClipboardText(std::string_view text) {
   std::vector<std::vector<std::string>> lines;
   std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string_view::npos; start = end + 2) {
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string_view::npos;
+       start = end + 2) {
     const std::string_view line = text.substr(start, end - start);
     std::vector<std::string> fields;
     std::size_t from = 0;

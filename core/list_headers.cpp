@@ -3,7 +3,8 @@
 namespace vensa {
 
 const std::vector<std::string>& CoordListHeaders() {
-  static const std::vector<std::string> headers = {" 測点", " X座標", " Y座標", " Z座標", " PLOT No."};
+  static const std::vector<std::string> headers = {" 測点", " X座標", " Y座標", " Z座標",
+                                                   " PLOT No."};
   return headers;
 }
 
@@ -13,7 +14,8 @@ const std::vector<std::string>& TextListHeaders() {
 }
 
 const std::vector<std::string>& SimaListHeaders() {
-  static const std::vector<std::string> headers = {" コード", " 点番号", " 測点名", " X座標", " Y座標", " Z座標"};
+  static const std::vector<std::string> headers = {" コード", " 点番号", " 測点名",
+                                                   " X座標",  " Y座標",  " Z座標"};
   return headers;
 }
 

@@ -41,7 +41,8 @@ void ApplyOrder(TextGrid& list, const std::vector<SortKey>& keys) {
   std::vector<std::vector<std::string>> rows;
   rows.reserve(keys.size());
   for (const SortKey& k : keys) rows.push_back(std::move(list.MutableRow(k.row)));
-  for (std::size_t i = 0; i < rows.size(); ++i) list.MutableRow(static_cast<int>(i) + 1) = std::move(rows[i]);
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    list.MutableRow(static_cast<int>(i) + 1) = std::move(rows[i]);
 }
 
 // The exchange sort: the key held for position i is compared with each later row, and
@@ -70,7 +71,8 @@ void N10Click(TextGrid& list) {
 }
 
 void N15Click(TextGrid& list) {
-  ExchangeSort(list, [](const SortKey& later, const SortKey& held) { return later.number < held.number; });
+  ExchangeSort(
+      list, [](const SortKey& later, const SortKey& held) { return later.number < held.number; });
   RenumberPlotNo(list);
 }
 

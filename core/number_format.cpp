@@ -67,7 +67,6 @@ bool AppendNonFinite(std::string& out, double value) {
   return false;
 }
 
-
 }  // namespace
 
 void AppendFixed(std::string& out, double value, int decimals) {
@@ -76,10 +75,12 @@ void AppendFixed(std::string& out, double value, int decimals) {
   if (decimals > 20) decimals = 20;
   // The shortest round-trip text in fixed notation ("150.125", "0.001953125"), rounded
   // here at the wanted decimal, half away from zero. buf[0] is room for a carry ("9.99"
-  // -> "10.0"); the shortest text of a double has at most 309 integer digits or 330 characters after the point.
+  // -> "10.0"); the shortest text of a double has at most 309 integer digits or 330 characters
+  // after the point.
   char buf[1 + 1100];
   char* begin = buf + 1;
-  auto [end, ec] = std::to_chars(begin, buf + sizeof buf - 32, std::fabs(value), std::chars_format::fixed);
+  auto [end, ec] =
+      std::to_chars(begin, buf + sizeof buf - 32, std::fabs(value), std::chars_format::fixed);
   (void)ec;
   char* dot = std::find(begin, end, '.');
   const long fraction = dot == end ? 0 : end - dot - 1;

@@ -12,7 +12,9 @@ namespace vensa {
 std::string FormatFixed(double value, int decimals);
 
 // The DXF coordinate form: fixed-point with 8 decimals.
-inline std::string FormatC8(double value) { return FormatFixed(value, 8); }
+inline std::string FormatC8(double value) {
+  return FormatFixed(value, 8);
+}
 
 // General form with at most 15 significant digits: no trailing zeros or decimal point;
 // scientific ("1E20", "1.5E-6") from 1e15 up or below 1e-5.

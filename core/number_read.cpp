@@ -26,7 +26,9 @@ std::optional<double> TryReadNumber(std::string_view text) {
   return value;
 }
 
-double ReadNumberCell(std::string_view text) { return TryReadNumber(text).value_or(0.0); }
+double ReadNumberCell(std::string_view text) {
+  return TryReadNumber(text).value_or(0.0);
+}
 
 std::optional<std::int32_t> TryReadInteger(std::string_view text) {
   if (!text.empty() && text.front() == '+') {
@@ -41,6 +43,8 @@ std::optional<std::int32_t> TryReadInteger(std::string_view text) {
   return value;
 }
 
-std::int32_t ReadIntegerCell(std::string_view text) { return TryReadInteger(text).value_or(0); }
+std::int32_t ReadIntegerCell(std::string_view text) {
+  return TryReadInteger(text).value_or(0);
+}
 
 }  // namespace vensa

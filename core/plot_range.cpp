@@ -69,9 +69,12 @@ PlotRange::PlotRange(std::string_view rangeText) {
 bool PlotRange::Contains(std::int32_t n) const {
   if (all_) return true;
   if (n <= 0) return false;
-  return std::any_of(items_.begin(), items_.end(), [n](const Item& i) { return n >= i.lo && n <= i.hi; });
+  return std::any_of(items_.begin(), items_.end(),
+                     [n](const Item& i) { return n >= i.lo && n <= i.hi; });
 }
 
-bool InPlotRange(std::string_view rangeText, std::int32_t n) { return PlotRange(rangeText).Contains(n); }
+bool InPlotRange(std::string_view rangeText, std::int32_t n) {
+  return PlotRange(rangeText).Contains(n);
+}
 
 }  // namespace vensa

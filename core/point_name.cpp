@@ -4,7 +4,9 @@
 
 namespace vensa {
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 }  // namespace
 
 TrailingNumber SplitTrailingNumber(std::string_view name) {

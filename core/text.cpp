@@ -16,7 +16,9 @@ std::string_view TrimRightBlanks(std::string_view text) {
   return text.substr(0, e);
 }
 
-std::string_view TrimBlanks(std::string_view text) { return TrimRightBlanks(TrimLeftBlanks(text)); }
+std::string_view TrimBlanks(std::string_view text) {
+  return TrimRightBlanks(TrimLeftBlanks(text));
+}
 
 namespace {
 
@@ -68,9 +70,9 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
 // U+D7FF and U+E000 exactly as UTF-16 code units do.
 std::uint32_t Utf16OrderKey(char32_t cp) {
   if (cp < 0xD800) return cp;
-  if (cp < 0xE000) return cp;  // never produced by the decoder
-  if (cp < 0x10000) return cp + 0x10000;          // above every surrogate
-  return 0xD800 + ((cp - 0x10000) >> 10);         // high surrogate
+  if (cp < 0xE000) return cp;              // never produced by the decoder
+  if (cp < 0x10000) return cp + 0x10000;   // above every surrogate
+  return 0xD800 + ((cp - 0x10000) >> 10);  // high surrogate
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 namespace vensa {
 
 // A blank is a space or a control character (code points up to U+0020).
-inline bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+inline bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= 0x20;
+}
 
 std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimLeftBlanks(std::string_view text);

@@ -18,7 +18,8 @@ TextGrid TextGrid::WithHeaders(const std::vector<std::string>& headers, int data
 
 void TextGrid::SetRowCount(int rowCount) {
   rowCount = std::max(rowCount, 0);
-  rows_.resize(static_cast<std::size_t>(rowCount), std::vector<std::string>(static_cast<std::size_t>(colCount_)));
+  rows_.resize(static_cast<std::size_t>(rowCount),
+               std::vector<std::string>(static_cast<std::size_t>(colCount_)));
   ClampCursor();
 }
 
@@ -42,7 +43,9 @@ void TextGrid::SetCell(int col, int row, std::string text) {
   rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = std::move(text);
 }
 
-void TextGrid::SwapRows(int a, int b) { rows_.at(a).swap(rows_.at(b)); }
+void TextGrid::SwapRows(int a, int b) {
+  rows_.at(a).swap(rows_.at(b));
+}
 
 void TextGrid::EraseRows(int from, int to) {
   from = std::max(from, 0);

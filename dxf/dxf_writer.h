@@ -86,7 +86,8 @@ class DxfBuilder {
   // `chunkBytes`, always at the start of a pair (so the sink sees whole lines), and the
   // builder goes on in the same memory: a long drawing then never needs more memory
   // than one chunk. The sink may change the text it is handed (to encode it in place).
-  void StreamTo(std::function<void(std::string&)> sink, std::size_t chunkBytes = std::size_t{1} << 20);
+  void StreamTo(std::function<void(std::string&)> sink,
+                std::size_t chunkBytes = std::size_t{1} << 20);
   // Hands what is left to the sink.
   void Flush();
 

@@ -10,7 +10,8 @@ namespace {
 
 std::wstring Widen(std::string_view text, UINT codePage) {
   if (text.empty()) return {};
-  const int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  const int n =
+      MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(n), L'\0');
   MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
   return wide;
@@ -21,11 +22,11 @@ std::string Narrow(const std::wstring& wide, UINT codePage, bool* lossless) {
   BOOL usedDefault = FALSE;
   BOOL* usedDefaultPtr = codePage == CP_UTF8 ? nullptr : &usedDefault;
   const char* defaultChar = codePage == CP_UTF8 ? nullptr : "?";
-  const int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                    defaultChar, usedDefaultPtr);
+  const int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
+                                    nullptr, 0, defaultChar, usedDefaultPtr);
   std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, defaultChar,
-                      usedDefaultPtr);
+  WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
+                      defaultChar, usedDefaultPtr);
   if (lossless && usedDefault) *lossless = false;
   return out;
 }
@@ -36,6 +37,8 @@ std::string PlatformUtf8ToAnsi(std::string_view utf8, bool* lossless) {
   return Narrow(Widen(utf8, CP_UTF8), CP_ACP, lossless);
 }
 
-std::string PlatformAnsiToUtf8(std::string_view ansi) { return Narrow(Widen(ansi, CP_ACP), CP_UTF8, nullptr); }
+std::string PlatformAnsiToUtf8(std::string_view ansi) {
+  return Narrow(Widen(ansi, CP_ACP), CP_UTF8, nullptr);
+}
 
 }  // namespace vensa::detail

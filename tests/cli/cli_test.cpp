@@ -16,7 +16,8 @@ namespace vensa::cli {
 namespace {
 
 // The worked example of the plot: three points, two groups.
-const char* const kThreePoints = "A-1\t100\t200\t10.5\r\nA-2\t150.25\t200\t11\r\nB-1\t150.25\t260.125\t\r\n";
+const char* const kThreePoints =
+    "A-1\t100\t200\t10.5\r\nA-2\t150.25\t200\t11\r\nB-1\t150.25\t260.125\t\r\n";
 
 struct Result {
   int status = 0;
@@ -28,13 +29,16 @@ class Cli : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() /
-           ("vensa_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("vensa_cli_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
-  std::string PathOf(const std::string& name) const { return PathToUtf8(dir_ / PathFromUtf8(name)); }
+  std::string PathOf(const std::string& name) const {
+    return PathToUtf8(dir_ / PathFromUtf8(name));
+  }
   std::string Write(const std::string& name, const std::string& bytes) const {
     const std::string path = PathOf(name);
     SaveFileAtomically(path, bytes);
@@ -55,8 +59,8 @@ class Cli : public ::testing::Test {
 TEST_F(Cli, PlotWritesTheInsertFileBytesAndPrintsTheEntityCount) {
   const std::string list = Write("points.txt", kThreePoints);
   const std::string out = PathOf("plot.dxf");
-  const Result r = Run({"plot", "--set", "Draw/CheckBox21=1", "--set", "AutoCAD/Close=1", "--set=POLYLINE/3D=1",
-                        "--set", "AutoCAD/StrP=0", list, out});
+  const Result r = Run({"plot", "--set", "Draw/CheckBox21=1", "--set", "AutoCAD/Close=1",
+                        "--set=POLYLINE/3D=1", "--set", "AutoCAD/StrP=0", list, out});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "3\n");
 
@@ -93,8 +97,8 @@ TEST_F(Cli, TableWritesXyOrYxAndRefusesDecimalsThatAreNoInteger) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "");
   DxfBuilder expected;
-  BuildTable(expected, ReadListText("A-1\t100\t200\r\nA-2\t150.25\t200.0004\r\n"), TableOptions{}, 1.0,
-             TableAxes::kXY);
+  BuildTable(expected, ReadListText("A-1\t100\t200\r\nA-2\t150.25\t200.0004\r\n"), TableOptions{},
+             1.0, TableAxes::kXY);
   EXPECT_EQ(ReadFileBytes(out), EncodeDxf(expected.Take()));
 
   r = Run({"table", "--yx", "--set", "TableScale/1/1000=1", list, out});
@@ -125,12 +129,19 @@ TEST_F(Cli, AListNotInUseOrAMissingInputWritesNothing) {
 
 TEST_F(Cli, ListReadsEveryEncodingAndLineEnd) {
   // CP932 without BOM, CR-only line ends, an empty row, a missing Z, extra cells ignored.
-  const std::string sjis = Write("sjis.txt", "\x91\xAA\x93\x5F" "1\t1\t2\t3\rX\t4\r\rB\t5\t6\t7\textra");
+  const std::string sjis = Write("sjis.txt",
+                                 "\x91\xAA\x93\x5F"
+                                 "1\t1\t2\t3\rX\t4\r\rB\t5\t6\t7\textra");
   Result r = Run({"list", sjis});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "測点1\t1\t2\t3\t1\r\nX\t4\t\t\t2\r\n\t\t\t\t3\r\nB\t5\t6\t7\t4\r\n");
 
-  const std::string utf16 = Write("utf16.txt", std::string("\xFF\xFE" "P\0" "\t\0" "1\0" "\n\0", 10));
+  const std::string utf16 = Write("utf16.txt", std::string("\xFF\xFE"
+                                                           "P\0"
+                                                           "\t\0"
+                                                           "1\0"
+                                                           "\n\0",
+                                                           10));
   r = Run({"list", utf16});
   EXPECT_EQ(r.out, "P\t1\t\t\t1\r\n");
 
@@ -191,7 +202,8 @@ TEST_F(Cli, SimaCheckMessagesGoToStderrAndNothingIsSaved) {
   const std::string list = Write("l.txt", "P1\t1\t2\t3\r\nP2\t4\t5\t6\r\n");
   Result r = Run({"sima", "--set", "SIMAW/HEAD=A,1", list, out});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "2 行の測点名にカンマが含まれています.\n3 行の測点名にカンマが含まれています.\n");
+  EXPECT_EQ(r.err,
+            "2 行の測点名にカンマが含まれています.\n3 行の測点名にカンマが含まれています.\n");
   EXPECT_FALSE(FileExists(out));
 
   // One point is nothing to save; a list without Z in row 1 cannot be built.
@@ -228,7 +240,8 @@ TEST_F(Cli, BadArgumentsExitWithTwoAndTheUsage) {
 
 TEST_F(Cli, SettingsFileIsReadFirstAndSetGoesOnTop) {
   const std::string list = Write("l.txt", kThreePoints);
-  const std::string ini = Write("vensa.ini", "[layer]\r\ntextxy=\x8D\xC0\x95\x57\r\n[AutoCAD]\r\nStrP=0\r\n");
+  const std::string ini =
+      Write("vensa.ini", "[layer]\r\ntextxy=\x8D\xC0\x95\x57\r\n[AutoCAD]\r\nStrP=0\r\n");
   const std::string out = PathOf("o.dxf");
   // Coordinate labels are off in the file: the file is written without entities.
   Result r = Run({"plot", "--settings", ini, list, out});

@@ -5,7 +5,7 @@
 namespace vensa {
 namespace {
 
-const std::string kSokuten = "測点";             // UTF-8
+const std::string kSokuten = "測点";                  // UTF-8
 const std::string kSokutenSjis = "\x91\xAA\x93\x5F";  // the same in CP932
 
 TEST(AnsiCodePage, RoundTripsJapaneseText) {
@@ -56,7 +56,9 @@ TEST(DecodeText, WithoutBomValidUtf8IsUtf8AndTheRestIsAnsi) {
 TEST(DecodeText, BrokenUtf16IsReplacedNotDropped) {
   // A lone high surrogate and an odd last byte.
   const auto d = DecodeText(std::string("\xFF\xFE\x41\x00\x00\xD8\x42\x00\x43", 9));
-  EXPECT_EQ(d.text, "A\xEF\xBF\xBD" "B\xEF\xBF\xBD");
+  EXPECT_EQ(d.text,
+            "A\xEF\xBF\xBD"
+            "B\xEF\xBF\xBD");
 }
 
 TEST(EncodeText, RoundTripsEveryEncoding) {

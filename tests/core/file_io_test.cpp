@@ -13,13 +13,15 @@ class FileIo : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() /
-           ("vensa_file_io_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+           ("vensa_file_io_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string PathOf(const std::string& name) const { return PathToUtf8(dir_ / PathFromUtf8(name)); }
+  std::string PathOf(const std::string& name) const {
+    return PathToUtf8(dir_ / PathFromUtf8(name));
+  }
 
   std::filesystem::path dir_;
 };
@@ -32,7 +34,9 @@ TEST_F(FileIo, SavesAndReadsBackExactBytesUnderAJapaneseName) {
   SaveFileAtomically(path, "shorter");
   EXPECT_EQ(ReadFileBytes(path), "shorter");
   // No temporary file is left beside it.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_),
+                          std::filesystem::directory_iterator()),
+            1);
 }
 
 TEST_F(FileIo, FailedSaveKeepsTheOldFileAndNamesThePath) {
@@ -42,7 +46,9 @@ TEST_F(FileIo, FailedSaveKeepsTheOldFileAndNamesThePath) {
     FAIL() << "saving into a missing folder must fail";
   } catch (const FileCreateError& e) {
     EXPECT_EQ(e.path(), missingFolder);
-    EXPECT_EQ(std::string(e.what()).rfind("ファイル \"" + missingFolder + "\" を作成できません。", 0), 0u);
+    EXPECT_EQ(
+        std::string(e.what()).rfind("ファイル \"" + missingFolder + "\" を作成できません。", 0),
+        0u);
   }
   // A directory standing where the file should go cannot be replaced.
   const std::string dirPath = PathOf("taken");

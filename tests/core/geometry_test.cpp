@@ -37,7 +37,8 @@ TEST(RoundToDigits, ValuesBeyondA64BitIntegerComeBackUnchanged) {
   EXPECT_EQ(RoundToDigits(-9.3e18, 0), -9.3e18);
   EXPECT_EQ(RoundToDigits(1e10, 10), 1e10);  // 1e20 after scaling
   EXPECT_TRUE(std::isnan(RoundToDigits(std::numeric_limits<double>::quiet_NaN(), 2)));
-  EXPECT_EQ(RoundToDigits(std::numeric_limits<double>::infinity(), 2), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(RoundToDigits(std::numeric_limits<double>::infinity(), 2),
+            std::numeric_limits<double>::infinity());
 }
 
 }  // namespace

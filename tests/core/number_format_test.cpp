@@ -105,7 +105,8 @@ TEST(FormatFixed, AgreesWithPrintfAwayFromDecimalHalfways) {
     char expected[128];
     std::snprintf(expected, sizeof expected, "%.*f", k, v);
     std::string want = expected;
-    if (want.rfind("-", 0) == 0 && want.find_first_of("123456789") == std::string::npos) want.erase(0, 1);
+    if (want.rfind("-", 0) == 0 && want.find_first_of("123456789") == std::string::npos)
+      want.erase(0, 1);
     ASSERT_EQ(FormatFixed(v, k), want) << shortest << " with " << k;
     ++compared;
   }

@@ -16,7 +16,8 @@ TEST(ReadNumberCell, ReadsDecimalTextAndPaddedSimaFields) {
 }
 
 TEST(ReadNumberCell, TextThatIsNoNumberReadsAsZero) {
-  for (const char* text : {"", " ", "abc", "1,5", "1.2.3", "12m", "inf", "nan", "0x10", "+-1", "- 1", "1e400"})
+  for (const char* text :
+       {"", " ", "abc", "1,5", "1.2.3", "12m", "inf", "nan", "0x10", "+-1", "- 1", "1e400"})
     EXPECT_EQ(ReadNumberCell(text), 0.0) << "'" << text << "'";
   EXPECT_FALSE(TryReadNumber("1,5").has_value());
   EXPECT_TRUE(TryReadNumber("0").has_value());

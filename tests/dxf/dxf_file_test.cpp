@@ -105,7 +105,8 @@ TEST_F(SaveDxfFileTest, StreamedFileEqualsTheWholeText) {
   auto draw = [](DxfBuilder& out) {
     WriteDxfHeader(out);
     WriteEntitiesOpener(out);
-    for (int i = 0; i < 300; ++i) WritePoint(out, i % 2 ? "測点名レイヤ" : "ｶﾅ", DxfPoint({i * 1.5, -i / 3.0, 0}));
+    for (int i = 0; i < 300; ++i)
+      WritePoint(out, i % 2 ? "測点名レイヤ" : "ｶﾅ", DxfPoint({i * 1.5, -i / 3.0, 0}));
     WriteDxfClosing(out);
   };
   DxfBuilder whole;
@@ -127,7 +128,9 @@ TEST_F(SaveDxfFileTest, DrawingAbandonedMidwayLeavesTheOldFile) {
     // An error while building: the writer goes without a commit.
   }
   EXPECT_EQ(ReadFileBytes(path), "old");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_),
+                          std::filesystem::directory_iterator()),
+            1);
 }
 
 }  // namespace

@@ -23,11 +23,11 @@ void RequireColumns(const TextGrid& readList, const TextGrid& coordList) {
 }
 
 // One coordinate of the transfer: with "×1000" the number times 1000 in general form
-// (text that is no number counts as 0), otherwise the text itself. Assigning into the
-// existing cell reuses its storage.
+// (text that is no number counts as 0), otherwise the text itself without the blanks that
+// pad fixed-width fields. Assigning into the existing cell reuses its storage.
 void TransferCoordinate(std::string& cell, std::string_view field, bool scale1000) {
   if (!scale1000) {
-    cell.assign(field);
+    cell.assign(TrimBlanks(field));
     return;
   }
   cell.clear();
@@ -37,7 +37,9 @@ void TransferCoordinate(std::string& cell, std::string_view field, bool scale100
 // Columns 0 to 3 of a coordinate list row from fields 2 to 5 of a point record.
 void TransferPoint(const SimaReadOptions& options, std::string_view name, std::string_view x,
                    std::string_view y, std::string_view z, std::vector<std::string>& row) {
-  row[kColName].assign(name);
+  // Field files pad names to 20 characters; the blanks are no part of the name, and a
+  // name kept with them would sort as if it had no number ("FK12863   " is number 0).
+  row[kColName].assign(TrimBlanks(name));
   TransferCoordinate(row[kColX], options.swapXY ? y : x, options.scale1000);
   TransferCoordinate(row[kColY], options.swapXY ? x : y, options.scale1000);
   TransferCoordinate(row[kColZ], z, options.scale1000);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/list_sort.h"
+
 #include <ctime>
 #include <filesystem>
 #include <random>
@@ -131,7 +133,7 @@ TEST(SimaRead, AFileWithoutPointsLeavesOneEmptyRowInBothLists) {
 }
 
 // Field files: padded columns, other sections, LF or CR line ends, no final line end.
-TEST(SimaRead, PaddedFieldsAreKeptAsTextAndReadAsNumbers) {
+TEST(SimaRead, PaddedFieldsAreShownAsReadAndTransferredWithoutTheirBlanks) {
   Lists lists;
   Load(lists,
        "G00,03,padded,\r\n"
@@ -142,10 +144,14 @@ TEST(SimaRead, PaddedFieldsAreKeptAsTextAndReadAsNumbers) {
   ASSERT_EQ(lists.sima.RowCount(), 3);
   EXPECT_EQ(lists.sima.Row(1),
             (Row{"A01", "    1", "FK12863             ", " -39525.623", "  60295.494", ""}));
-  // The name is copied as the file holds it; the numbers read through their blanks.
-  EXPECT_EQ(lists.coord.Row(1), (Row{"FK12863             ", "60295494", "-39525623", "0", "1"}));
-  EXPECT_EQ(lists.coord.Row(2),
-            (Row{"FK12864             ", "60300250", "-39530100", "12500", "2"}));
+  // The padding goes; the numbers read through their blanks.
+  EXPECT_EQ(lists.coord.Row(1), (Row{"FK12863", "60295494", "-39525623", "0", "1"}));
+  EXPECT_EQ(lists.coord.Row(2), (Row{"FK12864", "60300250", "-39530100", "12500", "2"}));
+  // Copied as text, the values lose their padding too, and the names sort by number.
+  CheckBox13Click(kBothOff, lists.sima, lists.coord);
+  EXPECT_EQ(lists.coord.Row(2), (Row{"FK12864", "-39530.100", "60300.25", "12.5", "2"}));
+  N15Click(lists.coord);
+  EXPECT_EQ(lists.coord.Cell(kColName, 1), "FK12863");
 }
 
 TEST(SimaRead, LfOnlyCrOnlyAndAMissingLastLineEnd) {
@@ -328,7 +334,8 @@ TEST(SimaReadBadInput, ALongNameIsTakenWholeWithTheFieldsAfterIt) {
   EXPECT_EQ(lists.coord.Row(1).at(kColZ), "9");
 }
 
-TEST(SimaReadBadInput, AMillionRecordsInLinearTime) {
+// A reader quadratic in the rows would not finish this within the test timeout.
+TEST(SimaReadBadInput, AMillionRecordsAreAllRead) {
   std::string text;
   text.reserve(32u << 20);
   text += "G00,01,,\r\nA00,\r\n";
@@ -339,16 +346,11 @@ TEST(SimaReadBadInput, AMillionRecordsInLinearTime) {
   }
   text += "A99,\r\n";
   Lists lists;
-  // Processor time, so that a busy machine does not fail the test.
-  const std::clock_t start = std::clock();
   const SimaReadResult result = Load(lists, text);
-  const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
   EXPECT_EQ(result.pointCount, 1'000'000);
   ASSERT_EQ(lists.coord.RowCount(), 1'000'001);
   EXPECT_EQ(lists.sima.Cell(kSimaColNumber, 1'000'000), "1000000");
   EXPECT_EQ(lists.coord.Row(1'000'000), (Row{"P", "2500", "1500", "0", "1000000"}));
-  // Generous even for a sanitizer build; a reader quadratic in the rows takes hours.
-  EXPECT_LT(seconds, 120.0);
 }
 
 TEST(SimaReadBadInput, AHundredMegabyteFileOnDisk) {

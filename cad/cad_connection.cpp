@@ -3,19 +3,11 @@
 #include <utility>
 
 #include "cad/automation_error.h"
+#include "core/text.h"
 
 namespace vensa {
 
 namespace {
-
-// Upper-cases ASCII letters only; ProgIDs and layer names compare that way.
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
 
 constexpr int kRestorePauseMs = 500;
 constexpr int kKeyHoldMs = 5;
@@ -70,7 +62,7 @@ void ActivateCadWindow(Platform& platform, CadApplication& app) {
 }
 
 CadStateQuery StateQueryFor(std::string_view progId) {
-  std::string upper = UpperAscii(progId);
+  std::string upper = AsciiUpper(progId);
   if (upper.find("GCAD") != std::string::npos) return CadStateQuery::Gcad;
   if (upper.find("ZWCAD") != std::string::npos) return CadStateQuery::Zcad;
   return CadStateQuery::Acad;  // "AUTO" and every other name alike
@@ -104,7 +96,7 @@ bool EnsureLayer(CadApplication& app, const std::string& name) {
   const int count = layers->Count();
   for (int i = 0; i < count; ++i) {
     // Only the existing name is upper-cased: a lower-case given name never matches.
-    if (UpperAscii(layers->Item(i)->Name()) == name) return true;
+    if (AsciiUpper(layers->Item(i)->Name()) == name) return true;
   }
   layers->Add(name);
   return true;

@@ -1,6 +1,5 @@
 #include "cli/run.h"
 
-#include <algorithm>
 #include <exception>
 
 #include "app/state/form_state.h"
@@ -12,6 +11,7 @@
 #include "core/file_io.h"
 #include "core/grid_text.h"
 #include "core/list_sort.h"
+#include "core/text.h"
 #include "dxf/commands/form_options.h"
 #include "dxf/dxf_file.h"
 #include "dxf/plot.h"
@@ -29,14 +29,6 @@ constexpr const char* kProgram = "vensa-cli: ";
 struct Failure {
   std::string message;
 };
-
-bool IsSimaFileName(std::string_view path) {
-  if (path.size() < 4) return false;
-  std::string ext(path.substr(path.size() - 4));
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return std::tolower(c); });
-  return ext == ".sim";
-}
 
 // The settings the program would start with: the settings file, then every --set on top.
 FormState StateFor(const Arguments& args) {
@@ -57,7 +49,7 @@ FormState StateFor(const Arguments& args) {
 // INPUT into the coordinate list: a SIMA file through the " SIMA/R " transfer, otherwise
 // the TAB-separated list text.
 void ReadInput(const std::string& path, FormState& state) {
-  if (IsSimaFileName(path)) {
+  if (EndsWithIgnoringAsciiCase(path, ".sim")) {
     const SimaReadOptions options{state.CheckBox13.checked, state.CheckBox12.checked};
     Button9Click(path, options, state.StringGrid3, state.StringGrid1);
   } else {

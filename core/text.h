@@ -16,6 +16,13 @@ std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimLeftBlanks(std::string_view text);
 std::string_view TrimRightBlanks(std::string_view text);
 
+// ASCII letters changed in case, every other byte kept: ProgIDs, layer names, INI names
+// and file extensions are compared without regard to case this way.
+std::string AsciiUpper(std::string_view text);
+std::string AsciiLower(std::string_view text);
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+bool EndsWithIgnoringAsciiCase(std::string_view text, std::string_view suffix);
+
 // Three-way comparison of two UTF-8 texts by their UTF-16 code units, the first
 // difference deciding, a text that is the start of the other sorting first.
 // Negative, zero or positive.

@@ -7,18 +7,6 @@
 namespace vensa {
 namespace {
 
-std::string FoldCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
-bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
-  return FoldCase(a) == FoldCase(b);
-}
-
 void Select(TargetListBox& box, int index) {
   box.ItemIndex = index;
   const TargetEntry entry = SplitTargetEntry(box.ListBox1[static_cast<size_t>(index)]);
@@ -33,7 +21,7 @@ bool HasSelection(const TargetListBox& box) {
 }  // namespace
 
 bool TargetEntryLess(std::string_view a, std::string_view b) {
-  return CompareUtf16(FoldCase(a), FoldCase(b)) < 0;
+  return CompareUtf16(AsciiLower(a), AsciiLower(b)) < 0;
 }
 
 void TargetListShow(TargetListBox& box, const TargetCadList& list, std::string_view targetProgId) {
@@ -72,7 +60,7 @@ void TargetListAdd(TargetListBox& box) {
       [](const std::string& a, const std::string& b) { return TargetEntryLess(a, b); });
   box.ListBox1.insert(at, line);
   for (size_t i = 0; i < box.ListBox1.size(); ++i) {
-    if (SameTextIgnoringCase(box.ListBox1[i], line)) {
+    if (EqualsIgnoringAsciiCase(box.ListBox1[i], line)) {
       Select(box, static_cast<int>(i));
       return;
     }

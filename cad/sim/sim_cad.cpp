@@ -14,22 +14,11 @@
 #include "core/file_io.h"
 #include "core/number_format.h"
 #include "core/number_read.h"
+#include "core/text.h"
 
 namespace vensa {
 
 namespace {
-
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return UpperAscii(a) == UpperAscii(b);
-}
 
 std::string PointText(const TAcadPoint& p) {
   return FormatG15(p.x) + "," + FormatG15(p.y) + "," + FormatG15(p.z);
@@ -186,7 +175,7 @@ struct SimCad::State {
 
   int LayerIndex(std::string_view name) const {
     for (std::size_t i = 0; i < layers.size(); ++i) {
-      if (SameNameIgnoringCase(layers[i], name)) return static_cast<int>(i);
+      if (EqualsIgnoringAsciiCase(layers[i], name)) return static_cast<int>(i);
     }
     return -1;
   }
@@ -212,7 +201,7 @@ struct SimCad::State {
   }
 
   CadValue Variable(const std::string& name) const {
-    auto it = variables.find(UpperAscii(name));
+    auto it = variables.find(AsciiUpper(name));
     return it == variables.end() ? CadValue{} : it->second;
   }
 
@@ -232,7 +221,7 @@ struct SimCad::State {
   void RunCommand(const std::string& text) {
     std::vector<std::string> tokens = CommandTokens(text);
     if (tokens.empty()) return;
-    const std::string command = UpperAscii(tokens[0]);
+    const std::string command = AsciiUpper(tokens[0]);
     if (command == "_ID" || command == "ID") {
       // With "_int" the pick snaps to an intersection; the scripted point is that one.
       if (std::optional<TAcadPoint> pick = NextPick()) {
@@ -419,10 +408,10 @@ bool PassesFilter(const SimEntity& e, const SelectionFilter& filter) {
   for (std::size_t i = 0; i < filter.codes.size() && i < filter.values.size(); ++i) {
     const auto* value = std::get_if<std::string>(&filter.values[i]);
     if (value == nullptr) continue;
-    if (filter.codes[i] == 0 && !SameNameIgnoringCase(DxfTypeOf(e.className), *value)) {
+    if (filter.codes[i] == 0 && !EqualsIgnoringAsciiCase(DxfTypeOf(e.className), *value)) {
       return false;
     }
-    if (filter.codes[i] == 8 && !SameNameIgnoringCase(e.layer, *value)) return false;
+    if (filter.codes[i] == 8 && !EqualsIgnoringAsciiCase(e.layer, *value)) return false;
   }
   return true;
 }
@@ -572,7 +561,7 @@ class SimDocumentObject : public CadDocument {
   }
   void SetVariable(const std::string& name, std::int32_t value) override {
     state_->Call("doc.SetVariable " + name + " " + std::to_string(value));
-    state_->variables[UpperAscii(name)] = value;
+    state_->variables[AsciiUpper(name)] = value;
   }
   void SendCommand(const std::string& command) override {
     state_->Call("doc.SendCommand " + command);
@@ -696,7 +685,7 @@ std::vector<SimEntity> SimCad::Entities() const {
 std::vector<SimEntity> SimCad::EntitiesOnLayer(std::string_view layer) const {
   std::vector<SimEntity> on;
   for (const SimEntity& e : state_->entities) {
-    if (!e.erased && SameNameIgnoringCase(e.layer, layer)) on.push_back(e);
+    if (!e.erased && EqualsIgnoringAsciiCase(e.layer, layer)) on.push_back(e);
   }
   return on;
 }
@@ -727,7 +716,7 @@ std::vector<std::string> SimCad::SelectionSetHandles(const std::string& name) co
 }
 
 void SimCad::SetSystemVariable(const std::string& name, CadValue value) {
-  state_->variables[UpperAscii(name)] = std::move(value);
+  state_->variables[AsciiUpper(name)] = std::move(value);
 }
 
 CadValue SimCad::SystemVariable(const std::string& name) const {

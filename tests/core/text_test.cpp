@@ -54,3 +54,19 @@ TEST(LineBreaksToBlanks, KeepsEverythingElse) {
 
 }  // namespace
 }  // namespace vensa
+
+namespace vensa {
+namespace {
+
+TEST(AsciiCase, OnlyAsciiLettersChangeCase) {
+  EXPECT_EQ(AsciiUpper("Gcad.Application.23"), "GCAD.APPLICATION.23");
+  EXPECT_EQ(AsciiLower("TextSize"), "textsize");
+  EXPECT_EQ(AsciiUpper("ｶﾅａ測点"), "ｶﾅａ測点");  // full-width letters and kana stay
+  EXPECT_TRUE(EqualsIgnoringAsciiCase("ketasuu", "Ketasuu"));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("key", "keys"));
+  EXPECT_TRUE(EndsWithIgnoringAsciiCase("field.SIM", ".sim"));
+  EXPECT_FALSE(EndsWithIgnoringAsciiCase("sim", ".sim"));
+}
+
+}  // namespace
+}  // namespace vensa

@@ -7,6 +7,7 @@
 #include "cad/automation_error.h"
 #include "core/encoding.h"
 #include "core/file_io.h"
+#include "tests/support/temp_dir.h"
 
 namespace vensa {
 namespace {
@@ -39,14 +40,7 @@ std::string PointAndLabel(const std::string& layer) {
 
 class SimCadTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("vensa_sim_cad_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-    doc_ = cad_.Application()->ActiveDocument();
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
+  void SetUp() override { doc_ = cad_.Application()->ActiveDocument(); }
 
   std::string WriteFile(const std::string& name, const std::string& utf8) {
     std::string path = PathToUtf8(dir_ / name);
@@ -54,7 +48,8 @@ class SimCadTest : public ::testing::Test {
     return path;
   }
 
-  std::filesystem::path dir_;
+  test::TempDir temp_;
+  const std::filesystem::path& dir_ = temp_.path();
   SimCad cad_;
   std::shared_ptr<CadDocument> doc_;
 };

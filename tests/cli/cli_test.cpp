@@ -11,6 +11,7 @@
 #include "dxf/dxf_file.h"
 #include "dxf/plot.h"
 #include "dxf/table.h"
+#include "tests/support/temp_dir.h"
 
 namespace vensa::cli {
 namespace {
@@ -27,15 +28,6 @@ struct Result {
 
 class Cli : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("vensa_cli_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
   std::string PathOf(const std::string& name) const {
     return PathToUtf8(dir_ / PathFromUtf8(name));
   }
@@ -53,7 +45,8 @@ class Cli : public ::testing::Test {
     return r;
   }
 
-  std::filesystem::path dir_;
+  test::TempDir temp_;
+  const std::filesystem::path& dir_ = temp_.path();
 };
 
 TEST_F(Cli, PlotWritesTheInsertFileBytesAndPrintsTheEntityCount) {

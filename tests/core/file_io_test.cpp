@@ -5,25 +5,19 @@
 #include <gtest/gtest.h>
 
 #include "core/error.h"
+#include "tests/support/temp_dir.h"
 
 namespace vensa {
 namespace {
 
 class FileIo : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("vensa_file_io_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
   std::string PathOf(const std::string& name) const {
     return PathToUtf8(dir_ / PathFromUtf8(name));
   }
 
-  std::filesystem::path dir_;
+  test::TempDir temp_;
+  const std::filesystem::path& dir_ = temp_.path();
 };
 
 TEST_F(FileIo, SavesAndReadsBackExactBytesUnderAJapaneseName) {

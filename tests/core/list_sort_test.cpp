@@ -3,19 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "core/coord_list.h"
+#include "tests/support/coord_rows.h"
 
 namespace vensa {
 namespace {
 
 using Row = std::vector<std::string>;
 
-// A coordinate list whose data rows are the given cells (missing cells stay empty).
-TextGrid ListOf(const std::vector<Row>& rows) {
-  TextGrid list = TextGrid::WithHeaders(CoordListHeaders(), static_cast<int>(rows.size()));
-  for (int r = 0; r < static_cast<int>(rows.size()); ++r)
-    for (int c = 0; c < static_cast<int>(rows[r].size()); ++c) list.SetCell(c, r + 1, rows[r][c]);
-  return list;
-}
+using test::CoordListOf;
 
 std::vector<std::string> Column(const TextGrid& list, int col) {
   std::vector<std::string> cells;
@@ -26,7 +21,7 @@ std::vector<std::string> Column(const TextGrid& list, int col) {
 using Texts = std::vector<std::string>;
 
 TEST(N10Click, SortsByPrefixThenNumberAsNumber) {
-  TextGrid list = ListOf({{"A10"}, {"B2"}, {"A2"}, {"A"}, {"12"}, {"P2147483648"}, {"P1"}});
+  TextGrid list = CoordListOf({{"A10"}, {"B2"}, {"A2"}, {"A"}, {"12"}, {"P2147483648"}, {"P1"}});
   N10Click(list);
   // "P2147483648" has a number too long for 32 bits: it counts as 0.
   EXPECT_EQ(Column(list, kColName), (Texts{"12", "A", "A2", "A10", "B2", "P2147483648", "P1"}));
@@ -34,21 +29,21 @@ TEST(N10Click, SortsByPrefixThenNumberAsNumber) {
 }
 
 TEST(N10Click, EqualKeysEndInTheOrderTheExchangesLeave) {
-  TextGrid list = ListOf({{"P2", "1"}, {"P2", "2"}, {"P1", "3"}});
+  TextGrid list = CoordListOf({{"P2", "1"}, {"P2", "2"}, {"P1", "3"}});
   N10Click(list);
   EXPECT_EQ(Column(list, kColName), (Texts{"P1", "P2", "P2"}));
   EXPECT_EQ(Column(list, kColX), (Texts{"3", "2", "1"}));  // whole rows moved
 }
 
 TEST(N10Click, PrefixesCompareByCodeUnitsAndCase) {
-  TextGrid list = ListOf({{"b1"}, {"B1"}, {"測点1"}, {"A 1"}, {"A1"}});
+  TextGrid list = CoordListOf({{"b1"}, {"B1"}, {"測点1"}, {"A 1"}, {"A1"}});
   N10Click(list);
   // "A" is the start of "A " and sorts first.
   EXPECT_EQ(Column(list, kColName), (Texts{"A1", "A 1", "B1", "b1", "測点1"}));
 }
 
 TEST(N15Click, SortsByTheTrailingNumberAlone) {
-  TextGrid list = ListOf({{"B3", "b3"}, {"A1", "a1"}, {"C2", "c2"}, {"X", "x"}});
+  TextGrid list = CoordListOf({{"B3", "b3"}, {"A1", "a1"}, {"C2", "c2"}, {"X", "x"}});
   N15Click(list);
   EXPECT_EQ(Column(list, kColName), (Texts{"X", "A1", "C2", "B3"}));
   EXPECT_EQ(Column(list, kColX), (Texts{"x", "a1", "c2", "b3"}));
@@ -56,11 +51,11 @@ TEST(N15Click, SortsByTheTrailingNumberAlone) {
 }
 
 TEST(N13Click, KeepsTheFirstOfRepeatedRowsAndDropsEmptyOnes) {
-  TextGrid list = ListOf({{"A", "1", "2", "3", "9"},
-                          {"B", "4", "5", "6"},
-                          {"A", "1", "2", "3", "7"},
-                          {"", "", "", "", "5"},
-                          {"A", "1", "2", "3.0"}});
+  TextGrid list = CoordListOf({{"A", "1", "2", "3", "9"},
+                               {"B", "4", "5", "6"},
+                               {"A", "1", "2", "3", "7"},
+                               {"", "", "", "", "5"},
+                               {"A", "1", "2", "3.0"}});
   N13Click(list);
   ASSERT_EQ(list.DataRowCount(), 3);
   EXPECT_EQ(Column(list, kColName), (Texts{"A", "B", "A"}));
@@ -70,7 +65,7 @@ TEST(N13Click, KeepsTheFirstOfRepeatedRowsAndDropsEmptyOnes) {
 
 TEST(N13Click, CellsAreComparedWholeNotJoined) {
   // "A,B" + "" and "A" + ",B" must not look alike however the cells are keyed.
-  TextGrid list = ListOf({{"A1", "2"}, {"A", "12"}, {"A1:", "2"}, {"A1", ":2"}});
+  TextGrid list = CoordListOf({{"A1", "2"}, {"A", "12"}, {"A1:", "2"}, {"A1", ":2"}});
   N13Click(list);
   EXPECT_EQ(list.DataRowCount(), 4);
 }
@@ -86,7 +81,7 @@ TEST(N13Click, AllEmptyListKeepsOnlyTheHeader) {
 }
 
 TEST(N13Click, SingleRowIsOnlyRenumbered) {
-  TextGrid list = ListOf({{"", "", "", "", "x"}});
+  TextGrid list = CoordListOf({{"", "", "", "", "x"}});
   N13Click(list);
   EXPECT_EQ(list.DataRowCount(), 1);
   EXPECT_EQ(list.Cell(kColPlotNo, 1), "1");

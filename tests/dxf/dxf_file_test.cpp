@@ -9,6 +9,7 @@
 #include "core/error.h"
 #include "core/file_io.h"
 #include "dxf/dxf_fragments.h"
+#include "tests/support/temp_dir.h"
 
 namespace vensa {
 namespace {
@@ -70,16 +71,10 @@ TEST(EncodeDxf, BrokenSequenceNeverSwallowsTheLineEnd) {
 
 class SaveDxfFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("vensa_dxf_file_test_" +
-            std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
   std::string PathOf(const char* name) const { return PathToUtf8(dir_ / name); }
 
-  std::filesystem::path dir_;
+  test::TempDir temp_;
+  const std::filesystem::path& dir_ = temp_.path();
 };
 
 TEST_F(SaveDxfFileTest, WritesTheEncodedBytesAndReplacesAnOldFile) {

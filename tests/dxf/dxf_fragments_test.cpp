@@ -13,7 +13,7 @@ using testing::LinesAre;
 TEST(DxfFragments, HeaderIsTheThirtyEightFixedLines) {
   DxfBuilder out;
   WriteDxfHeader(out);
-  EXPECT_EQ(testing::DxfLines(out.Str()).size(), 38u);
+  EXPECT_EQ(testing::CrLfLines(out.Str()).size(), 38u);
   EXPECT_TRUE(LinesAre(out.Str(), HeaderLines()));
 }
 

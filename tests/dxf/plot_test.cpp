@@ -10,10 +10,10 @@
 namespace vensa {
 namespace {
 
+using testing::CoordListOf;
 using testing::CountLines;
-using testing::DxfLines;
+using testing::CrLfLines;
 using testing::LinesAre;
-using testing::ListOf;
 
 struct Plot {
   std::string text;
@@ -37,9 +37,9 @@ PlotOptions NothingOn() {
 
 // The list of the worked example: two rows of group "A", one of group "B".
 TextGrid ExampleList() {
-  return ListOf({{"A-1", "100", "200", "10.5"},
-                 {"A-2", "150.25", "200", "11"},
-                 {"B-1", "150.25", "260.125", ""}});
+  return CoordListOf({{"A-1", "100", "200", "10.5"},
+                      {"A-2", "150.25", "200", "11"},
+                      {"B-1", "150.25", "260.125", ""}});
 }
 
 PlotOptions ExampleOptions() {
@@ -50,7 +50,7 @@ PlotOptions ExampleOptions() {
 
 // The value lines of every pair with the given group code after the header, in file order.
 std::vector<std::string> ValuesOf(const std::string& text, const std::string& code) {
-  const std::vector<std::string> lines = DxfLines(text);
+  const std::vector<std::string> lines = CrLfLines(text);
   std::vector<std::string> values;
   for (std::size_t i = testing::HeaderLines().size(); i + 1 < lines.size(); i += 2) {
     if (lines[i] == code) values.push_back(lines[i + 1]);
@@ -138,11 +138,11 @@ std::vector<std::int32_t> GroupsOf(const TextGrid& list, const PlotOptions& opti
 
 TEST(MakePlotArray, GroupsAreRunsOfTheFirstNamesPrefixLength) {
   PlotOptions o = ExampleOptions();
-  const TextGrid list = ListOf({{"AB-1", "1", "1"},
-                                {"AB-7", "2", "2"},
-                                {"ABC-1", "3", "3"},
-                                {"A-2", "4", "4"},
-                                {"AB-9", "5", "5"}});
+  const TextGrid list = CoordListOf({{"AB-1", "1", "1"},
+                                     {"AB-7", "2", "2"},
+                                     {"ABC-1", "3", "3"},
+                                     {"A-2", "4", "4"},
+                                     {"AB-9", "5", "5"}});
   EXPECT_EQ(GroupsOf(list, o), (std::vector<std::int32_t>{0, 0, 0, 1, 2}));
   EXPECT_EQ(CountLines(BuildOf(list, o).text, "POLYLINE"), 3);
   EXPECT_EQ(CountLines(BuildOf(list, o).text, "SEQEND"), 3);
@@ -152,12 +152,12 @@ TEST(MakePlotArray, GroupsAreRunsOfTheFirstNamesPrefixLength) {
 }
 
 TEST(MakePlotArray, OneGroupWithoutAUsableDelimiter) {
-  const TextGrid list = ListOf({{"A1", "1", "1"}, {"B-1", "2", "2"}, {"C-1", "3", "3"}});
+  const TextGrid list = CoordListOf({{"A1", "1", "1"}, {"B-1", "2", "2"}, {"C-1", "3", "3"}});
   PlotOptions o = ExampleOptions();
   EXPECT_EQ(GroupsOf(list, o), (std::vector<std::int32_t>{0, 0, 0}));  // not in the first name
   o.delimiter = "";
   EXPECT_EQ(GroupsOf(list, o), (std::vector<std::int32_t>{0, 0, 0}));
-  const TextGrid leading = ListOf({{"-1", "1", "1"}, {"B-1", "2", "2"}});
+  const TextGrid leading = CoordListOf({{"-1", "1", "1"}, {"B-1", "2", "2"}});
   o.delimiter = "-";
   EXPECT_EQ(GroupsOf(leading, o), (std::vector<std::int32_t>{0, 0}));
   EXPECT_EQ(CountLines(BuildOf(leading, o).text, "POLYLINE"), 1);
@@ -167,21 +167,21 @@ TEST(MakePlotArray, OneGroupWithoutAUsableDelimiter) {
 TEST(MakePlotArray, OnlyTheDelimitersFirstCharacterCountsAndCharactersAreNotBytes) {
   PlotOptions o = ExampleOptions();
   o.delimiter = "_x";  // "_" alone is the delimiter
-  EXPECT_EQ(GroupsOf(ListOf({{"P_1"}, {"P_2"}, {"Q_1"}, {"Px"}}), o),
+  EXPECT_EQ(GroupsOf(CoordListOf({{"P_1"}, {"P_2"}, {"Q_1"}, {"Px"}}), o),
             (std::vector<std::int32_t>{0, 0, 1, 2}));
   // Prefixes are whole characters: "測点" and "測量" share their first bytes.
   o.delimiter = "-";
-  EXPECT_EQ(GroupsOf(ListOf({{"AB-1"}, {"測点1"}, {"測量1"}, {"測量2"}}), o),
+  EXPECT_EQ(GroupsOf(CoordListOf({{"AB-1"}, {"測点1"}, {"測量1"}, {"測量2"}}), o),
             (std::vector<std::int32_t>{0, 1, 2, 2}));
   o.delimiter = "－";  // a full-width delimiter
-  EXPECT_EQ(GroupsOf(ListOf({{"境界－1"}, {"境界－2"}, {"道路－1"}}), o),
+  EXPECT_EQ(GroupsOf(CoordListOf({{"境界－1"}, {"境界－2"}, {"道路－1"}}), o),
             (std::vector<std::int32_t>{0, 0, 1}));
 }
 
 TEST(BuildPlot, EmptyMiddleRowStaysInItsGroupAtTheOrigin) {
   PlotOptions o = ExampleOptions();
   o.point = o.circle = o.nameLabel = o.coordLabel = true;
-  const TextGrid list = ListOf({{"A-1", "1", "2", "3"}, {}, {"A-3", "4", "5", "6"}});
+  const TextGrid list = CoordListOf({{"A-1", "1", "2", "3"}, {}, {"A-3", "4", "5", "6"}});
   EXPECT_EQ(GroupsOf(list, o), (std::vector<std::int32_t>{0, 0, 0}));
   const Plot plot = BuildOf(list, o);
   EXPECT_EQ(CountLines(plot.text, "POLYLINE"), 1);
@@ -231,21 +231,21 @@ TEST(BuildPlot, ZeroZModeWritesEveryZAsZero) {
 TEST(BuildPlot, SizesAreScaledByTheDrawingScale) {
   PlotOptions o = NothingOn();
   o.circle = o.nameLabel = o.coordLabel = true;
-  const Plot plot = BuildOf(ListOf({{"P1", "1", "2"}}), o, 100.0);
+  const Plot plot = BuildOf(CoordListOf({{"P1", "1", "2"}}), o, 100.0);
   EXPECT_EQ(ValuesOf(plot.text, " 40"), (std::vector<std::string>{"500", "250", "180"}));
   o.nameHeight = "abc";  // unreadable: 0
   o.radius = " 2.5 ";
-  EXPECT_EQ(ValuesOf(BuildOf(ListOf({{"P1", "1", "2"}}), o, 2.0).text, " 40"),
+  EXPECT_EQ(ValuesOf(BuildOf(CoordListOf({{"P1", "1", "2"}}), o, 2.0).text, " 40"),
             (std::vector<std::string>{"5", "0", "3.6"}));
 }
 
 TEST(BuildPlot, OneRowWritesNoPolylineButTheOtherKinds) {
   PlotOptions o = ExampleOptions();
-  const Plot lone = BuildOf(ListOf({{"A-1", "1", "2"}}), o);
+  const Plot lone = BuildOf(CoordListOf({{"A-1", "1", "2"}}), o);
   EXPECT_EQ(lone.count, 0);
-  EXPECT_EQ(DxfLines(lone.text).size(), 46u);
+  EXPECT_EQ(CrLfLines(lone.text).size(), 46u);
   o.point = true;
-  const Plot withPoint = BuildOf(ListOf({{"A-1", "1", "2"}}), o);
+  const Plot withPoint = BuildOf(CoordListOf({{"A-1", "1", "2"}}), o);
   EXPECT_EQ(withPoint.count, 1);
   EXPECT_EQ(CountLines(withPoint.text, "POLYLINE"), 0);
   EXPECT_EQ(CountLines(withPoint.text, "POINT"), 1);
@@ -256,7 +256,7 @@ TEST(BuildPlot, LabelDecimalsAndNamesAsLabels) {
   o.nameLabel = o.coordLabel = true;
   o.decimals = 2;
   const TextGrid list =
-      ListOf({{"  A-1 ", "150.125", "-0.0004"}, {"  ", "1", "2"}, {"B\r\n2", "1", "2"}});
+      CoordListOf({{"  A-1 ", "150.125", "-0.0004"}, {"  ", "1", "2"}, {"B\r\n2", "1", "2"}});
   EXPECT_EQ(ValuesOf(BuildOf(list, o).text, "  1"),
             (std::vector<std::string>{"A-1", "B  2", "150.13,0.00", "1.00,2.00", "1.00,2.00"}));
   o.decimals = 0;
@@ -266,7 +266,7 @@ TEST(BuildPlot, LabelDecimalsAndNamesAsLabels) {
 TEST(BuildPlot, RangeSelectsByThePlotNumberOfTheRowAtTheSamePosition) {
   PlotOptions o = NothingOn();
   o.point = true;
-  TextGrid list = ListOf({{"P1", "1", "1"}, {"P2", "2", "2"}, {"P3", "3", "3"}});
+  TextGrid list = CoordListOf({{"P1", "1", "1"}, {"P2", "2", "2"}, {"P3", "3", "3"}});
   o.range = "2-";
   EXPECT_EQ(ValuesOf(BuildOf(list, o).text, " 10"),
             (std::vector<std::string>{"2.00000000", "3.00000000"}));
@@ -319,11 +319,11 @@ TEST(ReorderByNearest, KeepsEveryGroupsFirstEntryAndNeverCrossesGroups) {
 TEST(BuildPlot, RangeWithReorderingCountsPositionsNotPoints) {
   PlotOptions o = NothingOn();
   o.point = o.reorder = true;
-  const TextGrid list = ListOf({{"P1", "0", "0"},
-                                {"P2", "10", "0"},
-                                {"P3", "20", "0"},
-                                {"P4", "100", "0"},
-                                {"P5", "21", "0"}});
+  const TextGrid list = CoordListOf({{"P1", "0", "0"},
+                                     {"P2", "10", "0"},
+                                     {"P3", "20", "0"},
+                                     {"P4", "100", "0"},
+                                     {"P5", "21", "0"}});
   o.range = "1-2";  // positions 0 and 1, which reordering never moves
   EXPECT_EQ(ValuesOf(BuildOf(list, o).text, " 10"),
             (std::vector<std::string>{"0.00000000", "10.00000000"}));

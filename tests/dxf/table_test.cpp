@@ -10,10 +10,10 @@
 namespace vensa {
 namespace {
 
+using testing::CoordListOf;
 using testing::CountLines;
-using testing::DxfLines;
+using testing::CrLfLines;
 using testing::LinesAre;
-using testing::ListOf;
 
 std::string TableOf(const TextGrid& list, const TableOptions& options = {}, double scale = 1.0,
                     TableAxes axes = TableAxes::kXY) {
@@ -35,7 +35,7 @@ std::ostream& operator<<(std::ostream& os, const Entity& e) {
 }
 
 std::vector<Entity> EntitiesOf(const std::string& text) {
-  const std::vector<std::string> lines = DxfLines(text);
+  const std::vector<std::string> lines = CrLfLines(text);
   std::vector<Entity> entities;
   for (std::size_t i = testing::HeaderLines().size() + 4; i + 1 < lines.size(); i += 2) {
     const std::string& code = lines[i];
@@ -69,7 +69,7 @@ Entity Cell(const char* align, const char* x, const char* y, const char* text,
 }
 
 TextGrid ExampleList() {
-  return ListOf({{"A-1", "100", "200"}, {"A-2", "150.25", "200.0004"}});
+  return CoordListOf({{"A-1", "100", "200"}, {"A-2", "150.25", "200.0004"}});
 }
 
 TEST(BuildTable, WorkedExampleEntitySequence) {
@@ -110,13 +110,13 @@ TEST(BuildTable, WorkedExampleSecondRuleAndFirstCellLineByLine) {
              " 10", "5.00000000", " 20", "-7.50000000",   " 11", "5.00000000", " 21", "-7.50000000",
              " 40", "2.5",        "  1", "A-1",           " 41", "0.8"},
       firstDataCell, false));
-  EXPECT_TRUE(LinesAre(text, {"  0", "ENDSEC", "  0", "EOF"}, DxfLines(text).size() - 4));
+  EXPECT_TRUE(LinesAre(text, {"  0", "ENDSEC", "  0", "EOF"}, CrLfLines(text).size() - 4));
 }
 
 TEST(BuildTable, ZColumnAddsARuleAHeaderAndWidth) {
   TableOptions o;
   o.zColumn = true;
-  const std::vector<Entity> e = EntitiesOf(TableOf(ListOf({{"P", "1", "2", "3.25"}}), o));
+  const std::vector<Entity> e = EntitiesOf(TableOf(CoordListOf({{"P", "1", "2", "3.25"}}), o));
   ASSERT_EQ(e.size(), 3u + 5u + 4u + 4u);
   EXPECT_EQ(e[0], Rule("0.0", "0.00000000", "115.00000000", "0.00000000"));
   EXPECT_EQ(e[7], Rule("115.00000000", "0.0", "115.00000000", "-10.00000000"));
@@ -125,7 +125,7 @@ TEST(BuildTable, ZColumnAddsARuleAHeaderAndWidth) {
 }
 
 TEST(BuildTable, YXExchangesTheValuesButTestsTheCellUnderTheColumn) {
-  const TextGrid list = ListOf({{"P", "", "5"}});
+  const TextGrid list = CoordListOf({{"P", "", "5"}});
   const std::vector<Entity> xy = EntitiesOf(TableOf(list));
   ASSERT_EQ(xy.size(), 3u + 4u + 3u + 2u);
   EXPECT_EQ(xy.back(), Cell("2", "80.00000000", "-7.50000000", "5.000"));
@@ -136,7 +136,7 @@ TEST(BuildTable, YXExchangesTheValuesButTestsTheCellUnderTheColumn) {
   EXPECT_EQ(yx[11], Cell("2", "80.00000000", "-7.50000000", "0.000"));  // the empty X cell
 
   const std::vector<Entity> swapped =
-      EntitiesOf(TableOf(ListOf({{"Q", "1", "2"}}), {}, 1.0, TableAxes::kYX));
+      EntitiesOf(TableOf(CoordListOf({{"Q", "1", "2"}}), {}, 1.0, TableAxes::kYX));
   EXPECT_EQ(swapped[8].text, "X座標");  // headers stay
   EXPECT_EQ(swapped[11].text, "2.000");
   EXPECT_EQ(swapped[12].text, "1.000");
@@ -145,34 +145,34 @@ TEST(BuildTable, YXExchangesTheValuesButTestsTheCellUnderTheColumn) {
 TEST(BuildTable, ValuesDividedRoundedAndPrinted) {
   TableOptions o;
   o.divideBy1000 = true;
-  EXPECT_EQ(EntitiesOf(TableOf(ListOf({{"", "123456", "-0.4"}}), o)).back().text, "0.000");
-  EXPECT_EQ(EntitiesOf(TableOf(ListOf({{"", "123456", "1"}}), o))[10].text, "123.456");
+  EXPECT_EQ(EntitiesOf(TableOf(CoordListOf({{"", "123456", "-0.4"}}), o)).back().text, "0.000");
+  EXPECT_EQ(EntitiesOf(TableOf(CoordListOf({{"", "123456", "1"}}), o))[10].text, "123.456");
   o.divideBy1000 = false;
   o.decimals = "0";
-  const std::vector<Entity> whole = EntitiesOf(TableOf(ListOf({{"", "2.5", "-2.5"}}), o));
+  const std::vector<Entity> whole = EntitiesOf(TableOf(CoordListOf({{"", "2.5", "-2.5"}}), o));
   EXPECT_EQ(whole[10].text, "3");
   EXPECT_EQ(whole[11].text, "-3");
   o.decimals = "-2";  // taken as 0
-  EXPECT_EQ(EntitiesOf(TableOf(ListOf({{"", "2.5", "-2.5"}}), o))[10].text, "3");
+  EXPECT_EQ(EntitiesOf(TableOf(CoordListOf({{"", "2.5", "-2.5"}}), o))[10].text, "3");
   o.decimals = "+1";
-  EXPECT_EQ(EntitiesOf(TableOf(ListOf({{"", "1.25", "x"}}), o))[10].text, "1.3");
-  EXPECT_EQ(EntitiesOf(TableOf(ListOf({{"", "1.25", "x"}}), o))[11].text, "0.0");
+  EXPECT_EQ(EntitiesOf(TableOf(CoordListOf({{"", "1.25", "x"}}), o))[10].text, "1.3");
+  EXPECT_EQ(EntitiesOf(TableOf(CoordListOf({{"", "1.25", "x"}}), o))[11].text, "0.0");
 }
 
 TEST(BuildTable, EmptyRowKeepsItsRulesButHasNoTexts) {
-  const std::string text = TableOf(ListOf({{"A", "1", "2"}, {}, {"C", "3", "4"}}));
+  const std::string text = TableOf(CoordListOf({{"A", "1", "2"}, {}, {"C", "3", "4"}}));
   EXPECT_EQ(CountLines(text, "LINE"), 5 + 4);
   EXPECT_EQ(CountLines(text, "TEXT"), 3 + 3 + 3);
   EXPECT_EQ(EntitiesOf(text).back(), Cell("2", "80.00000000", "-17.50000000", "4.000"));
 }
 
 TEST(BuildTable, SizesAreScaledByTheDrawingScale) {
-  const std::vector<Entity> e = EntitiesOf(TableOf(ListOf({{"A", "1", "2"}}), {}, 100.0));
+  const std::vector<Entity> e = EntitiesOf(TableOf(CoordListOf({{"A", "1", "2"}}), {}, 100.0));
   EXPECT_EQ(e[1], Rule("0.0", "-500.00000000", "8500.00000000", "-500.00000000"));
   EXPECT_EQ(e[7], Cell("1", "1250.00000000", "-250.00000000", "測点", "1.0"));
   EXPECT_EQ(e[8].x, "4000.00000000");
   EXPECT_EQ(e[10], Cell("0", "500.00000000", "-750.00000000", "A"));
-  EXPECT_EQ(CountLines(TableOf(ListOf({{"A", "1", "2"}}), {}, 100.0), "250"), 6);
+  EXPECT_EQ(CountLines(TableOf(CoordListOf({{"A", "1", "2"}}), {}, 100.0), "250"), 6);
 }
 
 TEST(BuildTable, DecimalsThatAreNoIntegerStopAfterTheHeaderTexts) {
@@ -195,7 +195,7 @@ TEST(BuildTable, DecimalsThatAreNoIntegerStopAfterTheHeaderTexts) {
 }
 
 TEST(BuildTable, CellTextsKeepTheirLinesWhole) {
-  const std::vector<Entity> e = EntitiesOf(TableOf(ListOf({{"A\r\nB", "1", "2"}})));
+  const std::vector<Entity> e = EntitiesOf(TableOf(CoordListOf({{"A\r\nB", "1", "2"}})));
   EXPECT_EQ(e[10].text, "A  B");
 }
 

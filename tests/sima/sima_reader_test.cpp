@@ -4,7 +4,6 @@
 
 #include "core/list_sort.h"
 
-#include <ctime>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -393,7 +392,7 @@ TEST(SimaTransfer, TakesTheReadListsRowCountAndStopsAtTheFirstRowWithoutXOrY) {
 
 TEST(SimaTransfer, AnEmptyReadListOnlyRenumbers) {
   Lists lists;
-  lists.coord = test::CoordRows({{"A", "1", "2", ""}, {"B", "3", "4", ""}});
+  lists.coord = test::CoordListOf({{"A", "1", "2", ""}, {"B", "3", "4", ""}});
   lists.coord.SetCell(kColPlotNo, 1, "7");
   CheckBox13Click(kBothOn, lists.sima, lists.coord);
   ASSERT_EQ(lists.coord.RowCount(), 3);

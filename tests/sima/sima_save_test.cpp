@@ -19,15 +19,15 @@ namespace {
 
 using Outcome = SimaSaveCheck::Outcome;
 using Row = std::vector<std::string>;
-using test::CoordRows;
+using test::CoordListOf;
 using test::CrLfLines;
-using test::ExpectLines;
+using test::LinesAre;
 using test::TempDir;
 
 // The write list built from P1 (1000, 2000, 0) and P2 (1500, 2500, 10), both options on.
 TextGrid TwoPointList(bool divideAndSwap = true) {
   TextGrid write = MakeSimaList();
-  const TextGrid coord = CoordRows({{"P1", "1000", "2000", "0"}, {"P2", "1500", "2500", "10"}});
+  const TextGrid coord = CoordListOf({{"P1", "1000", "2000", "0"}, {"P2", "1500", "2500", "10"}});
   EXPECT_TRUE(Button10Click(coord, {divideAndSwap, divideAndSwap, "A1"}, write));
   return write;
 }
@@ -101,9 +101,10 @@ TEST(SimaSaveCheck, EveryWrittenCellMustBeOneFieldInTheCodePage) {
 }
 
 TEST(SimaFileText, TwoPointsBothOptionsOn) {
-  ExpectLines(CrLfLines(BuildSimaFileText(TwoPointList())),
-              {"G00,01,,", "Z00,// AutoCAD座標読み取りデータ//,", "A00,",
-               "A01,    1,A1,2.000,1.000,0.000,", "A01,    2,A2,2.500,1.500,0.010,", "A99,"});
+  EXPECT_TRUE(
+      LinesAre(BuildSimaFileText(TwoPointList()),
+               {"G00,01,,", "Z00,// AutoCAD座標読み取りデータ//,", "A00,",
+                "A01,    1,A1,2.000,1.000,0.000,", "A01,    2,A2,2.500,1.500,0.010,", "A99,"}));
 }
 
 TEST(SimaFileText, WritesHandEditsAndInsertedRowsAsTheyAre) {
@@ -112,9 +113,10 @@ TEST(SimaFileText, WritesHandEditsAndInsertedRowsAsTheyAre) {
   write.MutableRow(3) = {"A02", "x", "", "", "", ""};
   write.SetCell(kSimaColCode, 1, "A00 edited");
   write.SetCell(kSimaColName, 1, "not written");
-  ExpectLines(CrLfLines(BuildSimaFileText(write)),
-              {"G00,01,,", "Z00,// AutoCAD座標読み取りデータ//,", "A00 edited,",
-               "A01,    1,A1,1000,2000,0,", "A02,x,,,,,", "A01,    2,A2,1500,2500,10,", "A99,"});
+  EXPECT_TRUE(
+      LinesAre(BuildSimaFileText(write),
+               {"G00,01,,", "Z00,// AutoCAD座標読み取りデータ//,", "A00 edited,",
+                "A01,    1,A1,1000,2000,0,", "A02,x,,,,,", "A01,    2,A2,1500,2500,10,", "A99,"}));
 }
 
 TEST(SimaSaveFile, WritesCp932WithCrLfAndNoByteOrderMark) {
@@ -124,11 +126,11 @@ TEST(SimaSaveFile, WritesCp932WithCrLfAndNoByteOrderMark) {
   write.SetCell(kSimaColName, 3, "境界ｱ");
   SaveSimaFile(path, write);
   const std::string bytes = ReadFileBytes(path);
-  ExpectLines(CrLfLines(bytes), {"G00,01,,",
-                                 "Z00,// AutoCAD\x8d\xc0\x95\x57\x93\xc7\x82\xdd\x8e\xe6\x82\xe8"
-                                 "\x83\x66\x81\x5b\x83\x5e//,",
-                                 "A00,", "A01,    1,A1,2.000,1.000,0.000,",
-                                 "A01,    2,\x8b\xab\x8a\x45\xb1,2.500,1.500,0.010,", "A99,"});
+  EXPECT_TRUE(LinesAre(bytes, {"G00,01,,",
+                               "Z00,// AutoCAD\x8d\xc0\x95\x57\x93\xc7\x82\xdd\x8e\xe6\x82\xe8"
+                               "\x83\x66\x81\x5b\x83\x5e//,",
+                               "A00,", "A01,    1,A1,2.000,1.000,0.000,",
+                               "A01,    2,\x8b\xab\x8a\x45\xb1,2.500,1.500,0.010,", "A99,"}));
   EXPECT_EQ(bytes.substr(bytes.size() - 6), "A99,\r\n");
 }
 
@@ -176,7 +178,7 @@ TEST(SimaSavePath, AppendsTheExtensionOnlyWhenTheNameHasNone) {
 TEST(SimaRoundTrip, SavedPointsReadBackIntoTheCoordinateList) {
   TempDir dir;
   const std::string path = dir.File("round.sim");
-  const TextGrid coord = CoordRows(
+  const TextGrid coord = CoordListOf(
       {{"x", "-12345", "98765", "12"}, {"y", "0", "1", "0.4"}, {"z", "1000.5", "2000", "-3000"}});
   TextGrid write = MakeSimaList();
   ASSERT_TRUE(Button10Click(coord, {true, true, "K-1"}, write));

@@ -13,7 +13,7 @@ namespace vensa {
 namespace {
 
 using Row = std::vector<std::string>;
-using test::CoordRows;
+using test::CoordListOf;
 
 SimaWriteOptions Options(bool divide, bool swap, std::string head = "A1") {
   return {divide, swap, std::move(head)};
@@ -31,7 +31,7 @@ TEST(PadLeft, PutsBlanksInFrontUpToTheWidth) {
 }
 
 TEST(SimaBuild, TwoPointsWithBothOptionsOn) {
-  const TextGrid coord = CoordRows({{"P1", "1000", "2000", "0"}, {"P2", "1500", "2500", "10"}});
+  const TextGrid coord = CoordListOf({{"P1", "1000", "2000", "0"}, {"P2", "1500", "2500", "10"}});
   TextGrid write = MakeSimaList();
   ASSERT_TRUE(Button10Click(coord, Options(true, true), write));
   ASSERT_EQ(write.RowCount(), 5);
@@ -43,7 +43,7 @@ TEST(SimaBuild, TwoPointsWithBothOptionsOn) {
 }
 
 TEST(SimaBuild, BothOptionsOffCopiesTheTextsXBeforeY) {
-  const TextGrid coord = CoordRows({{"P1", "1000", "2000", "0"}, {"P2", "1500", "2500", "10"}});
+  const TextGrid coord = CoordListOf({{"P1", "1000", "2000", "0"}, {"P2", "1500", "2500", "10"}});
   TextGrid write = MakeSimaList();
   ASSERT_TRUE(Button10Click(coord, Options(false, false), write));
   EXPECT_EQ(write.Row(2), (Row{"A01", "    1", "A1", "1000", "2000", "0"}));
@@ -51,7 +51,7 @@ TEST(SimaBuild, BothOptionsOffCopiesTheTextsXBeforeY) {
 }
 
 TEST(SimaBuild, DividingRoundsToThreeDecimalsAndReadsNonNumbersAsZero) {
-  const TextGrid coord = CoordRows(
+  const TextGrid coord = CoordListOf(
       {{"", "12.6", "2", "-0.4"}, {"", " 1234567 ", "abc", "-1e3"}, {"", "0.5", "-0.5", "x"}});
   TextGrid write = MakeSimaList();
   ASSERT_TRUE(Button10Click(coord, Options(true, false), write));
@@ -62,11 +62,11 @@ TEST(SimaBuild, DividingRoundsToThreeDecimalsAndReadsNonNumbersAsZero) {
 }
 
 TEST(SimaBuild, NamesAndNumbersFollowTheListRowsWithGaps) {
-  const TextGrid coord = CoordRows({{"a", "1", "2", "3"},
-                                    {"b", "4", "5", "6"},
-                                    {"c", "", "8", "9"},
-                                    {"d", "10", "11", ""},
-                                    {"e", "13", "", "15"}});
+  const TextGrid coord = CoordListOf({{"a", "1", "2", "3"},
+                                      {"b", "4", "5", "6"},
+                                      {"c", "", "8", "9"},
+                                      {"d", "10", "11", ""},
+                                      {"e", "13", "", "15"}});
   TextGrid write = MakeSimaList();
   ASSERT_TRUE(Button10Click(coord, Options(false, false, "P-10"), write));
   ASSERT_EQ(write.RowCount(), 6);
@@ -78,7 +78,7 @@ TEST(SimaBuild, NamesAndNumbersFollowTheListRowsWithGaps) {
 }
 
 TEST(SimaBuild, TheNameHeadDecidesPrefixAndStartNumber) {
-  const TextGrid coord = CoordRows({{"", "1", "2", "3"}, {"", "4", "5", "6"}});
+  const TextGrid coord = CoordListOf({{"", "1", "2", "3"}, {"", "4", "5", "6"}});
   const struct {
     const char* head;
     const char* first;
@@ -98,7 +98,7 @@ TEST(SimaBuild, TheNameHeadDecidesPrefixAndStartNumber) {
 }
 
 TEST(SimaBuild, ATooLargeHeadNumberIsAnErrorAfterTheFirstSteps) {
-  const TextGrid coord = CoordRows({{"", "1", "2", "3"}, {"", "4", "5", "6"}});
+  const TextGrid coord = CoordListOf({{"", "1", "2", "3"}, {"", "4", "5", "6"}});
   TextGrid write = MakeSimaList(1);
   try {
     Button10Click(coord, Options(true, true, "P2147483648"), write);
@@ -114,7 +114,7 @@ TEST(SimaBuild, ATooLargeHeadNumberIsAnErrorAfterTheFirstSteps) {
 TEST(SimaBuild, AnUnusableFirstRowChangesNothing) {
   for (const Row& first :
        {Row{"P", "1", "2", ""}, Row{"P", "", "2", "3"}, Row{"P", "1", "", "3"}}) {
-    const TextGrid coord = CoordRows({first, {"Q", "4", "5", "6"}});
+    const TextGrid coord = CoordListOf({first, {"Q", "4", "5", "6"}});
     TextGrid write = MakeSimaList(1);
     write.SetCell(kSimaColName, 1, "kept");
     EXPECT_FALSE(Button10Click(coord, Options(true, true), write));
@@ -126,10 +126,10 @@ TEST(SimaBuild, AnUnusableFirstRowChangesNothing) {
 TEST(SimaBuild, RebuildingReplacesEarlierRowsAndEdits) {
   TextGrid write = MakeSimaList();
   std::vector<Row> many(6, Row{"", "1", "2", "3"});
-  ASSERT_TRUE(Button10Click(CoordRows(many), Options(true, true), write));
+  ASSERT_TRUE(Button10Click(CoordListOf(many), Options(true, true), write));
   ASSERT_EQ(write.RowCount(), 9);
   write.SetCell(kSimaColName, 2, "edited");
-  const TextGrid two = CoordRows({{"", "1", "2", "3"}, {"", "4", "5", "6"}});
+  const TextGrid two = CoordListOf({{"", "1", "2", "3"}, {"", "4", "5", "6"}});
   ASSERT_TRUE(CheckBox14Click(two, Options(false, true), write));
   ASSERT_EQ(write.RowCount(), 5);
   EXPECT_EQ(write.Row(2), (Row{"A01", "    1", "A1", "2", "1", "3"}));
@@ -140,7 +140,7 @@ TEST(SimaBuild, RebuildingReplacesEarlierRowsAndEdits) {
 TEST(SimaBuild, PointNumbersOfFiveDigitsAndMoreHaveNoBlanks) {
   std::vector<Row> rows(123456, Row{"", "1", "2", "3"});
   TextGrid write = MakeSimaList();
-  ASSERT_TRUE(Button10Click(CoordRows(rows), Options(true, true), write));
+  ASSERT_TRUE(Button10Click(CoordListOf(rows), Options(true, true), write));
   EXPECT_EQ(write.Cell(kSimaColNumber, 10000), " 9999");
   EXPECT_EQ(write.Cell(kSimaColNumber, 10001), "10000");
   EXPECT_EQ(write.Cell(kSimaColNumber, 123457), "123456");

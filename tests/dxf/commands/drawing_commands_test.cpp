@@ -15,6 +15,7 @@
 #include "dxf/table.h"
 #include "platform/sim/sim_platform.h"
 #include "platform/sim/sim_ui.h"
+#include "tests/support/temp_dir.h"
 
 namespace vensa {
 namespace {
@@ -24,16 +25,10 @@ using Lines = std::vector<std::string>;
 class DrawingCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("vensa_drawing_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
     insertFile_ = PathToUtf8(dir_ / "survey tool.dxf");
     state_ = InitialFormState();
     cad_.RegisterWith(platform_, state_.TargetProgID);
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   void SetRows(const std::vector<Lines>& rows) {
     TextGrid& list = state_.StringGrid1;
@@ -69,7 +64,8 @@ class DrawingCommandsTest : public ::testing::Test {
     return nullptr;
   }
 
-  std::filesystem::path dir_;
+  test::TempDir temp_;
+  const std::filesystem::path& dir_ = temp_.path();
   std::string insertFile_;
   FormState state_;
   std::shared_ptr<CallLog> log_ = std::make_shared<CallLog>();

@@ -6,10 +6,17 @@
 #include "cli/run.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
 #include "core/encoding.h"
 
-// Windows hands the arguments over as UTF-16; everything inside is UTF-8.
+// Windows hands the arguments over as UTF-16; everything inside is UTF-8. Output is
+// written as bytes: the list text already ends its rows in CR LF, which text mode would
+// turn into CR CR LF.
 int wmain(int argc, wchar_t** argv) {
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) {
     const std::wstring_view arg(argv[i]);

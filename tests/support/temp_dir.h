@@ -45,7 +45,8 @@ class TempDir {
   }
   // Files and folders directly in it (to see that no temporary file was left behind).
   std::ptrdiff_t EntryCount() const {
-    return std::distance(std::filesystem::directory_iterator(path_), std::filesystem::directory_iterator());
+    return std::distance(std::filesystem::directory_iterator(path_),
+                         std::filesystem::directory_iterator());
   }
 
  private:

@@ -24,29 +24,34 @@ inline std::vector<std::string> CrLfLines(std::string_view text) {
       ADD_FAILURE() << "lone line break in line " << lines.size() + 1;
     }
   }
-  if (start != text.size()) ADD_FAILURE() << "the last line has no CR LF: \"" << text.substr(start) << "\"";
+  if (start != text.size())
+    ADD_FAILURE() << "the last line has no CR LF: \"" << text.substr(start) << "\"";
   return lines;
 }
 
 // Lines [from, from + expected.size()) of the text against the expected lines; with
 // `whole`, the text must also end there.
-inline ::testing::AssertionResult LinesAre(std::string_view text, const std::vector<std::string>& expected,
+inline ::testing::AssertionResult LinesAre(std::string_view text,
+                                           const std::vector<std::string>& expected,
                                            std::size_t from = 0, bool whole = true) {
   const std::vector<std::string> lines = CrLfLines(text);
   for (std::size_t i = 0; i < expected.size(); ++i) {
     if (from + i >= lines.size()) {
-      return ::testing::AssertionFailure() << "text ends after line " << lines.size() << ", expected line "
-                                           << from + i + 1 << " \"" << expected[i] << "\"";
+      return ::testing::AssertionFailure()
+             << "text ends after line " << lines.size() << ", expected line " << from + i + 1
+             << " \"" << expected[i] << "\"";
     }
     if (lines[from + i] != expected[i]) {
-      return ::testing::AssertionFailure() << "line " << from + i + 1 << ": expected \"" << expected[i]
-                                           << "\", got \"" << lines[from + i] << "\"";
+      return ::testing::AssertionFailure()
+             << "line " << from + i + 1 << ": expected \"" << expected[i] << "\", got \""
+             << lines[from + i] << "\"";
     }
   }
   if (whole && lines.size() != from + expected.size()) {
-    return ::testing::AssertionFailure() << "text has " << lines.size() << " lines, expected "
-                                         << from + expected.size() << "; line " << from + expected.size() + 1
-                                         << " is \"" << lines[from + expected.size()] << "\"";
+    return ::testing::AssertionFailure()
+           << "text has " << lines.size() << " lines, expected " << from + expected.size()
+           << "; line " << from + expected.size() + 1 << " is \"" << lines[from + expected.size()]
+           << "\"";
   }
   return ::testing::AssertionSuccess();
 }

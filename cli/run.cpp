@@ -34,9 +34,10 @@ struct Failure {
 FormState StateFor(const Arguments& args) {
   FormState state = InitialFormState();
   if (args.settingsFile) {
-    if (!FileExists(*args.settingsFile))
-      throw Failure{"設定ファイルがありません: " + *args.settingsFile};
-    LoadSettings(state, *args.settingsFile, ScreenMetrics{});
+    // The program starts silently without its settings file; a file named on the command
+    // line that cannot be read is a failure.
+    if (!LoadSettings(state, *args.settingsFile, ScreenMetrics{}))
+      throw Failure{"設定ファイルを読み込めません: " + *args.settingsFile};
   }
   for (const auto& [key, value] : args.settings) {
     if (!ApplySettingValue(state, key, value))

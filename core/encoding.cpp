@@ -62,27 +62,8 @@ std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
 std::u16string Utf8ToUtf16(std::string_view utf8) {
   std::u16string out;
   out.reserve(utf8.size());
-  std::size_t i = 0;
-  while (i < utf8.size()) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    char32_t cp = 0xFFFD;
-    int length = 1;
-    if (lead < 0x80) {
-      cp = lead;
-    } else {
-      const int need = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-      if (need > 0 && i + need <= utf8.size()) {
-        // Validate through the shared checker on just this sequence.
-        const std::string_view seq = utf8.substr(i, static_cast<std::size_t>(need));
-        if (IsValidUtf8(seq)) {
-          cp = need == 2 ? (lead & 0x1F) : need == 3 ? (lead & 0x0F) : (lead & 0x07);
-          for (int k = 1; k < need; ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(seq[k]) & 0x3F);
-          length = need;
-        }
-      }
-    }
-    i += static_cast<std::size_t>(length);
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t cp = DecodeUtf8(utf8, i);
     if (cp >= 0x10000) {
       cp -= 0x10000;
       out += static_cast<char16_t>(0xD800 + (cp >> 10));

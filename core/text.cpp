@@ -55,11 +55,7 @@ bool EndsWithIgnoringAsciiCase(std::string_view text, std::string_view suffix) {
          EqualsIgnoringAsciiCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
-namespace {
-
-// Decodes one UTF-8 sequence at text[i], advancing i; ill-formed bytes come out one by
-// one as U+FFFD so that the comparison stays total.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
   const auto lead = static_cast<unsigned char>(text[i]);
   if (lead < 0x80) {
     ++i;
@@ -101,6 +97,8 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
   return cp;
 }
 
+namespace {
+
 // Code points beyond the BMP compare by their high surrogate, which sorts them between
 // U+D7FF and U+E000 exactly as UTF-16 code units do.
 std::uint32_t Utf16OrderKey(char32_t cp) {
@@ -122,8 +120,8 @@ int CompareUtf16(std::string_view a, std::string_view b) {
 
   std::size_t i = common, j = common;
   while (i < a.size() && j < b.size()) {
-    const char32_t ca = NextCodePoint(a, i);
-    const char32_t cb = NextCodePoint(b, j);
+    const char32_t ca = DecodeUtf8(a, i);
+    const char32_t cb = DecodeUtf8(b, j);
     if (ca == cb) continue;
     const std::uint32_t ka = Utf16OrderKey(ca), kb = Utf16OrderKey(cb);
     if (ka != kb) return ka < kb ? -1 : 1;
@@ -170,7 +168,7 @@ bool IsValidUtf8(std::string_view bytes) {
       continue;
     }
     const std::size_t before = i;
-    const char32_t cp = NextCodePoint(bytes, i);
+    const char32_t cp = DecodeUtf8(bytes, i);
     // U+FFFD itself is three bytes long; anything shorter was a replacement.
     if (cp == 0xFFFD && i - before != 3) return false;
     if (cp == 0xFFFD && bytes.substr(before, 3) != "\xEF\xBF\xBD") return false;

@@ -35,6 +35,10 @@ std::vector<std::string> SplitLines(std::string_view text);
 // Every CR or LF in the text replaced by a blank.
 std::string LineBreaksToBlanks(std::string_view text);
 
+// The code point of the UTF-8 sequence at text[i], advancing i past it. An ill-formed
+// byte comes out alone as U+FFFD, so every text decodes.
+char32_t DecodeUtf8(std::string_view text, std::size_t& i);
+
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates, <= U+10FFFF).
 bool IsValidUtf8(std::string_view bytes);
 bool IsAscii(std::string_view bytes);

@@ -168,10 +168,8 @@ bool IsValidUtf8(std::string_view bytes) {
       continue;
     }
     const std::size_t before = i;
-    const char32_t cp = DecodeUtf8(bytes, i);
-    // U+FFFD itself is three bytes long; anything shorter was a replacement.
-    if (cp == 0xFFFD && i - before != 3) return false;
-    if (cp == 0xFFFD && bytes.substr(before, 3) != "\xEF\xBF\xBD") return false;
+    // The decoder replaces an ill-formed byte alone; a real U+FFFD is three bytes long.
+    if (DecodeUtf8(bytes, i) == 0xFFFD && i - before == 1) return false;
   }
   return true;
 }

@@ -125,9 +125,4 @@ void DxfFileWriter::Commit() {
   file_.Commit();
 }
 
-void SaveDxfFile(const std::string& path, std::string text) {
-  EncodeDxfInPlace(text);
-  SaveFileAtomically(path, text);
-}
-
 }  // namespace vensa

@@ -17,10 +17,6 @@ void EncodeDxfInPlace(std::string& text);
 // The same, for a text handed over (typically DxfBuilder::Take()).
 std::string EncodeDxf(std::string text);
 
-// Encodes the text and replaces the file at `path` in one step (a failed save leaves the
-// old file as it was). FileCreateError names the file when it cannot be written.
-void SaveDxfFile(const std::string& path, std::string text);
-
 // The insert file written while its drawing is built: the builder's text goes out in
 // encoded chunks to a temporary sibling of `path`, which replaces `path` at Commit(). A
 // drawing abandoned midway (an exception before Commit) leaves any earlier file as it

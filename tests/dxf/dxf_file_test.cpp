@@ -80,14 +80,17 @@ class SaveDxfFileTest : public ::testing::Test {
 TEST_F(SaveDxfFileTest, WritesTheEncodedBytesAndReplacesAnOldFile) {
   const std::string path = PathOf("挿入.dxf");
   SaveFileAtomically(path, "old contents that are longer than the new ones");
-  SaveDxfFile(path, "  8\r\n測点\r\n  0\r\nEOF\r\n");
+  DxfFileWriter file(path);
+  file.Builder().Text(8, "測点");
+  file.Builder().Literal(0, "EOF");
+  file.Commit();
   EXPECT_EQ(ReadFileBytes(path), "  8\r\n\x91\xAA\x93\x5F\r\n  0\r\nEOF\r\n");
 }
 
 TEST_F(SaveDxfFileTest, UnwritableFolderIsReportedWithThePath) {
   const std::string path = PathOf("missing/insert.dxf");
   try {
-    SaveDxfFile(path, "  0\r\nEOF\r\n");
+    DxfFileWriter file(path);
     FAIL() << "no error";
   } catch (const FileCreateError& e) {
     EXPECT_EQ(e.path(), path);

@@ -42,22 +42,28 @@ int main(int argc, char** argv) {
     plot.pline = plot.closed = plot.is3d = true;
     plot.point = plot.circle = plot.nameLabel = plot.coordLabel = true;
     plot.nameLayer = "測点名レイヤ";
-    vensa::DxfBuilder out;
-    const std::int32_t count = vensa::BuildPlot(out, list, plot, 1.0, vensa::PlotZMode::kFromList);
+    // Written as the drawing commands write the insert file: streamed, in small chunks here
+    // so that the reader also sees text that crossed chunk boundaries.
+    constexpr std::size_t kChunk = 4096;
+    vensa::DxfFileWriter plotFile(folder + "/plot.dxf", kChunk);
+    const std::int32_t count =
+        vensa::BuildPlot(plotFile.Builder(), list, plot, 1.0, vensa::PlotZMode::kFromList);
     if (count != 25) {
       std::fputs("unexpected entity count\n", stderr);
       return 1;
     }
-    vensa::SaveDxfFile(folder + "/plot.dxf", out.Take());
+    plotFile.Commit();
 
-    vensa::BuildTable(out, list, vensa::TableOptions{}, 1.0, vensa::TableAxes::kXY);
-    vensa::SaveDxfFile(folder + "/table_xy.dxf", out.Take());
+    vensa::DxfFileWriter xyFile(folder + "/table_xy.dxf", kChunk);
+    vensa::BuildTable(xyFile.Builder(), list, vensa::TableOptions{}, 1.0, vensa::TableAxes::kXY);
+    xyFile.Commit();
 
     vensa::TableOptions withZ;
     withZ.zColumn = true;
     withZ.textLayer = "表文字";
-    vensa::BuildTable(out, list, withZ, 100.0, vensa::TableAxes::kYX);
-    vensa::SaveDxfFile(folder + "/table_yx.dxf", out.Take());
+    vensa::DxfFileWriter yxFile(folder + "/table_yx.dxf", kChunk);
+    vensa::BuildTable(yxFile.Builder(), list, withZ, 100.0, vensa::TableAxes::kYX);
+    yxFile.Commit();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/cad/cad_test_support.h"
+
 #include "cad/automation_error.h"
 #include "cad/sim/sim_cad.h"
 #include "platform/sim/sim_platform.h"
@@ -12,13 +14,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// An entity of the class on the layer, every other property as a new entity has it.
-SimEntity Ent(const std::string& className, const std::string& layer = "0") {
-  SimEntity e;
-  e.className = className;
-  e.layer = layer;
-  return e;
-}
+using test::Ent;
 
 constexpr char kProgId[] = "Gcad.Application.23";
 

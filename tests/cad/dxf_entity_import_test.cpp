@@ -2,23 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/text_lines.h"
+
 #include <numbers>
 
 namespace vensa {
 namespace {
 
-// Joins lines with CR LF after each, as the insert file has them.
-std::string Dxf(std::initializer_list<const char*> lines) {
-  std::string text;
-  for (const char* line : lines) text += std::string(line) + "\r\n";
-  return text;
-}
-
-std::string Entities(std::initializer_list<const char*> lines) {
-  std::string text = Dxf({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009",
-                          "  0", "ENDSEC", "  0", "SECTION", "  2", "ENTITIES"});
-  text += Dxf(lines);
-  text += Dxf({"  0", "ENDSEC", "  0", "EOF"});
+// The lines inside a file's ENTITIES section, with the sections around them.
+std::string Entities(std::initializer_list<std::string_view> lines) {
+  std::string text =
+      test::CrLfText({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009", "  0",
+                      "ENDSEC", "  0", "SECTION", "  2", "ENTITIES"});
+  text += test::CrLfText(lines);
+  text += test::CrLfText({"  0", "ENDSEC", "  0", "EOF"});
   return text;
 }
 
@@ -116,8 +113,8 @@ TEST(DxfEntityImportTest, BrokenPolylineStructureIsAnError) {
 }
 
 TEST(DxfEntityImportTest, FileWithoutEntitiesSectionGivesNothing) {
-  auto result =
-      ImportDxfEntities(Dxf({"  0", "SECTION", "  2", "HEADER", "  0", "ENDSEC", "  0", "EOF"}));
+  auto result = ImportDxfEntities(
+      test::CrLfText({"  0", "SECTION", "  2", "HEADER", "  0", "ENDSEC", "  0", "EOF"}));
   EXPECT_TRUE(result.entities.empty());
 }
 

@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/text_lines.h"
+
 namespace vensa {
 namespace {
 
-std::string Dxf(std::initializer_list<const char*> lines) {
-  std::string text;
-  for (const char* line : lines) text += std::string(line) + "\r\n";
-  return text;
-}
-
 TEST(DxfGroupReaderTest, PairsWithPaddedCodesAndValuesKeptAsTheyAre) {
-  auto groups = ReadDxfGroups(Dxf({" 70", "     9", "  1", " label ", "999", ""}));
+  auto groups = ReadDxfGroups(test::CrLfText({" 70", "     9", "  1", " label ", "999", ""}));
   ASSERT_EQ(groups.size(), 3u);
   EXPECT_EQ(groups[0].code, 70);
   EXPECT_EQ(GroupInteger(groups[0]), 9);
@@ -23,14 +19,14 @@ TEST(DxfGroupReaderTest, PairsWithPaddedCodesAndValuesKeptAsTheyAre) {
 }
 
 TEST(DxfGroupReaderTest, MalformedInputNamesTheLine) {
-  EXPECT_THROW(ReadDxfGroups(Dxf({"  0", "POINT", " 10"})), DxfReadError);
+  EXPECT_THROW(ReadDxfGroups(test::CrLfText({"  0", "POINT", " 10"})), DxfReadError);
   try {
-    ReadDxfGroups(Dxf({"  0", "POINT", "x10", "1.0"}));
+    ReadDxfGroups(test::CrLfText({"  0", "POINT", "x10", "1.0"}));
     FAIL();
   } catch (const DxfReadError& e) {
     EXPECT_NE(std::string(e.what()).find("3 行目"), std::string::npos) << e.what();
   }
-  auto groups = ReadDxfGroups(Dxf({" 10", "1,5"}));
+  auto groups = ReadDxfGroups(test::CrLfText({" 10", "1,5"}));
   EXPECT_THROW(GroupNumber(groups[0]), DxfReadError) << "decimal comma is no number";
 }
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/cad/cad_test_support.h"
+
+#include "tests/support/text_lines.h"
+
 #include <filesystem>
 
 #include "cad/automation_error.h"
@@ -14,28 +18,16 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// An entity of the class on the layer, every other property as a new entity has it.
-SimEntity Ent(const std::string& className, const std::string& layer = "0") {
-  SimEntity e;
-  e.className = className;
-  e.layer = layer;
-  return e;
-}
-
-std::string Dxf(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
+using test::Ent;
 
 // A small insert file in the form the writer produces: a point and a name label.
 std::string PointAndLabel(const std::string& layer) {
-  return Dxf({"  0", "SECTION",     "  2", "ENTITIES",    "  0", "POINT",
-              "  8", "VENSA_POINT", " 10", "10.00000000", " 20", "20.00000000",
-              " 30", "1.00000000",  "  0", "TEXT",        "  8", layer,
-              " 10", "10.00000000", " 20", "20.00000000", " 30", "1.00000000",
-              " 40", "2.5",         "  1", "A-1",         " 41", "1.0",
-              "  0", "ENDSEC",      "  0", "EOF"});
+  return test::CrLfText({"  0", "SECTION",     "  2", "ENTITIES",    "  0", "POINT",
+                         "  8", "VENSA_POINT", " 10", "10.00000000", " 20", "20.00000000",
+                         " 30", "1.00000000",  "  0", "TEXT",        "  8", layer,
+                         " 10", "10.00000000", " 20", "20.00000000", " 30", "1.00000000",
+                         " 40", "2.5",         "  1", "A-1",         " 41", "1.0",
+                         "  0", "ENDSEC",      "  0", "EOF"});
 }
 
 class SimCadTest : public ::testing::Test {
@@ -98,8 +90,9 @@ TEST_F(SimCadTest, InsertWithScaleAndRotation) {
 
 TEST_F(SimCadTest, InsertOfMissingOrBrokenFileAddsNothingAndDoesNotThrow) {
   doc_->SendCommand("-INSERT *" + PathToUtf8(dir_ / "none.dxf") + "\r0,0,0 1 0\r");
-  std::string broken = WriteFile(
-      "broken.dxf", Dxf({"  0", "SECTION", "  2", "ENTITIES", "  0", "POINT", " 10", "x"}));
+  std::string broken =
+      WriteFile("broken.dxf",
+                test::CrLfText({"  0", "SECTION", "  2", "ENTITIES", "  0", "POINT", " 10", "x"}));
   doc_->SendCommand("-INSERT *" + broken + "\r0,0,0 1 0\r");
   EXPECT_TRUE(cad_.Entities().empty());
   EXPECT_EQ(cad_.CommandLine().size(), 2u);

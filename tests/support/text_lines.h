@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,16 @@ inline std::vector<std::string> CrLfLines(std::string_view text) {
   if (start != text.size())
     ADD_FAILURE() << "the last line has no CR LF: \"" << text.substr(start) << "\"";
   return lines;
+}
+
+// The lines joined with CR LF after each, as the files the system writes have them.
+inline std::string CrLfText(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  for (std::string_view line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
 }
 
 // Lines [from, from + expected.size()) of the text against the expected lines; with

@@ -69,7 +69,7 @@ TEST(EncodeDxf, BrokenSequenceNeverSwallowsTheLineEnd) {
   EXPECT_EQ(bytes.substr(bytes.size() - 12), "\r\n 41\r\n1.0\r\n");
 }
 
-class SaveDxfFileTest : public ::testing::Test {
+class InsertFileTest : public ::testing::Test {
  protected:
   std::string PathOf(const char* name) const { return PathToUtf8(dir_ / name); }
 
@@ -77,7 +77,7 @@ class SaveDxfFileTest : public ::testing::Test {
   const std::filesystem::path& dir_ = temp_.path();
 };
 
-TEST_F(SaveDxfFileTest, WritesTheEncodedBytesAndReplacesAnOldFile) {
+TEST_F(InsertFileTest, WritesTheEncodedBytesAndReplacesAnOldFile) {
   const std::string path = PathOf("挿入.dxf");
   SaveFileAtomically(path, "old contents that are longer than the new ones");
   DxfFileWriter file(path);
@@ -87,7 +87,7 @@ TEST_F(SaveDxfFileTest, WritesTheEncodedBytesAndReplacesAnOldFile) {
   EXPECT_EQ(ReadFileBytes(path), "  8\r\n\x91\xAA\x93\x5F\r\n  0\r\nEOF\r\n");
 }
 
-TEST_F(SaveDxfFileTest, UnwritableFolderIsReportedWithThePath) {
+TEST_F(InsertFileTest, UnwritableFolderIsReportedWithThePath) {
   const std::string path = PathOf("missing/insert.dxf");
   try {
     DxfFileWriter file(path);
@@ -99,7 +99,7 @@ TEST_F(SaveDxfFileTest, UnwritableFolderIsReportedWithThePath) {
 
 // A drawing written in chunks as it is built gives the same bytes as one encoded whole,
 // wherever the chunks end (here every few pairs, through Japanese values).
-TEST_F(SaveDxfFileTest, StreamedFileEqualsTheWholeText) {
+TEST_F(InsertFileTest, StreamedFileEqualsTheWholeText) {
   auto draw = [](DxfBuilder& out) {
     WriteDxfHeader(out);
     WriteEntitiesOpener(out);
@@ -117,7 +117,7 @@ TEST_F(SaveDxfFileTest, StreamedFileEqualsTheWholeText) {
   EXPECT_EQ(ReadFileBytes(path), EncodeDxf(whole.Take()));
 }
 
-TEST_F(SaveDxfFileTest, DrawingAbandonedMidwayLeavesTheOldFile) {
+TEST_F(InsertFileTest, DrawingAbandonedMidwayLeavesTheOldFile) {
   const std::string path = PathOf("insert.dxf");
   SaveFileAtomically(path, "old");
   {

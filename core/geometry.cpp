@@ -23,6 +23,29 @@ TAcadPoint WcsToUcs(const TAcadPoint& p, const TAcadPoint& x, const TAcadPoint& 
   return {dot(x, d), dot(y, d), dot(n, d)};
 }
 
+TAcadPoint OcsToWcs(const TAcadPoint& p, const TAcadPoint& normal) {
+  const double length = std::sqrt(normal.x * normal.x + normal.y * normal.y + normal.z * normal.z);
+  if (length == 0.0) return p;
+  const TAcadPoint n{normal.x / length, normal.y / length, normal.z / length};
+  if (n.x == 0.0 && n.y == 0.0 && n.z == 1.0) return p;
+  auto cross = [](const TAcadPoint& a, const TAcadPoint& b) {
+    return TAcadPoint{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+  };
+  auto unit = [](const TAcadPoint& a) {
+    const double l = std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
+    return TAcadPoint{a.x / l, a.y / l, a.z / l};
+  };
+  // The arbitrary-axis rule: the x axis is world Y x N when N lies near the world Z axis
+  // (both |Nx| and |Ny| below 1/64), world Z x N otherwise.
+  constexpr double kNearZ = 1.0 / 64.0;
+  const TAcadPoint ax = (std::fabs(n.x) < kNearZ && std::fabs(n.y) < kNearZ)
+                            ? unit(cross({0, 1, 0}, n))
+                            : unit(cross({0, 0, 1}, n));
+  const TAcadPoint ay = unit(cross(n, ax));
+  return {p.x * ax.x + p.y * ay.x + p.z * n.x, p.x * ax.y + p.y * ay.y + p.z * n.y,
+          p.x * ax.z + p.y * ay.z + p.z * n.z};
+}
+
 double RoundToDigits(double value, std::int32_t digits) {
   // The scale is held in single precision, exact for 0..10 digits.
   const float scale = static_cast<float>(std::pow(10.0, digits));

@@ -24,6 +24,26 @@ TEST(WcsToUcs, RotatedAndShiftedSystem) {
   EXPECT_EQ(world, (TAcadPoint{1.5, -2, 3}));
 }
 
+TEST(OcsToWcs, ArbitraryAxisRule) {
+  struct Case {
+    TAcadPoint p, normal, world;
+  };
+  const Case cases[] = {
+      {{3, 4, 5}, {0, 0, 1}, {3, 4, 5}},     // world system: unchanged
+      {{3, 4, 5}, {0, 0, 0}, {3, 4, 5}},     // no normal: taken as world Z
+      {{3, 4, 5}, {0, 0, -1}, {-3, 4, -5}},  // mirrored: x and z turn over
+      {{3, 4, 5}, {0, 0, -2}, {-3, 4, -5}},  // length of the normal does not matter
+      {{3, 4, 5}, {1, 0, 0}, {5, 3, 4}},     // normal along world X
+      {{3, 4, 5}, {0, 1, 0}, {-3, 5, 4}},    // normal along world Y
+  };
+  for (const Case& c : cases) {
+    const TAcadPoint w = OcsToWcs(c.p, c.normal);
+    EXPECT_NEAR(w.x, c.world.x, 1e-12);
+    EXPECT_NEAR(w.y, c.world.y, 1e-12);
+    EXPECT_NEAR(w.z, c.world.z, 1e-12);
+  }
+}
+
 TEST(RoundToDigits, HalfAwayFromZero) {
   EXPECT_EQ(RoundToDigits(2.5, 0), 3.0);
   EXPECT_EQ(RoundToDigits(-2.5, 0), -3.0);

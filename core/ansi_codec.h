@@ -13,4 +13,8 @@ namespace vensa::detail {
 std::string PlatformUtf8ToAnsi(std::string_view utf8, bool* lossless);
 std::string PlatformAnsiToUtf8(std::string_view ansi);
 
+// The code page those conversions write, as a drawing's header names it: "ANSI_932", or
+// on Windows "ANSI_" and the system's ANSI code page.
+std::string PlatformAnsiCodePageName();
+
 }  // namespace vensa::detail

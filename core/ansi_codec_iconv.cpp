@@ -80,4 +80,8 @@ std::string PlatformAnsiToUtf8(std::string_view ansi) {
       ansi, "\xEF\xBF\xBD", [](const char*, std::size_t) { return std::size_t{1}; }, nullptr);
 }
 
+std::string PlatformAnsiCodePageName() {
+  return "ANSI_932";
+}
+
 }  // namespace vensa::detail

@@ -15,6 +15,10 @@ std::string AnsiToUtf8(std::string_view ansi) {
   return detail::PlatformAnsiToUtf8(ansi);
 }
 
+std::string AnsiCodePageName() {
+  return detail::PlatformAnsiCodePageName();
+}
+
 bool FitsAnsi(std::string_view utf8) {
   if (IsAscii(utf8)) return true;
   bool lossless = true;

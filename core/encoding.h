@@ -15,6 +15,9 @@ std::string Utf8ToAnsi(std::string_view utf8);
 // ANSI code page to UTF-8. A byte sequence that is not valid in the code page becomes
 // U+FFFD.
 std::string AnsiToUtf8(std::string_view ansi);
+// The name of the ANSI code page as a DXF header declares it ($DWGCODEPAGE): "ANSI_932".
+std::string AnsiCodePageName();
+
 // True when every character of the text survives Utf8ToAnsi.
 bool FitsAnsi(std::string_view utf8);
 

@@ -41,4 +41,8 @@ std::string PlatformAnsiToUtf8(std::string_view ansi) {
   return Narrow(Widen(ansi, CP_ACP), CP_UTF8, nullptr);
 }
 
+std::string PlatformAnsiCodePageName() {
+  return "ANSI_" + std::to_string(GetACP());
+}
+
 }  // namespace vensa::detail

@@ -96,6 +96,8 @@ void PrintRows(const TextGrid& list, int columns, std::ostream& out) {
 
 int RunList(const Arguments& args, FormState& state, std::ostream& out) {
   TextGrid& list = state.StringGrid1;
+  // A drawing that lists nothing leaves one empty row behind, numbered: nothing to print.
+  if (IsDrawingFileName(args.input) && !IsListInUse(list)) return 0;
   for (ListOperation op : args.listOperations) {
     switch (op) {
       case ListOperation::SortByName:
@@ -164,8 +166,7 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
       case Command::Sima:
         return RunSima(args, state, err);
       case Command::Get:
-        PrintRows(state.StringGrid1, kCoordColumnCount, out);
-        return 0;
+        return RunList(args, state, out);
       case Command::Texts:
       case Command::Help:
         break;

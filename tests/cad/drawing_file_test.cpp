@@ -168,6 +168,10 @@ TEST(ReadDrawing, ModelSpaceEntitiesAsTheCadReportsThem) {
   EXPECT_EQ(Described(d), expected);
   EXPECT_EQ(d.dimscale, 500.0);
   EXPECT_EQ(P(d.ucsOrigin) + " " + P(d.ucsXDir) + " " + P(d.ucsYDir), "1,2,0 1,0,0 0,1,0");
+  // Cut anywhere before the end of its EOF line, the drawing is refused, never read in part.
+  for (std::size_t n = 0; n + 2 < text.size(); ++n) {
+    EXPECT_THROW(ReadDrawing(std::string_view(text).substr(0, n)), DxfReadError) << n;
+  }
 }
 
 TEST(ReadDrawing, PaperSpaceByOwnerLayersAndAnyLineEnd) {

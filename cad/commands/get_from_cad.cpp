@@ -141,6 +141,15 @@ void ListDisplayBoxClick(FormState& state, const EntityTables& tables, Platform&
   EntToSL(state, tables, platform, ui);
 }
 
+void TakeCurrentUcs(FormState& state, CadDocument& document) {
+  state.CurrentUcs = UcsAxes{};
+  if (state.UCS.checked) {
+    state.CurrentUcs.xAxis = VariantToPoint(document.GetVariable("UCSXDIR"));
+    state.CurrentUcs.yAxis = VariantToPoint(document.GetVariable("UCSYDIR"));
+    state.CurrentUcs.origin = VariantToPoint(document.GetVariable("UCSORG"));
+  }
+}
+
 void Button4Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui) {
   state.CurrentUcs = UcsAxes{};
   bool failed = false;
@@ -148,11 +157,7 @@ void Button4Click(FormState& state, EntityTables& tables, Platform& platform, Ui
     std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
     BringCadToFront(platform, *app);
     std::shared_ptr<CadDocument> document = app->ActiveDocument();
-    if (state.UCS.checked) {
-      state.CurrentUcs.xAxis = VariantToPoint(document->GetVariable("UCSXDIR"));
-      state.CurrentUcs.yAxis = VariantToPoint(document->GetVariable("UCSYDIR"));
-      state.CurrentUcs.origin = VariantToPoint(document->GetVariable("UCSORG"));
-    }
+    TakeCurrentUcs(state, *document);
     ui.MinimizeMainWindow();
     platform.Sleep(kMinimizePauseMs);
     std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*document);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/state/form_state.h"
+#include "cad/cad_model.h"
 #include "cad/entity_tables.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
@@ -31,6 +32,10 @@ void EntToSL(FormState& state, const EntityTables& tables, Platform& platform, U
 // A click on "POLYLINE", "POINT", "CIRCLE", "測点名検索" or "TEXT" of "リスト表示", the box
 // already showing its new state: the list is rebuilt from the same tables.
 void ListDisplayBoxClick(FormState& state, const EntityTables& tables, Platform& platform, Ui& ui);
+
+// The UCS the read lists in: the world system, or the drawing's current UCS (UCSXDIR,
+// UCSYDIR, UCSORG) when "UCS" is on. Both reading commands start with it.
+void TakeCurrentUcs(FormState& state, CadDocument& document);
 
 // The read summary of status panel 1: " POLYLINE=2, POINT=5," for each non-empty table.
 std::string ReadSummary(const EntityTables& tables);

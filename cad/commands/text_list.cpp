@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "cad/cad_connection.h"
+#include "cad/commands/get_from_cad.h"
 #include "cad/entity_reader.h"
 #include "core/encoding.h"
 #include "core/error.h"
@@ -133,11 +134,7 @@ void Button6Click(FormState& state, EntityTables& tables, Platform& platform, Ui
     std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
     BringCadToFront(platform, *app);
     std::shared_ptr<CadDocument> document = app->ActiveDocument();
-    if (state.UCS.checked) {
-      state.CurrentUcs.xAxis = VariantToPoint(document->GetVariable("UCSXDIR"));
-      state.CurrentUcs.yAxis = VariantToPoint(document->GetVariable("UCSYDIR"));
-      state.CurrentUcs.origin = VariantToPoint(document->GetVariable("UCSORG"));
-    }
+    TakeCurrentUcs(state, *document);
     ui.MinimizeMainWindow();
     platform.Sleep(kMinimizePauseMs);
     // Entity type TEXT only: multiline texts cannot be selected.

@@ -4,6 +4,7 @@
 #include <map>
 #include <numbers>
 
+#include "cad/sim/dxf_entity_groups.h"
 #include "core/geometry.h"
 #include "core/text.h"
 
@@ -15,42 +16,11 @@ constexpr double kDegToRad = std::numbers::pi / 180.0;
 
 // The properties every entity shares; false for a pair it does not know.
 bool ReadCommon(const DxfGroupView& g, SimEntity& e, const DrawingTextDecoder& text) {
-  switch (g.code) {
-    case 8:
-      e.layer = text.Decode(g.value);
-      return true;
-    case 62:
-      e.color = GroupInteger(g);
-      return true;
-    case 39:
-      e.thickness = GroupNumber(g);
-      return true;
-    case 210:
-      e.normal.x = GroupNumber(g);
-      return true;
-    case 220:
-      e.normal.y = GroupNumber(g);
-      return true;
-    case 230:
-      e.normal.z = GroupNumber(g);
-      return true;
-    default:
-      return false;
+  if (g.code == 8) {
+    e.layer = text.Decode(g.value);
+    return true;
   }
-}
-
-// The pairs 10/20/30 (offset 0) or 11/21/31 (offset 1) into `p`.
-bool ReadPoint(const DxfGroupView& g, int offset, TAcadPoint& p) {
-  if (g.code == 10 + offset) {
-    p.x = GroupNumber(g);
-  } else if (g.code == 20 + offset) {
-    p.y = GroupNumber(g);
-  } else if (g.code == 30 + offset) {
-    p.z = GroupNumber(g);
-  } else {
-    return false;
-  }
-  return true;
+  return ReadSharedEntityGroup(g, e);
 }
 
 // Pairs inside an application group ("102 {ACAD_REACTORS" ... "102 }") belong to that
@@ -71,8 +41,8 @@ void ForEachOwnGroup(const EntityGroups& entity, Visit visit) {
 void ReadText(const EntityGroups& entity, SimEntity& e, const DrawingTextDecoder& text) {
   bool hasAlignment = false;
   ForEachOwnGroup(entity, [&](const DxfGroupView& g) {
-    if (ReadCommon(g, e, text) || ReadPoint(g, 0, e.insertion)) return;
-    if (ReadPoint(g, 1, e.alignment)) {
+    if (ReadCommon(g, e, text) || ReadPointGroup(g, 0, e.insertion)) return;
+    if (ReadPointGroup(g, 1, e.alignment)) {
       hasAlignment = true;
       return;
     }
@@ -107,7 +77,7 @@ void ReadCircleOrArc(const EntityGroups& entity, SimEntity& e, const DrawingText
   double startDeg = 0.0;
   double endDeg = 0.0;
   ForEachOwnGroup(entity, [&](const DxfGroupView& g) {
-    if (ReadCommon(g, e, text) || ReadPoint(g, 0, e.center)) return;
+    if (ReadCommon(g, e, text) || ReadPointGroup(g, 0, e.center)) return;
     if (g.code == 40) e.radius = GroupNumber(g);
     if (g.code == 50) startDeg = GroupNumber(g);
     if (g.code == 51) endDeg = GroupNumber(g);
@@ -131,7 +101,8 @@ void ReadEllipse(const EntityGroups& entity, SimEntity& e, const DrawingTextDeco
   double startParameter = 0.0;
   double endParameter = 2.0 * std::numbers::pi;
   ForEachOwnGroup(entity, [&](const DxfGroupView& g) {
-    if (ReadCommon(g, e, text) || ReadPoint(g, 0, e.center) || ReadPoint(g, 1, major)) return;
+    if (ReadCommon(g, e, text) || ReadPointGroup(g, 0, e.center) || ReadPointGroup(g, 1, major))
+      return;
     if (g.code == 40) e.radiusRatio = GroupNumber(g);
     if (g.code == 41) startParameter = GroupNumber(g);
     if (g.code == 42) endParameter = GroupNumber(g);
@@ -207,9 +178,9 @@ void ReadSimple(const EntityGroups& entity, SimEntity& e, const DrawingTextDecod
   ForEachOwnGroup(entity, [&](const DxfGroupView& g) {
     if (ReadCommon(g, e, text)) return;
     if (line) {
-      if (!ReadPoint(g, 0, e.start)) ReadPoint(g, 1, e.end);
+      if (!ReadPointGroup(g, 0, e.start)) ReadPointGroup(g, 1, e.end);
     } else if (point) {
-      ReadPoint(g, 0, p);
+      ReadPointGroup(g, 0, p);
     }
   });
   if (point) e.coordinates = {p.x, p.y, p.z};
@@ -280,7 +251,7 @@ void AddVertex(SimEntity& polyline, const EntityGroups& vertex) {
   double bulge = 0.0;
   int flags = 0;
   ForEachOwnGroup(vertex, [&](const DxfGroupView& g) {
-    if (ReadPoint(g, 0, p)) return;
+    if (ReadPointGroup(g, 0, p)) return;
     if (g.code == 42) bulge = GroupNumber(g);
     if (g.code == 70) flags = GroupInteger(g);
   });

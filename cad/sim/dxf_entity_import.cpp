@@ -2,6 +2,7 @@
 
 #include <numbers>
 
+#include "cad/sim/dxf_entity_groups.h"
 #include "cad/sim/dxf_group_reader.h"
 
 namespace vensa {
@@ -29,44 +30,13 @@ std::size_t FindEntities(const std::vector<DxfGroup>& groups) {
   return groups.size();
 }
 
-// Sets the properties every entity shares; returns false for a group it does not know.
+// The properties every entity shares; false for a pair it does not know.
 bool ReadCommon(const DxfGroup& g, SimEntity& e) {
-  switch (g.code) {
-    case 8:
-      e.layer = g.value;
-      return true;
-    case 62:
-      e.color = GroupInteger(g);
-      return true;
-    case 39:
-      e.thickness = GroupNumber(g);
-      return true;
-    case 210:
-      e.normal.x = GroupNumber(g);
-      return true;
-    case 220:
-      e.normal.y = GroupNumber(g);
-      return true;
-    case 230:
-      e.normal.z = GroupNumber(g);
-      return true;
-    default:
-      return false;
+  if (g.code == 8) {
+    e.layer = g.value;
+    return true;
   }
-}
-
-// Reads the point groups 10/20/30 (offset 0) or 11/21/31 (offset 1) into `p`.
-bool ReadPoint(const DxfGroup& g, int offset, TAcadPoint& p) {
-  if (g.code == 10 + offset) {
-    p.x = GroupNumber(g);
-  } else if (g.code == 20 + offset) {
-    p.y = GroupNumber(g);
-  } else if (g.code == 30 + offset) {
-    p.z = GroupNumber(g);
-  } else {
-    return false;
-  }
-  return true;
+  return ReadSharedEntityGroup(g, e);
 }
 
 SimEntity ReadSimple(const GroupRun& run) {
@@ -75,24 +45,25 @@ SimEntity ReadSimple(const GroupRun& run) {
   if (run.type == "POINT") {
     e.className = "AcDbPoint";
     for (const DxfGroup* g = run.begin; g != run.end; ++g) {
-      if (!ReadCommon(*g, e)) ReadPoint(*g, 0, p);
+      if (!ReadCommon(*g, e)) ReadPointGroup(*g, 0, p);
     }
     e.coordinates = {p.x, p.y, p.z};
   } else if (run.type == "CIRCLE") {
     e.className = "AcDbCircle";
     for (const DxfGroup* g = run.begin; g != run.end; ++g) {
-      if (ReadCommon(*g, e) || ReadPoint(*g, 0, e.center)) continue;
+      if (ReadCommon(*g, e) || ReadPointGroup(*g, 0, e.center)) continue;
       if (g->code == 40) e.radius = GroupNumber(*g);
     }
   } else if (run.type == "LINE") {
     e.className = "AcDbLine";
     for (const DxfGroup* g = run.begin; g != run.end; ++g) {
-      if (!ReadCommon(*g, e) && !ReadPoint(*g, 0, e.start)) ReadPoint(*g, 1, e.end);
+      if (!ReadCommon(*g, e) && !ReadPointGroup(*g, 0, e.start)) ReadPointGroup(*g, 1, e.end);
     }
   } else {  // TEXT
     e.className = "AcDbText";
     for (const DxfGroup* g = run.begin; g != run.end; ++g) {
-      if (ReadCommon(*g, e) || ReadPoint(*g, 0, e.insertion) || ReadPoint(*g, 1, e.alignment)) {
+      if (ReadCommon(*g, e) || ReadPointGroup(*g, 0, e.insertion) ||
+          ReadPointGroup(*g, 1, e.alignment)) {
         continue;
       }
       switch (g->code) {
@@ -173,7 +144,7 @@ DxfImport ImportDxfEntities(std::string_view text) {
         TAcadPoint v;
         double bulge = 0.0;
         for (const DxfGroup* g = runs[r].begin; g != runs[r].end; ++g) {
-          if (!ReadPoint(*g, 0, v) && g->code == 42) bulge = GroupNumber(*g);
+          if (!ReadPointGroup(*g, 0, v) && g->code == 42) bulge = GroupNumber(*g);
         }
         e.coordinates.insert(e.coordinates.end(), {v.x, v.y, v.z});
         e.bulges.push_back(bulge);

@@ -56,4 +56,39 @@ Variant Dispatch::CallWithRefs(std::string_view member, std::vector<VARIANT>& ar
   return Invoke(member, DISPATCH_METHOD, args.data(), args.size(), false);
 }
 
+namespace {
+
+Variant Converted(const Variant& value, VARTYPE type, std::string_view member) {
+  Variant out;
+  const HRESULT hr =
+      VariantChangeTypeEx(out.Put(), const_cast<VARIANT*>(&value.Raw()), LOCALE_INVARIANT, 0, type);
+  if (FAILED(hr)) ThrowComError(member, hr, nullptr);
+  return out;
+}
+
+}  // namespace
+
+std::string AsText(const Variant& value, std::string_view member) {
+  if (value.IsEmpty()) return {};
+  const Variant text = Converted(value, VT_BSTR, member);
+  const BSTR b = text.Raw().bstrVal;
+  return b ? Narrow({b, SysStringLen(b)}) : std::string();
+}
+
+double AsDouble(const Variant& value, std::string_view member) {
+  return Converted(value, VT_R8, member).Raw().dblVal;
+}
+
+std::int32_t AsInt32(const Variant& value, std::string_view member) {
+  return Converted(value, VT_I4, member).Raw().lVal;
+}
+
+std::int64_t AsInt64(const Variant& value, std::string_view member) {
+  return Converted(value, VT_I8, member).Raw().llVal;
+}
+
+bool AsBool(const Variant& value, std::string_view member) {
+  return Converted(value, VT_BOOL, member).Raw().boolVal != VARIANT_FALSE;
+}
+
 }  // namespace vensa::win

@@ -7,6 +7,8 @@
 
 #include <oaidl.h>
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,5 +42,13 @@ class Dispatch {
 
   ComPtr<IDispatch> object_;
 };
+
+// A result converted to the kind the caller needs, without the user's locale; ComError
+// (type mismatch) naming `member` when it cannot be.
+std::string AsText(const Variant& value, std::string_view member);
+double AsDouble(const Variant& value, std::string_view member);
+std::int32_t AsInt32(const Variant& value, std::string_view member);
+std::int64_t AsInt64(const Variant& value, std::string_view member);
+bool AsBool(const Variant& value, std::string_view member);
 
 }  // namespace vensa::win

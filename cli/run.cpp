@@ -4,7 +4,9 @@
 
 #include "app/state/form_state.h"
 #include "app/state/settings_file.h"
+#include "cad/cad_connection.h"
 #include "cli/arguments.h"
+#include "cli/console_ui.h"
 #include "cli/list_text.h"
 #include "core/coord_list.h"
 #include "core/error.h"
@@ -12,10 +14,13 @@
 #include "core/grid_text.h"
 #include "core/list_sort.h"
 #include "core/text.h"
+#include "dxf/commands/drawing_commands.h"
 #include "dxf/commands/form_options.h"
 #include "dxf/dxf_file.h"
 #include "dxf/plot.h"
 #include "dxf/table.h"
+#include "sheet/excel_link.h"
+#include "sheet/excel_transfer.h"
 #include "sima/sima_reader.h"
 #include "sima/sima_save.h"
 #include "sima/sima_writer.h"
@@ -84,6 +89,42 @@ int RunTable(const Arguments& args, FormState& state) {
   return 0;
 }
 
+Platform& RequireAutomation(const Automation& automation) {
+  if (!automation.platform) throw Failure{kNoAutomationMessage};
+  return *automation.platform;
+}
+
+// Whether a CAD runs under the target ProgID. The window ends its command silently there;
+// a script needs to know, so the command fails with a message saying which CAD is missing.
+bool RunningCad(Platform& platform, ConsoleUi& ui, const std::string& progId, std::ostream& err) {
+  if (ConnectTargetCad(platform, ui, progId)) return true;
+  if (!ui.Reported()) err << kProgram << "CAD が実行されていません (ProgID: " << progId << ")\n";
+  return false;
+}
+
+// "CADへ" / "CADへ (Z=0)" / "XY 作表" / "YX 作表" into the running target CAD.
+int RunIntoCad(const Arguments& args, FormState& state, const Automation& automation,
+               std::ostream& err) {
+  Platform& platform = RequireAutomation(automation);
+  RequireListInUse(state, args.input);
+  ConsoleUi ui(err);
+  if (!RunningCad(platform, ui, state.TargetProgID, err)) return 1;
+  if (args.command == Command::Plot) {
+    state.Edit31.text = args.range;
+    (args.zeroZ ? Button13Click : Button2Click)(state, platform, ui, automation.insertFile);
+  } else {
+    (args.yx ? Button8Click : Button3Click)(state, platform, ui, automation.insertFile);
+  }
+  // A message means the drawing did not reach the CAD (a path it cannot take).
+  return ui.Reported() ? 1 : 0;
+}
+
+// The spreadsheet link as the window holds it; not attached means no spreadsheet runs or
+// it has no workbook open.
+void RequireAttached(const ExcelLink& link) {
+  if (!link.Attached()) throw Failure{"Excel が実行されていないか、開いているブックがありません"};
+}
+
 int RunList(const Arguments& args, FormState& state, std::ostream& out) {
   TextGrid& list = state.StringGrid1;
   for (ListOperation op : args.listOperations) {
@@ -126,9 +167,30 @@ int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
   return 0;
 }
 
+// "Exceｌから": the coordinate list from the active worksheet, then the list's own steps.
+int RunListFromExcel(const Arguments& args, FormState& state, const Automation& automation,
+                     std::ostream& out) {
+  Platform& platform = RequireAutomation(automation);
+  ExcelLink link;
+  Button1Click(state, link, platform);
+  RequireAttached(link);
+  return RunList(args, state, out);
+}
+
+// "Excelへ": the coordinate list to the active worksheet.
+int RunExcel(const Arguments& args, FormState& state, const Automation& automation) {
+  Platform& platform = RequireAutomation(automation);
+  if (state.StringGrid1.DataRowCount() == 0) throw Failure{"座標リストが空です: " + args.input};
+  ExcelLink link;
+  Button5Click(state, link, platform);
+  RequireAttached(link);
+  return 0;
+}
+
 }  // namespace
 
-int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
+        const Automation& automation) {
   try {
     const Arguments args = ParseArguments(argv);
     if (args.command == Command::Help) {
@@ -136,14 +198,18 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
       return 0;
     }
     FormState state = StateFor(args);
-    ReadInput(args.input, state);
+    if (!args.excel) ReadInput(args.input, state);
+    if (args.cad) return RunIntoCad(args, state, automation, err);
     switch (args.command) {
       case Command::Plot:
         return RunPlot(args, state, out);
       case Command::Table:
         return RunTable(args, state);
       case Command::List:
+        if (args.excel) return RunListFromExcel(args, state, automation, out);
         return RunList(args, state, out);
+      case Command::Excel:
+        return RunExcel(args, state, automation);
       case Command::Sima:
         return RunSima(args, state, err);
       case Command::Help:

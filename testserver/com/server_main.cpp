@@ -1,0 +1,125 @@
+// vensa-testserver: the substitute CAD or spreadsheet served to other processes through
+// COM, so the automation client is tested across a real process boundary. It registers
+// its class under the ProgID, puts its application object in the running object table,
+// answers calls until its time is up or a client calls `Quit`, then writes what it holds.
+#include <windows.h>
+
+#include <objbase.h>
+#include <oleauto.h>
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cad/sim/dxf_entity_import.h"
+#include "cad/sim/sim_cad.h"
+#include "core/encoding.h"
+#include "core/error.h"
+#include "core/file_io.h"
+#include "platform/sim/sim_platform.h"
+#include "platform/win/com_ptr.h"
+#include "platform/win/variant.h"
+#include "sheet/sim/sim_excel.h"
+#include "testserver/com/cad_dispatch.h"
+#include "testserver/com/class_registration.h"
+#include "testserver/com/excel_dispatch.h"
+#include "testserver/drawing_save.h"
+#include "testserver/scripted_user.h"
+#include "testserver/server_options.h"
+#include "testserver/sheet_tsv.h"
+
+namespace vensa::server {
+
+namespace {
+
+void LoadDrawing(SimCad& cad, const std::string& path) {
+  DxfImport imported = ImportDxfEntities(DecodeText(ReadFileBytes(path)).text);
+  for (SimEntity& e : imported.entities) cad.AddEntity(std::move(e));
+  for (const std::string& type : imported.skipped) {
+    std::cerr << "vensa-testserver: " << type << " passed over in " << path << "\n";
+  }
+}
+
+// Answers calls until the deadline or a client's `Quit`.
+void Serve(const ServerContext& context, int seconds) {
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point deadline = Clock::now() + std::chrono::seconds(seconds);
+  while (!context.quitRequested) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) return;
+    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left), QS_ALLINPUT,
+                                MWMO_INPUTAVAILABLE);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) return;
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+}
+
+// Serves `app` under the ProgID for as long as the options say.
+void ServeObject(const ServerOptions& options, win::ComPtr<IDispatch> app, ServerContext& context) {
+  ClassRegistration registration(options.progId);
+  DWORD cookie = 0;
+  HRESULT hr =
+      RegisterActiveObject(app.Get(), registration.ClassId(), ACTIVEOBJECT_STRONG, &cookie);
+  if (FAILED(hr)) throw VensaError("RegisterActiveObject failed: " + std::to_string(hr));
+  std::cout << "vensa-testserver: serving " << options.progId << " as "
+            << win::Narrow(registration.ClassIdText()) << std::endl;
+  Serve(context, options.seconds);
+  RevokeActiveObject(cookie, nullptr);
+  // Clients still holding references get an error from now on instead of a hang.
+  CoDisconnectObject(app.Get(), 0);
+}
+
+int Run(const ServerOptions& options) {
+  win::ComApartment apartment;
+  if (FAILED(apartment.Result())) throw VensaError("CoInitializeEx failed");
+  ServerContext context;
+  if (options.ServesSpreadsheet()) {
+    SimPlatform platform;
+    SimExcel excel;
+    excel.AddWorkbook("Book1");
+    excel.Start(platform);
+    if (!options.sheet.empty()) LoadSheetTsvFile(excel.ActiveSheet(), options.sheet);
+    ServeObject(options, ExcelApplicationDispatch(excel.Application(), context), context);
+    if (!options.saveSheet.empty()) SaveSheetTsvFile(excel.ActiveSheet(), options.saveSheet);
+  } else {
+    SimCad cad;
+    ScriptedUser user(options.picks);
+    context.cad = &cad;
+    context.user = &user;
+    if (!options.drawing.empty()) LoadDrawing(cad, options.drawing);
+    ServeObject(options, CadApplicationDispatch(cad.Application(), context), context);
+    if (!options.saveDrawing.empty()) {
+      SaveDrawingDxf(options.saveDrawing, cad.LayerNames(), cad.Entities());
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+}  // namespace vensa::server
+
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.push_back(vensa::win::Narrow(argv[i]));
+  vensa::ServerOptions options;
+  try {
+    options = vensa::ParseServerOptions(args);
+  } catch (const vensa::ServerUsageError& error) {
+    std::cerr << "vensa-testserver: " << error.what() << "\n" << vensa::kServerUsage;
+    return 2;
+  }
+  try {
+    return vensa::server::Run(options);
+  } catch (const std::exception& error) {
+    std::cerr << "vensa-testserver: " << error.what() << "\n";
+    return 1;
+  }
+}

@@ -151,19 +151,20 @@ class ComUtility final : public CadUtility {
     return ToCadValue(d_.Call("GetPoint", Args(Variant::Missing(), Variant(prompt))));
   }
   PickedEntity GetEntity(const std::string& prompt) override {
-    // The entity and the picked point come back through two out-parameters.
-    IDispatch* entity = nullptr;
+    // The entity and the picked point come back through two out-parameters, both passed
+    // as references to variants, as late-bound callers pass them.
+    Variant entity;
     Variant point;
     Variant promptArg(prompt);
     std::vector<VARIANT> args(3);
     for (VARIANT& a : args) VariantInit(&a);
-    args[0].vt = VT_BYREF | VT_DISPATCH;
-    args[0].ppdispVal = &entity;
+    args[0].vt = VT_BYREF | VT_VARIANT;
+    args[0].pvarVal = entity.Get();
     args[1].vt = VT_BYREF | VT_VARIANT;
     args[1].pvarVal = point.Get();
     args[2] = promptArg.Raw();  // borrowed: promptArg keeps ownership
     d_.CallWithRefs("GetEntity", args);
-    ComPtr<IDispatch> picked = ComPtr<IDispatch>::Attach(entity);
+    ComPtr<IDispatch> picked = entity.Object();
     if (!picked) ThrowComError("GetEntity", E_POINTER, nullptr);
     return PickedEntity{std::make_shared<ComEntity>(Dispatch(std::move(picked))),
                         ToCadValue(point)};

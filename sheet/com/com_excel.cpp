@@ -58,11 +58,10 @@ class ComWorksheet final : public ExcelWorksheet {
   }
 
  private:
-  // `Cells(r, c)`, `Rows(r)` and `Columns(c)` are written as calls with arguments, but the
-  // properties themselves take none: the arguments go to the returned range's `Item`.
+  // The spreadsheet takes the row and column as arguments of the property itself, as
+  // late-bound callers have always passed them.
   std::shared_ptr<ExcelRange> Range(std::string_view member, std::vector<Variant> args) {
-    Dispatch all = d_.Object(member);
-    return std::make_shared<ComRange>(all.Object("Item", std::move(args)));
+    return std::make_shared<ComRange>(d_.Object(member, std::move(args)));
   }
 
   Dispatch d_;

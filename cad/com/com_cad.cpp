@@ -41,6 +41,15 @@ class ComEntity final : public CadEntity {
   CadValue EndPoint() override { return Value("endpoint"); }
   CadValue Center() override { return Value("center"); }
   CadValue Normal() override { return Value("Normal"); }
+  double NormalComponent(int index) override {
+    // The whole normal is read and the component taken here: every CAD answers `Normal`
+    // without an argument, not every one with an index.
+    std::vector<double> normal;
+    if (!VariantToDoubles(d_.Call("Normal").Raw(), normal) || index < 0 ||
+        index >= static_cast<int>(normal.size()))
+      ThrowComError("Normal", DISP_E_BADINDEX, nullptr);
+    return normal[static_cast<std::size_t>(index)];
+  }
   CadValue InsertionPoint() override { return Value("InsertionPoint"); }
   CadValue TextAlignmentPoint() override { return Value("TextAlignmentPoint"); }
   std::vector<double> Coordinates() override {

@@ -19,6 +19,8 @@ const std::vector<CommandInfo>& Commands() {
       {"list", Command::List, 1, {"--sort", "--tidy", "--excel"}},
       {"sima", Command::Sima, 2, {"--force"}},
       {"excel", Command::Excel, 1, {}},
+      {"get", Command::Get, 1, {"--cad"}},
+      {"texts", Command::Texts, 1, {"--cad"}},
   };
   return commands;
 }
@@ -117,10 +119,12 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     }
     ApplyOption(a, option, value);
   }
-  // Into the running CAD there is no OUT; from the running spreadsheet no INPUT either.
-  const int expected = a.cad ? 1 : a.excel ? 0 : info->positionals;
+  // The running CAD takes the place of OUT (plot, table) or of INPUT (get, texts); the
+  // running spreadsheet that of INPUT.
+  const int expected = a.cad ? info->positionals - 1 : a.excel ? 0 : info->positionals;
   if (static_cast<int>(positionals.size()) != expected) {
-    if (expected == 0) Fail(std::string(info->name) + " --excel は INPUT を取りません");
+    if (expected == 0)
+      Fail(std::string(info->name) + (a.cad ? " --cad" : " --excel") + " は INPUT を取りません");
     Fail(std::string(info->name) + " には " + (expected == 2 ? "INPUT と OUT" : "INPUT") +
          " を指定してください");
   }
@@ -137,6 +141,10 @@ std::string UsageText() {
   vensa-cli table [--settings FILE] [--set Section/Key=Value]... [--scale F] [--yx] INPUT OUT.dxf
   vensa-cli list  [--settings FILE] [--set Section/Key=Value]... [--sort name|number]... [--tidy] INPUT
   vensa-cli sima  [--settings FILE] [--set Section/Key=Value]... [--force] INPUT OUT.sim
+  vensa-cli get   [--settings FILE] [--set Section/Key=Value]... DRAWING.dxf
+  vensa-cli texts [--settings FILE] [--set Section/Key=Value]... DRAWING.dxf
+  vensa-cli get   [...] --cad            (Windows) "CADから": CAD で選択した図形の座標リスト
+  vensa-cli texts [...] --cad            (Windows) "TEXT 取得": CAD で選択した TEXT のリスト
   vensa-cli plot  [...] --cad INPUT      (Windows) 実行中のターゲット CAD へ "CADへ"
   vensa-cli table [...] --cad INPUT      (Windows) "XY 作表" / "YX 作表": 左上基点は CAD で指示
   vensa-cli list  [...] --excel          (Windows) "Exceｌから": 実行中の Excel の作業中シートから
@@ -149,8 +157,13 @@ std::string UsageText() {
           --sort name: 測点名でソート  --sort number: 測点名の番号のみでソート
           --tidy: 同じ行データを整理 (指定した順に実行)
   sima    " SIMA/W " の設定で SIMA ファイルを作成します (既存の OUT は --force で置き換え)
+  get     図面 (DXF) の全図形に "CADから" を実行し、座標リストを list と同じ形で表示します
+          ("リスト表示", "UCS", 小数桁, 検索範囲, "DIMSCALE 倍", 画層の設定に従う)。
+          取得した図形数は標準エラーに 1 行で表示します
+  texts   図面の全 TEXT に "TEXT 取得" を実行し、TEXT リスト (TEXT, X, Y, Z) を表示します
 
   INPUT   名前が ".sim" で終わると SIMA ファイル (" SIMA/R " の設定で座標リストへ転記)、
+          ".dxf" で終わると図面 (座標リストは get が表示するもの)、
           それ以外はタブ区切りの行: 測点名, X, Y, Z (UTF-8/UTF-16 は BOM で、BOM なしは
           UTF-8 として正しければ UTF-8、それ以外は ANSI (CP932))
   --settings FILE      設定ファイル (INI) を読み込む (プログラム起動時と同じ)

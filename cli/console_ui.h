@@ -4,6 +4,8 @@
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "platform/ui.h"
 
@@ -14,7 +16,9 @@ class ConsoleUi : public Ui {
   explicit ConsoleUi(std::ostream& err) : err_(err) {}
 
   // Whether a message or an error was shown: the command did not do all it was asked.
-  bool Reported() const { return reported_; }
+  bool Reported() const { return !messages_.empty(); }
+  // The messages and errors shown, in order.
+  const std::vector<std::string>& Messages() const { return messages_; }
 
   void ShowMessage(const std::string& text) override { Report(text); }
   MessageAnswer AskYesNoCancel(const std::string& text) override;
@@ -34,7 +38,7 @@ class ConsoleUi : public Ui {
   void Report(const std::string& text);
 
   std::ostream& err_;
-  bool reported_ = false;
+  std::vector<std::string> messages_;
 };
 
 }  // namespace vensa::cli

@@ -5,8 +5,13 @@
 #include "app/state/form_state.h"
 #include "app/state/settings_file.h"
 #include "cad/cad_connection.h"
+#include "cad/commands/get_from_cad.h"
+#include "cad/commands/text_list.h"
+#include "cad/entity_tables.h"
+#include "cad/sim/drawing_file.h"
 #include "cli/arguments.h"
 #include "cli/console_ui.h"
+#include "cli/drawing_input.h"
 #include "cli/list_text.h"
 #include "core/coord_list.h"
 #include "core/error.h"
@@ -52,10 +57,12 @@ FormState StateFor(const Arguments& args) {
   return state;
 }
 
-// INPUT into the coordinate list: a SIMA file through the " SIMA/R " transfer, otherwise
-// the TAB-separated list text.
-void ReadInput(const std::string& path, FormState& state) {
-  if (EndsWithIgnoringAsciiCase(path, ".sim")) {
+// INPUT into the coordinate list: a SIMA file through the " SIMA/R " transfer, a drawing
+// through "CADから", otherwise the TAB-separated list text.
+void ReadInput(const std::string& path, FormState& state, std::ostream& err) {
+  if (IsDrawingFileName(path)) {
+    GetFromDrawing(path, state, err);
+  } else if (EndsWithIgnoringAsciiCase(path, ".sim")) {
     const SimaReadOptions options{state.CheckBox13.checked, state.CheckBox12.checked};
     Button9Click(path, options, state.StringGrid3, state.StringGrid1);
   } else {
@@ -125,8 +132,16 @@ void RequireAttached(const ExcelLink& link) {
   if (!link.Attached()) throw Failure{"Excel が実行されていないか、開いているブックがありません"};
 }
 
+// Rows 1.. of the list's first `columns` columns as the grid clipboard text.
+void PrintRows(const TextGrid& list, int columns, std::ostream& out) {
+  if (list.DataRowCount() > 0)
+    out << GridClipboardText(list, {0, 1, columns - 1, list.RowCount() - 1});
+}
+
 int RunList(const Arguments& args, FormState& state, std::ostream& out) {
   TextGrid& list = state.StringGrid1;
+  // A drawing that lists nothing leaves one empty row behind, numbered: nothing to print.
+  if (IsDrawingFileName(args.input) && !IsListInUse(list)) return 0;
   for (ListOperation op : args.listOperations) {
     switch (op) {
       case ListOperation::SortByName:
@@ -140,10 +155,12 @@ int RunList(const Arguments& args, FormState& state, std::ostream& out) {
         break;
     }
   }
-  if (list.DataRowCount() > 0)
-    out << GridClipboardText(list, {0, 1, kCoordColumnCount - 1, list.RowCount() - 1});
+  PrintRows(list, kCoordColumnCount, out);
   return 0;
 }
+
+// The four columns of the text list: TEXT, X, Y, Z.
+constexpr int kTextListColumns = 4;
 
 int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
   const SimaWriteOptions options{state.CheckBox14.checked, state.CheckBox15.checked,
@@ -187,6 +204,33 @@ int RunExcel(const Arguments& args, FormState& state, const Automation& automati
   return 0;
 }
 
+// "CADから" / "TEXT 取得": the user selects in the running target CAD; the list goes to
+// `out` as the drawing file's `get` / `texts` print it, the read summary to `err`.
+int RunFromCad(const Arguments& args, FormState& state, const Automation& automation,
+               std::ostream& out, std::ostream& err) {
+  Platform& platform = RequireAutomation(automation);
+  ConsoleUi ui(err);
+  if (!RunningCad(platform, ui, state.TargetProgID, err)) return 1;
+  EntityTables tables;
+  if (args.command == Command::Texts) {
+    Button6Click(state, tables, platform, ui);
+  } else {
+    Button4Click(state, tables, platform, ui);
+    const std::string_view summary = TrimBlanks(state.StatusBar1[1]);
+    if (!summary.empty()) err << summary << '\n';
+  }
+  // "取得失敗" and the like: the command did not finish. Entities read but none listed is
+  // a note, and an empty list.
+  for (const std::string& message : ui.Messages())
+    if (message != kNothingListedMessage) return 1;
+  if (args.command == Command::Texts) {
+    PrintRows(state.StringGrid2, kTextListColumns, out);
+    return 0;
+  }
+  if (!IsListInUse(state.StringGrid1)) return 0;
+  return RunList(args, state, out);
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
@@ -198,7 +242,14 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
       return 0;
     }
     FormState state = StateFor(args);
-    if (!args.excel) ReadInput(args.input, state);
+    if (args.cad && (args.command == Command::Get || args.command == Command::Texts))
+      return RunFromCad(args, state, automation, out, err);
+    if (args.command == Command::Texts) {
+      TextsFromDrawing(args.input, state, err);
+      PrintRows(state.StringGrid2, kTextListColumns, out);
+      return 0;
+    }
+    if (!args.excel) ReadInput(args.input, state, err);
     if (args.cad) return RunIntoCad(args, state, automation, err);
     switch (args.command) {
       case Command::Plot:
@@ -212,6 +263,9 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
         return RunExcel(args, state, automation);
       case Command::Sima:
         return RunSima(args, state, err);
+      case Command::Get:
+        return RunList(args, state, out);
+      case Command::Texts:
       case Command::Help:
         break;
     }

@@ -4,6 +4,7 @@
 // tools/windows-com-check, which starts the servers and checks the files they save.
 //   vensa-testserver-check cad PROGID INSERT_FILE   (the CAD server, ends it with Quit)
 //   vensa-testserver-check excel                    (the spreadsheet server, ends it)
+//   vensa-testserver-check quit PROGID              (ends the server, for scripts)
 //   vensa-testserver-check absent PROGID            (no class registered under PROGID)
 #include <windows.h>
 
@@ -76,6 +77,11 @@ std::string RaisedText(const Dispatch& object, const wchar_t* member, std::vecto
 
 void CheckCad(const std::string& progId, const std::string& insertFile) {
   Dispatch app = Attach(progId);
+  const Variant hwnd = app.Call("HWND");
+  Check(hwnd.Type() == VT_I4 || hwnd.Type() == VT_I8, "HWND is a number");
+  const LONGLONG handle = hwnd.Type() == VT_I4 ? hwnd.Raw().lVal : hwnd.Raw().llVal;
+  Check(handle != 0 && reinterpret_cast<HWND>(handle) == FindWindowW(L"VensaSimCad", nullptr),
+        "HWND is the server's main window");
   Dispatch doc = app.Object("activedocument");
   Check(doc.Call("GetVariable", {Variant("dimscale")}).Raw().dblVal == 1.0,
         "GetVariable DIMSCALE, member names in any case");
@@ -146,6 +152,7 @@ void CheckCad(const std::string& progId, const std::string& insertFile) {
 }
 
 void CheckExcel() {
+  Check(FindWindowW(L"XLMAIN", nullptr) != nullptr, "the spreadsheet's window is found by class");
   Dispatch app = Attach("Excel.Application");
   Dispatch book = app.Object("ActiveWorkBook");
   Check(Text(book.Call("Name")) == "Book1", "workbook Name");
@@ -168,6 +175,10 @@ void CheckExcel() {
   app.Call("Quit");
 }
 
+void Quit(const std::string& progId) {
+  Attach(progId).Call("Quit");
+}
+
 void CheckAbsent(const std::string& progId) {
   CLSID clsid{};
   Check(FAILED(CLSIDFromProgID(Widen(progId).c_str(), &clsid)),
@@ -187,10 +198,13 @@ int wmain(int argc, wchar_t** argv) {
       CheckCad(args[1], args[2]);
     } else if (args.size() == 1 && args[0] == "excel") {
       CheckExcel();
+    } else if (args.size() == 2 && args[0] == "quit") {
+      Quit(args[1]);
     } else if (args.size() == 2 && args[0] == "absent") {
       CheckAbsent(args[1]);
     } else {
-      std::cerr << "usage: vensa-testserver-check cad PROGID INSERT_FILE | excel | absent PROGID\n";
+      std::cerr << "usage: vensa-testserver-check cad PROGID INSERT_FILE | excel | quit PROGID |"
+                   " absent PROGID\n";
       return 2;
     }
   } catch (const std::exception& error) {

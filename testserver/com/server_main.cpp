@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@
 #include "testserver/com/cad_dispatch.h"
 #include "testserver/com/class_registration.h"
 #include "testserver/com/excel_dispatch.h"
+#include "testserver/com/server_window.h"
 #include "testserver/drawing_save.h"
 #include "testserver/scripted_user.h"
 #include "testserver/server_options.h"
@@ -76,20 +78,36 @@ void ServeObject(const ServerOptions& options, win::ComPtr<IDispatch> app, Serve
   CoDisconnectObject(app.Get(), 0);
 }
 
+// The main window when the system can show one (without a display Wine cannot): the
+// spreadsheet's client finds it by class, the CAD's client activates it through `HWND`.
+std::optional<ServerWindow> OpenWindow(const char* className, const ServerOptions& options) {
+  try {
+    return std::optional<ServerWindow>(std::in_place, win::Widen(className),
+                                       L"vensa-testserver " + win::Widen(options.progId));
+  } catch (const VensaError& error) {
+    std::cerr << "vensa-testserver: no main window: " << error.what() << "\n";
+    return std::nullopt;
+  }
+}
+
 int Run(const ServerOptions& options) {
   win::ComApartment apartment;
   if (FAILED(apartment.Result())) throw VensaError("CoInitializeEx failed");
   ServerContext context;
   if (options.ServesSpreadsheet()) {
+    std::optional<ServerWindow> window = OpenWindow(SimExcel::kWindowClass, options);
     SimPlatform platform;
     SimExcel excel;
     excel.AddWorkbook("Book1");
-    excel.Start(platform);
+    excel.Start(platform, window ? reinterpret_cast<WindowHandle>(window->Handle())
+                                 : SimExcel::kDefaultWindow);
     if (!options.sheet.empty()) LoadSheetTsvFile(excel.ActiveSheet(), options.sheet);
     ServeObject(options, ExcelApplicationDispatch(excel.Application(), context), context);
     if (!options.saveSheet.empty()) SaveSheetTsvFile(excel.ActiveSheet(), options.saveSheet);
   } else {
+    std::optional<ServerWindow> window = OpenWindow(SimCad::kWindowClass, options);
     SimCad cad;
+    if (window) cad.SetWindow(reinterpret_cast<WindowHandle>(window->Handle()));
     ScriptedUser user(options.picks);
     context.cad = &cad;
     context.user = &user;

@@ -113,6 +113,11 @@ void CheckCad(const std::string& progId, const std::string& insertFile) {
   set.Call("Clear");
   set.Call("SelectOnScreen");
   Check(set.Call("Count").Raw().lVal == 4, "SelectOnScreen without filter takes everything");
+  Dispatch outline = set.Object("Item", {Variant(std::int32_t{3})});
+  Check(Doubles(outline.Call("Coordinates")) == std::vector<double>{0, 0, 0, 100, 0, 0} &&
+            outline.Call("Closed").Raw().boolVal == VARIANT_TRUE &&
+            outline.Call("Normal", {Variant(std::int32_t{2})}).Raw().dblVal == 1.0,
+        "a polyline's coordinates, Closed and one component of its normal");
 
   std::vector<VARIANT> out(3);
   for (VARIANT& v : out) VariantInit(&v);

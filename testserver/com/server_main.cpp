@@ -108,6 +108,8 @@ int Run(const ServerOptions& options) {
     std::optional<ServerWindow> window = OpenWindow(SimCad::kWindowClass, options);
     SimCad cad;
     if (window) cad.SetWindow(reinterpret_cast<WindowHandle>(window->Handle()));
+    // No user selects on the server's screen: a selection takes the whole drawing.
+    cad.SelectEverythingOnScreen();
     ScriptedUser user(options.picks);
     context.cad = &cad;
     context.user = &user;

@@ -2,6 +2,8 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <map>
+#include <memory>
 
 #include "core/ansi_codec.h"
 
@@ -78,6 +80,20 @@ std::string PlatformAnsiToUtf8(std::string_view ansi) {
   if (!cd.ok()) return std::string(ansi);
   return cd.Convert(
       ansi, "\xEF\xBF\xBD", [](const char*, std::size_t) { return std::size_t{1}; }, nullptr);
+}
+
+std::optional<std::string> PlatformCodePageToUtf8(std::string_view bytes, unsigned codePage) {
+  // One converter per code page for the thread's life: drawings convert many short texts.
+  thread_local std::map<unsigned, std::unique_ptr<Iconv>> converters;
+  std::unique_ptr<Iconv>& cd = converters[codePage];
+  if (!cd) cd = std::make_unique<Iconv>("UTF-8", ("CP" + std::to_string(codePage)).c_str());
+  if (!cd->ok()) return std::nullopt;
+  return cd->Convert(
+      bytes, "\xEF\xBF\xBD", [](const char*, std::size_t) { return std::size_t{1}; }, nullptr);
+}
+
+std::string PlatformAnsiCodePageName() {
+  return "ANSI_932";
 }
 
 }  // namespace vensa::detail

@@ -15,6 +15,14 @@ std::string AnsiToUtf8(std::string_view ansi) {
   return detail::PlatformAnsiToUtf8(ansi);
 }
 
+std::optional<std::string> CodePageToUtf8(std::string_view bytes, unsigned codePage) {
+  return detail::PlatformCodePageToUtf8(bytes, codePage);
+}
+
+std::string AnsiCodePageName() {
+  return detail::PlatformAnsiCodePageName();
+}
+
 bool FitsAnsi(std::string_view utf8) {
   if (IsAscii(utf8)) return true;
   bool lossless = true;

@@ -3,6 +3,7 @@
 // decoded by their byte-order mark, else as valid UTF-8, else as ANSI.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,13 @@ std::string Utf8ToAnsi(std::string_view utf8);
 // ANSI code page to UTF-8. A byte sequence that is not valid in the code page becomes
 // U+FFFD.
 std::string AnsiToUtf8(std::string_view ansi);
+// The name of the ANSI code page as a DXF header declares it ($DWGCODEPAGE): "ANSI_932".
+std::string AnsiCodePageName();
+
+// Bytes of a Windows code page (932, 1252, ...) to UTF-8; nothing for a code page the
+// platform does not know.
+std::optional<std::string> CodePageToUtf8(std::string_view bytes, unsigned codePage);
+
 // True when every character of the text survives Utf8ToAnsi.
 bool FitsAnsi(std::string_view utf8);
 

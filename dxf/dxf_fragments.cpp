@@ -1,5 +1,6 @@
 #include "dxf/dxf_fragments.h"
 
+#include "core/encoding.h"
 #include "core/number_format.h"
 
 namespace vensa {
@@ -25,6 +26,9 @@ void WriteDxfHeader(DxfBuilder& out) {
   out.Literal(2, "HEADER");
   out.Literal(9, "$ACADVER");
   out.Literal(1, "AC1009");
+  // Readers that are not a CAD on a Japanese system would otherwise guess the code page.
+  out.Literal(9, "$DWGCODEPAGE");
+  out.Literal(3, AnsiCodePageName());
   out.Literal(0, "ENDSEC");
   out.Literal(0, "SECTION");
   out.Literal(2, "TABLES");

@@ -12,9 +12,10 @@
 
 namespace vensa {
 
-// 0 SECTION, 2 HEADER, 9 $ACADVER, 1 AC1009, 0 ENDSEC, then the TABLES section with an
-// LTYPE table of one entry, CONTINUOUS "Solid line" (70 "  1"; 70 "  0", 3, 72 " 65",
-// 73 "  0", 40 0.0), 0 ENDTAB, 0 ENDSEC. 38 lines, no handles, no LAYER table: the CAD
+// 0 SECTION, 2 HEADER, 9 $ACADVER, 1 AC1009, 9 $DWGCODEPAGE, 3 {the file's code page,
+// "ANSI_932"}, 0 ENDSEC, then the TABLES section with an LTYPE table of one entry,
+// CONTINUOUS "Solid line" (70 "  1"; 70 "  0", 3, 72 " 65", 73 "  0", 40 0.0), 0 ENDTAB,
+// 0 ENDSEC. 42 lines, no handles, no LAYER table: the CAD
 // creates the layers the entities name when it inserts the file.
 void WriteDxfHeader(DxfBuilder& out);
 

@@ -1,5 +1,8 @@
 #include "cad/sim/dxf_group_reader.h"
 
+#include <cstring>
+#include <optional>
+
 #include "core/number_read.h"
 #include "core/text.h"
 
@@ -11,46 +14,99 @@ std::string LineText(int line) {
   return std::to_string(line) + " 行目";
 }
 
+double NumberOf(int code, std::string_view value, int line) {
+  std::optional<double> number = TryReadNumber(value);
+  if (!number) {
+    throw DxfReadError("DXF: " + LineText(line + 1) + " (グループ " + std::to_string(code) +
+                       ") は数値ではありません: " + QuotedDxfLine(value));
+  }
+  return *number;
+}
+
+int IntegerOf(int code, std::string_view value, int line) {
+  std::optional<std::int32_t> number = TryReadInteger(TrimBlanks(value));
+  if (!number) {
+    throw DxfReadError("DXF: " + LineText(line + 1) + " (グループ " + std::to_string(code) +
+                       ") は整数ではありません: " + QuotedDxfLine(value));
+  }
+  return *number;
+}
+
 }  // namespace
 
-std::vector<DxfGroup> ReadDxfGroups(std::string_view text) {
-  std::vector<std::string> lines = SplitLines(text);
-  if (lines.size() % 2 != 0) {
-    throw DxfReadError("DXF: " + LineText(static_cast<int>(lines.size())) +
-                       " のグループコードに値の行がありません");
+std::string QuotedDxfLine(std::string_view line) {
+  std::string shown(line.substr(0, 40));
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
   }
-  std::vector<DxfGroup> groups;
-  groups.reserve(lines.size() / 2);
-  for (std::size_t i = 0; i < lines.size(); i += 2) {
-    const int lineNo = static_cast<int>(i) + 1;
-    std::optional<std::int32_t> code = TryReadInteger(TrimBlanks(lines[i]));
-    if (!code) {
-      throw DxfReadError("DXF: " + LineText(lineNo) + " はグループコードではありません: \"" +
-                         lines[i] + "\"");
+  if (!IsValidUtf8(shown)) {
+    for (char& c : shown) {
+      if (static_cast<unsigned char>(c) >= 0x80) c = '?';
     }
-    groups.push_back(DxfGroup{*code, std::move(lines[i + 1]), lineNo});
   }
+  return "\"" + shown + "\"";
+}
+
+bool DxfGroupScanner::NextLine(std::string_view& line) {
+  if (pos_ >= text_.size()) return false;
+  const char* begin = text_.data() + pos_;
+  const std::size_t left = text_.size() - pos_;
+  // Both searches run over whole blocks of memory; a CR that is not part of a CR LF ends
+  // the line too.
+  const void* lf = std::memchr(begin, '\n', left);
+  std::size_t length = lf ? static_cast<const char*>(lf) - begin : left;
+  const void* cr = std::memchr(begin, '\r', length);
+  std::size_t next = lf ? length + 1 : left;
+  if (cr != nullptr) {
+    const std::size_t at = static_cast<const char*>(cr) - begin;
+    next = at + 1 == length && lf ? length + 1 : at + 1;
+    length = at;
+  }
+  line = std::string_view(begin, length);
+  pos_ += next;
+  ++line_;
+  return true;
+}
+
+bool DxfGroupScanner::Next(DxfGroupView& group) {
+  std::string_view codeLine;
+  if (!NextLine(codeLine)) return false;
+  const int codeLineNo = line_;
+  std::optional<std::int32_t> code = TryReadInteger(TrimBlanks(codeLine));
+  if (!code) {
+    throw DxfReadError("DXF: " + LineText(codeLineNo) +
+                       " はグループコードではありません: " + QuotedDxfLine(codeLine));
+  }
+  std::string_view value;
+  if (!NextLine(value)) {
+    throw DxfReadError("DXF: " + LineText(codeLineNo) + " のグループコードに値の行がありません");
+  }
+  group = DxfGroupView{*code, value, codeLineNo};
+  return true;
+}
+
+std::vector<DxfGroup> ReadDxfGroups(std::string_view text) {
+  std::vector<DxfGroup> groups;
+  DxfGroupScanner scanner(text);
+  DxfGroupView g;
+  while (scanner.Next(g)) groups.push_back(DxfGroup{g.code, std::string(g.value), g.line});
   return groups;
 }
 
 double GroupNumber(const DxfGroup& group) {
-  std::optional<double> number = TryReadNumber(group.value);
-  if (!number) {
-    throw DxfReadError("DXF: " + LineText(group.line + 1) + " (グループ " +
-                       std::to_string(group.code) + ") は数値ではありません: \"" + group.value +
-                       "\"");
-  }
-  return *number;
+  return NumberOf(group.code, group.value, group.line);
 }
 
 int GroupInteger(const DxfGroup& group) {
-  std::optional<std::int32_t> number = TryReadInteger(TrimBlanks(group.value));
-  if (!number) {
-    throw DxfReadError("DXF: " + LineText(group.line + 1) + " (グループ " +
-                       std::to_string(group.code) + ") は整数ではありません: \"" + group.value +
-                       "\"");
-  }
-  return *number;
+  return IntegerOf(group.code, group.value, group.line);
+}
+
+double GroupNumber(const DxfGroupView& group) {
+  return NumberOf(group.code, group.value, group.line);
+}
+
+int GroupInteger(const DxfGroupView& group) {
+  return IntegerOf(group.code, group.value, group.line);
 }
 
 }  // namespace vensa

@@ -41,4 +41,13 @@ std::string PlatformAnsiToUtf8(std::string_view ansi) {
   return Narrow(Widen(ansi, CP_ACP), CP_UTF8, nullptr);
 }
 
+std::optional<std::string> PlatformCodePageToUtf8(std::string_view bytes, unsigned codePage) {
+  if (!IsValidCodePage(codePage)) return std::nullopt;
+  return Narrow(Widen(bytes, codePage), CP_UTF8, nullptr);
+}
+
+std::string PlatformAnsiCodePageName() {
+  return "ANSI_" + std::to_string(GetACP());
+}
+
 }  // namespace vensa::detail

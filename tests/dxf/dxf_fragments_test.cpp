@@ -10,14 +10,14 @@ namespace {
 using testing::HeaderLines;
 using testing::LinesAre;
 
-TEST(DxfFragments, HeaderIsTheThirtyEightFixedLines) {
+TEST(DxfFragments, HeaderIsTheFortyTwoFixedLinesDeclaringItsCodePage) {
   DxfBuilder out;
   WriteDxfHeader(out);
-  EXPECT_EQ(testing::CrLfLines(out.Str()).size(), 38u);
+  EXPECT_EQ(testing::CrLfLines(out.Str()).size(), 42u);
   EXPECT_TRUE(LinesAre(out.Str(), HeaderLines()));
 }
 
-TEST(DxfFragments, FileWithoutEntitiesHasFortySixLines) {
+TEST(DxfFragments, FileWithoutEntitiesHasFiftyLines) {
   DxfBuilder out;
   WriteDxfHeader(out);
   WriteEntitiesOpener(out);
@@ -26,7 +26,7 @@ TEST(DxfFragments, FileWithoutEntitiesHasFortySixLines) {
   expected.insert(expected.end(),
                   {"  0", "SECTION", "  2", "ENTITIES", "  0", "ENDSEC", "  0", "EOF"});
   EXPECT_TRUE(LinesAre(out.Str(), expected));
-  EXPECT_EQ(expected.size(), 46u);
+  EXPECT_EQ(expected.size(), 50u);
   EXPECT_EQ(out.Str().substr(out.Size() - 5), "EOF\r\n");
 }
 

@@ -27,11 +27,12 @@ inline int CountLines(std::string_view text, std::string_view line) {
 // The header lines every file starts with.
 inline const std::vector<std::string>& HeaderLines() {
   static const std::vector<std::string> lines = {
-      "  0", "SECTION", "  2", "HEADER",     "  9", "$ACADVER", "  1", "AC1009",
-      "  0", "ENDSEC",  "  0", "SECTION",    "  2", "TABLES",   "  0", "TABLE",
-      "  2", "LTYPE",   " 70", "  1",        "  0", "LTYPE",    "  2", "CONTINUOUS",
-      " 70", "  0",     "  3", "Solid line", " 72", " 65",      " 73", "  0",
-      " 40", "0.0",     "  0", "ENDTAB",     "  0", "ENDSEC"};
+      "  0",    "SECTION", "  2",          "HEADER",     "  9",      "$ACADVER", "  1",
+      "AC1009", "  9",     "$DWGCODEPAGE", "  3",        "ANSI_932", "  0",      "ENDSEC",
+      "  0",    "SECTION", "  2",          "TABLES",     "  0",      "TABLE",    "  2",
+      "LTYPE",  " 70",     "  1",          "  0",        "LTYPE",    "  2",      "CONTINUOUS",
+      " 70",    "  0",     "  3",          "Solid line", " 72",      " 65",      " 73",
+      "  0",    " 40",     "0.0",          "  0",        "ENDTAB",   "  0",      "ENDSEC"};
   return lines;
 }
 

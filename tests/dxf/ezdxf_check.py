@@ -24,7 +24,10 @@ def load(path):
     check(not raw.startswith(b"\xef\xbb\xbf"), f"{path}: byte-order mark")
     check(raw.endswith(b"EOF\r\n"), f"{path}: does not end in EOF CR LF")
     check(raw.count(b"\n") == raw.count(b"\r\n"), f"{path}: a line end without CR")
-    doc = ezdxf.readfile(path, encoding="cp932")
+    # No encoding given: the file's own $DWGCODEPAGE has to name it, so Japanese names
+    # come back as written on any reader's system.
+    doc = ezdxf.readfile(path)
+    check(doc.encoding == "cp932", f"{path}: read as {doc.encoding}, not cp932")
     auditor = doc.audit()
     for error in auditor.errors:
         failures.append(f"{path}: audit error {error.message}")

@@ -73,7 +73,7 @@ TEST(BuildPlot, WorkedExampleThreeGroupPolylinesByteForByte) {
        " 20", "0.0",          " 30", "0.0",          " 70", "     9",       "  0", "VERTEX",
        "  8", "VENSA_PLINE",  " 10", "150.25000000", " 20", "260.12500000", " 30", "0.00000000",
        "  0", "SEQEND",       "  0", "ENDSEC",       "  0", "EOF"},
-      38));
+      42));
 }
 
 TEST(BuildPlot, WorkedExampleNameAndCoordinateLabelsFollowThePolylines) {
@@ -82,8 +82,8 @@ TEST(BuildPlot, WorkedExampleNameAndCoordinateLabelsFollowThePolylines) {
   o.coordLabel = true;
   const Plot plot = BuildOf(ExampleList(), o);
   EXPECT_EQ(plot.count, 9);
-  // Header 38, opener 4, two polylines of 14 + 10 * vertices + 2 lines.
-  const std::size_t afterPolylines = 38 + 4 + (14 + 20 + 2) + (14 + 10 + 2);
+  // Header 42, opener 4, two polylines of 14 + 10 * vertices + 2 lines.
+  const std::size_t afterPolylines = 42 + 4 + (14 + 20 + 2) + (14 + 10 + 2);
   EXPECT_TRUE(
       LinesAre(plot.text,
                {"  0", "TEXT", "  8", "VENSA_TEXTPT", " 10", "100.00000000", " 20", "200.00000000",
@@ -243,7 +243,7 @@ TEST(BuildPlot, OneRowWritesNoPolylineButTheOtherKinds) {
   PlotOptions o = ExampleOptions();
   const Plot lone = BuildOf(CoordListOf({{"A-1", "1", "2"}}), o);
   EXPECT_EQ(lone.count, 0);
-  EXPECT_EQ(CrLfLines(lone.text).size(), 46u);
+  EXPECT_EQ(CrLfLines(lone.text).size(), 50u);
   o.point = true;
   const Plot withPoint = BuildOf(CoordListOf({{"A-1", "1", "2"}}), o);
   EXPECT_EQ(withPoint.count, 1);

@@ -235,7 +235,7 @@ TEST_F(DrawingCommandsTest, PlotWithoutEntitiesWritesTheFileButSendsNothing) {
   Button2Click(state_, platform_, ui_, insertFile_);
   EXPECT_TRUE(SentCommands().empty());
   ASSERT_TRUE(FileExists(insertFile_));
-  EXPECT_EQ(SplitLines(ReadFileBytes(insertFile_)).size(), 46u);
+  EXPECT_EQ(SplitLines(ReadFileBytes(insertFile_)).size(), 50u);
 }
 
 TEST_F(DrawingCommandsTest, PlotReplacesAnEarlierInsertFile) {

@@ -1,0 +1,28 @@
+// The texts of a drawing file (layer names, text strings) as UTF-8. Drawings of the
+// 2007 format on store UTF-8; older ones store the code page their header names
+// ($DWGCODEPAGE, "ANSI_932"), the system's ANSI code page when it names none or one the
+// system does not know. Either may hold "\U+XXXX" for a character outside the code page,
+// older ones "\M+nXXXX" for a double-byte character of an East Asian code page.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vensa {
+
+class DrawingTextDecoder {
+ public:
+  // UTF-8, as a drawing of the 2007 format on.
+  DrawingTextDecoder() = default;
+  // `version` is the header's $ACADVER ("AC1009" ... "AC1032"), `codePage` its
+  // $DWGCODEPAGE; both may be empty.
+  DrawingTextDecoder(std::string_view version, std::string_view codePage);
+
+  std::string Decode(std::string_view raw) const;
+
+ private:
+  bool utf8_ = true;
+  unsigned codePage_ = 0;  // 0: the system's ANSI code page
+};
+
+}  // namespace vensa

@@ -10,15 +10,14 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "cad/sim/dxf_entity_import.h"
+#include "cad/sim/drawing_file.h"
 #include "cad/sim/sim_cad.h"
-#include "core/encoding.h"
 #include "core/error.h"
-#include "core/file_io.h"
 #include "platform/sim/sim_platform.h"
 #include "platform/win/com_ptr.h"
 #include "platform/win/variant.h"
@@ -36,12 +35,12 @@ namespace vensa::server {
 
 namespace {
 
-void LoadDrawing(SimCad& cad, const std::string& path) {
-  DxfImport imported = ImportDxfEntities(DecodeText(ReadFileBytes(path)).text);
-  for (SimEntity& e : imported.entities) cad.AddEntity(std::move(e));
-  for (const std::string& type : imported.skipped) {
-    std::cerr << "vensa-testserver: " << type << " passed over in " << path << "\n";
-  }
+// The drawing of the file, or an empty one; either way a selection on the server's
+// screen takes the whole drawing, since no user is there to choose.
+std::unique_ptr<SimCad> OpenDrawing(const std::string& path) {
+  auto cad = path.empty() ? std::make_unique<SimCad>() : OpenDrawingFile(path);
+  cad->SelectEverythingOnScreen();
+  return cad;
 }
 
 // Answers calls until the deadline or a client's `Quit`.
@@ -106,17 +105,14 @@ int Run(const ServerOptions& options) {
     if (!options.saveSheet.empty()) SaveSheetTsvFile(excel.ActiveSheet(), options.saveSheet);
   } else {
     std::optional<ServerWindow> window = OpenWindow(SimCad::kWindowClass, options);
-    SimCad cad;
-    if (window) cad.SetWindow(reinterpret_cast<WindowHandle>(window->Handle()));
-    // No user selects on the server's screen: a selection takes the whole drawing.
-    cad.SelectEverythingOnScreen();
+    std::unique_ptr<SimCad> cad = OpenDrawing(options.drawing);
+    if (window) cad->SetWindow(reinterpret_cast<WindowHandle>(window->Handle()));
     ScriptedUser user(options.picks);
-    context.cad = &cad;
+    context.cad = cad.get();
     context.user = &user;
-    if (!options.drawing.empty()) LoadDrawing(cad, options.drawing);
-    ServeObject(options, CadApplicationDispatch(cad.Application(), context), context);
+    ServeObject(options, CadApplicationDispatch(cad->Application(), context), context);
     if (!options.saveDrawing.empty()) {
-      SaveDrawingDxf(options.saveDrawing, cad.LayerNames(), cad.Entities());
+      SaveDrawingDxf(options.saveDrawing, cad->LayerNames(), cad->Entities());
     }
   }
   return 0;

@@ -153,6 +153,12 @@ void CheckCad(const std::string& progId, const std::string& insertFile) {
   added.Put("Layer", Variant("注記"));
   added.Call("Update");
   Check(Text(added.Call("Layer")) == "注記", "Layer put on a new text");
+  try {
+    added.Put("Handle", Variant("1"));
+    Check(false, "a read-only property refuses a put");
+  } catch (const ComError& error) {
+    Check(error.Code() == DISP_E_MEMBERNOTFOUND, "a read-only property refuses a put");
+  }
   app.Call("Quit");
 }
 

@@ -17,7 +17,8 @@ const Member<CadEntity> kEntityMembers[] = {
        } else {
          SetText(c.result, m.Layer());
        }
-     }},
+     },
+     true},
     {"Handle", [](E& m, I& c) { SetText(c.result, m.Handle()); }},
     {"TextString", [](E& m, I& c) { SetText(c.result, m.TextString()); }},
     {"StartPoint", [](E& m, I& c) { SetValue(c.result, m.StartPoint()); }},

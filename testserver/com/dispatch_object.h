@@ -124,6 +124,9 @@ template <class Model>
 struct Member {
   const char* name;
   void (*call)(Model& model, Invocation& call);
+  // Whether a property put reaches the handler; elsewhere it is refused as it is by
+  // read-only properties.
+  bool assignable = false;
 };
 
 // The IDispatch of one model object, with the member table of its kind.
@@ -143,8 +146,10 @@ class ModelDispatch final : public DispatchObject {
   }
   std::size_t MemberCount() const override { return table_.size(); }
   void CallMember(int index, const CallArgs& args, VARIANT& result) override {
+    const Member<Model>& member = table_[static_cast<std::size_t>(index)];
+    if (args.IsPut() && !member.assignable) throw ArgumentFault{DISP_E_MEMBERNOTFOUND, 0};
     Invocation call{args, result, Server()};
-    table_[static_cast<std::size_t>(index)].call(*model_, call);
+    member.call(*model_, call);
   }
 
  private:

@@ -35,6 +35,8 @@ struct ServerContext {
   SimCad* cad = nullptr;
   ScriptedUser* user = nullptr;
   bool quitRequested = false;
+  // Set once serving has ended: the models may be gone, so no call reaches them.
+  bool closed = false;
 };
 
 // A call the arguments do not fit: answered with the HRESULT, not with an exception text.

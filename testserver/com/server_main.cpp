@@ -72,6 +72,7 @@ void ServeObject(const ServerOptions& options, win::ComPtr<IDispatch> app, Serve
   std::cout << "vensa-testserver: serving " << options.progId << " as "
             << win::Narrow(registration.ClassIdText()) << std::endl;
   Serve(context, options.seconds);
+  context.closed = true;
   RevokeActiveObject(cookie, nullptr);
   // Clients still holding references get an error from now on instead of a hang.
   CoDisconnectObject(app.Get(), 0);
@@ -90,9 +91,11 @@ std::optional<ServerWindow> OpenWindow(const char* className, const ServerOption
 }
 
 int Run(const ServerOptions& options) {
+  // The context outlives the apartment: objects still held by clients are released when
+  // it closes, and they refer to the context until then.
+  ServerContext context;
   win::ComApartment apartment;
   if (FAILED(apartment.Result())) throw VensaError("CoInitializeEx failed");
-  ServerContext context;
   if (options.ServesSpreadsheet()) {
     std::optional<ServerWindow> window = OpenWindow(SimExcel::kWindowClass, options);
     SimPlatform platform;

@@ -18,6 +18,8 @@ const std::vector<CommandInfo>& Commands() {
       {"table", Command::Table, 2, {"--scale", "--yx"}},
       {"list", Command::List, 1, {"--sort", "--tidy"}},
       {"sima", Command::Sima, 2, {"--force"}},
+      {"get", Command::Get, 1, {}},
+      {"texts", Command::Texts, 1, {}},
   };
   return commands;
 }
@@ -128,6 +130,8 @@ std::string UsageText() {
   vensa-cli table [--settings FILE] [--set Section/Key=Value]... [--scale F] [--yx] INPUT OUT.dxf
   vensa-cli list  [--settings FILE] [--set Section/Key=Value]... [--sort name|number]... [--tidy] INPUT
   vensa-cli sima  [--settings FILE] [--set Section/Key=Value]... [--force] INPUT OUT.sim
+  vensa-cli get   [--settings FILE] [--set Section/Key=Value]... DRAWING.dxf
+  vensa-cli texts [--settings FILE] [--set Section/Key=Value]... DRAWING.dxf
   vensa-cli --help
 
   plot    "CADへ" が挿入ファイルに書く DXF を OUT に書き、図形数を表示します (--z0: "CADへ (Z=0)")
@@ -136,8 +140,13 @@ std::string UsageText() {
           --sort name: 測点名でソート  --sort number: 測点名の番号のみでソート
           --tidy: 同じ行データを整理 (指定した順に実行)
   sima    " SIMA/W " の設定で SIMA ファイルを作成します (既存の OUT は --force で置き換え)
+  get     図面 (DXF) の全図形に "CADから" を実行し、座標リストを list と同じ形で表示します
+          ("リスト表示", "UCS", 小数桁, 検索範囲, "DIMSCALE 倍", 画層の設定に従う)。
+          取得した図形数は標準エラーに 1 行で表示します
+  texts   図面の全 TEXT に "TEXT 取得" を実行し、TEXT リスト (TEXT, X, Y, Z) を表示します
 
   INPUT   名前が ".sim" で終わると SIMA ファイル (" SIMA/R " の設定で座標リストへ転記)、
+          ".dxf" で終わると図面 (座標リストは get が表示するもの)、
           それ以外はタブ区切りの行: 測点名, X, Y, Z (UTF-8/UTF-16 は BOM で、BOM なしは
           UTF-8 として正しければ UTF-8、それ以外は ANSI (CP932))
   --settings FILE      設定ファイル (INI) を読み込む (プログラム起動時と同じ)

@@ -8,7 +8,7 @@
 
 namespace vensa::cli {
 
-enum class Command { Help, Plot, Table, List, Sima };
+enum class Command { Help, Plot, Table, List, Sima, Get, Texts };
 
 // The list commands of "list", in the order given on the command line.
 enum class ListOperation { SortByName, SortByNumber, Tidy };

@@ -4,7 +4,9 @@
 
 #include "app/state/form_state.h"
 #include "app/state/settings_file.h"
+#include "cad/sim/drawing_file.h"
 #include "cli/arguments.h"
+#include "cli/drawing_input.h"
 #include "cli/list_text.h"
 #include "core/coord_list.h"
 #include "core/error.h"
@@ -47,10 +49,12 @@ FormState StateFor(const Arguments& args) {
   return state;
 }
 
-// INPUT into the coordinate list: a SIMA file through the " SIMA/R " transfer, otherwise
-// the TAB-separated list text.
-void ReadInput(const std::string& path, FormState& state) {
-  if (EndsWithIgnoringAsciiCase(path, ".sim")) {
+// INPUT into the coordinate list: a SIMA file through the " SIMA/R " transfer, a drawing
+// through "CADから", otherwise the TAB-separated list text.
+void ReadInput(const std::string& path, FormState& state, std::ostream& err) {
+  if (IsDrawingFileName(path)) {
+    GetFromDrawing(path, state, err);
+  } else if (EndsWithIgnoringAsciiCase(path, ".sim")) {
     const SimaReadOptions options{state.CheckBox13.checked, state.CheckBox12.checked};
     Button9Click(path, options, state.StringGrid3, state.StringGrid1);
   } else {
@@ -84,8 +88,16 @@ int RunTable(const Arguments& args, FormState& state) {
   return 0;
 }
 
+// Rows 1.. of the list's first `columns` columns as the grid clipboard text.
+void PrintRows(const TextGrid& list, int columns, std::ostream& out) {
+  if (list.DataRowCount() > 0)
+    out << GridClipboardText(list, {0, 1, columns - 1, list.RowCount() - 1});
+}
+
 int RunList(const Arguments& args, FormState& state, std::ostream& out) {
   TextGrid& list = state.StringGrid1;
+  // A drawing that lists nothing leaves one empty row behind, numbered: nothing to print.
+  if (IsDrawingFileName(args.input) && !IsListInUse(list)) return 0;
   for (ListOperation op : args.listOperations) {
     switch (op) {
       case ListOperation::SortByName:
@@ -99,10 +111,12 @@ int RunList(const Arguments& args, FormState& state, std::ostream& out) {
         break;
     }
   }
-  if (list.DataRowCount() > 0)
-    out << GridClipboardText(list, {0, 1, kCoordColumnCount - 1, list.RowCount() - 1});
+  PrintRows(list, kCoordColumnCount, out);
   return 0;
 }
+
+// The four columns of the text list: TEXT, X, Y, Z.
+constexpr int kTextListColumns = 4;
 
 int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
   const SimaWriteOptions options{state.CheckBox14.checked, state.CheckBox15.checked,
@@ -136,7 +150,12 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
       return 0;
     }
     FormState state = StateFor(args);
-    ReadInput(args.input, state);
+    if (args.command == Command::Texts) {
+      TextsFromDrawing(args.input, state, err);
+      PrintRows(state.StringGrid2, kTextListColumns, out);
+      return 0;
+    }
+    ReadInput(args.input, state, err);
     switch (args.command) {
       case Command::Plot:
         return RunPlot(args, state, out);
@@ -146,6 +165,9 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
         return RunList(args, state, out);
       case Command::Sima:
         return RunSima(args, state, err);
+      case Command::Get:
+        return RunList(args, state, out);
+      case Command::Texts:
       case Command::Help:
         break;
     }

@@ -252,6 +252,7 @@ std::unique_ptr<SimCad> OpenDrawingFile(const std::string& path, std::shared_ptr
   cad->SetSystemVariable("UCSORG", PointValue(drawing.ucsOrigin));
   cad->SetSystemVariable("UCSXDIR", PointValue(drawing.ucsXDir));
   cad->SetSystemVariable("UCSYDIR", PointValue(drawing.ucsYDir));
+  cad->SelectEverythingOnScreen();
   return cad;
 }
 

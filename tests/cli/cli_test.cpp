@@ -249,5 +249,84 @@ TEST_F(Cli, SettingsFileIsReadFirstAndSetGoesOnTop) {
   EXPECT_NE(r.err.find("missing.ini"), std::string::npos);
 }
 
+// A drawing in CP932: a mirrored light polyline, a point named by a text beside it, and a
+// circle in paper space.
+std::string SmallDrawing() {
+  std::string text;
+  for (const char* pair : {"0 SECTION",
+                           "2 ENTITIES",
+                           "0 LWPOLYLINE",
+                           "8 \x8b\xab\x8a"
+                           "E",
+                           "90 2",
+                           "70 0",
+                           "10 10",
+                           "20 20",
+                           "10 30",
+                           "20 20",
+                           "230 -1",
+                           "0 POINT",
+                           "10 100.004",
+                           "20 200",
+                           "30 5",
+                           "0 TEXT",
+                           "10 101",
+                           "20 201",
+                           "40 1",
+                           "1 No.7",
+                           "0 CIRCLE",
+                           "10 0",
+                           "20 0",
+                           "40 1",
+                           "67 1",
+                           "0 ENDSEC",
+                           "0 EOF"}) {
+    const std::string_view p(pair);
+    const std::size_t blank = p.find(' ');
+    text.append(p.substr(0, blank)).append("\r\n").append(p.substr(blank + 1)).append("\r\n");
+  }
+  return text;
+}
+
+TEST_F(Cli, GetAndTextsReadADrawingWithTheSettings) {
+  const std::string drawing = Write("図面.DXF", SmallDrawing());
+  Result r = Run({"get", "--set", "AutoCAD/PLINE=1", "--set", "AutoCAD/RoundOff=2", drawing});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(
+      r.out,
+      "\t-10.00\t20.00\t0.00\t1\r\n\t-30.00\t20.00\t0.00\t2\r\nNo.7\t100.00\t200.00\t5.00\t3\r\n");
+  EXPECT_EQ(r.err, "POLYLINE=1, TEXT=1, POINT=1,\n");
+  // The same list is the INPUT of the other commands.
+  EXPECT_EQ(Run({"list", "--set", "AutoCAD/PLINE=1", "--set", "AutoCAD/RoundOff=2", drawing}).out,
+            r.out);
+  const std::string sima = PathOf("out.sim");
+  ASSERT_EQ(Run({"sima", "--set", "AutoCAD/PLINE=1", drawing, sima}).status, 0);
+  EXPECT_TRUE(FileExists(sima));
+
+  r = Run({"texts", drawing});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "No.7\t101.000\t201.000\t0.000\r\n");
+
+  // Entities read but none listed: the message on stderr, an empty list.
+  r = Run({"get", "--set", "AutoCAD/POINT=0", "--set", "AutoCAD/CIRCLE=0", drawing});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("取得したデータはリストに表示されていません． リスト表示"),
+            std::string::npos)
+      << r.err;
+}
+
+TEST_F(Cli, ADrawingThatCannotBeReadFailsWithItsMessage) {
+  for (const char* command : {"get", "texts", "list"}) {
+    const std::string broken = Write("broken.dxf", SmallDrawing().substr(0, 60));
+    const Result r = Run({command, broken});
+    EXPECT_EQ(r.status, 1) << command;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err,
+              "ファイル \"" + broken +
+                  "\" を読み込めません。DXF: 11 行目 のグループコードに値の行がありません\n");
+  }
+}
+
 }  // namespace
 }  // namespace vensa::cli

@@ -2,6 +2,7 @@
 
 #include <numbers>
 
+#include "core/encoding.h"
 #include "core/file_io.h"
 #include "dxf/dxf_file.h"
 #include "dxf/dxf_fragments.h"
@@ -32,6 +33,8 @@ void WriteHeaderAndTables(DxfBuilder& out, const std::vector<std::string>& layer
   out.Literal(2, "HEADER");
   out.Literal(9, "$ACADVER");
   out.Literal(1, "AC1009");
+  out.Literal(9, "$DWGCODEPAGE");
+  out.Literal(3, AnsiCodePageName());
   out.Literal(0, "ENDSEC");
   out.Literal(0, "SECTION");
   out.Literal(2, "TABLES");

@@ -40,12 +40,6 @@ std::string NearestEntityHandle(const std::vector<SimEntity>& entities, const TA
   return nearest;
 }
 
-void ScriptedUser::BeforeSelection(SimCad& cad) {
-  std::vector<std::string> handles;
-  for (const SimEntity& e : cad.Entities()) handles.push_back(e.handle);
-  cad.QueueSelection(std::move(handles));
-}
-
 void ScriptedUser::BeforePointPrompt(SimCad& cad) {
   if (next_ < picks_.size()) {
     cad.QueuePick(picks_[next_++]);

@@ -1,7 +1,5 @@
-// The user in front of the test server's CAD, played without a screen: every on-screen
-// selection takes the whole drawing (the selection's filter then keeps what passes), and
-// point and entity prompts are answered by the picks of the command line in order, then
-// by a cancel.
+// The user in front of the test server's CAD, played without a screen: point and entity
+// prompts are answered by the picks of the command line in order, then by a cancel.
 #pragma once
 
 #include <cstddef>
@@ -16,9 +14,8 @@ class ScriptedUser {
  public:
   explicit ScriptedUser(std::vector<TAcadPoint> picks) : picks_(std::move(picks)) {}
 
-  // Called before the CAD asks for a selection, a point (GetPoint, the ID command) or an
-  // entity (GetEntity): queues the user's answer in the CAD.
-  void BeforeSelection(SimCad& cad);
+  // Called before the CAD asks for a point (GetPoint, the ID command) or an entity
+  // (GetEntity): queues the user's answer in the CAD.
   void BeforePointPrompt(SimCad& cad);
   // The entity picked is the one with a defining point (start, end, centre, insertion
   // point, vertex) nearest the pick; an empty drawing cancels.

@@ -1,12 +1,12 @@
 #include "cad/commands/text_list.h"
 
-#include <numeric>
 #include <utility>
 
 #include "cad/cad_connection.h"
 #include "cad/entity_reader.h"
 #include "core/encoding.h"
 #include "core/error.h"
+#include "core/exchange_sort.h"
 #include "core/geometry.h"
 #include "core/number_format.h"
 #include "core/number_read.h"
@@ -19,26 +19,25 @@ constexpr int kMinimizePauseMs = 100;
 
 enum TextColumn : int { kColText = 0, kColTextX = 1, kColTextY = 2, kColTextZ = 3 };
 
-// The exchange sort over keys computed once per row: the key held for position i is
-// compared with each later row's, and the two exchange places at once when `swaps(held,
-// later)`. Rows with equal keys end up in exactly the order these exchanges leave them.
-template <typename Key, typename Swaps>
-void ExchangeSortRows(TextGrid& grid, std::vector<Key> keys, Swaps swaps) {
-  const std::size_t n = keys.size();
-  std::vector<int> order(n);
-  std::iota(order.begin(), order.end(), 1);
-  for (std::size_t i = 0; i + 1 < n; ++i) {
-    for (std::size_t j = i + 1; j < n; ++j) {
-      if (swaps(keys[i], keys[j])) {
-        std::swap(keys[i], keys[j]);
-        std::swap(order[i], order[j]);
-      }
-    }
+// Sorts the rows by keys computed once per row, with the list sorts' exchange sort.
+template <typename Key, typename Before>
+void SortRowsByKeys(TextGrid& grid, std::vector<Key> keys, Before before) {
+  struct Keyed {
+    Key key;
+    int row;
+  };
+  std::vector<Keyed> items;
+  items.reserve(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    items.push_back(Keyed{std::move(keys[i]), static_cast<int>(i) + 1});
   }
+  ExchangeSort(items, [&](const Keyed& a, const Keyed& b) { return before(a.key, b.key); });
   std::vector<std::vector<std::string>> rows;
-  rows.reserve(n);
-  for (int r : order) rows.push_back(std::move(grid.MutableRow(r)));
-  for (std::size_t i = 0; i < n; ++i) grid.MutableRow(static_cast<int>(i) + 1) = std::move(rows[i]);
+  rows.reserve(items.size());
+  for (const Keyed& k : items) rows.push_back(std::move(grid.MutableRow(k.row)));
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    grid.MutableRow(static_cast<int>(i) + 1) = std::move(rows[i]);
+  }
 }
 
 std::string KeyText(const TextGrid& grid, int row, int a, int b) {
@@ -57,18 +56,17 @@ void SortRowsByColumn(TextGrid& grid, int a, int b, bool numeric, bool descendin
     std::vector<double> keys;
     keys.reserve(n);
     for (int r = 1; r <= n; ++r) keys.push_back(ReadNumberCell(KeyText(grid, r, a, b)));
-    ExchangeSortRows(grid, std::move(keys), [descending](double held, double later) {
-      return descending ? held < later : held > later;
-    });
+    SortRowsByKeys(grid, std::move(keys),
+                   [descending](double a, double b) { return descending ? a > b : a < b; });
   } else {
     // UTF-16 code units, so that plain comparison is the list's text order.
     std::vector<std::u16string> keys;
     keys.reserve(n);
     for (int r = 1; r <= n; ++r) keys.push_back(Utf8ToUtf16(KeyText(grid, r, a, b)));
-    ExchangeSortRows(grid, std::move(keys),
-                     [descending](const std::u16string& held, const std::u16string& later) {
-                       return descending ? held < later : later < held;
-                     });
+    SortRowsByKeys(grid, std::move(keys),
+                   [descending](const std::u16string& a, const std::u16string& b) {
+                     return descending ? b < a : a < b;
+                   });
   }
 }
 

@@ -24,10 +24,10 @@ void SimCad::State::Call(const std::string& line) {
 }
 
 SimEntity* SimCad::State::Find(const std::string& handle) {
-  for (SimEntity& e : entities) {
-    if (e.handle == handle && !e.erased) return &e;
-  }
-  return nullptr;
+  auto it = entityIndex.find(handle);
+  if (it == entityIndex.end()) return nullptr;
+  SimEntity& e = entities[it->second];
+  return e.erased ? nullptr : &e;
 }
 
 SimEntity& SimCad::State::Live(const std::string& handle, const char* member) {
@@ -59,6 +59,7 @@ std::string SimCad::State::Add(SimEntity entity) {
   entity.erased = false;
   if (entity.layer.empty()) entity.layer = "0";
   EnsureLayer(entity.layer);
+  entityIndex[entity.handle] = entities.size();
   entities.push_back(std::move(entity));
   return entities.back().handle;
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "cad/cad_model.h"
@@ -37,6 +38,7 @@ struct SimCad::State {
   WindowHandle window = kDefaultWindow;
 
   std::vector<SimEntity> entities;
+  std::unordered_map<std::string, std::size_t> entityIndex;  // handle -> place in entities
   unsigned nextHandle = 0x2A0;
   std::vector<std::string> layers{"0"};
   std::vector<SimSelectionSetData> sets;

@@ -4,6 +4,7 @@
 // tools/windows-com-check, which starts the servers and checks the files they save.
 //   vensa-testserver-check cad PROGID INSERT_FILE   (the CAD server, ends it with Quit)
 //   vensa-testserver-check excel                    (the spreadsheet server, ends it)
+//   vensa-testserver-check quit PROGID              (ends the server, for scripts)
 //   vensa-testserver-check absent PROGID            (no class registered under PROGID)
 #include <windows.h>
 
@@ -76,6 +77,11 @@ std::string RaisedText(const Dispatch& object, const wchar_t* member, std::vecto
 
 void CheckCad(const std::string& progId, const std::string& insertFile) {
   Dispatch app = Attach(progId);
+  const Variant hwnd = app.Call("HWND");
+  Check(hwnd.Type() == VT_I4 || hwnd.Type() == VT_I8, "HWND is a number");
+  const LONGLONG handle = hwnd.Type() == VT_I4 ? hwnd.Raw().lVal : hwnd.Raw().llVal;
+  Check(handle != 0 && reinterpret_cast<HWND>(handle) == FindWindowW(L"VensaSimCad", nullptr),
+        "HWND is the server's main window");
   Dispatch doc = app.Object("activedocument");
   Check(doc.Call("GetVariable", {Variant("dimscale")}).Raw().dblVal == 1.0,
         "GetVariable DIMSCALE, member names in any case");
@@ -107,6 +113,11 @@ void CheckCad(const std::string& progId, const std::string& insertFile) {
   set.Call("Clear");
   set.Call("SelectOnScreen");
   Check(set.Call("Count").Raw().lVal == 4, "SelectOnScreen without filter takes everything");
+  Dispatch outline = set.Object("Item", {Variant(std::int32_t{3})});
+  Check(Doubles(outline.Call("Coordinates")) == std::vector<double>{0, 0, 0, 100, 0, 0} &&
+            outline.Call("Closed").Raw().boolVal == VARIANT_TRUE &&
+            outline.Call("Normal", {Variant(std::int32_t{2})}).Raw().dblVal == 1.0,
+        "a polyline's coordinates, Closed and one component of its normal");
 
   std::vector<VARIANT> out(3);
   for (VARIANT& v : out) VariantInit(&v);
@@ -142,10 +153,17 @@ void CheckCad(const std::string& progId, const std::string& insertFile) {
   added.Put("Layer", Variant("注記"));
   added.Call("Update");
   Check(Text(added.Call("Layer")) == "注記", "Layer put on a new text");
+  try {
+    added.Put("Handle", Variant("1"));
+    Check(false, "a read-only property refuses a put");
+  } catch (const ComError& error) {
+    Check(error.Code() == DISP_E_MEMBERNOTFOUND, "a read-only property refuses a put");
+  }
   app.Call("Quit");
 }
 
 void CheckExcel() {
+  Check(FindWindowW(L"XLMAIN", nullptr) != nullptr, "the spreadsheet's window is found by class");
   Dispatch app = Attach("Excel.Application");
   Dispatch book = app.Object("ActiveWorkBook");
   Check(Text(book.Call("Name")) == "Book1", "workbook Name");
@@ -168,6 +186,10 @@ void CheckExcel() {
   app.Call("Quit");
 }
 
+void Quit(const std::string& progId) {
+  Attach(progId).Call("Quit");
+}
+
 void CheckAbsent(const std::string& progId) {
   CLSID clsid{};
   Check(FAILED(CLSIDFromProgID(Widen(progId).c_str(), &clsid)),
@@ -187,10 +209,13 @@ int wmain(int argc, wchar_t** argv) {
       CheckCad(args[1], args[2]);
     } else if (args.size() == 1 && args[0] == "excel") {
       CheckExcel();
+    } else if (args.size() == 2 && args[0] == "quit") {
+      Quit(args[1]);
     } else if (args.size() == 2 && args[0] == "absent") {
       CheckAbsent(args[1]);
     } else {
-      std::cerr << "usage: vensa-testserver-check cad PROGID INSERT_FILE | excel | absent PROGID\n";
+      std::cerr << "usage: vensa-testserver-check cad PROGID INSERT_FILE | excel | quit PROGID |"
+                   " absent PROGID\n";
       return 2;
     }
   } catch (const std::exception& error) {

@@ -17,13 +17,22 @@ const Member<CadEntity> kEntityMembers[] = {
        } else {
          SetText(c.result, m.Layer());
        }
-     }},
+     },
+     true},
     {"Handle", [](E& m, I& c) { SetText(c.result, m.Handle()); }},
     {"TextString", [](E& m, I& c) { SetText(c.result, m.TextString()); }},
     {"StartPoint", [](E& m, I& c) { SetValue(c.result, m.StartPoint()); }},
     {"EndPoint", [](E& m, I& c) { SetValue(c.result, m.EndPoint()); }},
     {"Center", [](E& m, I& c) { SetValue(c.result, m.Center()); }},
-    {"Normal", [](E& m, I& c) { SetValue(c.result, m.Normal()); }},
+    // Normal(i) reads one component, as for a 2-D polyline.
+    {"Normal",
+     [](E& m, I& c) {
+       if (c.args.Missing(0)) {
+         SetValue(c.result, m.Normal());
+       } else {
+         SetNumber(c.result, m.NormalComponent(c.args.Integer(0)));
+       }
+     }},
     {"InsertionPoint", [](E& m, I& c) { SetValue(c.result, m.InsertionPoint()); }},
     {"TextAlignmentPoint", [](E& m, I& c) { SetValue(c.result, m.TextAlignmentPoint()); }},
     {"Coordinates", [](E& m, I& c) { SetDoubles(c.result, m.Coordinates()); }},

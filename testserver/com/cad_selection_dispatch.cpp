@@ -1,10 +1,8 @@
-// The selection set collection and one selection set. An on-screen selection is made by
-// the scripted user: the whole drawing, kept by the filter when one is given.
+// The selection set collection and one selection set. The server's CAD selects the whole
+// drawing on screen, kept by the filter when one is given.
 #include "cad/automation_error.h"
-#include "cad/sim/sim_cad.h"
 #include "platform/win/variant.h"
 #include "testserver/com/cad_dispatch.h"
-#include "testserver/scripted_user.h"
 
 namespace vensa::server {
 
@@ -70,7 +68,6 @@ const Member<CadSelectionSet> kSelectionSetMembers[] = {
            throw AutomationError("SelectOnScreen", "フィルタの型と値の数が合いません");
          }
        }
-       if (c.server.user != nullptr) c.server.user->BeforeSelection(*c.server.cad);
        m.SelectOnScreen(filter);
      }},
     {"Clear", [](CadSelectionSet& m, Invocation&) { m.Clear(); }},

@@ -215,6 +215,7 @@ HRESULT STDMETHODCALLTYPE DispatchObject::Invoke(DISPID id, REFIID, LCID, WORD f
                                                  DISPPARAMS* params, VARIANT* result,
                                                  EXCEPINFO* info, UINT* argError) {
   if (params == nullptr) return E_POINTER;
+  if (server_.closed) return CO_E_OBJNOTCONNECTED;
   if (id < 1 || static_cast<std::size_t>(id) > MemberCount()) return DISP_E_MEMBERNOTFOUND;
   if (params->cNamedArgs > (flags & DISPATCH_PROPERTYPUT ? 1u : 0u)) return DISP_E_NONAMEDARGS;
   win::Variant discarded;

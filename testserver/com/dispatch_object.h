@@ -35,6 +35,8 @@ struct ServerContext {
   SimCad* cad = nullptr;
   ScriptedUser* user = nullptr;
   bool quitRequested = false;
+  // Set once serving has ended: the models may be gone, so no call reaches them.
+  bool closed = false;
 };
 
 // A call the arguments do not fit: answered with the HRESULT, not with an exception text.
@@ -124,6 +126,9 @@ template <class Model>
 struct Member {
   const char* name;
   void (*call)(Model& model, Invocation& call);
+  // Whether a property put reaches the handler; elsewhere it is refused as it is by
+  // read-only properties.
+  bool assignable = false;
 };
 
 // The IDispatch of one model object, with the member table of its kind.
@@ -143,8 +148,10 @@ class ModelDispatch final : public DispatchObject {
   }
   std::size_t MemberCount() const override { return table_.size(); }
   void CallMember(int index, const CallArgs& args, VARIANT& result) override {
+    const Member<Model>& member = table_[static_cast<std::size_t>(index)];
+    if (args.IsPut() && !member.assignable) throw ArgumentFault{DISP_E_MEMBERNOTFOUND, 0};
     Invocation call{args, result, Server()};
-    table_[static_cast<std::size_t>(index)].call(*model_, call);
+    member.call(*model_, call);
   }
 
  private:

@@ -28,7 +28,8 @@ const Member<ExcelRange> kRangeMembers[] = {
        } else {
          SetSheetValue(c.result, m.Value());
        }
-     }},
+     },
+     true},
 };
 
 const Member<ExcelWorksheet> kWorksheetMembers[] = {

@@ -10,14 +10,14 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "cad/sim/dxf_entity_import.h"
+#include "cad/sim/drawing_file.h"
 #include "cad/sim/sim_cad.h"
-#include "core/encoding.h"
 #include "core/error.h"
-#include "core/file_io.h"
 #include "platform/sim/sim_platform.h"
 #include "platform/win/com_ptr.h"
 #include "platform/win/variant.h"
@@ -25,6 +25,7 @@
 #include "testserver/com/cad_dispatch.h"
 #include "testserver/com/class_registration.h"
 #include "testserver/com/excel_dispatch.h"
+#include "testserver/com/server_window.h"
 #include "testserver/drawing_save.h"
 #include "testserver/scripted_user.h"
 #include "testserver/server_options.h"
@@ -34,12 +35,12 @@ namespace vensa::server {
 
 namespace {
 
-void LoadDrawing(SimCad& cad, const std::string& path) {
-  DxfImport imported = ImportDxfEntities(DecodeText(ReadFileBytes(path)).text);
-  for (SimEntity& e : imported.entities) cad.AddEntity(std::move(e));
-  for (const std::string& type : imported.skipped) {
-    std::cerr << "vensa-testserver: " << type << " passed over in " << path << "\n";
-  }
+// The drawing of the file, or an empty one; either way a selection on the server's
+// screen takes the whole drawing, since no user is there to choose.
+std::unique_ptr<SimCad> OpenDrawing(const std::string& path) {
+  auto cad = path.empty() ? std::make_unique<SimCad>() : OpenDrawingFile(path);
+  cad->SelectEverythingOnScreen();
+  return cad;
 }
 
 // Answers calls until the deadline or a client's `Quit`.
@@ -71,32 +72,50 @@ void ServeObject(const ServerOptions& options, win::ComPtr<IDispatch> app, Serve
   std::cout << "vensa-testserver: serving " << options.progId << " as "
             << win::Narrow(registration.ClassIdText()) << std::endl;
   Serve(context, options.seconds);
+  context.closed = true;
   RevokeActiveObject(cookie, nullptr);
   // Clients still holding references get an error from now on instead of a hang.
   CoDisconnectObject(app.Get(), 0);
 }
 
+// The main window when the system can show one (without a display Wine cannot): the
+// spreadsheet's client finds it by class, the CAD's client activates it through `HWND`.
+std::optional<ServerWindow> OpenWindow(const char* className, const ServerOptions& options) {
+  try {
+    return std::optional<ServerWindow>(std::in_place, win::Widen(className),
+                                       L"vensa-testserver " + win::Widen(options.progId));
+  } catch (const VensaError& error) {
+    std::cerr << "vensa-testserver: no main window: " << error.what() << "\n";
+    return std::nullopt;
+  }
+}
+
 int Run(const ServerOptions& options) {
+  // The context outlives the apartment: objects still held by clients are released when
+  // it closes, and they refer to the context until then.
+  ServerContext context;
   win::ComApartment apartment;
   if (FAILED(apartment.Result())) throw VensaError("CoInitializeEx failed");
-  ServerContext context;
   if (options.ServesSpreadsheet()) {
+    std::optional<ServerWindow> window = OpenWindow(SimExcel::kWindowClass, options);
     SimPlatform platform;
     SimExcel excel;
     excel.AddWorkbook("Book1");
-    excel.Start(platform);
+    excel.Start(platform, window ? reinterpret_cast<WindowHandle>(window->Handle())
+                                 : SimExcel::kDefaultWindow);
     if (!options.sheet.empty()) LoadSheetTsvFile(excel.ActiveSheet(), options.sheet);
     ServeObject(options, ExcelApplicationDispatch(excel.Application(), context), context);
     if (!options.saveSheet.empty()) SaveSheetTsvFile(excel.ActiveSheet(), options.saveSheet);
   } else {
-    SimCad cad;
+    std::optional<ServerWindow> window = OpenWindow(SimCad::kWindowClass, options);
+    std::unique_ptr<SimCad> cad = OpenDrawing(options.drawing);
+    if (window) cad->SetWindow(reinterpret_cast<WindowHandle>(window->Handle()));
     ScriptedUser user(options.picks);
-    context.cad = &cad;
+    context.cad = cad.get();
     context.user = &user;
-    if (!options.drawing.empty()) LoadDrawing(cad, options.drawing);
-    ServeObject(options, CadApplicationDispatch(cad.Application(), context), context);
+    ServeObject(options, CadApplicationDispatch(cad->Application(), context), context);
     if (!options.saveDrawing.empty()) {
-      SaveDrawingDxf(options.saveDrawing, cad.LayerNames(), cad.Entities());
+      SaveDrawingDxf(options.saveDrawing, cad->LayerNames(), cad->Entities());
     }
   }
   return 0;

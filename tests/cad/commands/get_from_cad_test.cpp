@@ -72,38 +72,29 @@ INSTANTIATE_TEST_SUITE_P(
                       AddPoint(t, {-0.4, 0, 0});
                     },
                     {{"", "1", "3", "-3", "1"}, {"", "0", "0", "0", "2"}}},
-        ListingCase{"vertices of two polylines in vertex order, unnamed",
+        ListingCase{"vertices in vertex order, a mirrored polyline's in world coordinates",
                     [](EntityTables& t, FormState& s, SimCad&) {
                       s.CheckBox1.checked = true;
                       AddPolyline(t, "A1", {{0, 0, 0}, {1.23449, 0, 0}});
-                      AddPolyline(t, "A2", {{5, 5, 1}});
+                      AddPolyline(t, "B1", {{3, 4, 2}}, {0, 0, -1});
                     },
                     {{"", "0.000", "0.000", "0.000", "1"},
                      {"", "1.234", "0.000", "0.000", "2"},
-                     {"", "5.000", "5.000", "1.000", "3"}}},
-        ListingCase{"a mirrored polyline's vertices in world coordinates",
-                    [](EntityTables& t, FormState& s, SimCad&) {
-                      s.CheckBox1.checked = true;
-                      AddPolyline(t, "B1", {{3, 4, 2}}, {0, 0, -1});
-                    },
-                    {{"", "-3.000", "4.000", "-2.000", "1"}}},
-        ListingCase{"nearest text in the window names the row; comma texts never do",
+                     {"", "-3.000", "4.000", "-2.000", "3"}}},
+        ListingCase{"nearest text in a square window, first of equals; comma texts never name",
                     [](EntityTables& t, FormState&, SimCad&) {
-                      AddPoint(t, {100, 200, 0});
-                      t.TextBlks = {Txt("A1", {101, 201, 0}), Txt("1,2", {100.1, 200, 0}),
-                                    Txt("A2", {99, 199.5, 0})};
+                      for (TAcadPoint p : {TAcadPoint{100, 200, 0}, {0, 0, 0}, {50, 0, 0}}) {
+                        AddPoint(t, p);
+                      }
+                      t.TextBlks = {Txt("A1", {101, 201, 0}),  Txt("1,2", {100.1, 200, 0}),
+                                    Txt("A2", {99, 199.5, 0}), Txt("far", {4.9, 4.9, 0}),
+                                    Txt("B", {51, 0, 0}),      Txt("C", {49, 0, 0}),
+                                    Txt("out", {5, 0, 0})};
                     },
-                    {{"A2", "100.000", "200.000", "0.000", "1"}}},
-        ListingCase{
-            "the window is a square; equal distances go to the first text",
-            [](EntityTables& t, FormState&, SimCad&) {
-              AddPoint(t, {0, 0, 0});
-              AddPoint(t, {50, 0, 0});
-              t.TextBlks = {Txt("far", {4.9, 4.9, 0}), Txt("B", {51, 0, 0}), Txt("C", {49, 0, 0}),
-                            Txt("out", {5, 0, 0})};
-            },
-            {{"B", "50.000", "0.000", "0.000", "1"}, {"far", "0.000", "0.000", "0.000", "2"}}},
-        ListingCase{"range times DIMSCALE when asked; DIMSCALE 0 counts as 1",
+                    {{"A2", "100.000", "200.000", "0.000", "1"},
+                     {"B", "50.000", "0.000", "0.000", "2"},
+                     {"far", "0.000", "0.000", "0.000", "3"}}},
+        ListingCase{"range times DIMSCALE when asked",
                     [](EntityTables& t, FormState& s, SimCad& cad) {
                       s.CheckBox25.checked = true;
                       cad.SetSystemVariable("DIMSCALE", 100.0);
@@ -142,13 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                       s.CurrentUcs = UcsAxes{{0, 1, 0}, {-1, 0, 0}, {10, 0, 0}};
                       AddPoint(t, {10, 5, 2});
                     },
-                    {{"", "5", "0", "2", "1"}}},
-        ListingCase{"nothing chosen leaves one empty row",
-                    [](EntityTables& t, FormState& s, SimCad&) {
-                      s.CheckBox2.checked = false;
-                      AddPoint(t, {1, 1, 1});
-                    },
-                    {{"", "", "", "", "1"}}}),
+                    {{"", "5", "0", "2", "1"}}}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST_F(ReadFixture, ClickedBoxesRelistTheSameTablesWithoutTheCad) {

@@ -103,7 +103,7 @@ void ReadText(const EntityGroups& entity, SimEntity& e, const DrawingTextDecoder
   if (hasAlignment) e.alignment = OcsToWcs(e.alignment, e.normal);
 }
 
-void ReadArc(const EntityGroups& entity, SimEntity& e, const DrawingTextDecoder& text) {
+void ReadCircleOrArc(const EntityGroups& entity, SimEntity& e, const DrawingTextDecoder& text) {
   double startDeg = 0.0;
   double endDeg = 0.0;
   ForEachOwnGroup(entity, [&](const DxfGroupView& g) {
@@ -258,7 +258,7 @@ SimEntity ConvertEntity(const EntityGroups& entity, const DrawingTextDecoder& te
   if (entity.type == "TEXT") {
     ReadText(entity, e, text);
   } else if (entity.type == "CIRCLE" || entity.type == "ARC") {
-    ReadArc(entity, e, text);
+    ReadCircleOrArc(entity, e, text);
   } else if (entity.type == "ELLIPSE") {
     ReadEllipse(entity, e, text);
   } else if (entity.type == "LWPOLYLINE") {

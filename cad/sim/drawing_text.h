@@ -12,8 +12,6 @@ namespace vensa {
 
 class DrawingTextDecoder {
  public:
-  // UTF-8, as a drawing of the 2007 format on.
-  DrawingTextDecoder() = default;
   // `version` is the header's $ACADVER ("AC1009" ... "AC1032"), `codePage` its
   // $DWGCODEPAGE; both may be empty.
   DrawingTextDecoder(std::string_view version, std::string_view codePage);
@@ -21,8 +19,8 @@ class DrawingTextDecoder {
   std::string Decode(std::string_view raw) const;
 
  private:
-  bool utf8_ = true;
-  unsigned codePage_ = 0;  // 0: the system's ANSI code page
+  bool utf8_;
+  unsigned codePage_;  // 0: the system's ANSI code page
 };
 
 }  // namespace vensa

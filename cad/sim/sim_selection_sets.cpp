@@ -2,6 +2,7 @@
 // selection, or every entity of the drawing once SelectEverythingOnScreen was called.
 #include <algorithm>
 #include <stdexcept>
+#include <unordered_set>
 
 #include "cad/automation_error.h"
 #include "cad/sim/sim_cad_state.h"
@@ -54,8 +55,13 @@ class SimSelectionSetObject : public CadSelectionSet {
     }
     SimSelectionSetData& set = Set(line, "SelectOnScreen");
     if (state_->selectEverything) {
+      // Drawings opened from a file hold many thousand entities: the set's handles are
+      // looked up in a hash set, not one by one.
+      std::unordered_set<std::string> taken(set.handles.begin(), set.handles.end());
       for (const SimEntity& e : state_->entities) {
-        if (!e.erased && (!filter || PassesFilter(e, *filter))) Take(set, e.handle);
+        if (!e.erased && (!filter || PassesFilter(e, *filter)) && taken.insert(e.handle).second) {
+          set.handles.push_back(e.handle);
+        }
       }
       return;
     }

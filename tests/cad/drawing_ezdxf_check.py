@@ -1,8 +1,9 @@
 """Has an independent DXF library (ezdxf) write drawings of every format version in use,
 reads them with our drawing reader (through drawing_dump) and checks that it gets exactly
-the model-space entities, layers, texts and header values that ezdxf reads back.
+the model-space entities, layers, texts and header values that ezdxf reads back; then
+"vensa-cli texts" has to list the same texts at the same places.
 
-Usage: drawing_ezdxf_check.py <drawing_dump> <folder>
+Usage: drawing_ezdxf_check.py <drawing_dump> <vensa-cli> <folder>
 """
 import json
 import math
@@ -131,7 +132,16 @@ def same(a, b):
     return a == b
 
 
-def check_drawing(dump, path, name, encoding):
+def check_texts_command(cli, path, name, entities):
+    run = subprocess.run([cli, "texts", path], capture_output=True)
+    check(run.returncode == 0, f"{name}: vensa-cli texts: {run.stderr.decode('utf-8', 'replace')}")
+    rows = [row.split("\t") for row in run.stdout.decode("utf-8").split("\r\n") if row]
+    wanted = [[e["text"]] + [f"{v:.3f}" for v in e["insertion"]]
+              for e in entities if e["class"] == "AcDbText"]
+    check(rows == wanted, f"{name}: vensa-cli texts {rows} != {wanted}")
+
+
+def check_drawing(dump, cli, path, name, encoding):
     with open(path, "rb") as f:
         raw = f.read()
     japanese = encoding == "cp932"
@@ -152,6 +162,7 @@ def check_drawing(dump, path, name, encoding):
           f"{name}: {len(got['entities'])} entities, ezdxf reads {len(expected)}")
     for i, (g, x) in enumerate(zip(got["entities"], expected)):
         check(same(g, x), f"{name}: entity {i}\n  ours  {g}\n  ezdxf {x}")
+    check_texts_command(cli, path, name, expected)
     texts = [e["text"] for e in got["entities"] if e["class"] == "AcDbText"]
     written = ["測点1", "B-2", "雪☃"] if japanese else ["Punkt Ø", "B-2", "snow ☃"]
     check(texts == written, f"{name}: texts {texts}")
@@ -161,7 +172,7 @@ def check_drawing(dump, path, name, encoding):
 
 
 def main():
-    dump, folder = sys.argv[1], sys.argv[2]
+    dump, cli, folder = sys.argv[1], sys.argv[2], sys.argv[3]
     os.makedirs(folder, exist_ok=True)
     cases = [(v, "cp932") for v in ("R12", "R2000", "R2004", "R2007", "R2010", "R2013",
                                     "R2018")]
@@ -170,7 +181,7 @@ def main():
         name = f"{version}-{encoding}"
         path = os.path.join(folder, name + ".dxf")
         build(version, encoding).saveas(path)
-        check_drawing(dump, path, name, encoding)
+        check_drawing(dump, cli, path, name, encoding)
     for failure in failures:
         print("FAIL:", failure)
     print(f"{len(cases)} drawings, {len(failures)} failures")

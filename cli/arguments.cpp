@@ -86,6 +86,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
 
   std::vector<std::string> positionals;
   bool optionsEnded = false;
+  bool scaleGiven = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg.rfind("--", 0) != 0) {
@@ -118,7 +119,10 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
       Fail(option + " は値を取りません");
     }
     ApplyOption(a, option, value);
+    scaleGiven = scaleGiven || option == "--scale";
   }
+  // Into the running CAD the scale is the drawing's DIMSCALE, as the window takes it.
+  if (a.cad && scaleGiven) Fail("--scale は --cad と一緒に使えません (図面の DIMSCALE を使います)");
   // The running CAD takes the place of OUT (plot, table) or of INPUT (get, texts); the
   // running spreadsheet that of INPUT.
   const int expected = a.cad ? info->positionals - 1 : a.excel ? 0 : info->positionals;

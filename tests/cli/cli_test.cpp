@@ -397,6 +397,8 @@ TEST_F(Cli, GetAndTextsFromTheRunningCadPrintWhatTheDrawingFilePrints) {
     EXPECT_EQ(fromCad.out, fromFile.out) << command;
   }
   EXPECT_EQ(Run({"get", "--cad", drawing}, automation).status, 2) << "no INPUT with --cad";
+  EXPECT_EQ(Run({"plot", "--cad", "--scale", "2", drawing}, automation).status, 2)
+      << "the scale is the drawing's DIMSCALE";
 }
 
 }  // namespace

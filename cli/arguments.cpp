@@ -14,12 +14,13 @@ struct CommandInfo {
 
 const std::vector<CommandInfo>& Commands() {
   static const std::vector<CommandInfo> commands = {
-      {"plot", Command::Plot, 2, {"--range", "--scale", "--z0"}},
-      {"table", Command::Table, 2, {"--scale", "--yx"}},
-      {"list", Command::List, 1, {"--sort", "--tidy"}},
+      {"plot", Command::Plot, 2, {"--range", "--scale", "--z0", "--cad"}},
+      {"table", Command::Table, 2, {"--scale", "--yx", "--cad"}},
+      {"list", Command::List, 1, {"--sort", "--tidy", "--excel"}},
       {"sima", Command::Sima, 2, {"--force"}},
-      {"get", Command::Get, 1, {}},
-      {"texts", Command::Texts, 1, {}},
+      {"excel", Command::Excel, 1, {}},
+      {"get", Command::Get, 1, {"--cad"}},
+      {"texts", Command::Texts, 1, {"--cad"}},
   };
   return commands;
 }
@@ -64,6 +65,10 @@ void ApplyOption(Arguments& a, const std::string& option, const std::string& val
     a.yx = true;
   } else if (option == "--force") {
     a.force = true;
+  } else if (option == "--cad") {
+    a.cad = true;
+  } else if (option == "--excel") {
+    a.excel = true;
   }
 }
 
@@ -81,6 +86,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
 
   std::vector<std::string> positionals;
   bool optionsEnded = false;
+  bool scaleGiven = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg.rfind("--", 0) != 0) {
@@ -113,12 +119,21 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
       Fail(option + " は値を取りません");
     }
     ApplyOption(a, option, value);
+    scaleGiven = scaleGiven || option == "--scale";
   }
-  if (static_cast<int>(positionals.size()) != info->positionals)
-    Fail(std::string(info->name) + " には " + (info->positionals == 2 ? "INPUT と OUT" : "INPUT") +
+  // Into the running CAD the scale is the drawing's DIMSCALE, as the window takes it.
+  if (a.cad && scaleGiven) Fail("--scale は --cad と一緒に使えません (図面の DIMSCALE を使います)");
+  // The running CAD takes the place of OUT (plot, table) or of INPUT (get, texts); the
+  // running spreadsheet that of INPUT.
+  const int expected = a.cad ? info->positionals - 1 : a.excel ? 0 : info->positionals;
+  if (static_cast<int>(positionals.size()) != expected) {
+    if (expected == 0)
+      Fail(std::string(info->name) + (a.cad ? " --cad" : " --excel") + " は INPUT を取りません");
+    Fail(std::string(info->name) + " には " + (expected == 2 ? "INPUT と OUT" : "INPUT") +
          " を指定してください");
-  a.input = positionals[0];
-  if (info->positionals == 2) a.output = positionals[1];
+  }
+  if (expected >= 1) a.input = positionals[0];
+  if (expected == 2) a.output = positionals[1];
   return a;
 }
 
@@ -132,6 +147,12 @@ std::string UsageText() {
   vensa-cli sima  [--settings FILE] [--set Section/Key=Value]... [--force] INPUT OUT.sim
   vensa-cli get   [--settings FILE] [--set Section/Key=Value]... DRAWING.dxf
   vensa-cli texts [--settings FILE] [--set Section/Key=Value]... DRAWING.dxf
+  vensa-cli get   [...] --cad            (Windows) "CADから": CAD で選択した図形の座標リスト
+  vensa-cli texts [...] --cad            (Windows) "TEXT 取得": CAD で選択した TEXT のリスト
+  vensa-cli plot  [...] --cad INPUT      (Windows) 実行中のターゲット CAD へ "CADへ"
+  vensa-cli table [...] --cad INPUT      (Windows) "XY 作表" / "YX 作表": 左上基点は CAD で指示
+  vensa-cli list  [...] --excel          (Windows) "Exceｌから": 実行中の Excel の作業中シートから
+  vensa-cli excel [...] INPUT            (Windows) "Excelへ": 作業中シートへ書き込む
   vensa-cli --help
 
   plot    "CADへ" が挿入ファイルに書く DXF を OUT に書き、図形数を表示します (--z0: "CADへ (Z=0)")
@@ -155,6 +176,9 @@ std::string UsageText() {
                        TableScale/1/1000=1)。真偽値は 1/0
   --range TEXT         プロット範囲 (例: 1-3,5,7,9-)
   --scale F            図面の尺度 (DIMSCALE; 0 は 1 とみなす。既定 1)
+
+  --cad, --excel, excel はターゲット CAD (Target/ProgID, --set で変更可) と Excel が実行中で
+  あることが必要です。実行されていなければメッセージを表示して終了コード 1 で終わります。
 
 終了コード: 0 成功, 1 失敗 (メッセージは標準エラー), 2 引数の誤り
 

@@ -8,7 +8,7 @@
 
 namespace vensa::cli {
 
-enum class Command { Help, Plot, Table, List, Sima, Get, Texts };
+enum class Command { Help, Plot, Table, List, Sima, Excel, Get, Texts };
 
 // The list commands of "list", in the order given on the command line.
 enum class ListOperation { SortByName, SortByNumber, Tidy };
@@ -22,6 +22,8 @@ struct Arguments {
   bool zeroZ = false;                                         // plot: "CADへ (Z=0)"
   bool yx = false;                                            // table: "YX 作表"
   bool force = false;                                         // sima: replace OUT
+  bool cad = false;    // plot, table: into the running target CAD instead of OUT
+  bool excel = false;  // list: from the running spreadsheet's active worksheet, no INPUT
   std::vector<ListOperation> listOperations;
   std::string input;
   std::string output;

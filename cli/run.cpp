@@ -4,8 +4,13 @@
 
 #include "app/state/form_state.h"
 #include "app/state/settings_file.h"
+#include "cad/cad_connection.h"
+#include "cad/commands/get_from_cad.h"
+#include "cad/commands/text_list.h"
+#include "cad/entity_tables.h"
 #include "cad/sim/drawing_file.h"
 #include "cli/arguments.h"
+#include "cli/console_ui.h"
 #include "cli/drawing_input.h"
 #include "cli/list_text.h"
 #include "core/coord_list.h"
@@ -14,10 +19,13 @@
 #include "core/grid_text.h"
 #include "core/list_sort.h"
 #include "core/text.h"
+#include "dxf/commands/drawing_commands.h"
 #include "dxf/commands/form_options.h"
 #include "dxf/dxf_file.h"
 #include "dxf/plot.h"
 #include "dxf/table.h"
+#include "sheet/excel_link.h"
+#include "sheet/excel_transfer.h"
 #include "sima/sima_reader.h"
 #include "sima/sima_save.h"
 #include "sima/sima_writer.h"
@@ -88,6 +96,42 @@ int RunTable(const Arguments& args, FormState& state) {
   return 0;
 }
 
+Platform& RequireAutomation(const Automation& automation) {
+  if (!automation.platform) throw Failure{kNoAutomationMessage};
+  return *automation.platform;
+}
+
+// Whether a CAD runs under the target ProgID. The window ends its command silently there;
+// a script needs to know, so the command fails with a message saying which CAD is missing.
+bool RunningCad(Platform& platform, ConsoleUi& ui, const std::string& progId, std::ostream& err) {
+  if (ConnectTargetCad(platform, ui, progId)) return true;
+  if (!ui.Reported()) err << kProgram << "CAD が実行されていません (ProgID: " << progId << ")\n";
+  return false;
+}
+
+// "CADへ" / "CADへ (Z=0)" / "XY 作表" / "YX 作表" into the running target CAD.
+int RunIntoCad(const Arguments& args, FormState& state, const Automation& automation,
+               std::ostream& err) {
+  Platform& platform = RequireAutomation(automation);
+  RequireListInUse(state, args.input);
+  ConsoleUi ui(err);
+  if (!RunningCad(platform, ui, state.TargetProgID, err)) return 1;
+  if (args.command == Command::Plot) {
+    state.Edit31.text = args.range;
+    (args.zeroZ ? Button13Click : Button2Click)(state, platform, ui, automation.insertFile);
+  } else {
+    (args.yx ? Button8Click : Button3Click)(state, platform, ui, automation.insertFile);
+  }
+  // A message means the drawing did not reach the CAD (a path it cannot take).
+  return ui.Reported() ? 1 : 0;
+}
+
+// The spreadsheet link as the window holds it; not attached means no spreadsheet runs or
+// it has no workbook open.
+void RequireAttached(const ExcelLink& link) {
+  if (!link.Attached()) throw Failure{"Excel が実行されていないか、開いているブックがありません"};
+}
+
 // Rows 1.. of the list's first `columns` columns as the grid clipboard text.
 void PrintRows(const TextGrid& list, int columns, std::ostream& out) {
   if (list.DataRowCount() > 0)
@@ -140,9 +184,57 @@ int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
   return 0;
 }
 
+// "Exceｌから": the coordinate list from the active worksheet, then the list's own steps.
+int RunListFromExcel(const Arguments& args, FormState& state, const Automation& automation,
+                     std::ostream& out) {
+  Platform& platform = RequireAutomation(automation);
+  ExcelLink link;
+  Button1Click(state, link, platform);
+  RequireAttached(link);
+  return RunList(args, state, out);
+}
+
+// "Excelへ": the coordinate list to the active worksheet.
+int RunExcel(const Arguments& args, FormState& state, const Automation& automation) {
+  Platform& platform = RequireAutomation(automation);
+  if (state.StringGrid1.DataRowCount() == 0) throw Failure{"座標リストが空です: " + args.input};
+  ExcelLink link;
+  Button5Click(state, link, platform);
+  RequireAttached(link);
+  return 0;
+}
+
+// "CADから" / "TEXT 取得": the user selects in the running target CAD; the list goes to
+// `out` as the drawing file's `get` / `texts` print it, the read summary to `err`.
+int RunFromCad(const Arguments& args, FormState& state, const Automation& automation,
+               std::ostream& out, std::ostream& err) {
+  Platform& platform = RequireAutomation(automation);
+  ConsoleUi ui(err);
+  if (!RunningCad(platform, ui, state.TargetProgID, err)) return 1;
+  EntityTables tables;
+  if (args.command == Command::Texts) {
+    Button6Click(state, tables, platform, ui);
+  } else {
+    Button4Click(state, tables, platform, ui);
+    const std::string_view summary = TrimBlanks(state.StatusBar1[1]);
+    if (!summary.empty()) err << summary << '\n';
+  }
+  // "取得失敗" and the like: the command did not finish. Entities read but none listed is
+  // a note, and an empty list.
+  for (const std::string& message : ui.Messages())
+    if (message != kNothingListedMessage) return 1;
+  if (args.command == Command::Texts) {
+    PrintRows(state.StringGrid2, kTextListColumns, out);
+    return 0;
+  }
+  if (!IsListInUse(state.StringGrid1)) return 0;
+  return RunList(args, state, out);
+}
+
 }  // namespace
 
-int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
+        const Automation& automation) {
   try {
     const Arguments args = ParseArguments(argv);
     if (args.command == Command::Help) {
@@ -150,19 +242,25 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
       return 0;
     }
     FormState state = StateFor(args);
+    if (args.cad && (args.command == Command::Get || args.command == Command::Texts))
+      return RunFromCad(args, state, automation, out, err);
     if (args.command == Command::Texts) {
       TextsFromDrawing(args.input, state, err);
       PrintRows(state.StringGrid2, kTextListColumns, out);
       return 0;
     }
-    ReadInput(args.input, state, err);
+    if (!args.excel) ReadInput(args.input, state, err);
+    if (args.cad) return RunIntoCad(args, state, automation, err);
     switch (args.command) {
       case Command::Plot:
         return RunPlot(args, state, out);
       case Command::Table:
         return RunTable(args, state);
       case Command::List:
+        if (args.excel) return RunListFromExcel(args, state, automation, out);
         return RunList(args, state, out);
+      case Command::Excel:
+        return RunExcel(args, state, automation);
       case Command::Sima:
         return RunSima(args, state, err);
       case Command::Get:

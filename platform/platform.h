@@ -48,6 +48,13 @@ class Platform {
 
   // Blocks the calling thread.
   virtual void Sleep(int milliseconds) = 0;
+
+  // The short (8.3) form of an existing file's path, or nothing when the file system
+  // keeps no short names there. Systems without short names answer nothing.
+  virtual std::optional<std::string> ShortPathName(const std::string& path) {
+    (void)path;
+    return std::nullopt;
+  }
 };
 
 }  // namespace vensa

@@ -2,7 +2,8 @@
 // system asks for and nothing more. References are shared: the window keeps the
 // application, workbook and worksheet between commands, ranges live for one call.
 //
-// Every method may throw ExcelAutomationError carrying the error's own text: a refused
+// Every method may throw an error carrying the error's own text (ExcelAutomationError from
+// the substitute, AutomationError from the Windows adapters, both VensaError): a refused
 // call, a server that has gone away, an argument out of range.
 #pragma once
 

@@ -41,6 +41,20 @@ std::optional<DrawingTarget> StartDrawing(const FormState& state, Platform& plat
   return target;
 }
 
+// The insert file's path as the CAD's command line can take it. The command line takes a
+// blank as Enter, so a path holding one would end there: its short form is sent instead.
+// Where the file system keeps no short form without blanks, the user is told which
+// folder is at fault and nothing is sent.
+std::optional<std::string> CommandLinePath(Platform& platform, Ui& ui,
+                                           const std::string& insertFile) {
+  if (insertFile.find(' ') == std::string::npos) return insertFile;
+  std::optional<std::string> shortPath = platform.ShortPathName(insertFile);
+  if (shortPath && !shortPath->empty() && shortPath->find(' ') == std::string::npos)
+    return shortPath;
+  ui.ShowMessage(InsertPathBlankMessage(PathToUtf8(PathFromUtf8(insertFile).parent_path())));
+  return std::nullopt;
+}
+
 void PlotToCad(const FormState& state, Platform& platform, Ui& ui, const std::string& insertFile,
                PlotZMode zMode) {
   std::optional<DrawingTarget> target = StartDrawing(state, platform, ui);
@@ -50,7 +64,8 @@ void PlotToCad(const FormState& state, Platform& platform, Ui& ui, const std::st
                                        PlotOptionsFromForm(state), target->scale, zMode);
   file.Commit();
   if (count > 0 && FileExists(insertFile)) {
-    target->document->SendCommand(InsertCommandText(insertFile, "0,0,0"));
+    const std::optional<std::string> path = CommandLinePath(platform, ui, insertFile);
+    if (path) target->document->SendCommand(InsertCommandText(*path, "0,0,0"));
   }
 }
 
@@ -76,6 +91,9 @@ void TableToCad(const FormState& state, Platform& platform, Ui& ui, const std::s
   BuildTable(file.Builder(), state.StringGrid1, TableOptionsFromForm(state), target->scale, axes);
   file.Commit();
   if (!FileExists(insertFile)) return;
+  // Checked before the pick, so the user is never asked for a corner in vain.
+  const std::optional<std::string> path = CommandLinePath(platform, ui, insertFile);
+  if (!path) return;
 
   ui.MinimizeMainWindow();
   RestoreMainWindowOnExit restore(ui);
@@ -85,7 +103,7 @@ void TableToCad(const FormState& state, Platform& platform, Ui& ui, const std::s
     // The point itself is not used ("@" is the CAD's last point, the one just picked),
     // but a value that is no point means nothing was picked.
     VariantToPoint(utility->GetPoint(kTablePickPrompt));
-    target->document->SendCommand(InsertCommandText(insertFile, "@"));
+    target->document->SendCommand(InsertCommandText(*path, "@"));
   } catch (const VensaError&) {
     // A cancelled pick, or a CAD that refused the pick or the insert: the user sees the
     // drawing unchanged, which says enough.
@@ -98,6 +116,12 @@ std::string InsertFilePathFor(const std::string& programPath) {
   std::filesystem::path path = PathFromUtf8(programPath);
   path.replace_extension(".dxf");
   return PathToUtf8(path);
+}
+
+std::string InsertPathBlankMessage(const std::string& folder) {
+  return "挿入ファイルのパスに空白があるため、CAD に挿入できません。\n"
+         "空白を含まないフォルダにプログラムを置いてください:\n" +
+         folder;
 }
 
 std::string InsertCommandText(const std::string& insertFile, const std::string& at) {

@@ -22,6 +22,10 @@ std::string InsertFilePathFor(const std::string& programPath);
 // scale 1 and rotation 0. The path goes unquoted, exactly as held.
 std::string InsertCommandText(const std::string& insertFile, const std::string& at);
 
+// Shown when the insert file's path holds a blank and has no short form without one: the
+// CAD's command line would take the blank as Enter.
+std::string InsertPathBlankMessage(const std::string& folder);
+
 inline constexpr char kTablePickPrompt[] = "作表の左上基点を指示 : ";
 
 // "CADへ": the plot with z from the list.

@@ -102,4 +102,15 @@ void SimPlatform::Sleep(int milliseconds) {
   slept_ += milliseconds;
 }
 
+void SimPlatform::SetShortPathName(const std::string& path, const std::string& shortPath) {
+  shortPaths_[path] = shortPath;
+}
+
+std::optional<std::string> SimPlatform::ShortPathName(const std::string& path) {
+  log_->Add("ShortPathName " + path);
+  auto it = shortPaths_.find(path);
+  if (it == shortPaths_.end()) return std::nullopt;
+  return it->second;
+}
+
 }  // namespace vensa

@@ -26,6 +26,8 @@ class SimPlatform : public Platform {
   // While set, SetForegroundWindow refuses and leaves the foreground window as it is.
   void SetRefuseForeground(bool refuse) { refuseForeground_ = refuse; }
   void SetForeground(WindowHandle window) { foreground_ = window; }
+  // The short form ShortPathName answers for `path`; paths never set have none.
+  void SetShortPathName(const std::string& path, const std::string& shortPath);
 
   // Inspection.
   CallLog& Log() { return *log_; }
@@ -46,6 +48,7 @@ class SimPlatform : public Platform {
   WindowHandle GetForegroundWindow() override;
   void SendKeyEvent(int virtualKey, bool keyUp) override;
   void Sleep(int milliseconds) override;
+  std::optional<std::string> ShortPathName(const std::string& path) override;
 
  private:
   struct Window {
@@ -60,6 +63,7 @@ class SimPlatform : public Platform {
   WindowHandle foreground_ = 0;
   bool refuseForeground_ = false;
   std::shared_ptr<MessageFilter> filter_;
+  std::map<std::string, std::string> shortPaths_;
   long long slept_ = 0;
 };
 

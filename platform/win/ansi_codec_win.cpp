@@ -22,10 +22,13 @@ std::string Narrow(const std::wstring& wide, UINT codePage, bool* lossless) {
   BOOL usedDefault = FALSE;
   BOOL* usedDefaultPtr = codePage == CP_UTF8 ? nullptr : &usedDefault;
   const char* defaultChar = codePage == CP_UTF8 ? nullptr : "?";
-  const int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
+  // No best-fit look-alikes ("ä" as "a"): a character the code page lacks becomes the
+  // default character and is reported, as the portable conversion does.
+  const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const int n = WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()),
                                     nullptr, 0, defaultChar, usedDefaultPtr);
   std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
+  WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), out.data(), n,
                       defaultChar, usedDefaultPtr);
   if (lossless && usedDefault) *lossless = false;
   return out;

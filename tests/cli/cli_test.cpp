@@ -5,12 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include "cad/sim/drawing_file.h"
+#include "cad/sim/sim_cad.h"
 #include "cli/list_text.h"
 #include "core/coord_list.h"
 #include "core/file_io.h"
 #include "dxf/dxf_file.h"
 #include "dxf/plot.h"
 #include "dxf/table.h"
+#include "platform/sim/sim_platform.h"
+#include "sheet/sim/sim_excel.h"
 #include "tests/support/temp_dir.h"
 
 namespace vensa::cli {
@@ -36,10 +40,10 @@ class Cli : public ::testing::Test {
     SaveFileAtomically(path, bytes);
     return path;
   }
-  static Result Run(const std::vector<std::string>& args) {
+  static Result Run(const std::vector<std::string>& args, const Automation& automation = {}) {
     std::ostringstream out, err;
     Result r;
-    r.status = vensa::cli::Run(args, out, err);
+    r.status = vensa::cli::Run(args, out, err, automation);
     r.out = out.str();
     r.err = err.str();
     return r;
@@ -326,6 +330,75 @@ TEST_F(Cli, ADrawingThatCannotBeReadFailsWithItsMessage) {
               "ファイル \"" + broken +
                   "\" を読み込めません。DXF: 11 行目 のグループコードに値の行がありません\n");
   }
+}
+
+// ---- The running CAD and spreadsheet ------------------------------------------------
+
+TEST_F(Cli, CadCommandsDrawIntoTheRunningCadOrSayWhyNot) {
+  const std::string list = Write("points.txt", kThreePoints);
+  SimPlatform platform;
+  const Automation automation{&platform, PathOf("vensa.dxf")};
+  // No automation on this system, then no CAD running: exit 1 with a message each.
+  Result r = Run({"plot", "--cad", list});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, std::string("vensa-cli: ") + kNoAutomationMessage + "\n");
+  platform.RegisterClass("Gcad.Application.23", SimCad::kDefaultClassId);
+  r = Run({"plot", "--cad", list}, automation);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "vensa-cli: CAD が実行されていません (ProgID: Gcad.Application.23)\n");
+  r = Run({"table", "--cad", "--set", "Target/ProgID=No.Such", list}, automation);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "vensa-cli: ProgID（クラス文字列）: \nNo.Such は無効です．\n");
+
+  SimCad cad(platform.SharedLog());
+  cad.RegisterWith(platform, "Gcad.Application.23");
+  r = Run({"plot", "--cad", "--set", "Draw/CheckBox22=1", "--range", "1-2", list}, automation);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(cad.EntitiesOnLayer("VENSA_POINT").size(), 2u);
+  cad.QueuePick({500, 600, 0});
+  r = Run({"table", "--cad", "--yx", list}, automation);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_FALSE(cad.EntitiesOnLayer("VENSA_TBLLINE").empty());
+  EXPECT_TRUE(cad.CommandLine().empty()) << cad.CommandLine().front();
+}
+
+TEST_F(Cli, ExcelCommandsReadAndWriteTheActiveWorksheet) {
+  SimPlatform platform;
+  const Automation automation{&platform, PathOf("vensa.dxf")};
+  const std::string list = Write("points.txt", kThreePoints);
+  EXPECT_EQ(Run({"list", "--excel"}).err, std::string("vensa-cli: ") + kNoAutomationMessage + "\n");
+  Result r = Run({"excel", list}, automation);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("Excel が実行されていない"), std::string::npos);
+
+  SimExcel excel(platform.SharedLog());
+  SimWorksheet& sheet = excel.AddWorkbook("Book1.xlsx", {"Sheet1"});
+  excel.Start(platform);
+  r = Run({"excel", list}, automation);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(sheet.Get(2, 2), SheetValue::Text("150.25"));
+  r = Run({"list", "--excel", "--sort", "name"}, automation);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "A-1\t100\t200\t\t1\r\nA-2\t150.25\t200\t\t2\r\nB-1\t150.25\t260.125\t\t3\r\n");
+  EXPECT_EQ(Run({"list", "--excel", list}, automation).status, 2) << "no INPUT with --excel";
+}
+
+TEST_F(Cli, GetAndTextsFromTheRunningCadPrintWhatTheDrawingFilePrints) {
+  const std::string drawing = Write("drawing.dxf", SmallDrawing());
+  SimPlatform platform;
+  const Automation automation{&platform, PathOf("vensa.dxf")};
+  std::unique_ptr<SimCad> cad = OpenDrawingFile(drawing, platform.SharedLog());
+  cad->RegisterWith(platform, "Gcad.Application.23");
+  for (const char* command : {"get", "texts"}) {
+    const Result fromFile = Run({command, "--set", "AutoCAD/PLINE=1", drawing});
+    const Result fromCad = Run({command, "--set", "AutoCAD/PLINE=1", "--cad"}, automation);
+    EXPECT_EQ(fromCad.status, 0) << fromCad.err;
+    EXPECT_FALSE(fromCad.out.empty());
+    EXPECT_EQ(fromCad.out, fromFile.out) << command;
+  }
+  EXPECT_EQ(Run({"get", "--cad", drawing}, automation).status, 2) << "no INPUT with --cad";
+  EXPECT_EQ(Run({"plot", "--cad", "--scale", "2", drawing}, automation).status, 2)
+      << "the scale is the drawing's DIMSCALE";
 }
 
 }  // namespace

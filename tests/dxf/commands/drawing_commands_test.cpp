@@ -25,7 +25,7 @@ using Lines = std::vector<std::string>;
 class DrawingCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    insertFile_ = PathToUtf8(dir_ / "survey tool.dxf");
+    insertFile_ = PathToUtf8(dir_ / "survey-tool.dxf");
     state_ = InitialFormState();
     cad_.RegisterWith(platform_, state_.TargetProgID);
   }
@@ -190,7 +190,7 @@ TEST_F(DrawingCommandsTest, PlotEndToEndLandsEveryEntityOnItsLayerAtItsCoordinat
   Button2Click(state_, platform_, ui_, insertFile_);
 
   EXPECT_EQ(SentCommands(), (Lines{"-INSERT *" + insertFile_ + "\r0,0,0 1 0\r"}))
-      << "the path with its blank goes unquoted";
+      << "the path goes unquoted";
   EXPECT_TRUE(cad_.CommandLine().empty()) << cad_.CommandLine().front();
 
   auto plines = cad_.EntitiesOnLayer("VENSA_PLINE");
@@ -334,6 +334,44 @@ TEST_F(DrawingCommandsTest, TableDecimalsThatAreNoIntegerDeleteTheOldFileAndSend
   EXPECT_FALSE(FileExists(insertFile_));
   EXPECT_EQ(log_->Count("ui.MinimizeMainWindow"), 0);
   EXPECT_TRUE(SentCommands().empty());
+}
+
+// ---- An insert file whose path holds a blank (the CAD's command line takes it as Enter) --
+
+TEST_F(DrawingCommandsTest, PathWithABlankIsSentInItsShortForm) {
+  // The short name is a link, as the file system keeps one, so the CAD really reads it.
+  const std::string longPath = PathToUtf8(dir_ / "survey tool.dxf");
+  const std::string shortPath = PathToUtf8(dir_ / "SURVEY~1.DXF");
+  std::filesystem::create_symlink("survey tool.dxf", dir_ / "SURVEY~1.DXF");
+  platform_.SetShortPathName(longPath, shortPath);
+  state_.CheckBox22.checked = true;  // POINT
+  SetRows({{"A-1", "100", "200", "0"}});
+  cad_.QueuePick({0, 0, 0});
+  Button2Click(state_, platform_, ui_, longPath);
+  Button3Click(state_, platform_, ui_, longPath);
+  EXPECT_EQ(SentCommands(), (Lines{"-INSERT *" + shortPath + "\r0,0,0 1 0\r",
+                                   "-INSERT *" + shortPath + "\r@ 1 0\r"}));
+  EXPECT_TRUE(cad_.CommandLine().empty()) << cad_.CommandLine().front();
+  EXPECT_EQ(cad_.EntitiesOnLayer("VENSA_POINT").size(), 1u);
+  EXPECT_TRUE(ui_.Messages().empty());
+}
+
+TEST_F(DrawingCommandsTest, PathWithABlankAndNoShortFormWithoutOneNamesTheFolder) {
+  const std::filesystem::path folder = dir_ / "Program Files";
+  std::filesystem::create_directories(folder);
+  const std::string insertFile = PathToUtf8(folder / "vensa.dxf");
+  state_.CheckBox22.checked = true;  // POINT
+  SetRows({{"A-1", "100", "200", "0"}});
+  Button2Click(state_, platform_, ui_, insertFile);    // no short form at all
+  platform_.SetShortPathName(insertFile, insertFile);  // short names switched off there
+  Button3Click(state_, platform_, ui_, insertFile);
+
+  EXPECT_TRUE(SentCommands().empty());
+  EXPECT_EQ(log_->Count("util.GetPoint 作表の左上基点を指示 : "), 0) << "no pick asked in vain";
+  EXPECT_EQ(ui_.WindowState(), MainWindowState::Normal);
+  const std::string message = InsertPathBlankMessage(PathToUtf8(folder));
+  EXPECT_EQ(ui_.Messages(), (Lines{message, message}));
+  EXPECT_NE(message.find(PathToUtf8(folder)), std::string::npos);
 }
 
 TEST(InsertFilePathTest, ProgramPathWithDxfExtension) {

@@ -1,0 +1,17 @@
+// A running automation object as the commands take it: the platform cannot tell a CAD
+// from a spreadsheet, so the object answers both object models and the caller's cast
+// picks the one it needs (a CAD command on the spreadsheet fails at its first member).
+#pragma once
+
+#include <memory>
+
+#include "platform/win/win_platform.h"
+
+namespace vensa::win {
+
+std::shared_ptr<AutomationObject> WrapRunningObject(ComPtr<IDispatch> object);
+
+// The Windows platform whose running objects are wrapped as above.
+std::unique_ptr<Platform> MakeWinPlatform();
+
+}  // namespace vensa::win

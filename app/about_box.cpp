@@ -1,0 +1,31 @@
+#include "app/about_box.h"
+
+#include <wx/artprov.h>
+#include <wx/button.h>
+#include <wx/panel.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+
+#include "app/controls.h"
+
+namespace vensa {
+
+TAboutBox::TAboutBox(wxWindow* parent)
+    : wxDialog(parent, wxID_ANY, U8("バージョン情報"), wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX, "AboutBox") {
+  SetClientSize(227, 164);
+  auto* panel = new wxPanel(this, wxID_ANY, {8, 8}, {211, 112}, wxBORDER_RAISED, "Panel1");
+  new wxStaticBitmap(panel, wxID_ANY, wxArtProvider::GetBitmap(wxART_INFORMATION, wxART_OTHER),
+                     {8, 8}, wxDefaultSize, 0, "ProgramIcon");
+  auto* product =
+      new wxStaticText(panel, wxID_ANY, "Vensa2023", {60, 14}, wxDefaultSize, 0, "ProductName");
+  product->SetFont(wxFont(wxFontInfo(wxSize(0, 16)).Bold()));
+  new wxStaticText(panel, wxID_ANY, "Ver, 2023.8.9", {60, 48}, wxDefaultSize, 0, "Version");
+  auto* ok =
+      new wxButton(this, wxID_OK, "OK", {76, 130}, {75, 25}, 0, wxDefaultValidator, "OKButton");
+  ok->SetDefault();
+  SetAffirmativeId(wxID_OK);
+  CentreOnScreen();
+}
+
+}  // namespace vensa

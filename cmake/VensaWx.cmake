@@ -9,6 +9,9 @@ if(WIN32 AND VENSA_WXMSW_PREFIX)
   endif()
   set(wxWidgets_CONFIG_EXECUTABLE "${VENSA_WXMSW_PREFIX}/bin/wx-config" CACHE FILEPATH "" FORCE)
   set(wxWidgets_USE_STATIC ON CACHE BOOL "" FORCE)
+  # FindwxWidgets looks each of wx-config's libraries up; the cross build looks only below
+  # its find roots, so the prefix becomes one.
+  list(APPEND CMAKE_FIND_ROOT_PATH "${VENSA_WXMSW_PREFIX}")
 endif()
 
 # vensa_windows_gui(TARGET): a Windows GUI program (no console window) with our resources:

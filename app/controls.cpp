@@ -1,5 +1,7 @@
 #include "app/controls.h"
 
+#include "app/accessible_name.h"
+
 namespace vensa {
 namespace {
 
@@ -49,8 +51,7 @@ ArrowUpDown* MakeUpDown(wxWindow* parent, const char* name, int x, int y, bool h
 }
 
 void LabelFor(wxWindow* control, const char* caption) {
-  // wxGTK and wxMSW report a control's label to screen readers when it has one.
-  control->SetLabel(U8(caption));
+  SetAccessibleName(control, U8(caption));
 }
 
 }  // namespace vensa

@@ -88,7 +88,6 @@ void TForm1::FormCreate(const ScreenMetrics& screen) {
   messageFilter_->RegisterFilter(platform_);
   PageControl1->ChangeSelection(0);
   ShowState();
-  UpdateRowIndicator();
   StringGrid1->SetFocus();
 }
 
@@ -134,6 +133,9 @@ void TForm1::RunCommand(const std::function<void()>& command) {
 void TForm1::ShowState() {
   binding_.Push();
   for (ListGrid* grid : {StringGrid1, StringGrid2, StringGrid3, StringGrid4}) grid->ShowGrid();
+  // After any command the row indicator counts the rows the list has now; a stale count
+  // would misstate the list after a paste or a read.
+  UpdateRowIndicator();
 }
 
 void TForm1::ReportError(const std::string& text) {

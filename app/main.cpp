@@ -2,6 +2,7 @@
 #include <memory>
 
 #include <wx/app.h>
+#include <wx/icon.h>
 #include <wx/stdpaths.h>
 
 #include "app/main_form.h"
@@ -16,6 +17,10 @@ class VensaApp : public wxApp {
     SetAppDisplayName(wxString::FromUTF8(std::string(kApplicationTitle)));
     const std::string exe = wxStandardPaths::Get().GetExecutablePath().utf8_string();
     auto* form = new TForm1(ProgramFilesForExecutable(exe), platform_);
+#ifdef __WXMSW__
+    // The executable's own icon (app/windows/vensa.rc) for the caption and the task bar.
+    form->SetIcon(wxIcon("appicon"));
+#endif
     form->Show();
     return true;
   }

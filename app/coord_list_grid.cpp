@@ -9,6 +9,7 @@
 #include "app/main_form.h"
 #include "app/state/coord_list_view.h"
 #include "app/state/grid_edit.h"
+#include "cad/commands/view_helpers.h"
 #include "core/coord_list.h"
 #include "core/list_sort.h"
 
@@ -50,7 +51,7 @@ void TForm1::UpdateRowIndicator() {
 void TForm1::CoordListCurrentCellMoved() {
   StringGrid1->PullSelection();
   UpdateRowIndicator();
-  if (state_.CheckBox18.checked) ReadCommandPending("PAN");
+  if (state_.CheckBox18.checked) RunCommand([this] { SpeedButton3Click(state_, platform_, ui_); });
 }
 
 std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
@@ -67,7 +68,7 @@ std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
       {"内部データをすべてクリア",
        [this] {
          ClearInternalData(state_);
-         EmptyEntityTables();
+         tables_.Clear();
        }},
       {nullptr, {}},
       {"測点名でソート", [&list] { N10Click(list); }},

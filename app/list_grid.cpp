@@ -35,6 +35,9 @@ ListGrid::ListGrid(wxWindow* parent, const wxString& name, TextGrid& grid, Clipb
       table_(new TextGridTable(grid)),
       clipboard_(clipboard) {
   SetTable(table_, true, wxGridSelectCells);
+  // Headers in the window's own face, not the toolkit's bold label face.
+  SetLabelFont(parent->GetFont());
+  SetDefaultCellFont(parent->GetFont());
   SetRowLabelSize(0);
   SetColLabelSize(19);
   SetDefaultRowSize(19, true);

@@ -20,6 +20,7 @@
 #include "app/state/start_up.h"
 #include "app/wx_clipboard.h"
 #include "app/wx_ui.h"
+#include "cad/entity_tables.h"
 #include "cad/message_filter.h"
 #include "platform/platform.h"
 #include "sheet/excel_link.h"
@@ -74,9 +75,6 @@ class TForm1 : public wxFrame {
   void FormClose(wxCloseEvent& event);
   // Reads the target CAD list file again and shows the dialog (SpeedButton5 "編集").
   void SpeedButton5Click();
-  // The commands that read from the CAD and the entity tables they fill (read_commands.cpp).
-  void ReadCommandPending(const char* caption);
-  void EmptyEntityTables();
 
   FormState state_;
   ProgramFiles files_;
@@ -84,6 +82,7 @@ class TForm1 : public wxFrame {
   WxUi ui_;
   WxClipboard clipboard_;
   ExcelLink excel_;
+  EntityTables tables_;  // the entities of the last read from the CAD
   std::shared_ptr<TMessageFilter> messageFilter_;
   FormBinding binding_;
 

@@ -6,6 +6,8 @@
 #include "app/cell_renderers.h"
 #include "app/controls.h"
 #include "app/main_form.h"
+#include "cad/commands/text_list.h"
+#include "cad/commands/view_helpers.h"
 #include "sheet/excel_transfer.h"
 #include "sima/sima_reader.h"
 #include "sima/sima_record.h"
@@ -43,14 +45,18 @@ SimaWriteOptions WriteOptions(const FormState& s) {
 wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
   wxPanel* page = MakeListPage(book, "TabSheet4");
   wxButton* read = MakeButton(page, "Button6", "TEXT 取得", 4, 4, 90, 24);
-  read->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ReadCommandPending("TEXT 取得"); });
+  read->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+    RunCommand([this] { Button6Click(state_, tables_, platform_, ui_); });
+  });
   wxButton* toSheet = MakeButton(page, "Button7", "Excelへ", 98, 4, 90, 24);
   toSheet->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
     RunCommand([this] { Button7Click(state_, excel_, platform_); });
   });
   binding_.Bind(MakeCheckBox(page, "CheckBox17", "常にPAN", 200, 6), state_.CheckBox17);
   wxButton* pan = MakeButton(page, "SpeedButton1", "PAN", 290, 4, 60, 24);
-  pan->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ReadCommandPending("PAN"); });
+  pan->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+    RunCommand([this] { SpeedButton1Click(state_, platform_, ui_); });
+  });
   MakeLabel(page, "↓項目名クリックでソート", 4, 28);
 
   constexpr int kGaugeHeight = 10;
@@ -60,8 +66,15 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
                              {.colWidth = 87, .sizableCols = true});
   StringGrid2->SetSize(2, listTop, kPageWidth - 4, gaugeTop - listTop - 2);
   StringGrid2->Bind(wxEVT_GRID_LABEL_LEFT_CLICK, [this](wxGridEvent& event) {
-    if (event.GetRow() < 0 && event.GetCol() >= 0) ReadCommandPending("sort");
+    if (event.GetRow() < 0 && event.GetCol() >= 0)
+      RunCommand(
+          [this, col = event.GetCol()] { StringGrid2FixedCellClick(state_.StringGrid2, col); });
   });
+  // A current-cell move pans when the text list's "常にPAN" is on.
+  StringGrid2->onCurrentCellMoved = [this] {
+    StringGrid2->PullSelection();
+    if (state_.CheckBox17.checked) RunCommand([this] { StringGrid2Click(state_, platform_, ui_); });
+  };
   auto* gauge = new wxGauge(page, wxID_ANY, 100, {2, gaugeTop}, {kPageWidth - 4, kGaugeHeight},
                             wxGA_HORIZONTAL | wxGA_SMOOTH, wxDefaultValidator, "ProgressBar2");
   ui_.AttachProgressBar(ProgressBarId::ProgressBar2, gauge);
@@ -75,7 +88,7 @@ wxWindow* TForm1::BuildSimaReadTab(wxNotebook* book) {
     RunCommand([this] {
       const auto path = ui_.OpenFileDialog(std::string(kSimaOpenFilter));
       if (!path || path->empty()) return;
-      EmptyEntityTables();
+      tables_.ClearForSimaRead();
       state_.ListDisplayGroupEnabled = false;
       state_.StatusBar1[1].clear();
       Button9Click(*path, ReadOptions(state_), state_.StringGrid3, state_.StringGrid1);

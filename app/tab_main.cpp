@@ -10,6 +10,9 @@
 
 #include "app/controls.h"
 #include "app/main_form.h"
+#include "cad/commands/get_from_cad.h"
+#include "cad/commands/point_picking.h"
+#include "cad/commands/view_helpers.h"
 #include "dxf/commands/drawing_commands.h"
 #include "sheet/excel_transfer.h"
 #include "sheet/excel_updown.h"
@@ -88,7 +91,9 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
     binding_.Bind(box, l.state);
     listBoxes.push_back(box);
     if (l.name != std::string_view("UCS"))
-      box->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { ReadCommandPending("EntToSL"); });
+      box->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
+        RunCommand([this] { ListDisplayBoxClick(state_, tables_, platform_, ui_); });
+      });
   }
   binding_.Add(nullptr, [this, listGroup, listBoxes] {
     listGroup->Enable(state_.ListDisplayGroupEnabled);
@@ -146,7 +151,7 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
       {"Button13", "CADへ (Z=0)", "CAD にプロット（Z値=0)",
        [this, &insertFile] { Button13Click(state_, platform_, ui_, insertFile); }},
       {"Button4", "CADから", "CAD から図形を取得し、チェックした図形の座標をリストに追加",
-       [this] { ReadCommandPending("CADから"); }},
+       [this] { Button4Click(state_, tables_, platform_, ui_); }},
       {"Button5", "Excelへ", "現在の座標リストを Excel に転送",
        [this] { Button5Click(state_, excel_, platform_); }},
       {"Button3", "XY 作表", "X, Y で座標リストを作表",
@@ -154,7 +159,7 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
       {"Button8", "YX 作表", "Y, X で座標リストを作表",
        [this, &insertFile] { Button8Click(state_, platform_, ui_, insertFile); }},
       {"Button12", "ID (INT)", "CAD で座標を指示し、リストに追加 (右クリックで INT 反転)",
-       [this] { ReadCommandPending("ID"); }},
+       [this] { Button12Click(state_, platform_, ui_); }},
   };
   wxButton* button12 = nullptr;
   for (int i = 0; i < 8; ++i) {
@@ -181,7 +186,9 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
   wxCheckBox* checkBox18 = MakeCheckBox(page, "CheckBox18", "常にPAN", 228, 242);
   binding_.Bind(checkBox18, s.CheckBox18);
   wxButton* pan = MakeButton(page, "SpeedButton3", "PAN", 316, 241, 60, 22);
-  pan->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ReadCommandPending("PAN"); });
+  pan->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+    RunCommand([this] { SpeedButton3Click(state_, platform_, ui_); });
+  });
 
   MakeLabel(page, "プロット範囲", 4, 266);
   wxTextCtrl* edit31 = MakeEdit(page, "Edit31", 76, 266, 140);

@@ -5,6 +5,7 @@
 
 #include "app/controls.h"
 #include "app/main_form.h"
+#include "cad/commands/view_helpers.h"
 
 namespace vensa {
 namespace {
@@ -103,7 +104,9 @@ wxWindow* TForm1::BuildGetIdSettingsTab(wxNotebook* book) {
   LabelFor(edit29, "測点名検索画層");
   binding_.Bind(edit29, s.Edit29);
   wxButton* layer = MakeButton(page, "SpeedButton2", "画層取得", 290, 59, 86, 24);
-  layer->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ReadCommandPending("画層取得"); });
+  layer->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+    RunCommand([this] { SpeedButton2Click(state_, platform_, ui_); });
+  });
 
   MakeGroup(page, "ID", 4, 92, 375, 130);
   decimals("CAD から取得時の少数桁数", "Edit32", "UpDown7", s.Edit32, s.UpDown7, 12, 110);
@@ -128,6 +131,9 @@ wxWindow* TForm1::BuildGetIdSettingsTab(wxNotebook* book) {
   binding_.Bind(edit26, s.Edit26);
 
   wxButton* hidden = MakeButton(page, "SpeedButton4", "", 340, 236, 20, 20);
+  hidden->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+    RunCommand([this] { SpeedButton4Click(state_, platform_, ui_); });
+  });
   hidden->Hide();
   return page;
 }

@@ -33,6 +33,9 @@ class CadEntity {
   virtual CadValue EndPoint() = 0;  // the member `endpoint`
   virtual CadValue Center() = 0;    // the member `center`
   virtual CadValue Normal() = 0;
+  // The member `Normal` read with an index (0, 1, 2): one component of the normal. This is
+  // how a 2-D polyline's normal is read.
+  virtual double NormalComponent(int index) = 0;
   virtual CadValue InsertionPoint() = 0;
   virtual CadValue TextAlignmentPoint() = 0;
   // Flat array of doubles: x, y per vertex (light polyline), x, y, z (2-D and 3-D

@@ -7,6 +7,7 @@
 
 #include "core/coord_list.h"
 #include "core/encoding.h"
+#include "core/exchange_sort.h"
 #include "core/point_name.h"
 
 namespace vensa {
@@ -45,25 +46,18 @@ void ApplyOrder(TextGrid& list, const std::vector<SortKey>& keys) {
     list.MutableRow(static_cast<int>(i) + 1) = std::move(rows[i]);
 }
 
-// The exchange sort: the key held for position i is compared with each later row, and
-// the rows are exchanged at once when `before(later, held)`. Rows with equal keys end up
-// in exactly the order these exchanges leave them.
+// Sorts the rows by their keys with the list sorts' exchange sort (core/exchange_sort.h).
 template <typename Before>
-void ExchangeSort(TextGrid& list, Before before) {
+void SortRows(TextGrid& list, Before before) {
   std::vector<SortKey> keys = KeysOf(list);
-  const std::size_t n = keys.size();
-  for (std::size_t i = 0; i + 1 < n; ++i) {
-    for (std::size_t j = i + 1; j < n; ++j) {
-      if (before(keys[j], keys[i])) std::swap(keys[i], keys[j]);
-    }
-  }
+  ExchangeSort(keys, before);
   ApplyOrder(list, keys);
 }
 
 }  // namespace
 
 void N10Click(TextGrid& list) {
-  ExchangeSort(list, [](const SortKey& later, const SortKey& held) {
+  SortRows(list, [](const SortKey& later, const SortKey& held) {
     const int c = later.prefix.compare(held.prefix);
     return c < 0 || (c == 0 && later.number < held.number);
   });
@@ -71,8 +65,8 @@ void N10Click(TextGrid& list) {
 }
 
 void N15Click(TextGrid& list) {
-  ExchangeSort(
-      list, [](const SortKey& later, const SortKey& held) { return later.number < held.number; });
+  SortRows(list,
+           [](const SortKey& later, const SortKey& held) { return later.number < held.number; });
   RenumberPlotNo(list);
 }
 

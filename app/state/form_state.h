@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/acad_point.h"
 #include "core/list_headers.h"
 #include "core/text_grid.h"
 
@@ -40,10 +41,23 @@ struct UpDownState {
   bool enabled = true;
 };
 
+// A user coordinate system of the drawing: its axis directions and origin in world
+// coordinates. The default is the world system.
+struct UcsAxes {
+  TAcadPoint xAxis{1.0, 0.0, 0.0};
+  TAcadPoint yAxis{0.0, 1.0, 0.0};
+  TAcadPoint origin;
+  friend bool operator==(const UcsAxes&, const UcsAxes&) = default;
+};
+
 struct FormState {
   // ---- Values held for the whole run -------------------------------------------------
   std::string TargetProgID{kDefaultTargetProgId};  // the CAD the commands attach to
   int DxfWaitTime = kDefaultDxfWaitTime;           // ms; shown by Edit26
+  // The current UCS: reset and read by "CADから" and "TEXT 取得", used by their listings.
+  UcsAxes CurrentUcs;
+  // True exactly while EntToSL rebuilds the coordinate list: the list's pan waits.
+  bool entToSlFlag = false;
 
   // ---- Window ------------------------------------------------------------------------
   std::string Caption{kInitialCaption};

@@ -62,6 +62,10 @@ class SimCad {
   // The user's part, used in order.
   void QueueSelection(std::vector<std::string> handles);
   void QueueSelectionCancel();
+  // From now on every on-screen selection takes every entity of the drawing in drawing
+  // order (what a user's select-all gives), only those passing the filter when one is
+  // given (with the TEXT filter, every TEXT); the queued selections are no longer used.
+  void SelectEverythingOnScreen();
   // A picked point answers the next GetPoint or ID command.
   void QueuePick(const TAcadPoint& point);
   void QueuePickCancel();

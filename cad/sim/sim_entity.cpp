@@ -17,7 +17,8 @@ std::string DxfTypeOf(std::string_view className) {
       {"AcDbText", "TEXT"},
       {"AcDbPoint", "POINT"},
       {"AcDbMText", "MTEXT"},
-      {"AcDbBlockReference", "INSERT"}};
+      {"AcDbBlockReference", "INSERT"},
+      {"AcDbHatch", "HATCH"}};
   auto it = kTypes.find(className);
   return it == kTypes.end() ? std::string() : std::string(it->second);
 }

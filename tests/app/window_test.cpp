@@ -76,6 +76,31 @@ TEST_F(UnwritableFolderTest, CloseSaysTheSettingsWereNotSaved) {
   EXPECT_FALSE(form_);
 }
 
+// A message box whose text is kept, answered with OK.
+class ExpectMessage : public wxExpectModal<wxMessageDialog> {
+ public:
+  explicit ExpectMessage(std::string& seen) : wxExpectModal(wxID_OK), seen_(seen) {}
+
+ protected:
+  int OnInvoked(wxMessageDialog* dialog) const override {
+    seen_ = dialog->GetMessage().utf8_string();
+    return wxID_OK;
+  }
+
+ private:
+  std::string& seen_;
+};
+
+TEST_F(WindowTest, WithoutComTheCadCommandsReportTheProgIdAsInvalid) {
+  Open();
+  for (const char* button : {"Button2", "Button4", "Button12"}) {
+    std::string seen;
+    wxCommandEvent click(wxEVT_BUTTON, Find(button)->GetId());
+    wxTEST_DIALOG(Find(button)->ProcessWindowEvent(click), ExpectMessage(seen));
+    EXPECT_EQ(seen, "ProgID（クラス文字列）: \nGcad.Application.23 は無効です．") << button;
+  }
+}
+
 TEST_F(WindowTest, RightClickTogglesTheIntOption) {
   Open();
   for (const char* target : {"Button12", "CheckBox11"}) {

@@ -141,6 +141,22 @@ TEST_F(SimCadTest, SelectOnScreenAppliesTheTypeFilterAndScriptedCancel) {
   EXPECT_THROW(set->Item(1), AutomationError);
 }
 
+TEST_F(SimCadTest, SelectEverythingTakesTheDrawingInOrderFilteredWhenAsked) {
+  std::string line = cad_.AddEntity(Ent("AcDbLine"));
+  std::string text = cad_.AddEntity(Ent("AcDbText"));
+  std::string erased = cad_.AddEntity(Ent("AcDbText"));
+  std::string hatch = cad_.AddEntity(Ent("AcDbHatch"));
+  cad_.EraseEntity(erased);
+  cad_.SelectEverythingOnScreen();
+  cad_.QueueSelectionCancel();  // no longer used
+  auto set = doc_->SelectionSets()->Add("ssTemp");
+  set->SelectOnScreen(std::nullopt);
+  EXPECT_EQ(cad_.SelectionSetHandles("ssTemp"), (Lines{line, text, hatch}));
+  set->Clear();
+  set->SelectOnScreen(SelectionFilter{{0}, {std::string("TEXT")}});
+  EXPECT_EQ(cad_.SelectionSetHandles("ssTemp"), (Lines{text}));
+}
+
 TEST_F(SimCadTest, DeletedSetAndDuplicateNameAreRefused) {
   auto sets = doc_->SelectionSets();
   auto set = sets->Add("ssTemp");

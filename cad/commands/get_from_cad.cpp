@@ -1,0 +1,187 @@
+#include "cad/commands/get_from_cad.h"
+
+#include <unordered_map>
+
+#include "cad/cad_connection.h"
+#include "cad/commands/point_name_search.h"
+#include "cad/entity_reader.h"
+#include "core/coord_list.h"
+#include "core/error.h"
+#include "core/geometry.h"
+#include "core/list_sort.h"
+#include "core/number_format.h"
+#include "core/number_read.h"
+
+namespace vensa {
+
+namespace {
+
+constexpr int kMinimizePauseMs = 100;
+
+// entToSlFlag is true exactly while EntToSL runs, however it ends.
+class EntToSlFlagScope {
+ public:
+  explicit EntToSlFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~EntToSlFlagScope() { flag_ = false; }
+  EntToSlFlagScope(const EntToSlFlagScope&) = delete;
+  EntToSlFlagScope& operator=(const EntToSlFlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+// The drawing's DIMSCALE when "DIMSCALE 倍" is on and a CAD runs, else 1 (also for 0).
+double SearchScale(const FormState& state, Platform& platform, Ui& ui) {
+  if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return 1.0;
+  if (!state.CheckBox25.checked) return 1.0;
+  std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
+  const double f = VariantToDouble(app->ActiveDocument()->GetVariable("DIMSCALE"));
+  return f == 0.0 ? 1.0 : f;
+}
+
+// The normal of each polyline by its handle. The CAD reports light and 2-D polyline
+// vertices in the polyline's own coordinate system; a mirrored polyline (normal 0,0,-1)
+// would otherwise be listed with X negated.
+std::unordered_map<std::string, TAcadPoint> PolylineNormals(const EntityTables& tables) {
+  std::unordered_map<std::string, TAcadPoint> normals;
+  normals.reserve(tables.LwpBlks.size());
+  for (const TLwpBlk& p : tables.LwpBlks) normals.emplace(p.hand, p.code210);
+  return normals;
+}
+
+class RowWriter {
+ public:
+  RowWriter(FormState& state, TextGrid& list) : list_(list), digits_(state.UpDown6.position) {
+    if (state.UCS.checked) ucs_ = state.CurrentUcs;
+  }
+
+  void Add(TAcadPoint p, const std::string& name) {
+    ++rows_;
+    if (list_.DataRowCount() < rows_) list_.SetRowCount(rows_ + 1);
+    list_.current.row = rows_;
+    if (ucs_) p = WcsToUcs(p, ucs_->xAxis, ucs_->yAxis, ucs_->origin);
+    list_.SetCell(kColName, rows_, name);
+    list_.SetCell(kColX, rows_, Format(p.x));
+    list_.SetCell(kColY, rows_, Format(p.y));
+    list_.SetCell(kColZ, rows_, Format(p.z));
+  }
+
+  int Rows() const { return rows_; }
+
+ private:
+  std::string Format(double v) const { return FormatFixed(RoundToDigits(v, digits_), digits_); }
+
+  TextGrid& list_;
+  int digits_;
+  std::optional<UcsAxes> ucs_;
+  int rows_ = 0;
+};
+
+}  // namespace
+
+std::string ReadSummary(const EntityTables& tables) {
+  std::string summary;
+  auto add = [&](const char* name, std::size_t k) {
+    if (k > 0) summary += std::string(" ") + name + "=" + std::to_string(k) + ",";
+  };
+  add("POLYLINE", tables.LwpBlks.size());
+  add("CIRCLE", tables.CircleBlks.size());
+  add("TEXT", tables.TextBlks.size());
+  add("POINT", tables.PointEnts.size());
+  add("LINE", tables.LineBlks.size());
+  return summary;
+}
+
+void EntToSL(FormState& state, const EntityTables& tables, Platform& platform, Ui& ui) {
+  EntToSlFlagScope flag(state.entToSlFlag);
+  ui.ProcessPendingMessages();
+  const double range = ReadNumberCell(state.Edit28.text) * SearchScale(state, platform, ui);
+
+  TextGrid& list = state.StringGrid1;
+  for (int r = 1; r < list.RowCount(); ++r) {
+    for (int c = kColName; c <= kColPlotNo; ++c) list.SetCell(c, r, std::string());
+  }
+  list.SetRowCount(2);
+  list.current.row = 1;
+
+  RowWriter rows(state, list);
+  static const std::string kNoName;
+  if (state.CheckBox1.checked && !tables.LwpEles.empty()) {
+    const std::unordered_map<std::string, TAcadPoint> normals = PolylineNormals(tables);
+    for (const TLwpEle& v : tables.LwpEles) {
+      auto normal = normals.find(v.hand);
+      rows.Add(normal == normals.end() ? v.code10 : OcsToWcs(v.code10, normal->second), kNoName);
+    }
+  }
+  if (state.CheckBox2.checked) {
+    for (const TPointEnt& p : tables.PointEnts) rows.Add(p.pt, kNoName);
+  }
+  if (state.CheckBox6.checked) {
+    for (const TCircleBlk& c : tables.CircleBlks) rows.Add(c.center, kNoName);
+  }
+  if (state.CheckBox27.checked) {
+    for (const TTextBlk& t : tables.TextBlks) rows.Add(TextPosition(t), t.str);
+  }
+  const int n = rows.Rows();
+
+  if (state.CheckBox3.checked && !tables.TextBlks.empty()) {
+    PointNameSearch search;
+    search.range = range;
+    if (state.UCS.checked) search.ucs = state.CurrentUcs;
+    if (state.CheckBox10.checked) search.layer = state.Edit29.text;
+    NameRowsAfterTexts(list, n, tables.TextBlks, search);
+  }
+  RenumberPlotNo(list);
+  N10Click(list);
+  N13Click(list);
+  state.StatusBar1[0] = "1 / " + std::to_string(list.DataRowCount());
+}
+
+void ListDisplayBoxClick(FormState& state, const EntityTables& tables, Platform& platform, Ui& ui) {
+  EntToSL(state, tables, platform, ui);
+}
+
+void Button4Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui) {
+  state.CurrentUcs = UcsAxes{};
+  bool failed = false;
+  if (ConnectTargetCad(platform, ui, state.TargetProgID)) {
+    std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
+    BringCadToFront(platform, *app);
+    std::shared_ptr<CadDocument> document = app->ActiveDocument();
+    if (state.UCS.checked) {
+      state.CurrentUcs.xAxis = VariantToPoint(document->GetVariable("UCSXDIR"));
+      state.CurrentUcs.yAxis = VariantToPoint(document->GetVariable("UCSYDIR"));
+      state.CurrentUcs.origin = VariantToPoint(document->GetVariable("UCSORG"));
+    }
+    ui.MinimizeMainWindow();
+    platform.Sleep(kMinimizePauseMs);
+    std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*document);
+    try {
+      set->SelectOnScreen(std::nullopt);
+      // Restored before the read, so that its progress shows.
+      ui.RestoreMainWindow();
+      if (set->Count() > 0) {
+        const int read = ReadSelectedEntities(*set, 1, ProgressBarId::ProgressBar1, ui, tables,
+                                              state.StatusBar1[0]);
+        state.StatusBar1[1] = read == 0 ? std::string() : ReadSummary(tables);
+        EntToSL(state, tables, platform, ui);
+        const TextGrid& list = state.StringGrid1;
+        if (read > 0 && list.DataRowCount() <= 1 && list.Cell(kColX, 1).empty()) {
+          ui.ShowMessage(kNothingListedMessage);
+        }
+      }
+    } catch (const VensaError&) {
+      failed = true;
+      ui.SetProgressPosition(ProgressBarId::ProgressBar1, 0);
+      state.StatusBar1[1].clear();
+    }
+    set->Delete();
+    ui.RestoreMainWindow();
+    state.ListDisplayGroupEnabled = !failed;
+  }
+  ui.RestoreMainWindow();
+  ui.BringMainWindowForward();
+  if (failed) ui.ShowMessage(kGetFailedMessage);
+}
+
+}  // namespace vensa

@@ -1,0 +1,38 @@
+// "CADから": the coordinate list filled from entities the user selects in the CAD, and
+// EntToSL, which rebuilds the list from the entity tables (also run by the "リスト表示"
+// boxes without a new selection).
+#pragma once
+
+#include <string>
+
+#include "app/state/form_state.h"
+#include "cad/entity_tables.h"
+#include "platform/platform.h"
+#include "platform/ui.h"
+
+namespace vensa {
+
+inline constexpr char kGetFailedMessage[] = "取得失敗";
+inline constexpr char kNothingListedMessage[] =
+    "取得したデータはリストに表示されていません．\nリスト表示のチェックボックスを確認して下さい．";
+
+// "CADから" (Button4). Errors of the selection, the read and the listing are caught:
+// "取得失敗", the "リスト表示" group disabled. Errors before the selection (attaching,
+// reading the UCS, the selection set) reach the caller with the main window as it was.
+void Button4Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui);
+
+// Rebuilds the coordinate list from the tables: polyline vertices, points, circle centres
+// and texts as the "リスト表示" boxes choose, in the UCS when "UCS" is on, rounded to the
+// decimals of UpDown6, named after the nearest text by the point-name search, sorted by
+// name and tidied. Light and 2-D polyline vertices are taken into world coordinates first.
+// Errors (the DIMSCALE read) reach the caller; entToSlFlag is false again in every case.
+void EntToSL(FormState& state, const EntityTables& tables, Platform& platform, Ui& ui);
+
+// A click on "POLYLINE", "POINT", "CIRCLE", "測点名検索" or "TEXT" of "リスト表示", the box
+// already showing its new state: the list is rebuilt from the same tables.
+void ListDisplayBoxClick(FormState& state, const EntityTables& tables, Platform& platform, Ui& ui);
+
+// The read summary of status panel 1: " POLYLINE=2, POINT=5," for each non-empty table.
+std::string ReadSummary(const EntityTables& tables);
+
+}  // namespace vensa

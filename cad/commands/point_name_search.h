@@ -1,0 +1,33 @@
+// The point-name search of "CADから": each listed point is named after the nearest TEXT
+// inside a square window around it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/state/form_state.h"
+#include "cad/entity_tables.h"
+#include "core/text_grid.h"
+
+namespace vensa {
+
+// Where a TEXT stands: its insertion point when it is left, aligned or fitted on the
+// base line (code72 0, 3 or 5 with code73 0), otherwise its alignment point.
+TAcadPoint TextPosition(const TTextBlk& text);
+
+struct PointNameSearch {
+  double range = 0.0;          // half-width of the window, in list units
+  std::optional<UcsAxes> ucs;  // texts are taken into this UCS first when given
+  std::string layer;           // only texts on this layer (ASCII case ignored); "" all
+};
+
+// For data rows 1..rows of the coordinate list whose X and Y cells are filled: cell 0
+// becomes the text of the TEXT nearest in the plane among those whose position differs
+// from the row's point by less than the range in X and in Y. Texts holding a comma never
+// name a row; on equal distance the first text in table order wins. Rows without such a
+// text keep their name.
+void NameRowsAfterTexts(TextGrid& list, int rows, const std::vector<TTextBlk>& texts,
+                        const PointNameSearch& search);
+
+}  // namespace vensa

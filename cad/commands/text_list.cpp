@@ -1,0 +1,161 @@
+#include "cad/commands/text_list.h"
+
+#include <utility>
+
+#include "cad/cad_connection.h"
+#include "cad/entity_reader.h"
+#include "core/encoding.h"
+#include "core/error.h"
+#include "core/exchange_sort.h"
+#include "core/geometry.h"
+#include "core/number_format.h"
+#include "core/number_read.h"
+
+namespace vensa {
+
+namespace {
+
+constexpr int kMinimizePauseMs = 100;
+
+enum TextColumn : int { kColText = 0, kColTextX = 1, kColTextY = 2, kColTextZ = 3 };
+
+// Sorts the rows by keys computed once per row, with the list sorts' exchange sort.
+template <typename Key, typename Before>
+void SortRowsByKeys(TextGrid& grid, std::vector<Key> keys, Before before) {
+  struct Keyed {
+    Key key;
+    int row;
+  };
+  std::vector<Keyed> items;
+  items.reserve(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    items.push_back(Keyed{std::move(keys[i]), static_cast<int>(i) + 1});
+  }
+  ExchangeSort(items, [&](const Keyed& a, const Keyed& b) { return before(a.key, b.key); });
+  std::vector<std::vector<std::string>> rows;
+  rows.reserve(items.size());
+  for (const Keyed& k : items) rows.push_back(std::move(grid.MutableRow(k.row)));
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    grid.MutableRow(static_cast<int>(i) + 1) = std::move(rows[i]);
+  }
+}
+
+std::string KeyText(const TextGrid& grid, int row, int a, int b) {
+  std::string key;
+  if (a >= 0) key += grid.Cell(a, row);
+  if (b >= 0) key += grid.Cell(b, row);
+  return key;
+}
+
+}  // namespace
+
+void SortRowsByColumn(TextGrid& grid, int a, int b, bool numeric, bool descending) {
+  const int n = grid.DataRowCount();
+  if (n < 2) return;
+  if (numeric) {
+    std::vector<double> keys;
+    keys.reserve(n);
+    for (int r = 1; r <= n; ++r) keys.push_back(ReadNumberCell(KeyText(grid, r, a, b)));
+    SortRowsByKeys(grid, std::move(keys),
+                   [descending](double a, double b) { return descending ? a > b : a < b; });
+  } else {
+    // UTF-16 code units, so that plain comparison is the list's text order.
+    std::vector<std::u16string> keys;
+    keys.reserve(n);
+    for (int r = 1; r <= n; ++r) keys.push_back(Utf8ToUtf16(KeyText(grid, r, a, b)));
+    SortRowsByKeys(grid, std::move(keys),
+                   [descending](const std::u16string& a, const std::u16string& b) {
+                     return descending ? b < a : a < b;
+                   });
+  }
+}
+
+void TextHeaderClick(TextGrid& list) {
+  SortRowsByColumn(list, kColText, -1, false, false);
+}
+void XHeaderClick(TextGrid& list) {
+  SortRowsByColumn(list, kColTextX, -1, true, false);
+}
+void YHeaderClick(TextGrid& list) {
+  SortRowsByColumn(list, kColTextY, -1, true, true);
+}
+void ZHeaderClick(TextGrid& list) {
+  SortRowsByColumn(list, kColTextZ, -1, true, false);
+}
+
+void StringGrid2FixedCellClick(TextGrid& list, int column) {
+  switch (column) {
+    case kColText:
+      TextHeaderClick(list);
+      break;
+    case kColTextX:
+      XHeaderClick(list);
+      break;
+    case kColTextY:
+      YHeaderClick(list);
+      break;
+    case kColTextZ:
+      ZHeaderClick(list);
+      break;
+    default:
+      break;
+  }
+}
+
+void EntToSL2(FormState& state, const EntityTables& tables) {
+  const int digits = state.UpDown6.position;
+  TextGrid& list = state.StringGrid2;
+  for (int r = 1; r < list.RowCount(); ++r) {
+    for (int c = kColText; c <= kColTextZ; ++c) list.SetCell(c, r, std::string());
+  }
+  if (tables.TextBlks.empty()) return;
+  const int k = static_cast<int>(tables.TextBlks.size());
+  list.SetRowCount(k + 1);
+  list.current.row = 1;
+  auto format = [digits](double v) { return FormatFixed(RoundToDigits(v, digits), digits); };
+  for (int i = 0; i < k; ++i) {
+    const TTextBlk& t = tables.TextBlks[static_cast<std::size_t>(i)];
+    // The insertion point whatever the justification: the list shows where texts start.
+    TAcadPoint p = t.pt10;
+    if (state.UCS.checked) {
+      p = WcsToUcs(p, state.CurrentUcs.xAxis, state.CurrentUcs.yAxis, state.CurrentUcs.origin);
+    }
+    list.SetCell(kColText, i + 1, t.str);
+    list.SetCell(kColTextX, i + 1, format(p.x));
+    list.SetCell(kColTextY, i + 1, format(p.y));
+    list.SetCell(kColTextZ, i + 1, format(p.z));
+  }
+}
+
+void Button6Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui) {
+  state.CurrentUcs = UcsAxes{};
+  if (ConnectTargetCad(platform, ui, state.TargetProgID)) {
+    std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
+    BringCadToFront(platform, *app);
+    std::shared_ptr<CadDocument> document = app->ActiveDocument();
+    if (state.UCS.checked) {
+      state.CurrentUcs.xAxis = VariantToPoint(document->GetVariable("UCSXDIR"));
+      state.CurrentUcs.yAxis = VariantToPoint(document->GetVariable("UCSYDIR"));
+      state.CurrentUcs.origin = VariantToPoint(document->GetVariable("UCSORG"));
+    }
+    ui.MinimizeMainWindow();
+    platform.Sleep(kMinimizePauseMs);
+    // Entity type TEXT only: multiline texts cannot be selected.
+    const SelectionFilter textsOnly{{0}, {CadValue{std::string("TEXT")}}};
+    std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*document);
+    try {
+      set->SelectOnScreen(textsOnly);
+      ui.RestoreMainWindow();
+      if (set->Count() > 0) {
+        ReadSelectedEntities(*set, 2, ProgressBarId::ProgressBar2, ui, tables, state.StatusBar1[0]);
+        EntToSL2(state, tables);
+      }
+    } catch (const VensaError&) {
+      // A cancelled or failed harvest leaves the list as far as it got, without a message.
+    }
+    set->Delete();
+  }
+  ui.RestoreMainWindow();
+}
+
+}  // namespace vensa

@@ -1,0 +1,57 @@
+#include "cad/commands/point_name_search.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/coord_list.h"
+#include "core/geometry.h"
+#include "core/number_read.h"
+
+namespace vensa {
+namespace {
+
+// Every row against every text in table order: the names the index must reproduce.
+std::vector<std::string> LiteralNames(const TextGrid& list, const std::vector<TTextBlk>& texts,
+                                      double range) {
+  std::vector<std::string> names;
+  for (int r = 1; r < list.RowCount(); ++r) {
+    const TAcadPoint p{ReadNumberCell(list.Cell(1, r)), ReadNumberCell(list.Cell(2, r)), 0};
+    std::string name = list.Cell(0, r);
+    double best = range * 100;
+    for (const TTextBlk& t : texts) {
+      const TAcadPoint at = TextPosition(t);
+      if (NearlyEqual2D(p, at, range) && Distance2D(p, at) < best) {
+        if (t.str.find(',') != std::string::npos) continue;
+        name = t.str;
+        best = Distance2D(p, at);
+      }
+    }
+    names.push_back(name);
+  }
+  return names;
+}
+
+// Points and texts on a coarse lattice, so that ties, window edges and cell edges occur.
+TEST(PointNameSearch, IndexNamesAsTheLiteralScan) {
+  std::mt19937 random(5);
+  auto coordinate = [&] { return static_cast<double>(random() % 80) * 0.25 - 10.0; };
+  for (double range : {0.5, 1.0, 2.5, 1e-3}) {
+    TextGrid list = TextGrid::WithHeaders(CoordListHeaders(), 300);
+    for (int r = 1; r <= 300; ++r) {
+      list.SetCell(1, r, std::to_string(coordinate()));
+      list.SetCell(2, r, std::to_string(coordinate()));
+    }
+    std::vector<TTextBlk> texts(200);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      texts[i].str = (i % 17 == 0 ? "c," : "T") + std::to_string(i);
+      texts[i].pt10 = {coordinate(), coordinate(), 0};
+    }
+    const std::vector<std::string> expected = LiteralNames(list, texts, range);
+    NameRowsAfterTexts(list, 300, texts, PointNameSearch{range, std::nullopt, ""});
+    for (int r = 1; r <= 300; ++r) ASSERT_EQ(list.Cell(0, r), expected[r - 1]) << range << " " << r;
+  }
+}
+
+}  // namespace
+}  // namespace vensa

@@ -1,6 +1,9 @@
 // The list grids in the window: cell drawing, the current cell of the coordinate list,
 // the editing keys, column dragging and the pop-up menu, driven through the display.
 #include <wx/dcmemory.h>
+#include <wx/testing.h>
+
+#include "app/about_box.h"
 
 #include "app/cell_renderers.h"
 #include "app/wx_clipboard.h"
@@ -127,6 +130,25 @@ TEST_F(GridWindowTest, DraggedColumnTakesItsCellsAlong) {
   EXPECT_EQ(grid.Cell(1, 2), "200");  // Y moved left into X's place
 }
 
+// The about box as it opens: its caption, size and texts; closed with its OK button.
+class ExpectAboutBox : public wxExpectModalBase<TAboutBox, ExpectAboutBox> {
+ public:
+  explicit ExpectAboutBox(std::string& seen) : seen_(seen) {}
+
+ protected:
+  int OnInvoked(TAboutBox* box) const override {
+    const wxSize size = box->GetClientSize();
+    seen_ =
+        box->GetTitle().utf8_string() + " " + std::to_string(size.x) + "x" + std::to_string(size.y);
+    for (const char* name : {"ProductName", "Version", "OKButton"})
+      seen_ += " " + wxWindow::FindWindowByName(name, box)->GetLabel().utf8_string();
+    return wxID_OK;
+  }
+
+ private:
+  std::string& seen_;
+};
+
 TEST_F(GridWindowTest, PopUpMenuItemsInOrderAndTheirEffects) {
   std::string captions;
   for (const TForm1::PopupItem& item : form_->PopupMenu1Items())
@@ -150,6 +172,10 @@ TEST_F(GridWindowTest, PopUpMenuItemsInOrderAndTheirEffects) {
   ASSERT_TRUE(form_->PopupMenu1Click("表示データをすべてクリア"));
   EXPECT_EQ(list_->GetNumberRows(), 1);
   EXPECT_EQ(list_->GetCellValue(0, 4), "1");
+
+  std::string about;
+  wxTEST_DIALOG(form_->PopupMenu1Click("バージョン情報"), ExpectAboutBox(about));
+  EXPECT_EQ(about, "バージョン情報 227x164 Vensa2023 Ver, 2023.8.9 OK");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include <wx/app.h>
-#include <wx/icon.h>
+#include <wx/iconbndl.h>
 #include <wx/stdpaths.h>
 
 #include "app/main_form.h"
@@ -18,8 +18,9 @@ class VensaApp : public wxApp {
     const std::string exe = wxStandardPaths::Get().GetExecutablePath().utf8_string();
     auto* form = new TForm1(ProgramFilesForExecutable(exe), platform_);
 #ifdef __WXMSW__
-    // The executable's own icon (app/windows/vensa.rc) for the caption and the task bar.
-    form->SetIcon(wxIcon("appicon"));
+    // The executable's own icon (app/windows/vensa.rc), in every size it holds, for the
+    // caption, the task bar and the about box.
+    form->SetIcons(wxIconBundle("appicon", nullptr));
 #endif
     form->Show();
     return true;

@@ -1,6 +1,6 @@
 // What the commands ask of the main window and its dialogs: message boxes, file dialogs,
 // the window's own state, progress bars, status panels and letting pending window
-// messages run. The Qt window implements it; platform/sim/ has a scripted substitute.
+// messages run. The wx window implements it (app/wx_ui.h); platform/sim/ has a scripted substitute.
 #pragma once
 
 #include <optional>

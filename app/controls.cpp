@@ -1,0 +1,57 @@
+#include "app/controls.h"
+
+#include "app/accessible_name.h"
+
+namespace vensa {
+namespace {
+
+constexpr int kRowHeight = 21;
+
+void Hint(wxWindow* control, const char* hint) {
+  if (hint) control->SetToolTip(U8(hint));
+}
+
+}  // namespace
+
+wxString U8(const char* text) {
+  return wxString::FromUTF8(text);
+}
+
+wxStaticBox* MakeGroup(wxWindow* parent, const char* caption, int x, int y, int w, int h) {
+  return new wxStaticBox(parent, wxID_ANY, U8(caption), {x, y}, {w, h});
+}
+
+wxStaticText* MakeLabel(wxWindow* parent, const char* caption, int x, int y) {
+  return new wxStaticText(parent, wxID_ANY, U8(caption), {x, y + 3});
+}
+
+wxCheckBox* MakeCheckBox(wxWindow* parent, const char* name, const char* caption, int x, int y,
+                         const char* hint) {
+  auto* box = new wxCheckBox(parent, wxID_ANY, U8(caption), {x, y}, {-1, kRowHeight}, 0,
+                             wxDefaultValidator, name);
+  Hint(box, hint);
+  return box;
+}
+
+wxTextCtrl* MakeEdit(wxWindow* parent, const char* name, int x, int y, int w, long style) {
+  return new wxTextCtrl(parent, wxID_ANY, wxEmptyString, {x, y}, {w, kRowHeight},
+                        style | wxBORDER_SUNKEN, wxDefaultValidator, name);
+}
+
+wxButton* MakeButton(wxWindow* parent, const char* name, const char* caption, int x, int y, int w,
+                     int h, const char* hint) {
+  auto* button = new wxButton(parent, wxID_ANY, U8(caption), {x, y}, {w, h}, wxBU_EXACTFIT,
+                              wxDefaultValidator, name);
+  Hint(button, hint);
+  return button;
+}
+
+ArrowUpDown* MakeUpDown(wxWindow* parent, const char* name, int x, int y, bool horizontal) {
+  return new ArrowUpDown(parent, name, {x, y}, horizontal);
+}
+
+void LabelFor(wxWindow* control, const char* caption) {
+  SetAccessibleName(control, U8(caption));
+}
+
+}  // namespace vensa

@@ -1,0 +1,34 @@
+// Making the main window's controls at fixed places: each gets its control name as window
+// name (so tests and accessibility tools find it), its caption and its hint as tooltip.
+#pragma once
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "app/arrow_up_down.h"
+
+namespace vensa {
+
+// The inner size of a tab page in the 391 x 464 window.
+inline constexpr int kPageWidth = 383;
+inline constexpr int kPageHeight = 430;
+
+wxString U8(const char* text);
+
+wxStaticBox* MakeGroup(wxWindow* parent, const char* caption, int x, int y, int w, int h);
+wxStaticText* MakeLabel(wxWindow* parent, const char* caption, int x, int y);
+wxCheckBox* MakeCheckBox(wxWindow* parent, const char* name, const char* caption, int x, int y,
+                         const char* hint = nullptr);
+wxTextCtrl* MakeEdit(wxWindow* parent, const char* name, int x, int y, int w, long style = 0);
+wxButton* MakeButton(wxWindow* parent, const char* name, const char* caption, int x, int y, int w,
+                     int h, const char* hint = nullptr);
+// A vertical up-down beside its field; `horizontal` for the decimals' up-downs.
+ArrowUpDown* MakeUpDown(wxWindow* parent, const char* name, int x, int y, bool horizontal = false);
+
+// An edit's caption as the label the accessibility layer reports for it.
+void LabelFor(wxWindow* control, const char* caption);
+
+}  // namespace vensa

@@ -1,0 +1,113 @@
+// The coordinate list on the main tab: its grid, the current-cell rules, the row
+// indicator and the pop-up menu.
+#include <map>
+
+#include <wx/menu.h>
+
+#include "app/about_box.h"
+#include "app/cell_renderers.h"
+#include "app/main_form.h"
+#include "app/state/coord_list_view.h"
+#include "app/state/grid_edit.h"
+#include "cad/commands/view_helpers.h"
+#include "core/coord_list.h"
+#include "core/list_sort.h"
+
+namespace vensa {
+
+void TForm1::BuildCoordListGrid(wxWindow* page, int x, int y, int w, int h) {
+  StringGrid1 = new ListGrid(page, "StringGrid1", state_.StringGrid1, clipboard_,
+                             {.colWidth = 71, .editable = true, .movableCols = true});
+  StringGrid1->SetSize(x, y, w, h);
+  StringGrid1->SetDefaultCellFont(CoordListFont());
+  StringGrid1->SetLabelFont(CoordListFont());
+  StringGrid1->ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_DEFAULT);
+  for (int col = kColX; col <= kColZ; ++col) {
+    auto* attr = new wxGridCellAttr;
+    attr->SetRenderer(new NumberCellRenderer);
+    StringGrid1->SetColAttr(col, attr);
+  }
+  auto* plotNo = new wxGridCellAttr;
+  plotNo->SetRenderer(
+      new PlotNoCellRenderer([this](int row) { return PlotNoGreyed(state_.Edit31.text, row); }));
+  StringGrid1->SetColAttr(kColPlotNo, plotNo);
+
+  StringGrid1->currentCellRule = &CoordListCurrentCell;
+  StringGrid1->onCurrentCellMoved = [this] { CoordListCurrentCellMoved(); };
+  StringGrid1->onRowCountChanged = [this] { UpdateRowIndicator(); };
+  StringGrid1->Bind(wxEVT_GRID_CELL_RIGHT_CLICK, [this](wxGridEvent& event) {
+    // The click first makes the cell current unless it lies in the selected block.
+    if (!StringGrid1->IsInSelection(event.GetRow(), event.GetCol()))
+      StringGrid1->SetGridCursor(event.GetRow(), event.GetCol());
+    ShowCoordListPopup();
+  });
+}
+
+void TForm1::UpdateRowIndicator() {
+  state_.StatusBar1[0] = RowIndicatorText(state_.StringGrid1);
+  StatusBar1->SetStatusText(ToWx(state_.StatusBar1[0]), 0);
+}
+
+void TForm1::CoordListCurrentCellMoved() {
+  StringGrid1->PullSelection();
+  UpdateRowIndicator();
+  if (state_.CheckBox18.checked) RunCommand([this] { SpeedButton3Click(state_, platform_, ui_); });
+}
+
+std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
+  TextGrid& list = state_.StringGrid1;
+  return {
+      {"選択範囲をコピー", [this, &list] { CopySelectedCells(list, clipboard_); }},
+      {"すべてコピー", [this, &list] { CopyAllPoints(list, clipboard_); }},
+      {nullptr, {}},
+      {"現在セルから貼り付け（ペースト）", [this, &list] { PasteAtSelection(list, clipboard_); }},
+      {"先頭セルから貼り付け（ペースト）", [this, &list] { PasteAtFirstCell(list, clipboard_); }},
+      {nullptr, {}},
+      {"選択範囲をクリア", [&list] { ClearSelectedCells(list); }},
+      {"表示データをすべてクリア", [&list] { ClearShownData(list); }},
+      {"内部データをすべてクリア",
+       [this] {
+         ClearInternalData(state_);
+         tables_.Clear();
+       }},
+      {nullptr, {}},
+      {"測点名でソート", [&list] { N10Click(list); }},
+      {"測点名の番号のみでソート", [&list] { N15Click(list); }},
+      {nullptr, {}},
+      {"同じ行データを整理", [&list] { N13Click(list); }},
+      {nullptr, {}},
+      {"バージョン情報",
+       [this] {
+         TAboutBox about(this);
+         about.ShowModal();
+       }},
+  };
+}
+
+bool TForm1::PopupMenu1Click(std::string_view caption) {
+  for (const PopupItem& item : PopupMenu1Items()) {
+    if (item.caption && caption == item.caption) {
+      RunCommand(item.run);
+      return true;
+    }
+  }
+  return false;
+}
+
+void TForm1::ShowCoordListPopup() {
+  wxMenu menu;
+  int id = wxID_HIGHEST + 1;
+  std::map<int, std::function<void()>> actions;
+  for (const PopupItem& item : PopupMenu1Items()) {
+    if (!item.caption) {
+      menu.AppendSeparator();
+      continue;
+    }
+    menu.Append(id, ToWx(item.caption));
+    actions[id++] = item.run;
+  }
+  const int chosen = StringGrid1->GetPopupMenuSelectionFromUser(menu);
+  if (auto found = actions.find(chosen); found != actions.end()) RunCommand(found->second);
+}
+
+}  // namespace vensa

@@ -1,0 +1,147 @@
+#include "app/list_grid.h"
+
+#include <vector>
+
+#include "app/state/grid_edit.h"
+
+namespace vensa {
+namespace {
+
+GridKey KeyOf(int keyCode) {
+  switch (keyCode) {
+    case WXK_DELETE:
+    case WXK_NUMPAD_DELETE:
+      return GridKey::Delete;
+    case WXK_INSERT:
+    case WXK_NUMPAD_INSERT:
+      return GridKey::Insert;
+    case 'C':
+      return GridKey::C;
+    case 'X':
+      return GridKey::X;
+    case 'V':
+      return GridKey::V;
+    default:
+      return GridKey::Other;
+  }
+}
+
+}  // namespace
+
+ListGrid::ListGrid(wxWindow* parent, const wxString& name, TextGrid& grid, Clipboard& clipboard,
+                   const ListGridOptions& options)
+    : wxGrid(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS | wxBORDER_SUNKEN,
+             name),
+      table_(new TextGridTable(grid)),
+      clipboard_(clipboard) {
+  SetTable(table_, true, wxGridSelectCells);
+  // Headers in the window's own face, not the toolkit's bold label face.
+  SetLabelFont(parent->GetFont());
+  SetDefaultCellFont(parent->GetFont());
+  SetRowLabelSize(0);
+  SetColLabelSize(19);
+  SetDefaultRowSize(19, true);
+  SetDefaultColSize(options.colWidth, true);
+  SetColLabelAlignment(wxALIGN_LEFT, wxALIGN_CENTRE);
+  EnableEditing(options.editable);
+  EnableDragColMove(options.movableCols);
+  EnableDragColSize(options.sizableCols);
+  EnableDragRowSize(false);
+  DisableDragGridSize();
+  SetCellHighlightPenWidth(1);
+
+  Bind(wxEVT_KEY_DOWN, &ListGrid::OnKeyDown, this);
+  Bind(wxEVT_GRID_SELECT_CELL, &ListGrid::OnSelectCell, this);
+  Bind(wxEVT_GRID_COL_MOVE, [this](wxGridEvent& event) {
+    event.Skip();
+    CallAfter([this] { ApplyColumnOrder(); });
+  });
+}
+
+void ListGrid::PullSelection() {
+  TextGrid& grid = Grid();
+  const GridCoord current{std::max(GetGridCursorCol(), 0), GetGridCursorRow() + 1};
+  GridRect selection{current.col, current.row, current.col, current.row};
+  for (const wxGridBlockCoords& block : GetSelectedBlocks()) {
+    const GridRect r{block.GetLeftCol(), block.GetTopRow() + 1, block.GetRightCol(),
+                     block.GetBottomRow() + 1};
+    selection = r;
+    if (r.left <= current.col && current.col <= r.right && r.top <= current.row &&
+        current.row <= r.bottom)
+      break;
+  }
+  grid.current = current;
+  grid.selection = selection;
+}
+
+void ListGrid::ShowGrid() {
+  TextGrid& grid = Grid();
+  table_->NotifyRowCount(*this);
+  if (GetNumberRows() > 0) {
+    const GridRect sel = grid.selection;
+    const int row = std::clamp(grid.current.row - 1, 0, GetNumberRows() - 1);
+    const int col = std::clamp(grid.current.col, 0, std::max(GetNumberCols() - 1, 0));
+    if (row != GetGridCursorRow() || col != GetGridCursorCol()) SetGridCursor(row, col);
+    ClearSelection();
+    if (sel.left != sel.right || sel.top != sel.bottom)
+      SelectBlock(std::max(sel.top - 1, 0), sel.left, std::max(sel.bottom - 1, 0), sel.right);
+  }
+  ForceRefresh();
+}
+
+void ListGrid::OnKeyDown(wxKeyEvent& event) {
+  const GridKey key = KeyOf(event.GetKeyCode());
+  if (key == GridKey::Other || IsCellEditControlShown() || GetNumberRows() == 0) {
+    event.Skip();
+    return;
+  }
+  const KeyModifiers modifiers{event.ShiftDown(), event.ControlDown()};
+  PullSelection();
+  const int rowsBefore = Grid().RowCount();
+  const bool consumed = HandleGridKey(Grid(), key, modifiers, false, clipboard_);
+  ShowGrid();
+  if (Grid().RowCount() != rowsBefore && onRowCountChanged) onRowCountChanged();
+  // Delete and Insert are handled in full above; the grid's own Delete would open the
+  // cell editor on an emptied cell. Other keys the handler left go on to the grid.
+  if (!consumed && key != GridKey::Delete && key != GridKey::Insert) event.Skip();
+}
+
+void ListGrid::OnSelectCell(wxGridEvent& event) {
+  const GridCoord wanted{event.GetCol(), event.GetRow() + 1};
+  if (currentCellRule) {
+    const GridCoord allowed = currentCellRule(wanted);
+    if (allowed != wanted) {
+      event.Veto();
+      SetGridCursor(allowed.row - 1, allowed.col);
+      return;
+    }
+  }
+  Grid().current = wanted;
+  event.Skip();
+  if (onCurrentCellMoved) CallAfter([this] { onCurrentCellMoved(); });
+}
+
+void ListGrid::ApplyColumnOrder() {
+  const int cols = GetNumberCols();
+  std::vector<int> order(static_cast<std::size_t>(cols));
+  std::vector<int> widths(static_cast<std::size_t>(cols));
+  bool moved = false;
+  for (int pos = 0; pos < cols; ++pos) {
+    order[pos] = GetColAt(pos);
+    widths[pos] = GetColSize(order[pos]);
+    moved = moved || order[pos] != pos;
+  }
+  if (!moved) return;
+  // The cells follow their column to its new position, the header text included.
+  TextGrid& grid = Grid();
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    std::vector<std::string>& cells = grid.MutableRow(row);
+    std::vector<std::string> old = cells;
+    for (int pos = 0; pos < cols; ++pos) cells[pos] = std::move(old[order[pos]]);
+  }
+  ResetColPos();
+  for (int pos = 0; pos < cols; ++pos) SetColSize(pos, widths[pos]);
+  ForceRefresh();
+}
+
+}  // namespace vensa

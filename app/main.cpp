@@ -1,0 +1,47 @@
+// vensa: the window. The settings file and the insert file sit beside the executable.
+#include <memory>
+
+#include <wx/app.h>
+#include <wx/iconbndl.h>
+#include <wx/stdpaths.h>
+
+#include "app/main_form.h"
+#include "platform/none/no_com_platform.h"
+
+namespace vensa {
+namespace {
+
+class VensaApp : public wxApp {
+ public:
+  bool OnInit() override {
+    SetAppDisplayName(wxString::FromUTF8(std::string(kApplicationTitle)));
+    const std::string exe = wxStandardPaths::Get().GetExecutablePath().utf8_string();
+    auto* form = new TForm1(ProgramFilesForExecutable(exe), platform_);
+#ifdef __WXMSW__
+    // The executable's own icon (app/windows/vensa.rc), in every size it holds, for the
+    // caption, the task bar and the about box.
+    form->SetIcons(wxIconBundle("appicon", nullptr));
+#endif
+    form->Show();
+    return true;
+  }
+
+  // An error that escaped a handler: reported like any other, and the program goes on.
+  bool OnExceptionInMainLoop() override {
+    try {
+      throw;
+    } catch (const std::exception& error) {
+      if (auto* form = dynamic_cast<TForm1*>(GetTopWindow())) form->ReportError(error.what());
+    }
+    return true;
+  }
+
+ private:
+  // Until the COM side exists, no ProgID is found and no spreadsheet runs.
+  NoComPlatform platform_;
+};
+
+}  // namespace
+}  // namespace vensa
+
+wxIMPLEMENT_APP(vensa::VensaApp);

@@ -1,0 +1,149 @@
+#include "app/main_form.h"
+
+#include <wx/display.h>
+#include <wx/fontenum.h>
+#include <wx/msgdlg.h>
+
+#include "app/compact_style.h"
+#include "app/controls.h"
+#include "app/target_cad_form.h"
+
+namespace vensa {
+namespace {
+
+constexpr int kClientWidth = 391;
+constexpr int kClientHeight = 464;
+
+// The first face of the list the system has; the system's own face when it has none.
+wxFont PixelFont(std::initializer_list<const char*> faces, int pixels) {
+  wxFontInfo info(wxSize(0, pixels));
+  for (const char* face : faces) {
+    if (wxFontEnumerator::IsValidFacename(U8(face))) {
+      info.FaceName(U8(face));
+      break;
+    }
+  }
+  return wxFont(info);
+}
+
+}  // namespace
+
+wxFont UiFont() {
+  return PixelFont({"ＭＳ Ｐゴシック", "MS PGothic", "Noto Sans CJK JP"}, 12);
+}
+
+wxFont CoordListFont() {
+  return PixelFont({"ＭＳ ゴシック", "MS Gothic", "Noto Sans Mono CJK JP", "Noto Sans CJK JP"}, 12);
+}
+
+TForm1::TForm1(const ProgramFiles& files, Platform& platform)
+    : wxFrame(
+          nullptr, wxID_ANY, ToWx(std::string(kInitialCaption)), wxDefaultPosition, wxDefaultSize,
+          (wxDEFAULT_FRAME_STYLE & ~(wxRESIZE_BORDER | wxMAXIMIZE_BOX)) | wxSTAY_ON_TOP, "Form1"),
+      state_(InitialFormState()),
+      files_(files),
+      platform_(platform),
+      ui_(*this, state_),
+      messageFilter_(TMessageFilter::Create()) {
+  ApplyCompactStyle();
+  SetFont(UiFont());
+  SetClientSize(kClientWidth, kClientHeight);
+  SetMinClientSize({kClientWidth, kClientHeight});
+  SetMaxClientSize({kClientWidth, kClientHeight});
+
+  PageControl1 =
+      new wxNotebook(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, "PageControl1");
+  PageControl1->AddPage(BuildMainTab(PageControl1), U8(" メイン "));
+  PageControl1->AddPage(BuildCadSettingsTab(PageControl1), U8(" CAD 設定 "));
+  PageControl1->AddPage(BuildGetIdSettingsTab(PageControl1), U8(" 取得, ID 設定 "));
+  PageControl1->AddPage(BuildTextTab(PageControl1), U8(" TEXT "));
+  PageControl1->AddPage(BuildSimaReadTab(PageControl1), U8(" SIMA/R "));
+  PageControl1->AddPage(BuildSimaWriteTab(PageControl1), U8(" SIMA/W "));
+  PageControl1->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& event) {
+    event.Skip();
+    if (event.GetEventObject() != PageControl1) return;
+    RunCommand([this, page = event.GetSelection()] { ChangePage(state_, page); });
+  });
+
+  binding_.Add(nullptr, [this] {
+    SetTitle(ToWx(state_.Caption));
+    for (int panel = 0; panel < 2; ++panel)
+      StatusBar1->SetStatusText(ToWx(state_.StatusBar1[static_cast<std::size_t>(panel)]), panel);
+  });
+
+  // The target CAD dialog lives, hidden, as long as the window.
+  targetCadForm_ = new TTargetCADForm(*this, files_.targetCadList);
+
+  const wxRect screen = wxDisplay(0u).GetGeometry();
+  const wxSize outer = GetSize();
+  FormCreate({outer.GetWidth(), outer.GetHeight(), screen.GetWidth(), screen.GetHeight()});
+  Bind(wxEVT_CLOSE_WINDOW, &TForm1::FormClose, this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate(const ScreenMetrics& screen) {
+  state_ = StartUpFormState(files_, screen);
+  Move(state_.Left, state_.Top);
+  messageFilter_->RegisterFilter(platform_);
+  PageControl1->ChangeSelection(0);
+  ShowState();
+  StringGrid1->SetFocus();
+}
+
+void TForm1::FormClose(wxCloseEvent&) {
+  for (ListGrid* grid : {StringGrid1, StringGrid2, StringGrid3, StringGrid4})
+    if (grid->IsCellEditControlShown()) grid->SaveEditControlValue();
+  binding_.Pull();
+  const wxPoint position = GetPosition();
+  state_.Left = position.x;
+  state_.Top = position.y;
+  state_.DxfWaitTime = DxfWaitTimeFromEdit26(state_);
+  try {
+    ShutDownFormState(state_, files_);
+  } catch (const std::exception& error) {
+    // The settings would otherwise be lost without a word: say so before the window goes.
+    ReportError(std::string("設定ファイルを保存できませんでした。\n") + error.what());
+  }
+  excel_.Release();
+  messageFilter_->RevokeFilter(platform_);
+  Destroy();
+}
+
+void TForm1::RunCommand(const std::function<void()>& command) {
+  for (ListGrid* grid : {StringGrid1, StringGrid2, StringGrid3, StringGrid4}) {
+    if (grid->IsCellEditControlShown()) {
+      grid->SaveEditControlValue();
+      grid->HideCellEditControl();
+    }
+    grid->PullSelection();
+  }
+  binding_.Pull();
+  std::string failure;
+  try {
+    command();
+  } catch (const std::exception& error) {
+    failure = error.what();
+    if (failure.empty()) failure = "エラーが発生しました。";
+  }
+  ShowState();
+  if (!failure.empty()) ReportError(failure);
+}
+
+void TForm1::ShowState() {
+  binding_.Push();
+  for (ListGrid* grid : {StringGrid1, StringGrid2, StringGrid3, StringGrid4}) grid->ShowGrid();
+  // After any command the row indicator counts the rows the list has now; a stale count
+  // would misstate the list after a paste or a read.
+  UpdateRowIndicator();
+}
+
+void TForm1::ReportError(const std::string& text) {
+  ui_.ShowError(text);
+}
+
+void TForm1::SpeedButton5Click() {
+  RunCommand([this] { targetCadForm_->ShowFor(state_); });
+}
+
+}  // namespace vensa

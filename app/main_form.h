@@ -1,0 +1,103 @@
+// TForm1, the main window: six tabs over one FormState. Each tab's controls and handlers
+// live in their own file (tab_*.cpp); a handler copies the controls into the state, runs
+// its command and shows the state again, and an error the command does not handle itself
+// is shown by the general error report.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include <wx/frame.h>
+#include <wx/gauge.h>
+#include <wx/notebook.h>
+#include <wx/statusbr.h>
+
+#include "app/form_binding.h"
+#include "app/list_grid.h"
+#include "app/state/form_state.h"
+#include "app/state/start_up.h"
+#include "app/wx_clipboard.h"
+#include "app/wx_ui.h"
+#include "cad/entity_tables.h"
+#include "cad/message_filter.h"
+#include "platform/platform.h"
+#include "sheet/excel_link.h"
+
+namespace vensa {
+
+class TTargetCADForm;
+
+class TForm1 : public wxFrame {
+ public:
+  // Start-up: reads the settings beside the program, places the window, looks up the
+  // target CAD's name and registers the message filter. Contacts no other program.
+  TForm1(const ProgramFiles& files, Platform& platform);
+  ~TForm1() override;
+
+  FormState& State() { return state_; }
+  const ProgramFiles& Files() const { return files_; }
+  Ui& GetUi() { return ui_; }
+  TTargetCADForm* TargetCADForm() { return targetCadForm_; }
+
+  // Controls into the state, the command, the state shown again; an uncaught error ends
+  // the command where it stands and is reported (message box, the program goes on).
+  void RunCommand(const std::function<void()>& command);
+  // The state shown by every control and grid.
+  void ShowState();
+  // The general error report: the error's text, the application title, a stop icon.
+  void ReportError(const std::string& text);
+
+  // The coordinate list's pop-up menu, in order; a null caption is a separator.
+  struct PopupItem {
+    const char* caption;
+    std::function<void()> run;
+  };
+  std::vector<PopupItem> PopupMenu1Items();
+  // Runs the item of that caption as the menu does; false when there is none.
+  bool PopupMenu1Click(std::string_view caption);
+
+ private:
+  // One builder per tab (tab_*.cpp).
+  wxWindow* BuildMainTab(wxNotebook* book);
+  wxWindow* BuildCadSettingsTab(wxNotebook* book);
+  wxWindow* BuildGetIdSettingsTab(wxNotebook* book);
+  wxWindow* BuildTextTab(wxNotebook* book);
+  wxWindow* BuildSimaReadTab(wxNotebook* book);
+  wxWindow* BuildSimaWriteTab(wxNotebook* book);
+  void BuildCoordListGrid(wxWindow* page, int x, int y, int w, int h);
+  void ShowCoordListPopup();
+  void CoordListCurrentCellMoved();
+  void UpdateRowIndicator();
+
+  void FormCreate(const ScreenMetrics& screen);
+  void FormClose(wxCloseEvent& event);
+  // Reads the target CAD list file again and shows the dialog (SpeedButton5 "編集").
+  void SpeedButton5Click();
+
+  FormState state_;
+  ProgramFiles files_;
+  Platform& platform_;
+  WxUi ui_;
+  WxClipboard clipboard_;
+  ExcelLink excel_;
+  EntityTables tables_;  // the entities of the last read from the CAD
+  std::shared_ptr<TMessageFilter> messageFilter_;
+  FormBinding binding_;
+
+  wxNotebook* PageControl1 = nullptr;
+  ListGrid* StringGrid1 = nullptr;
+  ListGrid* StringGrid2 = nullptr;
+  ListGrid* StringGrid3 = nullptr;
+  ListGrid* StringGrid4 = nullptr;
+  wxStatusBar* StatusBar1 = nullptr;
+  TTargetCADForm* targetCadForm_ = nullptr;
+};
+
+// The faces of the main window: the font where the Japanese system font is missing falls
+// back to the system's Japanese UI font.
+wxFont UiFont();
+wxFont CoordListFont();
+
+}  // namespace vensa

@@ -1,0 +1,117 @@
+#include "app/target_cad_form.h"
+
+#include <wx/button.h>
+#include <wx/stattext.h>
+
+#include "app/controls.h"
+#include "app/form_binding.h"
+#include "app/main_form.h"
+
+namespace vensa {
+
+TTargetCADForm::TTargetCADForm(TForm1& form, std::string listPath)
+    : wxDialog(&form, wxID_ANY, U8("ターゲット CAD"), wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX, "TargetCADForm"),
+      form_(form),
+      listPath_(std::move(listPath)) {
+  SetClientSize(380, 300);
+  ListBox1 = new wxListBox(this, wxID_ANY, {8, 8}, {364, 170}, 0, nullptr, wxLB_SINGLE,
+                           wxDefaultValidator, "ListBox1");
+  MakeLabel(this, "名称 （説明）", 8, 186);
+  Edit1 = MakeEdit(this, "Edit1", 130, 186, 242, wxTE_PROCESS_ENTER);
+  LabelFor(Edit1, "名称 （説明）");
+  MakeLabel(this, "ProgID （クラス文字列）", 8, 212);
+  Edit2 = MakeEdit(this, "Edit2", 130, 212, 242, wxTE_PROCESS_ENTER);
+  LabelFor(Edit2, "ProgID （クラス文字列）");
+  auto* add = MakeButton(this, "SpeedButton1", "追加", 8, 240, 60, 24);
+  auto* remove = MakeButton(this, "SpeedButton2", "削除", 72, 240, 60, 24);
+  auto* change = MakeButton(this, "SpeedButton3", "変更", 136, 240, 60, 24);
+  auto* ok =
+      new wxButton(this, wxID_OK, "OK", {212, 270}, {76, 24}, 0, wxDefaultValidator, "Button1");
+  auto* cancel = new wxButton(this, wxID_CANCEL, U8("取り消し"), {296, 270}, {76, 24}, 0,
+                              wxDefaultValidator, "Button2");
+  (void)cancel;  // closes the dialog through its standard identifier
+  DisableInputMethod(Edit1);
+  DisableInputMethod(Edit2);
+
+  ListBox1->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { ListBox1Click(); });
+  add->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { SpeedButton1Click(); });
+  remove->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { SpeedButton2Click(); });
+  change->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { SpeedButton3Click(); });
+  ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Button1Click(); });
+  // Enter in either edit box acts as "変更"; the key stroke itself goes no further.
+  for (wxTextCtrl* edit : {Edit1, Edit2})
+    edit->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { SpeedButton3Click(); });
+  Centre(wxBOTH);
+}
+
+int TTargetCADForm::ShowFor(FormState& state) {
+  state_ = &state;
+  FormShow(state.TargetProgID);
+  CentreOnScreen();
+  const int result = ShowModal();
+  state_ = nullptr;
+  return result;
+}
+
+void TTargetCADForm::FormShow(const std::string& targetProgId) {
+  try {
+    TargetListShowFile(box_, listPath_, targetProgId);
+  } catch (const std::exception& error) {
+    form_.ReportError(error.what());
+  }
+  ShowBox();
+}
+
+void TTargetCADForm::ShowBox() {
+  wxArrayString items;
+  for (const std::string& line : box_.ListBox1) items.Add(ToWx(line));
+  ListBox1->Set(items);
+  if (box_.ItemIndex >= 0) ListBox1->SetSelection(box_.ItemIndex);
+  Edit1->ChangeValue(ToWx(box_.Edit1));
+  Edit2->ChangeValue(ToWx(box_.Edit2));
+}
+
+void TTargetCADForm::Operate(bool (*operation)(TargetListBox&)) {
+  box_.Edit1 = FromWx(Edit1->GetValue());
+  box_.Edit2 = FromWx(Edit2->GetValue());
+  box_.ItemIndex = ListBox1->GetSelection();
+  const bool changed = operation(box_);
+  ShowBox();
+  if (!changed) return;
+  try {
+    SaveTargetList(box_, listPath_);
+  } catch (const std::exception& error) {
+    form_.ReportError(error.what());
+  }
+}
+
+void TTargetCADForm::ListBox1Click() {
+  const int index = ListBox1->GetSelection();
+  if (index == wxNOT_FOUND) return;
+  TargetListClick(box_, index);
+  ShowBox();
+}
+
+void TTargetCADForm::SpeedButton1Click() {
+  Operate([](TargetListBox& box) {
+    TargetListAdd(box);
+    return true;
+  });
+}
+
+void TTargetCADForm::SpeedButton2Click() {
+  Operate(&TargetListDelete);
+}
+void TTargetCADForm::SpeedButton3Click() {
+  Operate(&TargetListChange);
+}
+
+void TTargetCADForm::Button1Click() {
+  box_.Edit1 = FromWx(Edit1->GetValue());
+  box_.Edit2 = FromWx(Edit2->GetValue());
+  if (state_) TargetListConfirm(box_, *state_);
+  EndModal(wxID_OK);
+}
+
+}  // namespace vensa

@@ -1,0 +1,52 @@
+// TTargetCADForm, "ターゲット CAD": the list of known CAD applications (name and ProgID),
+// edited in place and written to the list file after every change; "OK" makes the two
+// edit boxes the target of the main window. A view over TargetListBox.
+#pragma once
+
+#include <string>
+
+#include <wx/dialog.h>
+#include <wx/listbox.h>
+#include <wx/textctrl.h>
+
+#include "app/state/target_list_box.h"
+
+namespace vensa {
+
+class TForm1;
+
+class TTargetCADForm : public wxDialog {
+ public:
+  TTargetCADForm(TForm1& form, std::string listPath);
+
+  // FormShow, then modal until closed; "OK" has written the target into `state`.
+  int ShowFor(FormState& state);
+
+  const TargetListBox& Box() const { return box_; }
+
+ private:
+  void FormShow(const std::string& targetProgId);
+  void ListBox1Click();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void Button1Click();
+  // The edit boxes into the list-box state, an operation, the list file written when it
+  // changed the list, the state shown again; a failed write goes to the error report.
+  void Operate(bool (*operation)(TargetListBox&));
+  void ShowBox();
+
+  TForm1& form_;
+  std::string listPath_;
+  TargetListBox box_;
+  FormState* state_ = nullptr;
+  wxListBox* ListBox1;
+  wxTextCtrl* Edit1;
+  wxTextCtrl* Edit2;
+};
+
+// Switches the input method off for an edit box meant for plain alphanumeric typing,
+// where the platform allows it (input_method_*.cpp).
+void DisableInputMethod(wxTextCtrl* edit);
+
+}  // namespace vensa

@@ -1,0 +1,50 @@
+// The Ui port over the main window: message boxes with the application title as caption,
+// file dialogs, the window's minimise / restore / raise, the two progress bars, the status
+// panels and letting pending window messages run.
+#pragma once
+
+#include <wx/frame.h>
+#include <wx/gauge.h>
+#include <wx/statusbr.h>
+
+#include "app/state/form_state.h"
+#include "platform/ui.h"
+
+namespace vensa {
+
+class WxUi : public Ui {
+ public:
+  WxUi(wxFrame& frame, FormState& state) : frame_(frame), state_(state) {}
+
+  // The controls the port drives, once the tabs exist.
+  void AttachProgressBar(ProgressBarId bar, wxGauge* gauge) {
+    (bar == ProgressBarId::ProgressBar1 ? progressBar1_ : progressBar2_) = gauge;
+  }
+  void AttachStatusBar(wxStatusBar* statusBar1) { statusBar1_ = statusBar1; }
+
+  void ShowMessage(const std::string& text) override;
+  MessageAnswer AskYesNoCancel(const std::string& text) override;
+  MessageAnswer AskYesNo(const std::string& text, bool yesIsDefault) override;
+  void ShowError(const std::string& text) override;
+  std::optional<std::string> OpenFileDialog(const std::string& filter) override;
+  std::optional<std::string> SaveFileDialog(const std::string& filter) override;
+  void MinimizeMainWindow() override;
+  void RestoreMainWindow() override;
+  void BringMainWindowForward() override;
+  void SetProgressMax(ProgressBarId bar, int maximum) override;
+  void SetProgressPosition(ProgressBarId bar, int position) override;
+  void SetStatusPanel(int panel, const std::string& text) override;
+  void ProcessPendingMessages() override;
+
+ private:
+  wxGauge* Bar(ProgressBarId bar) const;
+  int Ask(const std::string& text, long style) const;
+
+  wxFrame& frame_;
+  FormState& state_;
+  wxGauge* progressBar1_ = nullptr;
+  wxGauge* progressBar2_ = nullptr;
+  wxStatusBar* statusBar1_ = nullptr;
+};
+
+}  // namespace vensa

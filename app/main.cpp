@@ -6,7 +6,11 @@
 #include <wx/stdpaths.h>
 
 #include "app/main_form.h"
+#ifdef __WXMSW__
+#include "platform/win/automation_session.h"
+#else
 #include "platform/none/no_com_platform.h"
+#endif
 
 namespace vensa {
 namespace {
@@ -16,7 +20,7 @@ class VensaApp : public wxApp {
   bool OnInit() override {
     SetAppDisplayName(wxString::FromUTF8(std::string(kApplicationTitle)));
     const std::string exe = wxStandardPaths::Get().GetExecutablePath().utf8_string();
-    auto* form = new TForm1(ProgramFilesForExecutable(exe), platform_);
+    auto* form = new TForm1(ProgramFilesForExecutable(exe), *platform_);
 #ifdef __WXMSW__
     // The executable's own icon (app/windows/vensa.rc), in every size it holds, for the
     // caption, the task bar and the about box.
@@ -37,8 +41,15 @@ class VensaApp : public wxApp {
   }
 
  private:
-  // Until the COM side exists, no ProgID is found and no spreadsheet runs.
-  NoComPlatform platform_;
+#ifdef __WXMSW__
+  // The user-interface thread's apartment, entered before the toolkit's own OLE start-up,
+  // and the platform that reaches the running CAD and spreadsheet through COM.
+  win::ThreadApartment apartment_;
+  std::unique_ptr<Platform> platform_ = win::MakeWinPlatform();
+#else
+  // No COM here: no ProgID is found and no spreadsheet runs.
+  std::unique_ptr<Platform> platform_ = std::make_unique<NoComPlatform>();
+#endif
 };
 
 }  // namespace

@@ -9,6 +9,13 @@
 
 namespace vensa::win {
 
+ThreadApartment::ThreadApartment()
+    : entered_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+
+ThreadApartment::~ThreadApartment() {
+  if (entered_) CoUninitialize();
+}
+
 struct AutomationSession::Parts {
   ComApartment apartment;
   std::unique_ptr<Platform> platform = MakeWinPlatform();

@@ -11,6 +11,23 @@
 
 namespace vensa::win {
 
+// The Windows platform: class lookup, running objects (answering both object models),
+// the message filter, windows, key strokes and sleeps.
+std::unique_ptr<Platform> MakeWinPlatform();
+
+// The calling thread's single-threaded COM apartment for as long as the object lives, for
+// a program whose window registers the message filter itself.
+class ThreadApartment {
+ public:
+  ThreadApartment();
+  ~ThreadApartment();
+  ThreadApartment(const ThreadApartment&) = delete;
+  ThreadApartment& operator=(const ThreadApartment&) = delete;
+
+ private:
+  bool entered_;
+};
+
 class AutomationSession {
  public:
   AutomationSession();

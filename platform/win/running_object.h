@@ -5,13 +5,11 @@
 
 #include <memory>
 
+#include "platform/win/automation_session.h"
 #include "platform/win/win_platform.h"
 
 namespace vensa::win {
 
 std::shared_ptr<AutomationObject> WrapRunningObject(ComPtr<IDispatch> object);
-
-// The Windows platform whose running objects are wrapped as above.
-std::unique_ptr<Platform> MakeWinPlatform();
 
 }  // namespace vensa::win

@@ -31,6 +31,7 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
 
   // ---- group "Excel" ----
   MakeGroup(page, "Excel", 4, 0, 200, 100);
+  // A read-only field and its up-down; the Z column's field has "Z座標" as its label.
   struct Column {
     const char* label;
     const char* edit;
@@ -38,22 +39,21 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
     EditState& editState;
     UpDownState& upDownState;
     UpDownCommand click;
-    int x, y;
+    int x, y, editWidth;
   };
   const Column columns[] = {
-      {"測点名", "Edit3", "UpDown1", s.Edit3, s.UpDown1, &UpDown1Click, 10, 18},
-      {"X座標", "Edit4", "UpDown2", s.Edit4, s.UpDown2, &UpDown2Click, 106, 18},
-      {"Y座標", "Edit5", "UpDown3", s.Edit5, s.UpDown3, &UpDown3Click, 10, 44},
-      {nullptr, "Edit21", "UpDown5", s.Edit21, s.UpDown5, &UpDown5Click, 106, 44},
-      {"開始行", "Edit6", "UpDown4", s.Edit6, s.UpDown4, &UpDown4Click, 10, 70},
+      {"測点名", "Edit3", "UpDown1", s.Edit3, s.UpDown1, &UpDown1Click, 10, 18, 24},
+      {"X座標", "Edit4", "UpDown2", s.Edit4, s.UpDown2, &UpDown2Click, 106, 18, 24},
+      {"Y座標", "Edit5", "UpDown3", s.Edit5, s.UpDown3, &UpDown3Click, 10, 44, 24},
+      {nullptr, "Edit21", "UpDown5", s.Edit21, s.UpDown5, &UpDown5Click, 106, 44, 24},
+      {"開始行", "Edit6", "UpDown4", s.Edit6, s.UpDown4, &UpDown4Click, 10, 70, 44},
   };
   for (const Column& c : columns) {
     if (c.label) MakeLabel(page, c.label, c.x, c.y);
-    const bool wide = c.upDown == std::string_view("UpDown4");
     const int editX = c.x + (c.label ? 44 : 50);
-    wxTextCtrl* edit = MakeEdit(page, c.edit, editX, c.y, wide ? 44 : 24, wxTE_READONLY);
-    if (c.label) LabelFor(edit, c.label);
-    ArrowUpDown* upDown = MakeUpDown(page, c.upDown, editX + (wide ? 44 : 24), c.y);
+    wxTextCtrl* edit = MakeEdit(page, c.edit, editX, c.y, c.editWidth, wxTE_READONLY);
+    LabelFor(edit, c.label ? c.label : "Z座標");
+    ArrowUpDown* upDown = MakeUpDown(page, c.upDown, editX + c.editWidth, c.y);
     binding_.Bind(edit, c.editState);
     binding_.Bind(upDown, c.upDownState);
     const UpDownCommand click = c.click;
@@ -65,7 +65,6 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
   }
   wxCheckBox* checkBox8 =
       MakeCheckBox(page, "CheckBox8", "Z座標", 100, 44, "描画時の2D, 3D と兼用");
-  // the Z column's field sits after "Z座標"
   binding_.Bind(checkBox8, s.CheckBox8);
 
   // ---- group "リスト表示" ----

@@ -46,7 +46,8 @@ class TTargetCADForm : public wxDialog {
 };
 
 // Switches the input method off for an edit box meant for plain alphanumeric typing,
-// where the platform allows it (input_method_*.cpp).
+// where the platform allows it (input_method_*.cpp; a Windows version would switch the
+// edit's input context off).
 void DisableInputMethod(wxTextCtrl* edit);
 
 }  // namespace vensa

@@ -5,6 +5,26 @@
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/init.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
+
+namespace {
+
+// A message box no test expects fails the running test and is cancelled, rather than
+// waiting for a user who is not there. Tests that expect one answer it through
+// wxTEST_DIALOG, whose hook comes first; the program's own dialogs are driven by the tests.
+class UnexpectedMessageHook : public wxModalDialogHook {
+ protected:
+  int Enter(wxDialog* dialog) override {
+    auto* message = dynamic_cast<wxMessageDialog*>(dialog);
+    if (!message) return wxID_NONE;
+    ADD_FAILURE() << "unexpected message: " << message->GetMessage().utf8_string();
+    return wxID_CANCEL;
+  }
+  void Exit(wxDialog*) override {}
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
@@ -14,6 +34,8 @@ int main(int argc, char** argv) {
   {
     wxGUIEventLoop loop;
     wxEventLoopActivator active(&loop);
+    UnexpectedMessageHook hook;
+    hook.Register();
     result = RUN_ALL_TESTS();
   }
   wxTheApp->OnExit();

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -22,7 +24,7 @@ class TempDir {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = "vensa_test_";
     if (info != nullptr) name += std::string(info->test_suite_name()) + "_" + info->name() + "_";
-    name += std::to_string(counter++);
+    name += ProcessToken() + "_" + std::to_string(counter++);
     path_ = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
@@ -50,6 +52,16 @@ class TempDir {
   }
 
  private:
+  // Differs between processes, so two runs of the same test binary at once never share a
+  // folder (one would remove it under the other).
+  static const std::string& ProcessToken() {
+    static const std::string token = std::to_string(
+        (std::random_device{}() ^
+         static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count())) %
+        1000000);
+    return token;
+  }
+
   std::filesystem::path path_;
 };
 

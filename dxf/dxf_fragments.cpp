@@ -22,6 +22,10 @@ void WriteAlignment(DxfBuilder& out, C8Point pt) {
 }  // namespace
 
 void WriteDxfHeader(DxfBuilder& out) {
+  WriteDxfHeader(out, {});
+}
+
+void WriteDxfHeader(DxfBuilder& out, std::span<const std::string> layers) {
   out.Literal(0, "SECTION");
   out.Literal(2, "HEADER");
   out.Literal(9, "$ACADVER");
@@ -43,6 +47,19 @@ void WriteDxfHeader(DxfBuilder& out) {
   out.Literal(73, "  0");
   out.Literal(40, "0.0");
   out.Literal(0, "ENDTAB");
+  if (!layers.empty()) {
+    out.Literal(0, "TABLE");
+    out.Literal(2, "LAYER");
+    out.Literal(70, std::to_string(layers.size()));
+    for (const std::string& layer : layers) {
+      out.Literal(0, "LAYER");
+      out.Text(2, layer);
+      out.Literal(70, "0");
+      out.Literal(62, "7");
+      out.Literal(6, "CONTINUOUS");
+    }
+    out.Literal(0, "ENDTAB");
+  }
   out.Literal(0, "ENDSEC");
 }
 

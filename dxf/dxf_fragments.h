@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "dxf/dxf_writer.h"
@@ -18,6 +20,11 @@ namespace vensa {
 // 0 ENDSEC. 42 lines, no handles, no LAYER table: the CAD
 // creates the layers the entities name when it inserts the file.
 void WriteDxfHeader(DxfBuilder& out);
+
+// The same header for a whole drawing: after the LTYPE table a LAYER table declaring
+// `layers` (each 0 LAYER, 2 {name}, 70 0, 62 7, 6 CONTINUOUS), so that empty layers and
+// their order survive.
+void WriteDxfHeader(DxfBuilder& out, std::span<const std::string> layers);
 
 // 0 SECTION, 2 ENTITIES.
 void WriteEntitiesOpener(DxfBuilder& out);

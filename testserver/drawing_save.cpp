@@ -14,45 +14,6 @@ namespace {
 
 constexpr double kRadToDeg = 180.0 / std::numbers::pi;
 
-void WriteLayerTable(DxfBuilder& out, const std::vector<std::string>& layers) {
-  out.Literal(0, "TABLE");
-  out.Literal(2, "LAYER");
-  out.Literal(70, std::to_string(layers.size()));
-  for (const std::string& layer : layers) {
-    out.Literal(0, "LAYER");
-    out.Text(2, layer);
-    out.Literal(70, "0");
-    out.Literal(62, "7");
-    out.Literal(6, "CONTINUOUS");
-  }
-  out.Literal(0, "ENDTAB");
-}
-
-void WriteHeaderAndTables(DxfBuilder& out, const std::vector<std::string>& layers) {
-  out.Literal(0, "SECTION");
-  out.Literal(2, "HEADER");
-  out.Literal(9, "$ACADVER");
-  out.Literal(1, "AC1009");
-  out.Literal(9, "$DWGCODEPAGE");
-  out.Literal(3, AnsiCodePageName());
-  out.Literal(0, "ENDSEC");
-  out.Literal(0, "SECTION");
-  out.Literal(2, "TABLES");
-  out.Literal(0, "TABLE");
-  out.Literal(2, "LTYPE");
-  out.Literal(70, "1");
-  out.Literal(0, "LTYPE");
-  out.Literal(2, "CONTINUOUS");
-  out.Literal(70, "0");
-  out.Literal(3, "Solid line");
-  out.Literal(72, "65");
-  out.Literal(73, "0");
-  out.Literal(40, "0.0");
-  out.Literal(0, "ENDTAB");
-  WriteLayerTable(out, layers);
-  out.Literal(0, "ENDSEC");
-}
-
 void WritePointGroups(DxfBuilder& out, int code, const TAcadPoint& p) {
   out.C8(code, p.x);
   out.C8(code + 10, p.y);
@@ -133,7 +94,7 @@ void WriteEntity(DxfBuilder& out, const SimEntity& e) {
 std::string DrawingDxfText(const std::vector<std::string>& layers,
                            const std::vector<SimEntity>& entities) {
   DxfBuilder out;
-  WriteHeaderAndTables(out, layers);
+  WriteDxfHeader(out, layers);
   WriteEntitiesOpener(out);
   for (const SimEntity& e : entities) WriteEntity(out, e);
   WriteDxfClosing(out);

@@ -204,7 +204,7 @@ HRESULT STDMETHODCALLTYPE DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names,
   HRESULT hr = S_OK;
   for (UINT i = 0; i < count; ++i) {
     // Named arguments are not supported: only the member's own name is found.
-    const int index = i == 0 ? FindMember(win::Narrow(names[i])) : -1;
+    const int index = i == 0 && names[i] != nullptr ? FindMember(win::Narrow(names[i])) : -1;
     ids[i] = index < 0 ? DISPID_UNKNOWN : index + 1;
     if (index < 0) hr = DISP_E_UNKNOWNNAME;
   }

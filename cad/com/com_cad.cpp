@@ -1,6 +1,9 @@
 #include "cad/com/com_cad.h"
 
 #include <limits>
+#include <map>
+#include <memory>
+#include <string>
 #include <utility>
 
 #include "cad/automation_error.h"
@@ -27,11 +30,25 @@ Variant Index(int index) {
   return Variant(static_cast<std::int32_t>(index));
 }
 
+// Member ids of the entities of one selection, by class name: the entities of a class
+// share them, so only the first entity of each class asks the CAD for its ids.
+using ClassIdCaches = std::map<std::string, std::shared_ptr<DispIdCache>>;
+
 class ComEntity final : public CadEntity {
  public:
-  explicit ComEntity(Dispatch d) : d_(std::move(d)) {}
+  explicit ComEntity(Dispatch d, std::shared_ptr<ClassIdCaches> classIds = nullptr)
+      : d_(std::move(d)), classIds_(std::move(classIds)) {}
 
-  std::string EntityName() override { return Text("EntityName"); }
+  std::string EntityName() override {
+    std::string name = Text("EntityName");
+    if (classIds_) {
+      std::shared_ptr<DispIdCache>& ids = (*classIds_)[name];
+      if (!ids) ids = std::make_shared<DispIdCache>();
+      d_.UseIdCache(ids);
+      classIds_.reset();  // the class is known: later calls keep this cache
+    }
+    return name;
+  }
   std::string Layer() override { return Text("Layer"); }
   void SetLayer(const std::string& layer) override { d_.Put("Layer", Variant(layer)); }
   std::string Handle() override { return Text("Handle"); }
@@ -86,6 +103,7 @@ class ComEntity final : public CadEntity {
   CadValue Value(std::string_view member) { return ToCadValue(d_.Call(member)); }
 
   Dispatch d_;
+  std::shared_ptr<ClassIdCaches> classIds_;
 };
 
 class ComLayer final : public CadLayer {
@@ -118,7 +136,7 @@ class ComSelectionSet final : public CadSelectionSet {
   std::string Name() override { return AsText(d_.Call("Name"), "Name"); }
   int Count() override { return AsInt32(d_.Call("Count"), "Count"); }
   std::shared_ptr<CadEntity> Item(int index) override {
-    return std::make_shared<ComEntity>(d_.Object("Item", Args(Index(index))));
+    return std::make_shared<ComEntity>(d_.Object("Item", Args(Index(index))), classIds_);
   }
   void SelectOnScreen(const std::optional<SelectionFilter>& filter) override {
     if (!filter) {
@@ -135,6 +153,7 @@ class ComSelectionSet final : public CadSelectionSet {
 
  private:
   Dispatch d_;
+  std::shared_ptr<ClassIdCaches> classIds_ = std::make_shared<ClassIdCaches>();
 };
 
 class ComSelectionSets final : public CadSelectionSets {

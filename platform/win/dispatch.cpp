@@ -7,19 +7,33 @@
 
 namespace vensa::win {
 
-DISPID Dispatch::IdOf(std::string_view member) const {
+DISPID Dispatch::IdOf(std::string_view member, bool& cached) const {
   if (!object_) ThrowComError(member, E_POINTER, nullptr);
+  if (!ids_) ids_ = std::make_shared<DispIdCache>();
+  for (const auto& [name, id] : ids_->ids) {
+    if (name == member) {
+      cached = true;
+      return id;
+    }
+  }
+  cached = false;
   std::wstring name = Widen(member);
   LPOLESTR names[] = {name.data()};
   DISPID id = DISPID_UNKNOWN;
   const HRESULT hr = object_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
   if (FAILED(hr)) ThrowComError(member, hr, nullptr);
+  ids_->ids.emplace_back(member, id);
   return id;
+}
+
+void Dispatch::ForgetId(std::string_view member) const {
+  std::erase_if(ids_->ids, [&](const auto& entry) { return entry.first == member; });
 }
 
 Variant Dispatch::Invoke(std::string_view member, WORD flags, VARIANT* args, std::size_t count,
                          bool put) const {
-  const DISPID id = IdOf(member);
+  bool cached = false;
+  DISPID id = IdOf(member, cached);
   // The callee reads its arguments last to first.
   std::reverse(args, args + count);
   DISPID putId = DISPID_PROPERTYPUT;
@@ -27,8 +41,20 @@ Variant Dispatch::Invoke(std::string_view member, WORD flags, VARIANT* args, std
   Variant result;
   EXCEPINFO info{};
   UINT argError = 0;
-  const HRESULT hr = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
-                                     put ? nullptr : result.Put(), &info, &argError);
+  HRESULT hr = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                               put ? nullptr : result.Put(), &info, &argError);
+  if (hr == DISP_E_MEMBERNOTFOUND && cached) {
+    // An id shared from another object of the class that this one does not know: ask
+    // this object itself once.
+    ForgetId(member);
+    id = IdOf(member, cached);
+    SysFreeString(info.bstrSource);
+    SysFreeString(info.bstrDescription);
+    SysFreeString(info.bstrHelpFile);
+    info = EXCEPINFO{};
+    hr = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                         put ? nullptr : result.Put(), &info, &argError);
+  }
   std::reverse(args, args + count);
   if (FAILED(hr)) ThrowComError(member, hr, &info);
   return result;

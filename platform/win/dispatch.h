@@ -8,14 +8,23 @@
 #include <oaidl.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/win/com_ptr.h"
 #include "platform/win/variant.h"
 
 namespace vensa::win {
+
+// Member ids by name as an object answered them. An object's ids do not change while it
+// lives, and the objects of one class of one server share them, so one cache may serve
+// several objects: each id found there saves a round trip to the server.
+struct DispIdCache {
+  std::vector<std::pair<std::string, DISPID>> ids;
+};
 
 class Dispatch {
  public:
@@ -32,15 +41,21 @@ class Dispatch {
   // passed as they are, in call order.
   Variant CallWithRefs(std::string_view member, std::vector<VARIANT>& args) const;
 
+  // Member ids are looked up in `cache` from now on, and the ones looked up are added.
+  void UseIdCache(std::shared_ptr<DispIdCache> cache) { ids_ = std::move(cache); }
+
   IDispatch* Get() const { return object_.Get(); }
   explicit operator bool() const { return static_cast<bool>(object_); }
 
  private:
-  DISPID IdOf(std::string_view member) const;
+  // The member's id; `cached` tells whether it came from the cache.
+  DISPID IdOf(std::string_view member, bool& cached) const;
+  void ForgetId(std::string_view member) const;
   Variant Invoke(std::string_view member, WORD flags, VARIANT* args, std::size_t count,
                  bool put) const;
 
   ComPtr<IDispatch> object_;
+  mutable std::shared_ptr<DispIdCache> ids_;
 };
 
 // A result converted to the kind the caller needs, without the user's locale; ComError

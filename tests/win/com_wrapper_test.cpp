@@ -10,6 +10,7 @@
 #include "core/encoding.h"
 #include "platform/win/com_error.h"
 #include "platform/win/com_message_filter.h"
+#include "platform/win/dispatch.h"
 #include "platform/win/running_object.h"
 #include "platform/win/variant.h"
 #include "tests/win/served_object.h"
@@ -48,6 +49,63 @@ TEST(ComError, ServerDescriptionFirstThenTheSystemsTextForTheCode) {
   EXPECT_EQ(SystemErrorText(HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)).find("自動化エラー"),
             std::string::npos);
   EXPECT_EQ(SystemErrorText(static_cast<HRESULT>(0xA0001234)), "自動化エラー (0xA0001234)");
+}
+
+// An object answering each of its members with the member's id, counting the name
+// look-ups it is asked for.
+class IdEchoObject final : public IDispatch {
+ public:
+  explicit IdEchoObject(std::vector<std::pair<std::wstring, DISPID>> members)
+      : members_(std::move(members)) {}
+  int lookups = 0;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (iid != IID_IUnknown && iid != IID_IDispatch) return *out = nullptr, E_NOINTERFACE;
+    *out = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+  ULONG STDMETHODCALLTYPE Release() override { return --refs_; }  // lives on the stack
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return *n = 0, S_OK; }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID,
+                                          DISPID* ids) override {
+    ++lookups;
+    for (const auto& [name, id] : members_)
+      if (name == names[0]) return *ids = id, S_OK;
+    return DISP_E_UNKNOWNNAME;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result,
+                                   EXCEPINFO*, UINT*) override {
+    for (const auto& member : members_) {
+      if (member.second == id) {
+        result->vt = VT_I4;
+        result->lVal = id;
+        return S_OK;
+      }
+    }
+    return DISP_E_MEMBERNOTFOUND;
+  }
+
+ private:
+  std::vector<std::pair<std::wstring, DISPID>> members_;
+  ULONG refs_ = 1;
+};
+
+TEST(Dispatch, MemberIdsAskedOnceAndASharedIdTheObjectDoesNotKnowAskedAgain) {
+  IdEchoObject first({{L"Radius", 5}}), second({{L"Radius", 7}});
+  Dispatch a{ComPtr<IDispatch>(&first)}, b{ComPtr<IDispatch>(&second)};
+  const auto ids = std::make_shared<DispIdCache>();
+  a.UseIdCache(ids);
+  b.UseIdCache(ids);
+  EXPECT_EQ(AsInt32(a.Call("Radius"), "Radius"), 5);
+  EXPECT_EQ(AsInt32(a.Call("Radius"), "Radius"), 5);
+  EXPECT_EQ(first.lookups, 1);
+  EXPECT_EQ(AsInt32(b.Call("Radius"), "Radius"), 7);  // 5 is refused, then looked up
+  EXPECT_EQ(AsInt32(b.Call("Radius"), "Radius"), 7);
+  EXPECT_EQ(second.lookups, 1);
+  EXPECT_THROW(b.Call("Center"), ComError);
 }
 
 TEST(ComValues, ResultsBecomeCadValuesAndPointsGoAsThreeDoubles) {

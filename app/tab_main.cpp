@@ -22,6 +22,14 @@ namespace {
 
 using UpDownCommand = void (*)(FormState&, ExcelLink&, Platform&, UpDownArrow);
 
+// A check box of the tab: its name, caption, the state it shows and its place.
+struct PlacedCheckBox {
+  const char* name;
+  const char* caption;
+  CheckBoxState& state;
+  int x, y;
+};
+
 }  // namespace
 
 wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
@@ -70,13 +78,7 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
   // ---- group "リスト表示" ----
   wxStaticBox* listGroup = MakeGroup(page, "リスト表示", 208, 0, 171, 100);
   listGroup->SetName("GroupBox2");
-  struct Listing {
-    const char* name;
-    const char* caption;
-    CheckBoxState& state;
-    int x, y;
-  };
-  const Listing listings[] = {
+  const PlacedCheckBox listings[] = {
       {"CheckBox1", "POLYLINE", s.CheckBox1, 214, 18},
       {"CheckBox2", "POINT", s.CheckBox2, 300, 18},
       {"CheckBox6", "CIRCLE", s.CheckBox6, 214, 44},
@@ -85,7 +87,7 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
       {"UCS", "UCS", s.UCS, 300, 70},
   };
   std::vector<wxCheckBox*> listBoxes;
-  for (const Listing& l : listings) {
+  for (const PlacedCheckBox& l : listings) {
     wxCheckBox* box = MakeCheckBox(page, l.name, l.caption, l.x, l.y);
     binding_.Bind(box, l.state);
     listBoxes.push_back(box);
@@ -101,13 +103,7 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
 
   // ---- group "CAD 描画" ----
   MakeGroup(page, "CAD 描画", 4, 102, 375, 82);
-  struct Drawing {
-    const char* name;
-    const char* caption;
-    CheckBoxState& state;
-    int x, y;
-  };
-  const Drawing drawings[] = {
+  const PlacedCheckBox drawings[] = {
       {"CheckBox21", "PLINE", s.CheckBox21, 10, 118},
       {"CheckBox28", "3D", s.CheckBox28, 76, 118},
       {"CheckBox5", "閉鎖", s.CheckBox5, 120, 118},
@@ -119,7 +115,7 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
       {"CheckBox11", "Z値のみ）", s.CheckBox11, 86, 162},
   };
   std::map<std::string, wxCheckBox*> drawBoxes;
-  for (const Drawing& d : drawings) {
+  for (const PlacedCheckBox& d : drawings) {
     wxCheckBox* box = MakeCheckBox(page, d.name, d.caption, d.x, d.y);
     binding_.Bind(box, d.state);
     drawBoxes[d.name] = box;

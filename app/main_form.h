@@ -10,7 +10,6 @@
 #include <vector>
 
 #include <wx/frame.h>
-#include <wx/gauge.h>
 #include <wx/notebook.h>
 #include <wx/statusbr.h>
 
@@ -37,8 +36,6 @@ class TForm1 : public wxFrame {
   ~TForm1() override;
 
   FormState& State() { return state_; }
-  const ProgramFiles& Files() const { return files_; }
-  Ui& GetUi() { return ui_; }
   TTargetCADForm* TargetCADForm() { return targetCadForm_; }
 
   // Controls into the state, the command, the state shown again; an uncaught error ends

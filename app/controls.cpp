@@ -17,6 +17,10 @@ wxString U8(const char* text) {
   return wxString::FromUTF8(text);
 }
 
+wxPanel* MakePage(wxNotebook* book, const char* name) {
+  return new wxPanel(book, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, name);
+}
+
 wxStaticBox* MakeGroup(wxWindow* parent, const char* caption, int x, int y, int w, int h) {
   return new wxStaticBox(parent, wxID_ANY, U8(caption), {x, y}, {w, h});
 }
@@ -52,6 +56,14 @@ ArrowUpDown* MakeUpDown(wxWindow* parent, const char* name, int x, int y, bool h
 
 void LabelFor(wxWindow* control, const char* caption) {
   SetAccessibleName(control, U8(caption));
+}
+
+wxTextCtrl* MakeLabeledEdit(wxWindow* parent, const char* label, int labelX, const char* name,
+                            int x, int y, int w, long style) {
+  MakeLabel(parent, label, labelX, y);
+  wxTextCtrl* edit = MakeEdit(parent, name, x, y, w, style);
+  LabelFor(edit, label);
+  return edit;
 }
 
 }  // namespace vensa

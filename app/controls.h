@@ -4,6 +4,8 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/notebook.h>
+#include <wx/panel.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -18,6 +20,8 @@ inline constexpr int kPageHeight = 430;
 
 wxString U8(const char* text);
 
+// A tab page of the notebook, named as its control.
+wxPanel* MakePage(wxNotebook* book, const char* name);
 wxStaticBox* MakeGroup(wxWindow* parent, const char* caption, int x, int y, int w, int h);
 wxStaticText* MakeLabel(wxWindow* parent, const char* caption, int x, int y);
 wxCheckBox* MakeCheckBox(wxWindow* parent, const char* name, const char* caption, int x, int y,
@@ -30,5 +34,8 @@ ArrowUpDown* MakeUpDown(wxWindow* parent, const char* name, int x, int y, bool h
 
 // An edit's caption as the label the accessibility layer reports for it.
 void LabelFor(wxWindow* control, const char* caption);
+// A caption at `labelX` and, on the same row, its field, which it also labels.
+wxTextCtrl* MakeLabeledEdit(wxWindow* parent, const char* label, int labelX, const char* name,
+                            int x, int y, int w, long style = 0);
 
 }  // namespace vensa

@@ -1,7 +1,6 @@
 // Tabs " TEXT ", " SIMA/R " and " SIMA/W ": the text list and the two SIMA lists with
 // their commands.
 #include <wx/gauge.h>
-#include <wx/panel.h>
 
 #include "app/cell_renderers.h"
 #include "app/controls.h"
@@ -18,10 +17,6 @@ namespace vensa {
 namespace {
 
 constexpr int kListTop = 36;
-
-wxPanel* MakeListPage(wxNotebook* book, const char* name) {
-  return new wxPanel(book, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, name);
-}
 
 // X, Y and Z of the SIMA lists are drawn as numbers.
 void NumberColumns(ListGrid* grid) {
@@ -43,7 +38,7 @@ SimaWriteOptions WriteOptions(const FormState& s) {
 }  // namespace
 
 wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
-  wxPanel* page = MakeListPage(book, "TabSheet4");
+  wxPanel* page = MakePage(book, "TabSheet4");
   wxButton* read = MakeButton(page, "Button6", "TEXT 取得", 4, 4, 90, 24);
   read->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
     RunCommand([this] { Button6Click(state_, tables_, platform_, ui_); });
@@ -82,7 +77,7 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
 }
 
 wxWindow* TForm1::BuildSimaReadTab(wxNotebook* book) {
-  wxPanel* page = MakeListPage(book, "TabSheet5");
+  wxPanel* page = MakePage(book, "TabSheet5");
   wxButton* read = MakeButton(page, "Button9", "読み込み", 4, 4, 90, 24);
   read->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
     RunCommand([this] {
@@ -113,7 +108,7 @@ wxWindow* TForm1::BuildSimaReadTab(wxNotebook* book) {
 }
 
 wxWindow* TForm1::BuildSimaWriteTab(wxNotebook* book) {
-  wxPanel* page = MakeListPage(book, "TabSheet6");
+  wxPanel* page = MakePage(book, "TabSheet6");
   wxButton* build = MakeButton(page, "Button10", "データ作成", 4, 4, 90, 24);
   build->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
     RunCommand(
@@ -130,10 +125,7 @@ wxWindow* TForm1::BuildSimaWriteTab(wxNotebook* book) {
       });
     });
   }
-  MakeLabel(page, "測点名：", 246, 6);
-  wxTextCtrl* edit30 = MakeEdit(page, "Edit30", 294, 6, 40);
-  LabelFor(edit30, "測点名：");
-  binding_.Bind(edit30, state_.Edit30);
+  binding_.Bind(MakeLabeledEdit(page, "測点名：", 246, "Edit30", 294, 6, 40), state_.Edit30);
   wxButton* save = MakeButton(page, "Button11", "保存", 338, 4, 42, 24);
   save->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
     RunCommand([this] {

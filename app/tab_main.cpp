@@ -5,7 +5,6 @@
 #include <vector>
 
 #include <wx/gauge.h>
-#include <wx/panel.h>
 #include <wx/spinbutt.h>
 
 #include "app/controls.h"
@@ -33,8 +32,7 @@ struct PlacedCheckBox {
 }  // namespace
 
 wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
-  auto* page =
-      new wxPanel(book, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, "TabSheet1");
+  wxPanel* page = MakePage(book, "TabSheet1");
   FormState& s = state_;
 
   // ---- group "Excel" ----
@@ -120,11 +118,8 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
     binding_.Bind(box, d.state);
     drawBoxes[d.name] = box;
   }
-  MakeLabel(page, "区切文字", 10, 140);
-  wxTextCtrl* edit7 = MakeEdit(page, "Edit7", 64, 140, 24, wxTE_CENTRE);
-  LabelFor(edit7, "区切文字");
+  binding_.Bind(MakeLabeledEdit(page, "区切文字", 10, "Edit7", 64, 140, 24, wxTE_CENTRE), s.Edit7);
   MakeLabel(page, "(1文字)", 92, 140);
-  binding_.Bind(edit7, s.Edit7);
   // The boxes that enable others: the state decides, the controls follow.
   for (wxCheckBox* box : {checkBox8, drawBoxes["CheckBox21"], drawBoxes["CheckBox4"]})
     box->Bind(wxEVT_CHECKBOX,
@@ -185,9 +180,7 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
     RunCommand([this] { SpeedButton3Click(state_, platform_, ui_); });
   });
 
-  MakeLabel(page, "プロット範囲", 4, 266);
-  wxTextCtrl* edit31 = MakeEdit(page, "Edit31", 76, 266, 140);
-  LabelFor(edit31, "プロット範囲");
+  wxTextCtrl* edit31 = MakeLabeledEdit(page, "プロット範囲", 4, "Edit31", 76, 266, 140);
   MakeLabel(page, "(ex: 1-3, 5, 7, 9-)", 222, 266);
   binding_.Bind(edit31, s.Edit31);
   // A new plot range repaints the list so that the PLOT No. colouring follows it.

@@ -1,6 +1,5 @@
 // Tabs " CAD 設定 " (target CAD, layers, text and table sizes) and " 取得, ID 設定 "
 // (decimals and point-name search of "CADから", the options of point picking).
-#include <wx/panel.h>
 #include <wx/spinbutt.h>
 
 #include "app/controls.h"
@@ -16,10 +15,6 @@ struct Field {
   EditState& state;
 };
 
-wxPanel* MakePage(wxNotebook* book, const char* name) {
-  return new wxPanel(book, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, name);
-}
-
 }  // namespace
 
 wxWindow* TForm1::BuildCadSettingsTab(wxNotebook* book) {
@@ -29,10 +24,9 @@ wxWindow* TForm1::BuildCadSettingsTab(wxNotebook* book) {
   MakeGroup(page, "ターゲット CAD", 4, 0, 375, 76);
   const Field target[] = {{"Edit35", "名称", s.Edit35}, {"Edit36", "ProgID", s.Edit36}};
   for (int i = 0; i < 2; ++i) {
-    MakeLabel(page, target[i].label, 12, 20 + i * 26);
-    wxTextCtrl* edit = MakeEdit(page, target[i].name, 60, 20 + i * 26, 240, wxTE_READONLY);
-    LabelFor(edit, target[i].label);
-    binding_.Bind(edit, target[i].state);
+    binding_.Bind(MakeLabeledEdit(page, target[i].label, 12, target[i].name, 60, 20 + i * 26, 240,
+                                  wxTE_READONLY),
+                  target[i].state);
   }
   wxButton* edit = MakeButton(page, "SpeedButton5", "編集", 310, 20, 62, 24);
   edit->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { SpeedButton5Click(); });
@@ -45,10 +39,8 @@ wxWindow* TForm1::BuildCadSettingsTab(wxNotebook* book) {
       {"Edit12", "表文字", s.Edit12},
   };
   for (int i = 0; i < 7; ++i) {
-    MakeLabel(page, layers[i].label, 12, 98 + i * 26);
-    wxTextCtrl* field = MakeEdit(page, layers[i].name, 66, 98 + i * 26, 118);
-    LabelFor(field, layers[i].label);
-    binding_.Bind(field, layers[i].state);
+    binding_.Bind(MakeLabeledEdit(page, layers[i].label, 12, layers[i].name, 66, 98 + i * 26, 118),
+                  layers[i].state);
   }
 
   MakeGroup(page, "作成文字、表ｻｲｽﾞ", 194, 80, 185, 232);
@@ -59,10 +51,9 @@ wxWindow* TForm1::BuildCadSettingsTab(wxNotebook* book) {
       {"Edit19", "半径", s.Edit19},        {"Edit20", "作表 少数桁数", s.Edit20},
   };
   for (int i = 0; i < 8; ++i) {
-    MakeLabel(page, sizes[i].label, 202, 98 + i * 26);
-    wxTextCtrl* field = MakeEdit(page, sizes[i].name, 318, 98 + i * 26, 54, wxTE_RIGHT);
-    LabelFor(field, sizes[i].label);
-    binding_.Bind(field, sizes[i].state);
+    binding_.Bind(
+        MakeLabeledEdit(page, sizes[i].label, 202, sizes[i].name, 318, 98 + i * 26, 54, wxTE_RIGHT),
+        sizes[i].state);
   }
   binding_.Bind(MakeCheckBox(page, "CheckBox24", "上記数値を DIMSCALE 倍", 12, 320), s.CheckBox24);
   MakeLabel(page, "作表の座標値", 12, 346);
@@ -77,9 +68,8 @@ wxWindow* TForm1::BuildGetIdSettingsTab(wxNotebook* book) {
   // A decimals field with its horizontal up-down (0 to 8); the field shows the position.
   auto decimals = [this, page](const char* label, const char* name, const char* upDownName,
                                EditState& field, UpDownState& upDown, int x, int y) {
-    MakeLabel(page, label, x, y);
-    wxTextCtrl* edit = MakeEdit(page, name, 214, y, 30, wxTE_RIGHT | wxTE_READONLY);
-    LabelFor(edit, label);
+    wxTextCtrl* edit =
+        MakeLabeledEdit(page, label, x, name, 214, y, 30, wxTE_RIGHT | wxTE_READONLY);
     ArrowUpDown* spin = MakeUpDown(page, upDownName, 246, y, true);
     binding_.Bind(edit, field);
     binding_.Bind(spin, upDown);
@@ -94,10 +84,8 @@ wxWindow* TForm1::BuildGetIdSettingsTab(wxNotebook* book) {
   };
 
   decimals("CAD から座標取得時の少数桁数", "Edit27", "UpDown6", s.Edit27, s.UpDown6, 8, 8);
-  MakeLabel(page, "測点名検索範囲", 8, 34);
-  wxTextCtrl* edit28 = MakeEdit(page, "Edit28", 214, 34, 50, wxTE_RIGHT);
-  LabelFor(edit28, "測点名検索範囲");
-  binding_.Bind(edit28, s.Edit28);
+  binding_.Bind(MakeLabeledEdit(page, "測点名検索範囲", 8, "Edit28", 214, 34, 50, wxTE_RIGHT),
+                s.Edit28);
   binding_.Bind(MakeCheckBox(page, "CheckBox25", "DIMSCALE 倍", 276, 34), s.CheckBox25);
   binding_.Bind(MakeCheckBox(page, "CheckBox10", "測点名検索画層", 8, 60), s.CheckBox10);
   wxTextCtrl* edit29 = MakeEdit(page, "Edit29", 130, 60, 150);
@@ -110,10 +98,9 @@ wxWindow* TForm1::BuildGetIdSettingsTab(wxNotebook* book) {
 
   MakeGroup(page, "ID", 4, 92, 375, 130);
   decimals("CAD から取得時の少数桁数", "Edit32", "UpDown7", s.Edit32, s.UpDown7, 12, 110);
-  MakeLabel(page, "測点名プロットの文字サイズ", 12, 136);
-  wxTextCtrl* edit34 = MakeEdit(page, "Edit34", 214, 136, 50, wxTE_RIGHT);
-  LabelFor(edit34, "測点名プロットの文字サイズ");
-  binding_.Bind(edit34, s.Edit34);
+  binding_.Bind(
+      MakeLabeledEdit(page, "測点名プロットの文字サイズ", 12, "Edit34", 214, 136, 50, wxTE_RIGHT),
+      s.Edit34);
   binding_.Bind(MakeCheckBox(page, "CheckBox20", "DIMSCALE 倍", 276, 136), s.CheckBox20);
   wxCheckBox* int16 = MakeCheckBox(
       page, "CheckBox16", "交点 ( INT ) オプション ( [ ID ] ボタンの右クリックでも反転）", 12, 164);

@@ -98,7 +98,7 @@ void ListGrid::OnKeyDown(wxKeyEvent& event) {
   const KeyModifiers modifiers{event.ShiftDown(), event.ControlDown()};
   PullSelection();
   const int rowsBefore = Grid().RowCount();
-  const bool consumed = HandleGridKey(Grid(), key, modifiers, false, clipboard_);
+  const bool consumed = HandleGridKey(Grid(), key, modifiers, clipboard_);
   ShowGrid();
   if (Grid().RowCount() != rowsBefore && onRowCountChanged) onRowCountChanged();
   // Delete and Insert are handled in full above; the grid's own Delete would open the

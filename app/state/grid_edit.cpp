@@ -33,10 +33,18 @@ void PutField(TextGrid& grid, int col, int row, const std::string& text) {
     grid.SetCell(col, row, text);
 }
 
-void PutBlock(TextGrid& grid, const Block& block, int left, int top) {
+// The clipboard's block put once at (left, top) of the coordinate list, PLOT No.
+// renumbered. True when the row count changed.
+bool PasteBlockAt(TextGrid& list, Clipboard& clipboard, int left, int top) {
+  const Block block = ParseGridClipboardText(clipboard.GetText());
+  if (block.empty()) return false;
+  const int before = list.RowCount();
+  GrowForBlock(list, static_cast<int>(block.size()));
   for (int i = 0; i < static_cast<int>(block.size()); ++i)
     for (int k = 0; k < static_cast<int>(block[i].size()); ++k)
-      PutField(grid, left + k, top + i, block[i][k]);
+      PutField(list, left + k, top + i, block[i][k]);
+  RenumberPlotNo(list);
+  return list.RowCount() != before;
 }
 
 void DeleteCurrentRow(TextGrid& grid) {
@@ -54,8 +62,7 @@ void InsertRowAtCurrent(TextGrid& grid) {
 
 }  // namespace
 
-bool HandleGridKey(TextGrid& grid, GridKey key, KeyModifiers modifiers, bool editing,
-                   Clipboard& clipboard) {
+bool HandleGridKey(TextGrid& grid, GridKey key, KeyModifiers modifiers, Clipboard& clipboard) {
   if (key == GridKey::Delete && modifiers.shift) {
     DeleteCurrentRow(grid);
   } else if (key == GridKey::Delete) {
@@ -63,8 +70,7 @@ bool HandleGridKey(TextGrid& grid, GridKey key, KeyModifiers modifiers, bool edi
       EmptyCells(grid, grid.selection);
       return true;
     }
-    if (!editing)
-      EmptyCells(grid, {grid.current.col, grid.current.row, grid.current.col, grid.current.row});
+    EmptyCells(grid, {grid.current.col, grid.current.row, grid.current.col, grid.current.row});
     return false;
   } else if (key == GridKey::Insert && modifiers.shift) {
     InsertRowAtCurrent(grid);
@@ -73,7 +79,7 @@ bool HandleGridKey(TextGrid& grid, GridKey key, KeyModifiers modifiers, bool edi
   switch (key) {
     case GridKey::C:
     case GridKey::X:
-      clipboard.SetText(GridClipboardText(grid, grid.selection));
+      CopySelectedCells(grid, clipboard);
       if (key == GridKey::X) EmptyCells(grid, grid.selection);
       return true;
     case GridKey::V:
@@ -111,21 +117,11 @@ void CopyAllPoints(const TextGrid& list, Clipboard& clipboard) {
 }
 
 bool PasteAtSelection(TextGrid& list, Clipboard& clipboard) {
-  const Block block = ParseGridClipboardText(clipboard.GetText());
-  if (block.empty()) return false;
-  const int before = list.RowCount();
-  GrowForBlock(list, static_cast<int>(block.size()));
-  PutBlock(list, block, list.selection.left, list.selection.top);
-  RenumberPlotNo(list);
-  return list.RowCount() != before;
+  return PasteBlockAt(list, clipboard, list.selection.left, list.selection.top);
 }
 
 void PasteAtFirstCell(TextGrid& list, Clipboard& clipboard) {
-  const Block block = ParseGridClipboardText(clipboard.GetText());
-  if (block.empty()) return;
-  GrowForBlock(list, static_cast<int>(block.size()));
-  PutBlock(list, block, 0, 1);
-  RenumberPlotNo(list);
+  PasteBlockAt(list, clipboard, 0, 1);
 }
 
 void ClearSelectedCells(TextGrid& list) {

@@ -16,14 +16,13 @@ struct KeyModifiers {
   bool ctrl = false;
 };
 
-// One key pressed while a grid has the focus. Shift+Delete deletes the current row (a last
-// data row stays), Delete empties the selected block (a single cell only when it is not
-// being edited), Shift+Insert inserts an empty row at the current row, Ctrl+C / Ctrl+X
-// copy (and cut) the selection as grid clipboard text, Ctrl+V pastes with repetition down
-// the selected rows. True when the key is consumed: the grid must do nothing more with it.
-// The PLOT No. column is not renumbered here.
-bool HandleGridKey(TextGrid& grid, GridKey key, KeyModifiers modifiers, bool editing,
-                   Clipboard& clipboard);
+// One key pressed while a grid has the focus and no cell is being edited (the cell editor
+// keeps its own keys). Shift+Delete deletes the current row (a last data row stays), Delete
+// empties the selected block or the current cell, Shift+Insert inserts an empty row at the current
+// row, Ctrl+C / Ctrl+X copy (and cut) the selection as grid clipboard text, Ctrl+V pastes with
+// repetition down the selected rows. True when the key is consumed: the grid must do nothing more
+// with it. The PLOT No. column is not renumbered here.
+bool HandleGridKey(TextGrid& grid, GridKey key, KeyModifiers modifiers, Clipboard& clipboard);
 
 // Ctrl+V: the clipboard's block put at the selection's top-left cell, repeated downwards
 // until the selected rows are filled; the grid grows when the block reaches past its end.

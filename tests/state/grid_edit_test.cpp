@@ -62,7 +62,7 @@ TEST_P(HandleGridKeyTest, EditsTheGridAsTheKeySays) {
   grid.current = {c.selection.left, c.selection.top};
   SimClipboard clipboard;
   clipboard.SetText(c.clipboardIn);
-  EXPECT_EQ(HandleGridKey(grid, c.key, c.modifiers, false, clipboard), c.consumed);
+  EXPECT_EQ(HandleGridKey(grid, c.key, c.modifiers, clipboard), c.consumed);
   EXPECT_EQ(DataRows(grid), c.after);
   EXPECT_EQ(clipboard.GetText(), c.clipboardOut);
 }

@@ -34,4 +34,12 @@ void PlotNoCellRenderer::Draw(wxGrid& grid, wxGridCellAttr& attr, wxDC& dc, cons
   DrawNumberText(grid, dc, rect, row, col);
 }
 
+void NumberColumns(wxGrid& grid, int first, int last) {
+  for (int col = first; col <= last; ++col) {
+    auto* attr = new wxGridCellAttr;
+    attr->SetRenderer(new NumberCellRenderer);
+    grid.SetColAttr(col, attr);
+  }
+}
+
 }  // namespace vensa

@@ -34,4 +34,7 @@ class PlotNoCellRenderer : public NumberCellRenderer {
   std::function<bool(int)> greyed_;
 };
 
+// Columns first to last of a grid drawn as numbers.
+void NumberColumns(wxGrid& grid, int first, int last);
+
 }  // namespace vensa

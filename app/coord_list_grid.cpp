@@ -22,11 +22,7 @@ void TForm1::BuildCoordListGrid(wxWindow* page, int x, int y, int w, int h) {
   StringGrid1->SetDefaultCellFont(CoordListFont());
   StringGrid1->SetLabelFont(CoordListFont());
   StringGrid1->ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_DEFAULT);
-  for (int col = kColX; col <= kColZ; ++col) {
-    auto* attr = new wxGridCellAttr;
-    attr->SetRenderer(new NumberCellRenderer);
-    StringGrid1->SetColAttr(col, attr);
-  }
+  NumberColumns(*StringGrid1, kColX, kColZ);
   auto* plotNo = new wxGridCellAttr;
   plotNo->SetRenderer(
       new PlotNoCellRenderer([this](int row) { return PlotNoGreyed(state_.Edit31.text, row); }));

@@ -18,15 +18,6 @@ namespace {
 
 constexpr int kListTop = 36;
 
-// X, Y and Z of the SIMA lists are drawn as numbers.
-void NumberColumns(ListGrid* grid) {
-  for (int col = 3; col <= 5; ++col) {
-    auto* attr = new wxGridCellAttr;
-    attr->SetRenderer(new NumberCellRenderer);
-    grid->SetColAttr(col, attr);
-  }
-}
-
 SimaReadOptions ReadOptions(const FormState& s) {
   return {s.CheckBox13.checked, s.CheckBox12.checked};
 }
@@ -103,7 +94,7 @@ wxWindow* TForm1::BuildSimaReadTab(wxNotebook* book) {
   StringGrid3 = new ListGrid(page, "StringGrid3", state_.StringGrid3, clipboard_,
                              {.colWidth = 58, .movableCols = true, .sizableCols = true});
   StringGrid3->SetSize(2, kListTop, kPageWidth - 4, kPageHeight - kListTop - 2);
-  NumberColumns(StringGrid3);
+  NumberColumns(*StringGrid3, kSimaColX, kSimaColZ);
   return page;
 }
 
@@ -146,7 +137,7 @@ wxWindow* TForm1::BuildSimaWriteTab(wxNotebook* book) {
   StringGrid4 = new ListGrid(page, "StringGrid4", state_.StringGrid4, clipboard_,
                              {.colWidth = 58, .editable = true});
   StringGrid4->SetSize(2, kListTop, kPageWidth - 4, kPageHeight - kListTop - 2);
-  NumberColumns(StringGrid4);
+  NumberColumns(*StringGrid4, kSimaColX, kSimaColZ);
   return page;
 }
 

@@ -17,12 +17,9 @@ TTargetCADForm::TTargetCADForm(TForm1& form, std::string listPath)
   SetClientSize(380, 300);
   ListBox1 = new wxListBox(this, wxID_ANY, {8, 8}, {364, 170}, 0, nullptr, wxLB_SINGLE,
                            wxDefaultValidator, "ListBox1");
-  MakeLabel(this, "名称 （説明）", 8, 186);
-  Edit1 = MakeEdit(this, "Edit1", 130, 186, 242, wxTE_PROCESS_ENTER);
-  LabelFor(Edit1, "名称 （説明）");
-  MakeLabel(this, "ProgID （クラス文字列）", 8, 212);
-  Edit2 = MakeEdit(this, "Edit2", 130, 212, 242, wxTE_PROCESS_ENTER);
-  LabelFor(Edit2, "ProgID （クラス文字列）");
+  Edit1 = MakeLabeledEdit(this, "名称 （説明）", 8, "Edit1", 130, 186, 242, wxTE_PROCESS_ENTER);
+  Edit2 = MakeLabeledEdit(this, "ProgID （クラス文字列）", 8, "Edit2", 130, 212, 242,
+                          wxTE_PROCESS_ENTER);
   auto* add = MakeButton(this, "SpeedButton1", "追加", 8, 240, 60, 24);
   auto* remove = MakeButton(this, "SpeedButton2", "削除", 72, 240, 60, 24);
   auto* change = MakeButton(this, "SpeedButton3", "変更", 136, 240, 60, 24);

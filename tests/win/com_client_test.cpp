@@ -218,11 +218,8 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]) == "--quit") {
     // The scripts end a served object this way once their client is done.
     vensa::win::ComApartment apartment;
-    vensa::win::ComPtr<IUnknown> object;
-    CLSID clsid;
-    if (FAILED(CLSIDFromProgID(vensa::win::Widen(argv[2]).c_str(), &clsid)) ||
-        FAILED(GetActiveObject(clsid, nullptr, object.Put())))
-      return 1;
+    const vensa::win::ComPtr<IUnknown> object = vensa::test::RunningObject(argv[2]);
+    if (!object) return 1;
     vensa::win::Dispatch(object.As<IDispatch>()).Call("Quit");
     return 0;
   }

@@ -4,13 +4,18 @@
 
 #include <cstdlib>
 
-#include "platform/win/com_ptr.h"
 #include "platform/win/dispatch.h"
 #include "platform/win/variant.h"
 
 namespace vensa::test {
 
 namespace {
+
+std::wstring Quoted(const std::wstring& arg) {
+  return L"\"" + arg + L"\"";
+}
+
+}  // namespace
 
 win::ComPtr<IUnknown> RunningObject(const std::string& progId) {
   CLSID clsid;
@@ -19,12 +24,6 @@ win::ComPtr<IUnknown> RunningObject(const std::string& progId) {
     ::GetActiveObject(clsid, nullptr, object.Put());
   return object;
 }
-
-std::wstring Quoted(const std::wstring& arg) {
-  return L"\"" + arg + L"\"";
-}
-
-}  // namespace
 
 std::wstring TestServerPath() {
   const wchar_t* path = _wgetenv(L"VENSA_TESTSERVER");

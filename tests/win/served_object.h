@@ -7,7 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/com_ptr.h"
+
 namespace vensa::test {
+
+// The object running under the ProgID, or null.
+win::ComPtr<IUnknown> RunningObject(const std::string& progId);
 
 // The server program, from the environment variable VENSA_TESTSERVER (a Windows path).
 std::wstring TestServerPath();

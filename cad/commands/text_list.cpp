@@ -16,8 +16,6 @@ namespace vensa {
 
 namespace {
 
-constexpr int kMinimizePauseMs = 100;
-
 enum TextColumn : int { kColText = 0, kColTextX = 1, kColTextY = 2, kColTextZ = 3 };
 
 // Sorts the rows by keys computed once per row, with the list sorts' exchange sort.
@@ -129,14 +127,7 @@ void EntToSL2(FormState& state, const EntityTables& tables) {
 }
 
 void Button6Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui) {
-  state.CurrentUcs = UcsAxes{};
-  if (ConnectTargetCad(platform, ui, state.TargetProgID)) {
-    std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
-    BringCadToFront(platform, *app);
-    std::shared_ptr<CadDocument> document = app->ActiveDocument();
-    TakeCurrentUcs(state, *document);
-    ui.MinimizeMainWindow();
-    platform.Sleep(kMinimizePauseMs);
+  if (std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui)) {
     // Entity type TEXT only: multiline texts cannot be selected.
     const SelectionFilter textsOnly{{0}, {CadValue{std::string("TEXT")}}};
     std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*document);

@@ -7,8 +7,8 @@
 #include "cad/entity_reader.h"
 #include "core/encoding.h"
 #include "core/error.h"
-#include "core/exchange_sort.h"
 #include "core/geometry.h"
+#include "core/list_sort.h"
 #include "core/number_format.h"
 #include "core/number_read.h"
 
@@ -17,27 +17,6 @@ namespace vensa {
 namespace {
 
 enum TextColumn : int { kColText = 0, kColTextX = 1, kColTextY = 2, kColTextZ = 3 };
-
-// Sorts the rows by keys computed once per row, with the list sorts' exchange sort.
-template <typename Key, typename Before>
-void SortRowsByKeys(TextGrid& grid, std::vector<Key> keys, Before before) {
-  struct Keyed {
-    Key key;
-    int row;
-  };
-  std::vector<Keyed> items;
-  items.reserve(keys.size());
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    items.push_back(Keyed{std::move(keys[i]), static_cast<int>(i) + 1});
-  }
-  ExchangeSort(items, [&](const Keyed& a, const Keyed& b) { return before(a.key, b.key); });
-  std::vector<std::vector<std::string>> rows;
-  rows.reserve(items.size());
-  for (const Keyed& k : items) rows.push_back(std::move(grid.MutableRow(k.row)));
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    grid.MutableRow(static_cast<int>(i) + 1) = std::move(rows[i]);
-  }
-}
 
 std::string KeyText(const TextGrid& grid, int row, int a, int b) {
   std::string key;

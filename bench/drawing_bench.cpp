@@ -5,15 +5,13 @@
 //  - the calls into the substitute CAD per entity when "CADから" reads 10,000 entities.
 // Usage: drawing_bench [megabytes]   (best of several runs; not part of the tests)
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
-#include <functional>
 #include <sstream>
 #include <string>
 
 #include "app/state/form_state.h"
+#include "bench/best_of.h"
 #include "cad/commands/get_from_cad.h"
 #include "cad/entity_tables.h"
 #include "cad/sim/drawing_file.h"
@@ -25,21 +23,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double BestOf(int runs, const std::function<void()>& run, double* cpu = nullptr) {
-  double best = 1e300;
-  double bestCpu = 1e300;
-  for (int i = 0; i < runs; ++i) {
-    const std::clock_t cpuStart = std::clock();
-    const auto start = Clock::now();
-    run();
-    best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    bestCpu = std::min(bestCpu, static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC);
-  }
-  if (cpu != nullptr) *cpu = bestCpu;
-  return best;
-}
+using vensa::bench::BestOf;
 
 class DrawingText {
  public:

@@ -2,14 +2,11 @@
 // writing it as the insert file in chunks (as the commands do), building and encoding it
 // whole in memory, beside the time of writing the same bytes to disk in one call.
 // Usage: dxf_bench [rows] [--japanese]   (best of several runs; not part of the tests)
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
-#include <functional>
 #include <string>
 
+#include "bench/best_of.h"
 #include "core/coord_list.h"
 #include "core/number_format.h"
 #include "core/number_read.h"
@@ -21,7 +18,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using vensa::bench::BestOf;
+
 constexpr int kRuns = 5;
 
 // A list like a long traverse: names "P-1" ... (or "測点1" ...), plane coordinates with
@@ -40,22 +38,6 @@ vensa::TextGrid MakeList(int rows, bool japanese) {
   return list;
 }
 
-// Best wall time of kRuns calls, in seconds; `cpu` (if given) receives the best processor
-// time, which tells the work apart from waiting on a busy machine.
-double BestOf(const std::function<void()>& run, double* cpu = nullptr) {
-  double best = 1e300;
-  double bestCpu = 1e300;
-  for (int i = 0; i < kRuns; ++i) {
-    const std::clock_t cpuStart = std::clock();
-    const auto start = Clock::now();
-    run();
-    best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    bestCpu = std::min(bestCpu, static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC);
-  }
-  if (cpu != nullptr) *cpu = bestCpu;
-  return best;
-}
-
 void Report(const char* what, int rows, double seconds, std::size_t bytes, double cpu = -1) {
   const double mb = static_cast<double>(bytes) / 1e6;
   const std::string cpuText = cpu >= 0 ? "  cpu " + vensa::FormatFixed(cpu, 4) + " s" : "";
@@ -67,7 +49,7 @@ void Report(const char* what, int rows, double seconds, std::size_t bytes, doubl
 
 double TimeFwrite(const std::string& bytes) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "vensa_dxf_bench.tmp";
-  const double seconds = BestOf([&] {
+  const double seconds = BestOf(kRuns, [&] {
     std::FILE* f = std::fopen(path.string().c_str(), "wb");
     if (f == nullptr) return;
     std::fwrite(bytes.data(), 1, bytes.size(), f);
@@ -115,18 +97,21 @@ int main(int argc, char** argv) {
   // previous run handed back, which leaves the writing alone.
   std::string plotBytes, tableBytes;
   double plotColdCpu, plotWarmCpu, tableColdCpu, tableWarmCpu;
-  const double plotCold = BestOf([&] { plotBytes = buildPlot({}); }, &plotColdCpu);
-  const double plotWarm =
-      BestOf([&] { plotBytes = buildPlot(std::move(plotBytes)); }, &plotWarmCpu);
-  const double tableCold = BestOf([&] { tableBytes = buildTable({}); }, &tableColdCpu);
-  const double tableWarm =
-      BestOf([&] { tableBytes = buildTable(std::move(tableBytes)); }, &tableWarmCpu);
+  const double plotCold = BestOf(
+      kRuns, [&] { plotBytes = buildPlot({}); }, &plotColdCpu);
+  const double plotWarm = BestOf(
+      kRuns, [&] { plotBytes = buildPlot(std::move(plotBytes)); }, &plotWarmCpu);
+  const double tableCold = BestOf(
+      kRuns, [&] { tableBytes = buildTable({}); }, &tableColdCpu);
+  const double tableWarm = BestOf(
+      kRuns, [&] { tableBytes = buildTable(std::move(tableBytes)); }, &tableWarmCpu);
   // As the commands write the insert file: built, encoded and written in chunks of one
   // reused buffer, so no fresh memory the size of the file is touched.
   const std::string streamPath =
       (std::filesystem::temp_directory_path() / "vensa_dxf_bench_stream.dxf").string();
   double plotStreamCpu, tableStreamCpu;
   const double plotStream = BestOf(
+      kRuns,
       [&] {
         vensa::DxfFileWriter file(streamPath);
         vensa::BuildPlot(file.Builder(), list, plot, 100.0, vensa::PlotZMode::kFromList);
@@ -134,6 +119,7 @@ int main(int argc, char** argv) {
       },
       &plotStreamCpu);
   const double tableStream = BestOf(
+      kRuns,
       [&] {
         vensa::DxfFileWriter file(streamPath);
         vensa::BuildTable(file.Builder(), list, table, 100.0, vensa::TableAxes::kXY);
@@ -143,7 +129,7 @@ int main(int argc, char** argv) {
   std::error_code ignored;
   std::filesystem::remove(streamPath, ignored);
 
-  const double touch = BestOf([&] {
+  const double touch = BestOf(kRuns, [&] {
     std::string fresh(plotBytes.size(), ' ');
     if (fresh.back() != ' ') std::puts("?");
   });

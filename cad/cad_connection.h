@@ -14,6 +14,10 @@
 
 namespace vensa {
 
+// The pause after minimising the main window, so that the CAD's window is uncovered
+// before the user is asked to pick in it.
+inline constexpr int kMinimizePauseMs = 100;
+
 // The message shown when no class is registered for the ProgID.
 std::string InvalidProgIdMessage(const std::string& progId);
 

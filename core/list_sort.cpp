@@ -7,7 +7,6 @@
 
 #include "core/coord_list.h"
 #include "core/encoding.h"
-#include "core/exchange_sort.h"
 #include "core/point_name.h"
 
 namespace vensa {
@@ -18,7 +17,6 @@ namespace {
 struct SortKey {
   std::u16string prefix;
   std::int32_t number = 0;
-  int row = 0;  // the row these keys came from
 };
 
 std::vector<SortKey> KeysOf(const TextGrid& list) {
@@ -27,7 +25,6 @@ std::vector<SortKey> KeysOf(const TextGrid& list) {
     const TrailingNumber split = SplitTrailingNumber(list.Cell(kColName, r));
     SortKey key;
     key.prefix = Utf8ToUtf16(split.prefix);
-    key.row = r;
     std::int32_t n = 0;
     const char* first = split.digits.data();
     const char* last = first + split.digits.size();
@@ -37,27 +34,10 @@ std::vector<SortKey> KeysOf(const TextGrid& list) {
   return keys;
 }
 
-// Puts the rows into the order the keys now have.
-void ApplyOrder(TextGrid& list, const std::vector<SortKey>& keys) {
-  std::vector<std::vector<std::string>> rows;
-  rows.reserve(keys.size());
-  for (const SortKey& k : keys) rows.push_back(std::move(list.MutableRow(k.row)));
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    list.MutableRow(static_cast<int>(i) + 1) = std::move(rows[i]);
-}
-
-// Sorts the rows by their keys with the list sorts' exchange sort (core/exchange_sort.h).
-template <typename Before>
-void SortRows(TextGrid& list, Before before) {
-  std::vector<SortKey> keys = KeysOf(list);
-  ExchangeSort(keys, before);
-  ApplyOrder(list, keys);
-}
-
 }  // namespace
 
 void N10Click(TextGrid& list) {
-  SortRows(list, [](const SortKey& later, const SortKey& held) {
+  SortRowsByKeys(list, KeysOf(list), [](const SortKey& later, const SortKey& held) {
     const int c = later.prefix.compare(held.prefix);
     return c < 0 || (c == 0 && later.number < held.number);
   });
@@ -65,8 +45,9 @@ void N10Click(TextGrid& list) {
 }
 
 void N15Click(TextGrid& list) {
-  SortRows(list,
-           [](const SortKey& later, const SortKey& held) { return later.number < held.number; });
+  SortRowsByKeys(list, KeysOf(list), [](const SortKey& later, const SortKey& held) {
+    return later.number < held.number;
+  });
   RenumberPlotNo(list);
 }
 

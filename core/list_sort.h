@@ -1,10 +1,37 @@
 // The coordinate list's reordering commands. Each moves whole rows (all five cells) and
-// ends by renumbering the PLOT No. column.
+// ends by renumbering the PLOT No. column. The row sort under them also orders the text list.
 #pragma once
 
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/exchange_sort.h"
 #include "core/text_grid.h"
 
 namespace vensa {
+
+// Sorts the data rows by `keys` (one per data row, in row order) with the list sorts'
+// exchange sort (core/exchange_sort.h); `before(a, b)` says key a sorts before key b.
+template <typename Key, typename Before>
+void SortRowsByKeys(TextGrid& grid, std::vector<Key> keys, Before before) {
+  struct Keyed {
+    Key key;
+    int row;
+  };
+  std::vector<Keyed> items;
+  items.reserve(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    items.push_back(Keyed{std::move(keys[i]), static_cast<int>(i) + 1});
+  }
+  ExchangeSort(items, [&](const Keyed& a, const Keyed& b) { return before(a.key, b.key); });
+  std::vector<std::vector<std::string>> rows;
+  rows.reserve(items.size());
+  for (const Keyed& k : items) rows.push_back(std::move(grid.MutableRow(k.row)));
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    grid.MutableRow(static_cast<int>(i) + 1) = std::move(rows[i]);
+  }
+}
 
 // "測点名でソート": by the name without its trailing number, then by that number.
 void N10Click(TextGrid& list);

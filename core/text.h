@@ -39,6 +39,9 @@ std::string LineBreaksToBlanks(std::string_view text);
 // byte comes out alone as U+FFFD, so every text decodes.
 char32_t DecodeUtf8(std::string_view text, std::size_t& i);
 
+// Appends the UTF-8 sequence of a code point.
+void AppendUtf8(std::string& out, char32_t cp);
+
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates, <= U+10FFFF).
 bool IsValidUtf8(std::string_view bytes);
 bool IsAscii(std::string_view bytes);

@@ -16,8 +16,6 @@ namespace vensa {
 
 namespace {
 
-constexpr int kMinimizePauseMs = 100;
-
 // entToSlFlag is true exactly while EntToSL runs, however it ends.
 class EntToSlFlagScope {
  public:
@@ -141,25 +139,25 @@ void ListDisplayBoxClick(FormState& state, const EntityTables& tables, Platform&
   EntToSL(state, tables, platform, ui);
 }
 
-void TakeCurrentUcs(FormState& state, CadDocument& document) {
+std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platform, Ui& ui) {
   state.CurrentUcs = UcsAxes{};
+  if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return nullptr;
+  std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
+  BringCadToFront(platform, *app);
+  std::shared_ptr<CadDocument> document = app->ActiveDocument();
   if (state.UCS.checked) {
-    state.CurrentUcs.xAxis = VariantToPoint(document.GetVariable("UCSXDIR"));
-    state.CurrentUcs.yAxis = VariantToPoint(document.GetVariable("UCSYDIR"));
-    state.CurrentUcs.origin = VariantToPoint(document.GetVariable("UCSORG"));
+    state.CurrentUcs.xAxis = VariantToPoint(document->GetVariable("UCSXDIR"));
+    state.CurrentUcs.yAxis = VariantToPoint(document->GetVariable("UCSYDIR"));
+    state.CurrentUcs.origin = VariantToPoint(document->GetVariable("UCSORG"));
   }
+  ui.MinimizeMainWindow();
+  platform.Sleep(kMinimizePauseMs);
+  return document;
 }
 
 void Button4Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui) {
-  state.CurrentUcs = UcsAxes{};
   bool failed = false;
-  if (ConnectTargetCad(platform, ui, state.TargetProgID)) {
-    std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
-    BringCadToFront(platform, *app);
-    std::shared_ptr<CadDocument> document = app->ActiveDocument();
-    TakeCurrentUcs(state, *document);
-    ui.MinimizeMainWindow();
-    platform.Sleep(kMinimizePauseMs);
+  if (std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui)) {
     std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*document);
     try {
       set->SelectOnScreen(std::nullopt);

@@ -3,6 +3,7 @@
 // boxes without a new selection).
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/state/form_state.h"
@@ -33,9 +34,11 @@ void EntToSL(FormState& state, const EntityTables& tables, Platform& platform, U
 // already showing its new state: the list is rebuilt from the same tables.
 void ListDisplayBoxClick(FormState& state, const EntityTables& tables, Platform& platform, Ui& ui);
 
-// The UCS the read lists in: the world system, or the drawing's current UCS (UCSXDIR,
-// UCSYDIR, UCSORG) when "UCS" is on. Both reading commands start with it.
-void TakeCurrentUcs(FormState& state, CadDocument& document);
+// The start of both reading commands: the target CAD attached and brought forward, the UCS
+// the read lists in taken (the world system, or the drawing's current UCS from UCSXDIR,
+// UCSYDIR and UCSORG when "UCS" is on), the main window minimised. Null, with the world
+// UCS, when no CAD runs under the target ProgID; automation errors reach the caller.
+std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platform, Ui& ui);
 
 // The read summary of status panel 1: " POLYLINE=2, POINT=5," for each non-empty table.
 std::string ReadSummary(const EntityTables& tables);

@@ -14,7 +14,6 @@ namespace vensa {
 
 namespace {
 
-constexpr int kMinimizePauseMs = 100;
 constexpr double kDefaultLabelHeight = 2.5;
 
 // The highest data row whose X cell is filled; 0 when none is.

@@ -7,8 +7,8 @@
 #include "cad/entity_reader.h"
 #include "core/encoding.h"
 #include "core/error.h"
-#include "core/exchange_sort.h"
 #include "core/geometry.h"
+#include "core/list_sort.h"
 #include "core/number_format.h"
 #include "core/number_read.h"
 
@@ -16,30 +16,7 @@ namespace vensa {
 
 namespace {
 
-constexpr int kMinimizePauseMs = 100;
-
 enum TextColumn : int { kColText = 0, kColTextX = 1, kColTextY = 2, kColTextZ = 3 };
-
-// Sorts the rows by keys computed once per row, with the list sorts' exchange sort.
-template <typename Key, typename Before>
-void SortRowsByKeys(TextGrid& grid, std::vector<Key> keys, Before before) {
-  struct Keyed {
-    Key key;
-    int row;
-  };
-  std::vector<Keyed> items;
-  items.reserve(keys.size());
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    items.push_back(Keyed{std::move(keys[i]), static_cast<int>(i) + 1});
-  }
-  ExchangeSort(items, [&](const Keyed& a, const Keyed& b) { return before(a.key, b.key); });
-  std::vector<std::vector<std::string>> rows;
-  rows.reserve(items.size());
-  for (const Keyed& k : items) rows.push_back(std::move(grid.MutableRow(k.row)));
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    grid.MutableRow(static_cast<int>(i) + 1) = std::move(rows[i]);
-  }
-}
 
 std::string KeyText(const TextGrid& grid, int row, int a, int b) {
   std::string key;
@@ -129,14 +106,7 @@ void EntToSL2(FormState& state, const EntityTables& tables) {
 }
 
 void Button6Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui) {
-  state.CurrentUcs = UcsAxes{};
-  if (ConnectTargetCad(platform, ui, state.TargetProgID)) {
-    std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
-    BringCadToFront(platform, *app);
-    std::shared_ptr<CadDocument> document = app->ActiveDocument();
-    TakeCurrentUcs(state, *document);
-    ui.MinimizeMainWindow();
-    platform.Sleep(kMinimizePauseMs);
+  if (std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui)) {
     // Entity type TEXT only: multiline texts cannot be selected.
     const SelectionFilter textsOnly{{0}, {CadValue{std::string("TEXT")}}};
     std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*document);

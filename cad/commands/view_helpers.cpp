@@ -6,12 +6,6 @@
 
 namespace vensa {
 
-namespace {
-
-constexpr int kMinimizePauseMs = 100;
-
-}  // namespace
-
 void PanToListRow(const TextGrid& list, const std::string& progId, Platform& platform, Ui& ui) {
   const int r = list.current.row;
   if (r < 1 || list.Cell(kColX, r).empty() || list.Cell(kColY, r).empty()) return;

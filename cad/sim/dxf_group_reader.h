@@ -37,7 +37,6 @@ class DxfGroupScanner {
   // The next pair; false at the end of the text. DxfReadError names the line when a code
   // line is no integer or the last code has no value line.
   bool Next(DxfGroupView& group);
-  int LinesRead() const { return line_; }
 
  private:
   bool NextLine(std::string_view& line);

@@ -17,8 +17,6 @@ namespace vensa {
 
 namespace {
 
-constexpr int kMinimizePauseMs = 100;
-
 struct DrawingTarget {
   std::shared_ptr<CadApplication> app;
   std::shared_ptr<CadDocument> document;

@@ -11,7 +11,7 @@
 
 #include "app/arrow_up_down.h"
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/state/grid_edit.h"
+#include "state/grid_edit.h"
 
 namespace vensa {
 namespace {

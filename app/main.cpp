@@ -7,7 +7,7 @@
 
 #include "app/main_form.h"
 #ifdef __WXMSW__
-#include "platform/win/automation_session.h"
+#include "wiring/automation_session.h"
 #else
 #include "platform/none/no_com_platform.h"
 #endif

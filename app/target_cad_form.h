@@ -9,7 +9,7 @@
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
 
-#include "app/state/target_list_box.h"
+#include "state/target_list_box.h"
 
 namespace vensa {
 

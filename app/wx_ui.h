@@ -7,7 +7,7 @@
 #include <wx/gauge.h>
 #include <wx/statusbr.h>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "platform/ui.h"
 
 namespace vensa {

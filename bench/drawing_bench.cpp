@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "bench/best_of.h"
 #include "cad/commands/get_from_cad.h"
 #include "cad/entity_tables.h"

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 #include "core/text.h"
 
 namespace vensa {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 #include "core/number_format.h"
 #include "core/number_read.h"
 

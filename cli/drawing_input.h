@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 
 namespace vensa::cli {
 

@@ -12,7 +12,7 @@
 
 #include "core/encoding.h"
 #include "dxf/commands/drawing_commands.h"
-#include "platform/win/automation_session.h"
+#include "wiring/automation_session.h"
 
 // Windows hands the arguments over as UTF-16; everything inside is UTF-8. Output is
 // written as bytes: the list text already ends its rows in CR LF, which text mode would

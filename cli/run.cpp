@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "app/state/form_state.h"
-#include "app/state/settings_file.h"
+#include "state/form_state.h"
+#include "state/settings_file.h"
 #include "cad/cad_connection.h"
 #include "cad/commands/get_from_cad.h"
 #include "cad/commands/text_list.h"

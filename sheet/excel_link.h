@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "platform/platform.h"
 #include "sheet/excel_objects.h"
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "core/text_grid.h"
 #include "platform/platform.h"
 #include "sheet/excel_link.h"

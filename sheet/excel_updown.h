@@ -3,7 +3,7 @@
 // sees which one is meant.
 #pragma once
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "platform/platform.h"
 #include "sheet/excel_link.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 #include "cad/com/com_cad_value.h"
 #include "platform/win/com_error.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 
 namespace vensa::win {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "cad/cad_model.h"
 #include "cad/entity_tables.h"
 #include "platform/platform.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "cad/entity_tables.h"
 #include "core/text_grid.h"
 

@@ -2,7 +2,7 @@
 // the coordinate list under a running name and, optionally, labelled in the drawing.
 #pragma once
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
 

@@ -2,7 +2,7 @@
 // lists them, and the header clicks sort the list.
 #pragma once
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "cad/entity_tables.h"
 #include "core/text_grid.h"
 #include "platform/platform.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "core/text_grid.h"
 #include "platform/platform.h"
 #include "platform/ui.h"

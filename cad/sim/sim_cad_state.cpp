@@ -1,6 +1,6 @@
 #include "cad/sim/sim_cad_state.h"
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 #include "core/number_format.h"
 #include "core/text.h"
 

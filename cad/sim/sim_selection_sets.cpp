@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <unordered_set>
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 #include "cad/sim/sim_cad_state.h"
 #include "core/text.h"
 

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
 

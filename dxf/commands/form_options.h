@@ -1,7 +1,7 @@
 // The plot's and the table's options as the main window's controls hold them.
 #pragma once
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "dxf/plot.h"
 #include "dxf/table.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 
 namespace vensa::win {
 

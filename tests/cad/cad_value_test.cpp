@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 
 namespace vensa {
 namespace {

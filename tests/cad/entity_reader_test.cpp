@@ -4,7 +4,7 @@
 
 #include <numbers>
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 #include "cad/cad_connection.h"
 #include "platform/sim/sim_ui.h"
 #include "tests/cad/cad_test_support.h"

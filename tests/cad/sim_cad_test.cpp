@@ -8,7 +8,7 @@
 
 #include <filesystem>
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 #include "core/encoding.h"
 #include "core/file_io.h"
 #include "tests/support/temp_dir.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "platform/sim/sim_platform.h"
 #include "sheet/excel_link.h"
 #include "sheet/sim/sim_excel.h"

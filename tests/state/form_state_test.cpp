@@ -1,4 +1,4 @@
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "app/state/grid_edit.h"
+#include "state/grid_edit.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "app/state/coord_list_view.h"
+#include "state/coord_list_view.h"
 #include "platform/sim/sim_clipboard.h"
 
 namespace vensa {

@@ -1,11 +1,11 @@
-#include "app/state/settings_file.h"
+#include "state/settings_file.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "app/state/settings_keys.h"
-#include "app/state/start_up.h"
+#include "state/settings_keys.h"
+#include "state/start_up.h"
 #include "core/encoding.h"
 #include "core/error.h"
 #include "state_test_util.h"

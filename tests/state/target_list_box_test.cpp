@@ -1,4 +1,4 @@
-#include "app/state/target_list_box.h"
+#include "state/target_list_box.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 #include "cad/sim/dxf_entity_import.h"
 #include "tests/cad/cad_test_support.h"
 #include "testserver/drawing_save.h"

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "cad/cad_connection.h"
 #include "cli/run.h"
 #include "core/encoding.h"
@@ -17,7 +17,7 @@
 #include "platform/sim/sim_ui.h"
 #include "platform/win/com_error.h"
 #include "platform/win/dispatch.h"
-#include "platform/win/running_object.h"
+#include "wiring/running_object.h"
 #include "sheet/excel_link.h"
 #include "sheet/excel_transfer.h"
 #include "tests/win/served_object.h"

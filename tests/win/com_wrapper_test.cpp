@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 #include "cad/com/com_cad_value.h"
-#include "cad/message_filter.h"
+#include "platform/retrying_message_filter.h"
 #include "core/encoding.h"
 #include "platform/win/com_error.h"
 #include "platform/win/com_message_filter.h"
 #include "platform/win/dispatch.h"
-#include "platform/win/running_object.h"
+#include "wiring/running_object.h"
 #include "platform/win/variant.h"
 #include "tests/win/served_object.h"
 

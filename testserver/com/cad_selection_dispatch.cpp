@@ -1,6 +1,6 @@
 // The selection set collection and one selection set. The server's CAD selects the whole
 // drawing on screen, kept by the filter when one is given.
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 #include "platform/win/variant.h"
 #include "testserver/com/cad_dispatch.h"
 

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 #include "cad/cad_connection.h"
 #include "tests/cad/commands/read_fixture.h"
 

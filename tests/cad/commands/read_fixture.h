@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "cad/entity_tables.h"
 #include "cad/sim/sim_cad.h"
 #include "platform/sim/sim_platform.h"

@@ -6,7 +6,7 @@
 #include <deque>
 #include <filesystem>
 
-#include "cad/automation_error.h"
+#include "platform/automation_error.h"
 #include "cad/sim/sim_cad.h"
 #include "core/coord_list.h"
 #include "core/error.h"

@@ -1,10 +1,10 @@
-#include "platform/win/automation_session.h"
+#include "wiring/automation_session.h"
 
 #include <windows.h>
 
-#include "cad/message_filter.h"
+#include "platform/retrying_message_filter.h"
 #include "platform/win/com_ptr.h"
-#include "platform/win/running_object.h"
+#include "wiring/running_object.h"
 #include "platform/win/variant.h"
 
 namespace vensa::win {

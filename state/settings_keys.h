@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

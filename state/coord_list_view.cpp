@@ -1,4 +1,4 @@
-#include "app/state/coord_list_view.h"
+#include "state/coord_list_view.h"
 
 #include "core/coord_list.h"
 #include "core/plot_range.h"

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "core/encoding.h"
 
 namespace vensa {

@@ -1,4 +1,4 @@
-#include "app/state/ini_document.h"
+#include "state/ini_document.h"
 
 #include "core/text.h"
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/state/form_state.h"
-#include "app/state/target_cad_list.h"
+#include "state/form_state.h"
+#include "state/target_cad_list.h"
 
 namespace vensa {
 

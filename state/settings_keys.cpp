@@ -1,8 +1,8 @@
-#include "app/state/settings_keys.h"
+#include "state/settings_keys.h"
 
 #include <array>
 
-#include "app/state/ini_document.h"
+#include "state/ini_document.h"
 
 namespace vensa {
 namespace {

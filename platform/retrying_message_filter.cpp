@@ -1,4 +1,4 @@
-#include "cad/message_filter.h"
+#include "platform/retrying_message_filter.h"
 
 namespace vensa {
 

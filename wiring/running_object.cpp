@@ -1,4 +1,4 @@
-#include "platform/win/running_object.h"
+#include "wiring/running_object.h"
 
 #include "cad/com/com_cad.h"
 #include "sheet/com/com_excel.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/state/form_state.h"
-#include "app/state/settings_file.h"
+#include "state/form_state.h"
+#include "state/settings_file.h"
 
 namespace vensa {
 

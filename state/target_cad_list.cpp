@@ -1,4 +1,4 @@
-#include "app/state/target_cad_list.h"
+#include "state/target_cad_list.h"
 
 #include <filesystem>
 

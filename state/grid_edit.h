@@ -3,7 +3,7 @@
 // pop-up menu. The window turns its key events into GridKey and shows the grid afterwards.
 #pragma once
 
-#include "app/state/form_state.h"
+#include "state/form_state.h"
 #include "core/text_grid.h"
 #include "platform/clipboard.h"
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "platform/win/automation_session.h"
+#include "wiring/automation_session.h"
 #include "platform/win/win_platform.h"
 
 namespace vensa::win {

@@ -1,8 +1,8 @@
-#include "app/state/start_up.h"
+#include "state/start_up.h"
 
 #include <filesystem>
 
-#include "app/state/target_cad_list.h"
+#include "state/target_cad_list.h"
 #include "core/file_io.h"
 
 namespace vensa {

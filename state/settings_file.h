@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/state/form_state.h"
-#include "app/state/ini_document.h"
+#include "state/form_state.h"
+#include "state/ini_document.h"
 
 namespace vensa {
 

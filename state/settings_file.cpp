@@ -1,9 +1,9 @@
-#include "app/state/settings_file.h"
+#include "state/settings_file.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "app/state/settings_keys.h"
+#include "state/settings_keys.h"
 #include "core/encoding.h"
 #include "core/error.h"
 #include "core/file_io.h"

@@ -1,4 +1,4 @@
-#include "app/state/grid_edit.h"
+#include "state/grid_edit.h"
 
 #include <string>
 #include <vector>

@@ -7,11 +7,11 @@
 #include "app/about_box.h"
 #include "app/cell_renderers.h"
 #include "app/main_form.h"
-#include "state/coord_list_view.h"
-#include "state/grid_edit.h"
 #include "cad/commands/view_helpers.h"
 #include "core/coord_list.h"
 #include "core/list_sort.h"
+#include "state/coord_list_view.h"
+#include "state/grid_edit.h"
 
 namespace vensa {
 

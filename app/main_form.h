@@ -15,14 +15,14 @@
 
 #include "app/form_binding.h"
 #include "app/list_grid.h"
-#include "state/form_state.h"
-#include "state/start_up.h"
 #include "app/wx_clipboard.h"
 #include "app/wx_ui.h"
 #include "cad/entity_tables.h"
-#include "platform/retrying_message_filter.h"
 #include "platform/platform.h"
+#include "platform/retrying_message_filter.h"
 #include "sheet/excel_link.h"
+#include "state/form_state.h"
+#include "state/start_up.h"
 
 namespace vensa {
 

@@ -7,8 +7,8 @@
 #include <wx/gauge.h>
 #include <wx/statusbr.h>
 
-#include "state/form_state.h"
 #include "platform/ui.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

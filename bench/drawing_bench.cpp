@@ -10,7 +10,6 @@
 #include <sstream>
 #include <string>
 
-#include "state/form_state.h"
 #include "bench/best_of.h"
 #include "cad/commands/get_from_cad.h"
 #include "cad/entity_tables.h"
@@ -20,6 +19,7 @@
 #include "core/number_format.h"
 #include "platform/sim/sim_platform.h"
 #include "platform/sim/sim_ui.h"
+#include "state/form_state.h"
 
 namespace {
 

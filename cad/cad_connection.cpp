@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "platform/automation_error.h"
 #include "core/text.h"
+#include "platform/automation_error.h"
 
 namespace vensa {
 

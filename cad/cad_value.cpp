@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/automation_error.h"
 #include "core/number_format.h"
 #include "core/number_read.h"
+#include "platform/automation_error.h"
 
 namespace vensa {
 

@@ -2,8 +2,6 @@
 
 #include <exception>
 
-#include "state/form_state.h"
-#include "state/settings_file.h"
 #include "cad/cad_connection.h"
 #include "cad/commands/get_from_cad.h"
 #include "cad/commands/text_list.h"
@@ -29,6 +27,8 @@
 #include "sima/sima_reader.h"
 #include "sima/sima_save.h"
 #include "sima/sima_writer.h"
+#include "state/form_state.h"
+#include "state/settings_file.h"
 
 namespace vensa::cli {
 namespace {

@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "state/form_state.h"
 #include "platform/platform.h"
 #include "sheet/excel_objects.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

@@ -6,10 +6,10 @@
 
 #include <vector>
 
-#include "state/form_state.h"
 #include "core/text_grid.h"
 #include "platform/platform.h"
 #include "sheet/excel_link.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

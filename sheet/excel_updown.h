@@ -3,9 +3,9 @@
 // sees which one is meant.
 #pragma once
 
-#include "state/form_state.h"
 #include "platform/platform.h"
 #include "sheet/excel_link.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

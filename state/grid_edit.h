@@ -3,9 +3,9 @@
 // pop-up menu. The window turns its key events into GridKey and shows the grid afterwards.
 #pragma once
 
-#include "state/form_state.h"
 #include "core/text_grid.h"
 #include "platform/clipboard.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

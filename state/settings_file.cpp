@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "state/settings_keys.h"
 #include "core/encoding.h"
 #include "core/error.h"
 #include "core/file_io.h"
 #include "core/number_format.h"
 #include "core/number_read.h"
+#include "state/settings_keys.h"
 
 namespace vensa {
 namespace {

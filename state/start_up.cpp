@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "state/target_cad_list.h"
 #include "core/file_io.h"
+#include "state/target_cad_list.h"
 
 namespace vensa {
 

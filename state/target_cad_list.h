@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "state/form_state.h"
 #include "core/encoding.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

@@ -4,8 +4,8 @@
 
 #include "platform/retrying_message_filter.h"
 #include "platform/win/com_ptr.h"
-#include "wiring/running_object.h"
 #include "platform/win/variant.h"
+#include "wiring/running_object.h"
 
 namespace vensa::win {
 

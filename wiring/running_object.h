@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "wiring/automation_session.h"
 #include "platform/win/win_platform.h"
+#include "wiring/automation_session.h"
 
 namespace vensa::win {
 

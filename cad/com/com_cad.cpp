@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "platform/automation_error.h"
 #include "cad/com/com_cad_value.h"
+#include "platform/automation_error.h"
 #include "platform/win/com_error.h"
 
 namespace vensa::win {

@@ -6,11 +6,11 @@
 #include <memory>
 #include <string>
 
-#include "state/form_state.h"
 #include "cad/cad_model.h"
 #include "cad/entity_tables.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

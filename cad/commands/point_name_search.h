@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "state/form_state.h"
 #include "cad/entity_tables.h"
 #include "core/text_grid.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

@@ -2,9 +2,9 @@
 // the coordinate list under a running name and, optionally, labelled in the drawing.
 #pragma once
 
-#include "state/form_state.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

@@ -2,11 +2,11 @@
 // lists them, and the header clicks sort the list.
 #pragma once
 
-#include "state/form_state.h"
 #include "cad/entity_tables.h"
 #include "core/text_grid.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

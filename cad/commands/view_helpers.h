@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "state/form_state.h"
 #include "core/text_grid.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

@@ -1,8 +1,8 @@
 #include "cad/sim/sim_cad_state.h"
 
-#include "platform/automation_error.h"
 #include "core/number_format.h"
 #include "core/text.h"
+#include "platform/automation_error.h"
 
 namespace vensa {
 

@@ -2,10 +2,10 @@
 // the command line, the utility (picks), model space, layers and selection sets.
 #include <stdexcept>
 
-#include "platform/automation_error.h"
 #include "cad/sim/sim_cad_state.h"
 #include "core/number_format.h"
 #include "core/text.h"
+#include "platform/automation_error.h"
 
 namespace vensa {
 

@@ -1,7 +1,7 @@
 // An entity of the substitute CAD as the automation sees it: every member call is logged,
 // an erased entity refuses every member, and a member its class lacks is refused.
-#include "platform/automation_error.h"
 #include "cad/sim/sim_cad_state.h"
+#include "platform/automation_error.h"
 
 namespace vensa {
 

@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <unordered_set>
 
-#include "platform/automation_error.h"
 #include "cad/sim/sim_cad_state.h"
 #include "core/text.h"
+#include "platform/automation_error.h"
 
 namespace vensa {
 

@@ -9,9 +9,9 @@
 
 #include <string>
 
-#include "state/form_state.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

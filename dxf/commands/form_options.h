@@ -1,9 +1,9 @@
 // The plot's and the table's options as the main window's controls hold them.
 #pragma once
 
-#include "state/form_state.h"
 #include "dxf/plot.h"
 #include "dxf/table.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

@@ -4,8 +4,8 @@
 
 #include "tests/cad/cad_test_support.h"
 
-#include "platform/automation_error.h"
 #include "cad/sim/sim_cad.h"
+#include "platform/automation_error.h"
 #include "platform/sim/sim_platform.h"
 #include "platform/sim/sim_ui.h"
 

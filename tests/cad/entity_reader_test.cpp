@@ -4,8 +4,8 @@
 
 #include <numbers>
 
-#include "platform/automation_error.h"
 #include "cad/cad_connection.h"
+#include "platform/automation_error.h"
 #include "platform/sim/sim_ui.h"
 #include "tests/cad/cad_test_support.h"
 

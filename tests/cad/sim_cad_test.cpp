@@ -8,9 +8,9 @@
 
 #include <filesystem>
 
-#include "platform/automation_error.h"
 #include "core/encoding.h"
 #include "core/file_io.h"
+#include "platform/automation_error.h"
 #include "tests/support/temp_dir.h"
 
 namespace vensa {

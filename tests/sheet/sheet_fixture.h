@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "state/form_state.h"
 #include "platform/sim/sim_platform.h"
 #include "sheet/excel_link.h"
 #include "sheet/sim/sim_excel.h"
+#include "state/form_state.h"
 
 namespace vensa {
 

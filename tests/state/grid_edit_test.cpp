@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "state/coord_list_view.h"
 #include "platform/sim/sim_clipboard.h"
+#include "state/coord_list_view.h"
 
 namespace vensa {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <climits>
 
-#include "state/settings_keys.h"
-#include "state/start_up.h"
 #include "core/encoding.h"
 #include "core/error.h"
+#include "state/settings_keys.h"
+#include "state/start_up.h"
 #include "state_test_util.h"
 
 namespace vensa {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/automation_error.h"
 #include "cad/sim/dxf_entity_import.h"
+#include "platform/automation_error.h"
 #include "tests/cad/cad_test_support.h"
 #include "testserver/drawing_save.h"
 #include "testserver/scripted_user.h"

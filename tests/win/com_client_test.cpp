@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include "state/form_state.h"
 #include "cad/cad_connection.h"
 #include "cli/run.h"
 #include "core/encoding.h"
@@ -17,10 +16,11 @@
 #include "platform/sim/sim_ui.h"
 #include "platform/win/com_error.h"
 #include "platform/win/dispatch.h"
-#include "wiring/running_object.h"
 #include "sheet/excel_link.h"
 #include "sheet/excel_transfer.h"
+#include "state/form_state.h"
 #include "tests/win/served_object.h"
+#include "wiring/running_object.h"
 
 namespace vensa::win {
 namespace {

@@ -4,16 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/automation_error.h"
 #include "cad/com/com_cad_value.h"
-#include "platform/retrying_message_filter.h"
 #include "core/encoding.h"
+#include "platform/automation_error.h"
+#include "platform/retrying_message_filter.h"
 #include "platform/win/com_error.h"
 #include "platform/win/com_message_filter.h"
 #include "platform/win/dispatch.h"
-#include "wiring/running_object.h"
 #include "platform/win/variant.h"
 #include "tests/win/served_object.h"
+#include "wiring/running_object.h"
 
 namespace vensa::win {
 namespace {

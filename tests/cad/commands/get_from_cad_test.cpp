@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "platform/automation_error.h"
 #include "cad/cad_connection.h"
+#include "platform/automation_error.h"
 #include "tests/cad/commands/read_fixture.h"
 
 namespace vensa {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "state/form_state.h"
 #include "cad/entity_tables.h"
 #include "cad/sim/sim_cad.h"
 #include "platform/sim/sim_platform.h"
 #include "platform/sim/sim_ui.h"
+#include "state/form_state.h"
 #include "tests/cad/cad_test_support.h"
 
 namespace vensa::test {

@@ -6,13 +6,13 @@
 #include <deque>
 #include <filesystem>
 
-#include "platform/automation_error.h"
 #include "cad/sim/sim_cad.h"
 #include "core/coord_list.h"
 #include "core/error.h"
 #include "core/file_io.h"
 #include "core/text.h"
 #include "dxf/table.h"
+#include "platform/automation_error.h"
 #include "platform/sim/sim_platform.h"
 #include "platform/sim/sim_ui.h"
 #include "tests/support/temp_dir.h"

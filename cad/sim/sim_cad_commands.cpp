@@ -4,9 +4,8 @@
 #include <numbers>
 #include <optional>
 
-#include "cad/sim/dxf_entity_import.h"
+#include "cad/sim/insert_file.h"
 #include "cad/sim/sim_cad_state.h"
-#include "core/encoding.h"
 #include "core/error.h"
 #include "core/file_io.h"
 #include "core/number_format.h"
@@ -160,19 +159,19 @@ void SimCad::State::RunInsert(std::string_view rest) {
     commandLine.push_back("-INSERT: 尺度または回転角度が無効です");
     return;
   }
-  DxfImport imported;
+  InsertedEntities inserted;
   try {
-    imported = ImportDxfEntities(AnsiToUtf8(ReadFileBytes(path)));
+    inserted = ReadInsertFile(ReadFileBytes(path));
   } catch (const VensaError& error) {
     commandLine.push_back("-INSERT: " + std::string(error.what()));
     return;
   }
   const Placement placement(base, *scale, *degrees * std::numbers::pi / 180.0);
-  for (SimEntity& e : imported.entities) {
+  for (SimEntity& e : inserted.entities) {
     placement.Apply(e);
     Add(std::move(e));
   }
-  for (const std::string& type : imported.skipped) {
+  for (const std::string& type : inserted.skipped) {
     commandLine.push_back("-INSERT: " + type + " は読み込めません");
   }
   SetLastPoint(base);

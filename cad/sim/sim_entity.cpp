@@ -5,24 +5,6 @@
 
 namespace vensa {
 
-std::string DxfTypeOf(std::string_view className) {
-  static const std::map<std::string_view, std::string_view> kTypes = {
-      {"AcDbLine", "LINE"},
-      {"AcDbCircle", "CIRCLE"},
-      {"AcDbArc", "ARC"},
-      {"AcDbEllipse", "ELLIPSE"},
-      {"AcDbPolyline", "LWPOLYLINE"},
-      {"AcDb2dPolyline", "POLYLINE"},
-      {"AcDb3dPolyline", "POLYLINE"},
-      {"AcDbText", "TEXT"},
-      {"AcDbPoint", "POINT"},
-      {"AcDbMText", "MTEXT"},
-      {"AcDbBlockReference", "INSERT"},
-      {"AcDbHatch", "HATCH"}};
-  auto it = kTypes.find(className);
-  return it == kTypes.end() ? std::string() : std::string(it->second);
-}
-
 bool ClassHasProperty(std::string_view className, std::string_view member) {
   // Members every entity answers.
   static const std::set<std::string_view> kCommon = {"EntityName", "Layer", "Handle", "color",

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "cad/sim/dxf_entity_import.h"
+#include "cad/sim/insert_file.h"
+#include "core/encoding.h"
 #include "platform/automation_error.h"
 #include "tests/cad/cad_test_support.h"
 #include "testserver/drawing_save.h"
@@ -45,7 +46,7 @@ TEST(DrawingSave, EntitiesSurviveTheRoundTrip) {
   const std::string dxf = DrawingDxfText({"0", "外周", "点", "測点名"},
                                          {line, circle, point, text, closed, light, space});
   EXPECT_NE(dxf.find("LAYER\r\n  2\r\n測点名\r\n"), std::string::npos);
-  const DxfImport back = ImportDxfEntities(dxf);
+  const InsertedEntities back = ReadInsertFile(Utf8ToAnsi(dxf));
   ASSERT_EQ(back.entities.size(), 7u);
   EXPECT_TRUE(back.skipped.empty());
   const SimEntity& l = back.entities[0];

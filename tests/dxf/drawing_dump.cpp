@@ -5,12 +5,12 @@
 #include <iostream>
 #include <string>
 
-#include "cad/sim/drawing_file.h"
 #include "core/number_format.h"
+#include "dxf/drawing_reader.h"
 
 namespace {
 
-using vensa::SimEntity;
+using vensa::DrawingEntity;
 using vensa::TAcadPoint;
 
 std::string Quoted(const std::string& text) {
@@ -44,7 +44,7 @@ std::string Numbers(const std::vector<double>& values) {
   return out + "]";
 }
 
-std::string EntityJson(const SimEntity& e) {
+std::string EntityJson(const DrawingEntity& e) {
   std::string out = "{\"class\":" + Quoted(e.className) + ",\"layer\":" + Quoted(e.layer);
   auto field = [&out](const char* name, const std::string& value) {
     out += std::string(",\"") + name + "\":" + value;
@@ -97,8 +97,8 @@ int main(int argc, char** argv) {
                       ",\"layers\":[";
     for (std::size_t i = 0; i < d.layers.size(); ++i) out += (i ? "," : "") + Quoted(d.layers[i]);
     out += "],\"entities\":[";
-    for (std::size_t i = 0; i < d.entities.size(); ++i) {
-      out += (i ? ",\n" : "\n") + EntityJson(d.entities[i]);
+    for (std::size_t i = 0; i < d.Size(); ++i) {
+      out += (i ? ",\n" : "\n") + EntityJson(d.Entity(i));
     }
     std::cout << out << "]}\n";
     return 0;

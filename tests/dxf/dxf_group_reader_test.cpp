@@ -1,4 +1,4 @@
-#include "cad/sim/dxf_group_reader.h"
+#include "dxf/dxf_group_reader.h"
 
 #include <gtest/gtest.h>
 

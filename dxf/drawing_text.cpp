@@ -1,4 +1,4 @@
-#include "cad/sim/drawing_text.h"
+#include "dxf/drawing_text.h"
 
 #include <charconv>
 #include <optional>

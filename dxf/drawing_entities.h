@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "cad/sim/drawing_text.h"
-#include "cad/sim/dxf_group_reader.h"
-#include "cad/sim/sim_entity.h"
+#include "dxf/drawing_entity.h"
+#include "dxf/drawing_text.h"
+#include "dxf/dxf_group_reader.h"
 
 namespace vensa {
 
@@ -34,10 +34,10 @@ EntityOwnership OwnershipOf(const EntityGroups& entity);
 std::string ClassOfEntity(std::string_view type, int polylineFlags);
 
 // Every entity but VERTEX and SEQEND; a POLYLINE comes without vertices.
-SimEntity ConvertEntity(const EntityGroups& entity, const DrawingTextDecoder& text);
+DrawingEntity ConvertEntity(const EntityGroups& entity, const DrawingTextDecoder& text);
 
 // Appends a VERTEX to the polyline read last (its coordinates and bulge). Vertices that
 // only steer a spline fit (flag 16) are not part of the polyline's outline and are left out.
-void AddVertex(SimEntity& polyline, const EntityGroups& vertex);
+void AddVertex(DrawingEntity& polyline, const EntityGroups& vertex);
 
 }  // namespace vensa

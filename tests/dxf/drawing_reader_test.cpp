@@ -1,11 +1,12 @@
+#include "dxf/drawing_reader.h"
 #include "cad/sim/drawing_file.h"
 
 #include <gtest/gtest.h>
 
-#include "cad/sim/drawing_text.h"
-#include "cad/sim/dxf_group_reader.h"
 #include "core/number_format.h"
 #include "core/text.h"
+#include "dxf/drawing_text.h"
+#include "dxf/dxf_group_reader.h"
 #include "tests/support/temp_dir.h"
 
 namespace vensa {
@@ -37,7 +38,7 @@ std::string Numbers(const std::vector<double>& values) {
 // One line per entity with the values the CAD reports for its class.
 std::vector<std::string> Described(const Drawing& d) {
   std::vector<std::string> lines;
-  for (const SimEntity& e : d.entities) {
+  for (const DrawingEntity& e : d.Entities()) {
     std::string s = e.className + " " + e.layer;
     const std::string& c = e.className;
     if (c == "AcDbCircle" || c == "AcDbArc") s += " c=" + P(e.center) + " r=" + FormatG15(e.radius);

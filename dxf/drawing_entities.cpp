@@ -1,12 +1,12 @@
-#include "cad/sim/drawing_entities.h"
+#include "dxf/drawing_entities.h"
 
 #include <cmath>
 #include <map>
 #include <numbers>
 
-#include "cad/sim/dxf_entity_groups.h"
 #include "core/geometry.h"
 #include "core/text.h"
+#include "dxf/dxf_entity_groups.h"
 
 namespace vensa {
 
@@ -15,7 +15,7 @@ namespace {
 constexpr double kDegToRad = std::numbers::pi / 180.0;
 
 // The properties every entity shares; false for a pair it does not know.
-bool ReadCommon(const DxfGroupView& g, SimEntity& e, const DrawingTextDecoder& text) {
+bool ReadCommon(const DxfGroupView& g, DrawingEntity& e, const DrawingTextDecoder& text) {
   if (g.code == 8) {
     e.layer = text.Decode(g.value);
     return true;
@@ -38,7 +38,7 @@ void ForEachOwnGroup(const EntityGroups& entity, Visit visit) {
   }
 }
 
-void ReadText(const EntityGroups& entity, SimEntity& e, const DrawingTextDecoder& text) {
+void ReadText(const EntityGroups& entity, DrawingEntity& e, const DrawingTextDecoder& text) {
   bool hasAlignment = false;
   ForEachOwnGroup(entity, [&](const DxfGroupView& g) {
     if (ReadCommon(g, e, text) || ReadPointGroup(g, 0, e.insertion)) return;
@@ -73,7 +73,7 @@ void ReadText(const EntityGroups& entity, SimEntity& e, const DrawingTextDecoder
   if (hasAlignment) e.alignment = OcsToWcs(e.alignment, e.normal);
 }
 
-void ReadCircleOrArc(const EntityGroups& entity, SimEntity& e, const DrawingTextDecoder& text) {
+void ReadCircleOrArc(const EntityGroups& entity, DrawingEntity& e, const DrawingTextDecoder& text) {
   double startDeg = 0.0;
   double endDeg = 0.0;
   ForEachOwnGroup(entity, [&](const DxfGroupView& g) {
@@ -96,7 +96,7 @@ void ReadCircleOrArc(const EntityGroups& entity, SimEntity& e, const DrawingText
   e.center = OcsToWcs(e.center, e.normal);
 }
 
-void ReadEllipse(const EntityGroups& entity, SimEntity& e, const DrawingTextDecoder& text) {
+void ReadEllipse(const EntityGroups& entity, DrawingEntity& e, const DrawingTextDecoder& text) {
   TAcadPoint major;  // the end of the major axis, from the centre, world coordinates
   double startParameter = 0.0;
   double endParameter = 2.0 * std::numbers::pi;
@@ -132,7 +132,8 @@ void ReadEllipse(const EntityGroups& entity, SimEntity& e, const DrawingTextDeco
            e.center.z + c * major.z + s * minor.z};
 }
 
-void ReadLightPolyline(const EntityGroups& entity, SimEntity& e, const DrawingTextDecoder& text) {
+void ReadLightPolyline(const EntityGroups& entity, DrawingEntity& e,
+                       const DrawingTextDecoder& text) {
   ForEachOwnGroup(entity, [&](const DxfGroupView& g) {
     if (ReadCommon(g, e, text)) return;
     switch (g.code) {
@@ -159,7 +160,8 @@ void ReadLightPolyline(const EntityGroups& entity, SimEntity& e, const DrawingTe
   });
 }
 
-void ReadPolylineHeader(const EntityGroups& entity, SimEntity& e, const DrawingTextDecoder& text) {
+void ReadPolylineHeader(const EntityGroups& entity, DrawingEntity& e,
+                        const DrawingTextDecoder& text) {
   ForEachOwnGroup(entity, [&](const DxfGroupView& g) {
     if (ReadCommon(g, e, text)) return;
     if (g.code == 30) e.elevation = GroupNumber(g);
@@ -171,7 +173,7 @@ void ReadPolylineHeader(const EntityGroups& entity, SimEntity& e, const DrawingT
   });
 }
 
-void ReadSimple(const EntityGroups& entity, SimEntity& e, const DrawingTextDecoder& text) {
+void ReadSimple(const EntityGroups& entity, DrawingEntity& e, const DrawingTextDecoder& text) {
   TAcadPoint p;
   const bool line = e.className == "AcDbLine";
   const bool point = e.className == "AcDbPoint";
@@ -214,6 +216,12 @@ std::string ClassOfEntity(std::string_view type, int polylineFlags) {
       {"HATCH", "AcDbHatch"}};
   auto it = kClasses.find(type);
   if (it != kClasses.end()) return std::string(it->second);
+  // DXF type names are upper case. One written otherwise ("Point") is no type the CAD
+  // knows: it must not pass for the class of the upper-case name, so it gets a class no
+  // command reads.
+  for (const char c : type) {
+    if (c >= 'a' && c <= 'z') return "AcDbUnknownEntity";
+  }
   // Other types keep a class of their own ("SPLINE" -> "AcDbSpline"), which no command reads.
   std::string name = "AcDb";
   for (std::size_t i = 0; i < type.size(); ++i) {
@@ -223,9 +231,10 @@ std::string ClassOfEntity(std::string_view type, int polylineFlags) {
   return name;
 }
 
-SimEntity ConvertEntity(const EntityGroups& entity, const DrawingTextDecoder& text) {
-  SimEntity e;
+DrawingEntity ConvertEntity(const EntityGroups& entity, const DrawingTextDecoder& text) {
+  DrawingEntity e;
   e.className = ClassOfEntity(entity.type, 0);
+  e.dxfType = entity.type;
   if (entity.type == "TEXT") {
     ReadText(entity, e, text);
   } else if (entity.type == "CIRCLE" || entity.type == "ARC") {
@@ -246,7 +255,7 @@ SimEntity ConvertEntity(const EntityGroups& entity, const DrawingTextDecoder& te
   return e;
 }
 
-void AddVertex(SimEntity& polyline, const EntityGroups& vertex) {
+void AddVertex(DrawingEntity& polyline, const EntityGroups& vertex) {
   TAcadPoint p;
   double bulge = 0.0;
   int flags = 0;

@@ -2,16 +2,16 @@
 // Both readers use them: the insert files the CAD inserts and whole drawing files.
 #pragma once
 
-#include "cad/sim/dxf_group_reader.h"
-#include "cad/sim/sim_entity.h"
 #include "core/acad_point.h"
+#include "dxf/drawing_entity.h"
+#include "dxf/dxf_group_reader.h"
 
 namespace vensa {
 
 // Colour (62), thickness (39) and normal (210/220/230) into `e`; false for any other
 // pair. The layer (8) is left to the caller, which knows the text's encoding.
 template <typename Group>
-bool ReadSharedEntityGroup(const Group& g, SimEntity& e) {
+bool ReadSharedEntityGroup(const Group& g, DrawingEntity& e) {
   switch (g.code) {
     case 62:
       e.color = GroupInteger(g);

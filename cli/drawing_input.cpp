@@ -1,49 +1,67 @@
 #include "cli/drawing_input.h"
 
-#include <memory>
+#include <vector>
 
 #include "cad/commands/get_from_cad.h"
 #include "cad/commands/text_list.h"
 #include "cad/entity_tables.h"
-#include "cad/sim/drawing_file.h"
+#include "cad/file/drawing_file_cad.h"
 #include "core/error.h"
 #include "core/text.h"
-#include "platform/sim/sim_platform.h"
-#include "platform/sim/sim_ui.h"
+#include "platform/ui.h"
 
 namespace vensa::cli {
 namespace {
 
-// The drawing as the running CAD of the target ProgID, with a window nobody sees.
+// The window's part in a command run on a drawing file: messages and errors are kept to
+// be reported, questions are answered No (Cancel where offered), the window's own state is
+// ignored.
+class DrawingUi final : public Ui {
+ public:
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  MessageAnswer AskYesNoCancel(const std::string&) override { return MessageAnswer::Cancel; }
+  MessageAnswer AskYesNo(const std::string&, bool) override { return MessageAnswer::No; }
+  void ShowError(const std::string& text) override { errors.push_back(text); }
+  std::optional<std::string> OpenFileDialog(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> SaveFileDialog(const std::string&) override { return std::nullopt; }
+  void MinimizeMainWindow() override {}
+  void RestoreMainWindow() override {}
+  void BringMainWindowForward() override {}
+  void SetProgressMax(ProgressBarId, int) override {}
+  void SetProgressPosition(ProgressBarId, int) override {}
+  void SetStatusPanel(int, const std::string&) override {}
+  void ProcessPendingMessages() override {}
+
+  std::vector<std::string> messages;
+  std::vector<std::string> errors;
+};
+
+// The drawing as the running CAD of whatever the target ProgID names.
 struct DrawingSession {
-  explicit DrawingSession(const std::string& path, const std::string& progId)
-      : cad(OpenDrawingFile(path, log)), platform(log), ui(log) {
-    cad->RegisterWith(platform, progId);
-  }
+  explicit DrawingSession(const std::string& path) : cad(path), platform(cad) {}
 
   // What the command told the user, as one line each; "取得失敗" and any other message
   // that means the command did not finish end the program.
   void ReportMessages(std::ostream& notes, const std::string& path) const {
-    for (const std::string& message : ui.Messages()) {
+    for (const std::string& message : ui.messages) {
       if (message != kNothingListedMessage) {
         throw VensaError(LineBreaksToBlanks(message) + ": " + path);
       }
       notes << LineBreaksToBlanks(message) << '\n';
     }
-    for (const std::string& error : ui.Errors()) throw VensaError(error + ": " + path);
+    for (const std::string& error : ui.errors) throw VensaError(error + ": " + path);
   }
 
-  std::shared_ptr<CallLog> log = std::make_shared<CallLog>();
-  std::unique_ptr<SimCad> cad;
-  SimPlatform platform;
-  SimUi ui;
+  DrawingFileCad cad;
+  DrawingFilePlatform platform;
+  DrawingUi ui;
   EntityTables tables;
 };
 
 }  // namespace
 
 void GetFromDrawing(const std::string& path, FormState& state, std::ostream& notes) {
-  DrawingSession session(path, state.TargetProgID);
+  DrawingSession session(path);
   Button4Click(state, session.tables, session.platform, session.ui);
   const std::string_view summary = TrimBlanks(state.StatusBar1[1]);
   if (!summary.empty()) notes << summary << '\n';
@@ -51,7 +69,7 @@ void GetFromDrawing(const std::string& path, FormState& state, std::ostream& not
 }
 
 void TextsFromDrawing(const std::string& path, FormState& state, std::ostream& notes) {
-  DrawingSession session(path, state.TargetProgID);
+  DrawingSession session(path);
   Button6Click(state, session.tables, session.platform, session.ui);
   session.ReportMessages(notes, path);
 }

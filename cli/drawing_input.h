@@ -1,5 +1,5 @@
 // A drawing file read with the rules of the window's commands: the drawing opened as the
-// substitute CAD, then "CADから" or "TEXT 取得" run on it with the settings given.
+// running CAD, then "CADから" or "TEXT 取得" run on it with the settings given.
 #pragma once
 
 #include <ostream>

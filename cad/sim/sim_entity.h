@@ -2,11 +2,9 @@
 // Which properties an entity answers depends on its class, as in a real CAD.
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <string_view>
-#include <vector>
 
+#include "cad/class_members.h"
 #include "dxf/drawing_entity.h"
 
 namespace vensa {
@@ -17,9 +15,5 @@ struct SimEntity : DrawingEntity {
   std::string handle;
   bool erased = false;
 };
-
-// Whether an entity of the class answers the property (member name as in the object
-// model: "Radius", "Coordinates", "TextString", ...).
-bool ClassHasProperty(std::string_view className, std::string_view member);
 
 }  // namespace vensa

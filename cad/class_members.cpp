@@ -1,4 +1,4 @@
-#include "cad/sim/sim_entity.h"
+#include "cad/class_members.h"
 
 #include <map>
 #include <set>

@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cstdint>
+#include <functional>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -59,22 +61,29 @@ void N13Click(TextGrid& list) {
   }
   // Of identical rows (cells 0..3, compared as text) the first stays; rows empty in
   // cells 0..3 go too. Hashing the four cells gives the same result as comparing each
-  // row with every earlier one.
-  std::unordered_set<std::string> seen;
-  seen.reserve(static_cast<std::size_t>(n) * 2);
+  // row with every earlier one; the set holds row numbers, the cells stay in the grid.
+  auto hashRow = [&list](int r) {
+    std::size_t h = 0;
+    for (int c = kColName; c <= kColZ; ++c) {
+      h = h * 1000003u ^ std::hash<std::string_view>{}(list.Cell(c, r));
+    }
+    return h;
+  };
+  auto sameRow = [&list](int a, int b) {
+    for (int c = kColName; c <= kColZ; ++c) {
+      if (list.Cell(c, a) != list.Cell(c, b)) return false;
+    }
+    return true;
+  };
+  std::unordered_set<int, decltype(hashRow), decltype(sameRow)> seen(
+      static_cast<std::size_t>(n) * 2, hashRow, sameRow);
   std::vector<int> kept;
+  kept.reserve(static_cast<std::size_t>(n));
   for (int r = 1; r <= n; ++r) {
     bool empty = true;
-    std::string key;
-    for (int c = kColName; c <= kColZ; ++c) {
-      const std::string& cell = list.Cell(c, r);
-      empty = empty && cell.empty();
-      key += std::to_string(cell.size());
-      key += ':';
-      key += cell;
-    }
+    for (int c = kColName; c <= kColZ && empty; ++c) empty = list.Cell(c, r).empty();
     if (empty) continue;
-    if (seen.insert(std::move(key)).second) kept.push_back(r);
+    if (seen.insert(r).second) kept.push_back(r);
   }
   for (std::size_t i = 0; i < kept.size(); ++i) {
     const int to = static_cast<int>(i) + 1;

@@ -141,6 +141,16 @@ void Drawing::Add(const DrawingEntity& e) {
   entries_.push_back(entry);
 }
 
+void Drawing::ShrinkToFit() {
+  entries_.shrink_to_fit();
+  curves_.shrink_to_fit();
+  vertexRuns_.shrink_to_fit();
+  texts_.shrink_to_fit();
+  values_.shrink_to_fit();
+  bulges_.shrink_to_fit();
+  chars_.shrink_to_fit();
+}
+
 DrawingEntity Drawing::Entity(std::size_t index) const {
   const Entry& entry = entries_.at(index);
   const Class& cls = classes_[entry.cls];

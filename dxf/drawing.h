@@ -29,6 +29,8 @@ class Drawing {
 
   // Appends the entity, keeping the properties its class has.
   void Add(const DrawingEntity& entity);
+  // Gives back what the tables reserved beyond their size, once the drawing is complete.
+  void ShrinkToFit();
 
   std::size_t Size() const { return entries_.size(); }
   // The entity at `index` (from 0) with every property of its class.

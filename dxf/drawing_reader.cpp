@@ -232,12 +232,16 @@ Drawing ReadDrawing(std::string_view bytes) {
 }
 
 Drawing ReadDrawingFile(const std::string& path) {
-  const std::string bytes = ReadFileBytes(path);
+  Drawing drawing;
   try {
-    return ReadDrawing(bytes);
+    drawing = ReadDrawing(ReadFileBytes(path));
   } catch (const DxfReadError& e) {
     throw DrawingFileError(path, e.what());
   }
+  // Once the file's bytes are let go, the tables give back their spare room: the drawing
+  // then holds little more than what it read.
+  drawing.ShrinkToFit();
+  return drawing;
 }
 
 bool IsDrawingFileName(std::string_view path) {

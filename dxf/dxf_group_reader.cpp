@@ -32,6 +32,22 @@ int IntegerOf(int code, std::string_view value, int line) {
   return *number;
 }
 
+// The usual code line, digits right-aligned after blanks ("  0", " 10", "330"), read
+// without the general number reader; nothing for anything else, which the general reader
+// then judges.
+std::optional<std::int32_t> FastGroupCode(std::string_view line) {
+  std::size_t i = 0;
+  while (i < line.size() && line[i] == ' ') ++i;
+  if (i == line.size() || line.size() - i > 6) return std::nullopt;
+  std::int32_t code = 0;
+  for (; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c < '0' || c > '9') return std::nullopt;
+    code = code * 10 + (c - '0');
+  }
+  return code;
+}
+
 }  // namespace
 
 std::string QuotedDxfLine(std::string_view line) {
@@ -72,7 +88,8 @@ bool DxfGroupScanner::Next(DxfGroupView& group) {
   std::string_view codeLine;
   if (!NextLine(codeLine)) return false;
   const int codeLineNo = line_;
-  std::optional<std::int32_t> code = TryReadInteger(TrimBlanks(codeLine));
+  std::optional<std::int32_t> code = FastGroupCode(codeLine);
+  if (!code) code = TryReadInteger(TrimBlanks(codeLine));
   if (!code) {
     throw DxfReadError("DXF: " + LineText(codeLineNo) +
                        " はグループコードではありません: " + QuotedDxfLine(codeLine));

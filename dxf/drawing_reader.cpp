@@ -1,5 +1,6 @@
 #include "dxf/drawing_reader.h"
 
+#include <cmath>
 #include <optional>
 #include <set>
 
@@ -164,7 +165,20 @@ class DrawingReader {
     return owner.paperSpace || (!owner.owner.empty() && paperOwners_.count(owner.owner) != 0);
   }
 
-  void Keep(DrawingEntity& entity, bool paper) {
+  // Finite numbers can still give points that are not (an extrusion of 1e308 overflows
+  // the conversion into world coordinates): such an entity would list as NAN.
+  static void CheckFinite(const DrawingEntity& e, int line) {
+    bool finite = true;
+    for (const TAcadPoint* p : {&e.start, &e.end, &e.center, &e.insertion, &e.alignment}) {
+      finite = finite && std::isfinite(p->x) && std::isfinite(p->y) && std::isfinite(p->z);
+    }
+    for (double v : e.coordinates) finite = finite && std::isfinite(v);
+    if (!finite)
+      throw ErrorAt(line, "座標が有限の数になりません (押し出し方向または座標が大きすぎます)");
+  }
+
+  void Keep(DrawingEntity& entity, bool paper, int line) {
+    CheckFinite(entity, line);
     if (paper) return;
     if (entity.layer.empty()) entity.layer = "0";
     drawing_.Add(entity);
@@ -182,7 +196,7 @@ class DrawingReader {
         if (type == "VERTEX") {
           AddVertex(*polyline, record);
         } else if (type == "SEQEND") {
-          Keep(*polyline, polylineInPaper);
+          Keep(*polyline, polylineInPaper, polylineLine);
           polyline.reset();
         } else {
           throw ErrorAt(record.line, "POLYLINE の中に " + QuotedDxfLine(type) + " があります");
@@ -209,7 +223,7 @@ class DrawingReader {
         }
       }
       DrawingEntity entity = ConvertEntity(record, text_);
-      Keep(entity, InPaperSpace(record));
+      Keep(entity, InPaperSpace(record), record.line);
     }
     if (polyline) throw ErrorAt(polylineLine, "POLYLINE に SEQEND がありません");
   }

@@ -1,5 +1,6 @@
 #include "dxf/dxf_group_reader.h"
 
+#include <cmath>
 #include <cstring>
 #include <optional>
 
@@ -16,7 +17,8 @@ std::string LineText(int line) {
 
 double NumberOf(int code, std::string_view value, int line) {
   std::optional<double> number = TryReadNumber(value);
-  if (!number) {
+  // "inf" and "nan" read as numbers, but no drawing holds such a coordinate.
+  if (!number || !std::isfinite(*number)) {
     throw DxfReadError("DXF: " + LineText(line + 1) + " (グループ " + std::to_string(code) +
                        ") は数値ではありません: " + QuotedDxfLine(value));
   }

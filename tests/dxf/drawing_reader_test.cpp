@@ -115,6 +115,11 @@ TEST(ReadDrawing, RefusesWhatIsNoReadableAsciiDxfAndSaysWhere) {
       {header + entities + Dxf({"0 POLYLINE", "0 LINE"}) + end,
        "POLYLINE の中に \"LINE\" があります"},
       {header + entities + Dxf({"10 1"}) + end, "15 行目: 0 グループが来るべきところに 10"},
+      // Coordinates that are no finite numbers, as read or once in world coordinates.
+      {header + entities + Dxf({"0 POINT", "10 nan"}) + end, "(グループ 10) は数値ではありません"},
+      {header + entities +
+           Dxf({"0 CIRCLE", "10 3", "20 4", "40 1", "210 1e308", "220 1e308", "230 1e308"}) + end,
+       "15 行目: 座標が有限の数になりません"},
   };
   for (const Case& c : cases) {
     const std::string message = MessageOf(c.bytes);
@@ -173,6 +178,14 @@ TEST(ReadDrawing, ModelSpaceEntitiesAsTheCadReportsThem) {
   for (std::size_t n = 0; n + 2 < text.size(); ++n) {
     EXPECT_THROW(ReadDrawing(std::string_view(text).substr(0, n)), DxfReadError) << n;
   }
+}
+
+TEST(ReadDrawing, TypeNamesNotInUpperCaseArePassedOverNotTakenForKnownClasses) {
+  const Drawing d =
+      ReadDrawing(Dxf({"0 SECTION", "2 ENTITIES", "0 Point", "10 1", "20 1", "0 Circle", "40 5",
+                       "0 Text", "1 x", "0 POINT", "10 2", "20 3", "0 ENDSEC", "0 EOF"}));
+  EXPECT_EQ(Described(d), (std::vector<std::string>{"AcDbUnknownEntity 0", "AcDbUnknownEntity 0",
+                                                    "AcDbUnknownEntity 0", "AcDbPoint 0 2 3 0"}));
 }
 
 TEST(ReadDrawing, PaperSpaceByOwnerLayersAndAnyLineEnd) {

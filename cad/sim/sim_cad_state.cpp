@@ -44,14 +44,14 @@ std::string SimCad::State::NewHandle() {
 }
 
 int SimCad::State::LayerIndex(std::string_view name) const {
-  for (std::size_t i = 0; i < layers.size(); ++i) {
-    if (EqualsIgnoringAsciiCase(layers[i], name)) return static_cast<int>(i);
-  }
-  return -1;
+  auto it = layerByName.find(AsciiUpper(name));
+  return it == layerByName.end() ? -1 : it->second;
 }
 
 void SimCad::State::EnsureLayer(const std::string& name) {
-  if (LayerIndex(name) < 0) layers.push_back(name);
+  if (layerByName.try_emplace(AsciiUpper(name), static_cast<int>(layers.size())).second) {
+    layers.push_back(name);
+  }
 }
 
 std::string SimCad::State::Add(SimEntity entity) {

@@ -41,6 +41,8 @@ struct SimCad::State {
   std::unordered_map<std::string, std::size_t> entityIndex;  // handle -> place in entities
   unsigned nextHandle = 0x2A0;
   std::vector<std::string> layers{"0"};
+  // The layers' places by their ASCII upper-cased names: drawings may hold 100,000 layers.
+  std::unordered_map<std::string, int> layerByName{{"0", 0}};
   std::vector<SimSelectionSetData> sets;
   std::map<std::string, CadValue> variables;
   std::vector<std::string> commandLine;

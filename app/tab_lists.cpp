@@ -16,14 +16,16 @@
 namespace vensa {
 namespace {
 
-constexpr int kListTop = 36;
+// The SIMA lists start below the tabs' second row of options.
+constexpr int kOptionRow2 = 28;
+constexpr int kListTop = 48;
 
 SimaReadOptions ReadOptions(const FormState& s) {
   return {s.CheckBox13.checked, s.CheckBox12.checked};
 }
 
 SimaWriteOptions WriteOptions(const FormState& s) {
-  return {s.CheckBox14.checked, s.CheckBox15.checked, s.Edit30.text};
+  return {s.CheckBox14.checked, s.CheckBox15.checked, s.Edit30.text, s.CheckBox30.checked};
 }
 
 }  // namespace
@@ -77,7 +79,11 @@ wxWindow* TForm1::BuildSimaReadTab(wxNotebook* book) {
       tables_.ClearForSimaRead();
       state_.ListDisplayGroupEnabled = false;
       state_.StatusBar1[1].clear();
-      Button9Click(*path, ReadOptions(state_), state_.StringGrid3, state_.StringGrid1);
+      SimaReadResult read =
+          Button9Click(*path, ReadOptions(state_), state_.StringGrid3, state_.StringGrid1);
+      state_.SimaParcels = std::move(read.parcels);
+      state_.StatusBar1[1] = SimaReadSummary(read);
+      if (read.pointCount == 0) ui_.ShowMessage(std::string(kSimaNoPointsMessage));
     });
   });
   for (auto [name, caption, state, x] :
@@ -91,6 +97,9 @@ wxWindow* TForm1::BuildSimaReadTab(wxNotebook* book) {
     });
   }
   MakeLabel(page, "(メインへ転記)", 270, 6);
+  // Read by "CADへ" and "CADへ (Z=0)" when they run; a click changes nothing here.
+  binding_.Bind(MakeCheckBox(page, "CheckBox29", "画地を描画", 110, kOptionRow2),
+                state_.CheckBox29);
   StringGrid3 = new ListGrid(page, "StringGrid3", state_.StringGrid3, clipboard_,
                              {.colWidth = 58, .movableCols = true, .sizableCols = true});
   StringGrid3->SetSize(2, kListTop, kPageWidth - 4, kPageHeight - kListTop - 2);
@@ -105,10 +114,11 @@ wxWindow* TForm1::BuildSimaWriteTab(wxNotebook* book) {
     RunCommand(
         [this] { Button10Click(state_.StringGrid1, WriteOptions(state_), state_.StringGrid4); });
   });
-  for (auto [name, caption, state, x] :
-       {std::tuple{"CheckBox14", "1/1000", &state_.CheckBox14, 100},
-        std::tuple{"CheckBox15", "X-Y 反転", &state_.CheckBox15, 166}}) {
-    wxCheckBox* box = MakeCheckBox(page, name, caption, x, 6);
+  for (auto [name, caption, state, x, y] :
+       {std::tuple{"CheckBox14", "1/1000", &state_.CheckBox14, 100, 6},
+        std::tuple{"CheckBox15", "X-Y 反転", &state_.CheckBox15, 166, 6},
+        std::tuple{"CheckBox30", "リストの測点名", &state_.CheckBox30, 246, kOptionRow2}}) {
+    wxCheckBox* box = MakeCheckBox(page, name, caption, x, y);
     binding_.Bind(box, *state);
     box->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
       RunCommand([this] {

@@ -31,14 +31,14 @@ wxWindow* TForm1::BuildCadSettingsTab(wxNotebook* book) {
   wxButton* edit = MakeButton(page, "SpeedButton5", "編集", 310, 20, 62, 24);
   edit->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { SpeedButton5Click(); });
 
-  MakeGroup(page, "作成画層", 4, 80, 186, 206);
+  MakeGroup(page, "作成画層", 4, 80, 186, 232);
   const Field layers[] = {
       {"Edit2", "PLINE", s.Edit2},    {"Edit8", "POINT", s.Edit8},
       {"Edit18", "CIRCLE", s.Edit18}, {"Edit9", "測点名", s.Edit9},
       {"Edit10", "座標値", s.Edit10}, {"Edit11", "表枠", s.Edit11},
-      {"Edit12", "表文字", s.Edit12},
+      {"Edit12", "表文字", s.Edit12}, {"Edit37", "画地", s.Edit37},
   };
-  for (int i = 0; i < 7; ++i) {
+  for (int i = 0; i < 8; ++i) {
     binding_.Bind(MakeLabeledEdit(page, layers[i].label, 12, layers[i].name, 66, 98 + i * 26, 118),
                   layers[i].state);
   }

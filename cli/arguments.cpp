@@ -166,7 +166,9 @@ std::string UsageText() {
           取得した図形数は標準エラーに 1 行で表示します
   texts   図面の全 TEXT に "TEXT 取得" を実行し、TEXT リスト (TEXT, X, Y, Z) を表示します
 
-  INPUT   名前が ".sim" で終わると SIMA ファイル (" SIMA/R " の設定で座標リストへ転記)、
+  INPUT   名前が ".sim" で終わると SIMA ファイル (" SIMA/R " の設定で座標リストへ転記。
+          読み込んだ点数と読み飛ばした行は標準エラーに 1 行で表示。SIMAR/Parcel=1 で
+          plot は画地 (D00) を閉じた折れ線と地番で描く)、
           ".dxf" で終わると図面 (座標リストは get が表示するもの)、
           それ以外はタブ区切りの行: 測点名, X, Y, Z (UTF-8/UTF-16 は BOM で、BOM なしは
           UTF-8 として正しければ UTF-8、それ以外は ANSI (CP932))

@@ -64,7 +64,11 @@ void ReadInput(const std::string& path, FormState& state, std::ostream& err) {
     GetFromDrawing(path, state, err);
   } else if (EndsWithIgnoringAsciiCase(path, ".sim")) {
     const SimaReadOptions options{state.CheckBox13.checked, state.CheckBox12.checked};
-    Button9Click(path, options, state.StringGrid3, state.StringGrid1);
+    SimaReadResult read = Button9Click(path, options, state.StringGrid3, state.StringGrid1);
+    state.SimaParcels = std::move(read.parcels);
+    // What was taken and passed over, as the window's status panel says it.
+    err << SimaReadSummary(read) << '\n';
+    if (read.pointCount == 0) throw Failure{std::string(kSimaNoPointsMessage) + ": " + path};
   } else {
     state.StringGrid1 = ReadListText(ReadFileBytes(path));
   }
@@ -81,7 +85,7 @@ int RunPlot(const Arguments& args, FormState& state, std::ostream& out) {
   DxfFileWriter file(args.output);
   const std::int32_t count =
       BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state), args.scale,
-                args.zeroZ ? PlotZMode::kZero : PlotZMode::kFromList);
+                args.zeroZ ? PlotZMode::kZero : PlotZMode::kFromList, PlotParcelsFromForm(state));
   file.Commit();
   out << count << '\n';
   return 0;
@@ -164,15 +168,15 @@ constexpr int kTextListColumns = 4;
 
 int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
   const SimaWriteOptions options{state.CheckBox14.checked, state.CheckBox15.checked,
-                                 state.Edit30.text};
+                                 state.Edit30.text, state.CheckBox30.checked};
   if (!Button10Click(state.StringGrid1, options, state.StringGrid4))
     throw Failure{
-        "座標リストの 1 行目に X座標, Y座標, Z座標 がそろっていないため SIMA "
+        "座標リストの 1 行目に X座標, Y座標 がそろっていないため SIMA "
         "データを作成できません: " +
         args.input};
   const SimaSaveCheck check = CheckSimaWriteList(state.StringGrid4);
   if (check.outcome == SimaSaveCheck::Outcome::kNothingToSave)
-    throw Failure{"保存する SIMA データがありません (2 点以上の X座標, Y座標, Z座標 が必要です): " +
+    throw Failure{"保存する SIMA データがありません (2 点以上の X座標, Y座標 が必要です): " +
                   args.input};
   if (check.outcome == SimaSaveCheck::Outcome::kRejected) {
     for (const std::string& message : check.messages) err << message << '\n';

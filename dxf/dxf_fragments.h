@@ -82,4 +82,11 @@ enum class CellRow { kHeader, kData };
 void WriteTableCell(DxfBuilder& out, std::string_view layer, CellAlign align, double x, double y,
                     double height, std::string_view text, CellRow row);
 
+// A label centred on (x, y), no z: the pairs of a centred header cell (72 1, 73 2,
+// 41 1.0).
+inline void WriteCentredText(DxfBuilder& out, std::string_view layer, double x, double y,
+                             double height, std::string_view text) {
+  WriteTableCell(out, layer, CellAlign::kCentre, x, y, height, text, CellRow::kHeader);
+}
+
 }  // namespace vensa

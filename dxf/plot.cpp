@@ -89,6 +89,36 @@ std::size_t EstimateBytes(const PlotOptions& o, const std::vector<TPlotData>& pl
   return total;
 }
 
+std::size_t EstimateParcelBytes(const PlotOptions& o, std::span<const PlotParcel> parcels) {
+  std::size_t total = 0;
+  for (const PlotParcel& p : parcels)
+    total += 256 + 2 * o.parcelLayer.size() + p.name.size() +
+             p.outline.size() * (96 + o.parcelLayer.size());
+  return total;
+}
+
+// The parcels after everything else, so that a plot without them keeps its bytes.
+std::int32_t WriteParcels(DxfBuilder& out, const PlotOptions& options, double scale,
+                          std::span<const PlotParcel> parcels) {
+  const double height = ReadNumberCell(options.nameHeight) * scale;
+  std::int32_t count = 0;
+  for (const PlotParcel& parcel : parcels) {
+    if (parcel.outline.size() < 2) continue;
+    WritePolylineHeader(out, options.parcelLayer, 1);
+    for (const TAcadPoint& corner : parcel.outline) {
+      WriteVertex(out, options.parcelLayer, DxfPoint({corner.x, corner.y, 0.0}));
+      ++count;
+    }
+    WriteSeqend(out);
+    const std::string_view name = TrimBlanks(parcel.name);
+    if (name.empty()) continue;
+    const TAcadPoint centre = OutlineCentroid(parcel.outline);
+    WriteCentredText(out, options.parcelLayer, centre.x, centre.y, height, name);
+    ++count;
+  }
+  return count;
+}
+
 }  // namespace
 
 std::vector<TPlotData> MakePlotArray(const TextGrid& list, const PlotOptions& options,
@@ -130,8 +160,30 @@ void ReorderByNearest(std::vector<TPlotData>& plot) {
   }
 }
 
+TAcadPoint OutlineCentroid(std::span<const TAcadPoint> outline) {
+  if (outline.empty()) return {};
+  // Taken relative to the first corner: survey coordinates in millimetres are large, and
+  // the cross products of such values would lose the parcel's own digits.
+  const TAcadPoint& o = outline.front();
+  double area2 = 0.0, cx = 0.0, cy = 0.0, mx = 0.0, my = 0.0;
+  for (std::size_t i = 0; i < outline.size(); ++i) {
+    const double x0 = outline[i].x - o.x, y0 = outline[i].y - o.y;
+    const TAcadPoint& next = outline[(i + 1) % outline.size()];
+    const double x1 = next.x - o.x, y1 = next.y - o.y;
+    const double cross = x0 * y1 - x1 * y0;
+    area2 += cross;
+    cx += (x0 + x1) * cross;
+    cy += (y0 + y1) * cross;
+    mx += x0;
+    my += y0;
+  }
+  const double n = static_cast<double>(outline.size());
+  if (area2 == 0.0) return {o.x + mx / n, o.y + my / n, 0.0};
+  return {o.x + cx / (3.0 * area2), o.y + cy / (3.0 * area2), 0.0};
+}
+
 std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions& options,
-                       double scale, PlotZMode zMode) {
+                       double scale, PlotZMode zMode, std::span<const PlotParcel> parcels) {
   const int labelDecimals = std::clamp(options.decimals, 0, 8);
   const std::int32_t flags = (options.closed ? 1 : 0) + (options.is3d ? 8 : 0);
 
@@ -142,7 +194,8 @@ std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions&
   points.Reserve(plot.size());
   for (const TPlotData& entry : plot) points.Add(entry.pt);
 
-  out.Reserve(out.Size() + EstimateBytes(options, plot, points));
+  out.Reserve(out.Size() + EstimateBytes(options, plot, points) +
+              EstimateParcelBytes(options, parcels));
   WriteDxfHeader(out);
   WriteEntitiesOpener(out);
 
@@ -212,6 +265,7 @@ std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions&
     }
   }
 
+  count += WriteParcels(out, options, scale, parcels);
   WriteDxfClosing(out);
   return count;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,19 @@ struct PlotOptions {
   std::string circleLayer = "VENSA_CIRCLE";  // Edit18
   std::string nameLayer = "VENSA_TEXTPT";    // Edit9
   std::string coordLayer = "VENSA_TEXTXY";   // Edit10
+  std::string parcelLayer = "VENSA_PARCEL";  // Edit37: parcel outlines and their names
   std::string nameHeight = "2.5";            // Edit1, before scaling
   std::string coordHeight = "1.8";           // Edit13, before scaling
   std::string radius = "5.0";                // Edit19, before scaling
   int decimals = 3;                          // UpDown6 / Edit27: coordinate label decimals, 0 to 8
   std::string range;                         // Edit31 "プロット範囲"
+};
+
+// A parcel as the plot draws it: a closed outline through its corners, in drawing
+// coordinates and in order, and its name at the outline's centroid.
+struct PlotParcel {
+  std::string name;
+  std::vector<TAcadPoint> outline;
 };
 
 // Which plot command runs: "CADへ" takes z from the list, "CADへ (Z=0)" draws every
@@ -57,7 +66,16 @@ void ReorderByNearest(std::vector<TPlotData>& plot);
 // sizes (the drawing's DIMSCALE, or 1). Returns the entities written: vertices, points,
 // circles and labels (polyline headers and SEQEND do not count). The file is inserted
 // only when this is above 0.
+//
+// After the coordinate labels come the parcels, each of at least two corners: a closed
+// polyline (flag 1) at z 0 on the parcel layer and, when the parcel has a name, the name
+// centred on the outline's centroid, as high as a name label. Their vertices and names
+// count as entities. Without parcels the file is the plot of the list alone.
 std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions& options,
-                       double scale, PlotZMode zMode);
+                       double scale, PlotZMode zMode, std::span<const PlotParcel> parcels = {});
+
+// The centroid of the area a closed outline encloses; the mean of its corners when it
+// encloses none (all corners on one line).
+TAcadPoint OutlineCentroid(std::span<const TAcadPoint> outline);
 
 }  // namespace vensa

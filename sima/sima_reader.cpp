@@ -1,8 +1,11 @@
 #include "sima/sima_reader.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 
@@ -12,6 +15,7 @@
 #include "core/number_format.h"
 #include "core/number_read.h"
 #include "core/text.h"
+#include "sima/sima_parcels.h"
 #include "sima/sima_record.h"
 
 namespace vensa {
@@ -23,15 +27,17 @@ void RequireColumns(const TextGrid& readList, const TextGrid& coordList) {
 }
 
 // One coordinate of the transfer: with "×1000" the number times 1000 in general form
-// (text that is no number counts as 0), otherwise the text itself without the blanks that
-// pad fixed-width fields. Assigning into the existing cell reuses its storage.
+// (text that is no number counts as 0), otherwise the text itself; either way without
+// the blanks that pad fixed-width fields, and an empty field stays empty. Assigning into
+// the existing cell reuses its storage.
 void TransferCoordinate(std::string& cell, std::string_view field, bool scale1000) {
-  if (!scale1000) {
-    cell.assign(TrimBlanks(field));
+  const std::string_view text = TrimBlanks(field);
+  if (!scale1000 || text.empty()) {
+    cell.assign(text);
     return;
   }
   cell.clear();
-  AppendG15(cell, ReadNumberCell(field) * 1000.0);
+  AppendG15(cell, ReadNumberCell(text) * 1000.0);
 }
 
 // Columns 0 to 3 of a coordinate list row from fields 2 to 5 of a point record.
@@ -45,9 +51,64 @@ void TransferPoint(const SimaReadOptions& options, std::string_view name, std::s
   TransferCoordinate(row[kColZ], z, options.scale1000);
 }
 
-// Calls `onLine` for every line of the text; lines end at CR LF, LF or CR, and text after
-// the last line end is a line too. Finding the ends with memchr keeps a huge line, or a
-// file of a million short ones, a single linear pass.
+// "×1000" of a number beyond a tenth of the largest one gives no number at all; it is
+// refused rather than written as something else. `where` names the record.
+void RequireScalable(std::string_view text, bool scale1000, const std::string& where) {
+  if (!scale1000) return;
+  const std::optional<double> value = TryReadNumber(text);
+  if (value && !std::isfinite(*value * 1000.0))
+    throw SimaRefusedError(where + "の座標 \"" + std::string(TrimBlanks(text)) +
+                           "\" は ×1000 で数値の範囲を超えます。");
+}
+
+std::string LineName(std::int64_t line) {
+  return std::to_string(line) + " 行目";
+}
+
+// Counts the coordinates of a point taken that are text but no number, and refuses one
+// that "×1000" cannot hold.
+void CheckCoordinates(const SimaPointFields& f, std::int64_t line, bool scale1000,
+                      SimaReadResult& result) {
+  for (int col : {kSimaColX, kSimaColY, kSimaColZ}) {
+    const std::string_view text = TrimBlanks(f[static_cast<std::size_t>(col)]);
+    if (text.empty()) continue;
+    if (!TryReadNumber(text)) {
+      if (result.notNumbers++ == 0) result.firstNotNumberLine = line;
+      continue;
+    }
+    RequireScalable(text, scale1000, LineName(line));
+  }
+}
+
+// A point record the lists take: a point with X or Y. One with neither carries no point
+// at all; keeping it would only cost two list rows.
+bool TakesPoint(std::string_view line, SimaPointFields& fields) {
+  return SplitSimaPointRecord(line, fields) &&
+         (!TrimBlanks(fields[kSimaColX]).empty() || !TrimBlanks(fields[kSimaColY]).empty());
+}
+
+// The records every SIMA file has around its points; they carry nothing to keep.
+bool IsFrameRecord(std::string_view code) {
+  return code == "G00" || code == "Z00" || code == kSimaDataStartCode || code == kSimaDataEndCode;
+}
+
+// What keeping one point costs: a row of six texts in the read list and one of five in
+// the coordinate list, plus the storage of texts too long to be held in place (counted
+// twice: most of them are copied into the coordinate list).
+constexpr std::uintmax_t kPointBytes = 448;
+constexpr std::uintmax_t kParcelRecordBytes = 256;  // a parcel or a corner with its lookup
+constexpr std::size_t kShortText = 15;
+
+std::uintmax_t KeptBytes(const SimaPointFields& fields) {
+  std::uintmax_t bytes = kPointBytes;
+  for (std::string_view field : fields)
+    if (field.size() > kShortText) bytes += 2 * (field.size() + 32);
+  return bytes;
+}
+
+// Calls `onLine` for every line of the text with its number from 1; lines end at CR LF,
+// LF or CR, and text after the last line end is a line too. Finding the ends with
+// memchr keeps a huge line, or a file of a million short ones, a single linear pass.
 template <typename OnLine>
 void ForEachLine(std::string_view text, OnLine onLine) {
   const char* const begin = text.data();
@@ -60,11 +121,12 @@ void ForEachLine(std::string_view text, OnLine onLine) {
   const char* pos = begin;
   const char* nextCr = findFrom(pos, '\r');
   const char* nextLf = findFrom(pos, '\n');
+  std::int64_t number = 0;
   while (pos < end) {
     if (nextCr < pos) nextCr = findFrom(pos, '\r');
     if (nextLf < pos) nextLf = findFrom(pos, '\n');
     const char* lineEnd = nextCr < nextLf ? nextCr : nextLf;
-    onLine(std::string_view(pos, static_cast<std::size_t>(lineEnd - pos)));
+    onLine(std::string_view(pos, static_cast<std::size_t>(lineEnd - pos)), ++number);
     if (lineEnd == end) break;
     pos = lineEnd + 1;
     if (*lineEnd == '\r' && pos < end && *pos == '\n') ++pos;
@@ -72,6 +134,21 @@ void ForEachLine(std::string_view text, OnLine onLine) {
 }
 
 }  // namespace
+
+std::string SimaReadSummary(const SimaReadResult& result) {
+  std::string text = "SIMA: " + std::to_string(result.pointCount) + " 点";
+  if (!result.parcels.empty()) text += "、画地 " + std::to_string(result.parcels.size());
+  auto count = [&text](const char* what, std::int64_t n, std::int64_t line) {
+    if (n == 0) return;
+    text += "、";
+    text += what;
+    text += " " + std::to_string(n) + " (最初は " + LineName(line) + ")";
+  };
+  count("読み飛ばした行", result.skippedLines, result.firstSkippedLine);
+  count("数値でない座標", result.notNumbers, result.firstNotNumberLine);
+  count("見つからない画地の点", result.missingCorners, result.firstMissingCornerLine);
+  return text;
+}
 
 SimaReadResult LoadSimaBytes(std::string_view bytes, const SimaReadOptions& options,
                              TextGrid& readList, TextGrid& coordList) {
@@ -87,21 +164,39 @@ SimaReadResult LoadSimaBytes(std::string_view bytes, const SimaReadOptions& opti
   }
   result.encoding = decoded.encoding;
 
-  // First pass counts the points so that both lists are sized once; the rows they gain
-  // start empty, which is what the row-by-row overwrite would leave as well.
+  // The first pass counts the points so that both lists are sized once (the rows they
+  // gain start empty, which is what the row-by-row overwrite would leave as well), checks
+  // their coordinates and collects the parcels; nothing changes until it has passed.
+  const std::uintmax_t allowed =
+      std::max<std::uintmax_t>(kSimaKeptBytesPerByte * bytes.size(), kSimaMinKeptBytes);
+  std::uintmax_t kept = 0;
   SimaPointFields fields;
-  std::int64_t lines = 0;
+  SimaParcelCollector parcels;
   std::int64_t points = 0;
-  ForEachLine(text, [&](std::string_view line) {
-    ++lines;
-    if (SplitSimaPointRecord(line, fields)) ++points;
+  ForEachLine(text, [&](std::string_view line, std::int64_t number) {
+    std::uintmax_t cost = 0;
+    if (TakesPoint(line, fields)) {
+      ++points;
+      CheckCoordinates(fields, number, options.scale1000, result);
+      cost = KeptBytes(fields);
+    } else {
+      const std::string_view code = TrimBlanks(line.substr(0, line.find(',')));
+      if (IsFrameRecord(code) || TrimBlanks(line).empty()) return;
+      if (parcels.Take(code, line, number)) {
+        cost = kParcelRecordBytes + line.size();
+      } else {
+        if (result.skippedLines++ == 0) result.firstSkippedLine = number;
+        return;
+      }
+    }
+    kept += cost;
+    if (kept > allowed)
+      throw SimaRefusedError("点と画地が多すぎて読み込めません (" + LineName(number) +
+                             "で上限に達しました)。");
   });
-  // A record takes at least 8 bytes ("A1,,,,,", line end), so a file within
-  // kSimaMaxFileBytes always fits a grid; only bytes handed in directly could overflow.
   if (points >= std::numeric_limits<int>::max())
     throw std::length_error("a SIMA text of more than 2147483646 point records");
   result.pointCount = static_cast<int>(points);
-  result.otherLines = lines - points;
 
   if (points == 0) {
     readList.SetRowCount(2);
@@ -109,14 +204,15 @@ SimaReadResult LoadSimaBytes(std::string_view bytes, const SimaReadOptions& opti
     for (auto& cell : readList.MutableRow(1)) cell.clear();
     for (auto& cell : coordList.MutableRow(1)) cell.clear();
     RenumberPlotNo(coordList);
+    result.parcels = parcels.Resolve(readList, result);
     return result;
   }
 
   readList.SetRowCount(result.pointCount + 1);
   coordList.SetRowCount(result.pointCount + 1);
   int row = 1;
-  ForEachLine(text, [&](std::string_view line) {
-    if (!SplitSimaPointRecord(line, fields)) return;
+  ForEachLine(text, [&](std::string_view line, std::int64_t) {
+    if (!TakesPoint(line, fields)) return;
     std::vector<std::string>& simaRow = readList.MutableRow(row);
     for (int f = 0; f < kSimaColumnCount; ++f) simaRow[f].assign(fields[f]);
     TransferPoint(options, fields[kSimaColName], fields[kSimaColX], fields[kSimaColY],
@@ -124,6 +220,7 @@ SimaReadResult LoadSimaBytes(std::string_view bytes, const SimaReadOptions& opti
     ++row;
   });
   RenumberPlotNo(coordList);
+  result.parcels = parcels.Resolve(readList, result);
   return result;
 }
 
@@ -136,7 +233,11 @@ SimaReadResult Button9Click(const std::string& path, const SimaReadOptions& opti
     throw FileReadError(path, "SIMA ファイルとしては大きすぎます（1 GB まで）。");
   // Reading can fail; nothing is touched until the whole file is in memory.
   const std::string bytes = ReadFileBytes(path);
-  return LoadSimaBytes(bytes, options, readList, coordList);
+  try {
+    return LoadSimaBytes(bytes, options, readList, coordList);
+  } catch (const SimaRefusedError& e) {
+    throw FileReadError(path, e.what());
+  }
 }
 
 void CheckBox13Click(const SimaReadOptions& options, const TextGrid& readList,
@@ -144,6 +245,13 @@ void CheckBox13Click(const SimaReadOptions& options, const TextGrid& readList,
   if (coordList.ColCount() < kCoordColumnCount)
     throw std::invalid_argument("the coordinate list needs 5 columns");
   if (!readList.Cell(kSimaColX, 1).empty() && !readList.Cell(kSimaColY, 1).empty()) {
+    // Every row is checked before the first one changes.
+    for (int r = 1; r < readList.RowCount(); ++r) {
+      if (readList.Cell(kSimaColX, r).empty() || readList.Cell(kSimaColY, r).empty()) break;
+      for (int col : {kSimaColX, kSimaColY, kSimaColZ})
+        RequireScalable(readList.Cell(col, r), options.scale1000,
+                        "SIMA 読込リストの " + std::to_string(r) + " 行目");
+    }
     coordList.SetRowCount(readList.RowCount());
     for (int r = 1; r < readList.RowCount(); ++r) {
       const std::string_view x = readList.Cell(kSimaColX, r);

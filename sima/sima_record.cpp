@@ -33,19 +33,30 @@ bool SplitSimaPointRecord(std::string_view line, SimaPointFields& fields) {
   if (!IsSimaPointCode(line.substr(0, end))) return false;
   fields[0] = line.substr(0, end);
   for (int f = 1; f < kSimaColumnCount; ++f) {
-    // `end` is always the position of a comma here, so `start` stays inside the line.
+    if (end == line.size()) {
+      // The line ended after field f - 1: five fields are a point without height.
+      if (f < kSimaColZ) return false;
+      fields[f] = {};
+      return true;
+    }
+    // `end` is the position of a comma here, so `start` stays inside the line.
     const std::size_t start = end + 1;
     const void* next = std::memchr(line.data() + start, ',', line.size() - start);
-    if (next != nullptr) {
-      end = static_cast<std::size_t>(static_cast<const char*>(next) - line.data());
-    } else if (f == kSimaColumnCount - 1) {
-      end = line.size();  // field 5 may end the line: six fields without a trailing comma
-    } else {
-      return false;  // fewer than six fields
-    }
+    end = next != nullptr ? static_cast<std::size_t>(static_cast<const char*>(next) - line.data())
+                          : line.size();
     fields[f] = line.substr(start, end - start);
   }
   return true;
+}
+
+std::string_view SimaField(std::string_view line, int index) {
+  std::size_t start = 0;
+  for (int f = 0; f < index; ++f) {
+    const std::size_t comma = line.find(',', start);
+    if (comma == std::string_view::npos) return {};
+    start = comma + 1;
+  }
+  return line.substr(start, line.find(',', start) - start);
 }
 
 }  // namespace vensa

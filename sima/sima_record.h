@@ -51,10 +51,15 @@ bool IsSimaPointCode(std::string_view code);
 // Fields 0 to 5 of a point record, views into the line.
 using SimaPointFields = std::array<std::string_view, kSimaColumnCount>;
 
-// Takes the line as a point record when it has at least six comma-separated fields
-// (empty fields count, nothing is trimmed) and field 0 is a point code; fills `fields`
-// with fields 0 to 5 and returns true. Fields after field 5 are ignored and never
-// scanned, so the cost is bounded by the first six fields, however long the line.
+// Takes the line as a point record when it has at least five comma-separated fields
+// (code, point number, name, X, Y; empty fields count, nothing is trimmed) and field 0 is
+// a point code; fills `fields` with fields 0 to 5 and returns true. A missing sixth field
+// is an empty Z: records without height end after Y, with no comma after it. Fields after
+// field 5 are ignored and never scanned, so the cost is bounded by the first six fields,
+// however long the line.
 bool SplitSimaPointRecord(std::string_view line, SimaPointFields& fields);
+
+// Field `index` of a record (0 the code), untrimmed; empty when the line has fewer fields.
+std::string_view SimaField(std::string_view line, int index);
 
 }  // namespace vensa

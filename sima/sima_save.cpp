@@ -51,9 +51,7 @@ SimaSaveCheck CheckSimaWriteList(const TextGrid& writeList) {
   SimaSaveCheck check;
   const int rows = writeList.RowCount();
   if (rows <= 4) return check;
-  if (writeList.Cell(kSimaColX, 2).empty() || writeList.Cell(kSimaColY, 2).empty() ||
-      writeList.Cell(kSimaColZ, 2).empty())
-    return check;
+  if (writeList.Cell(kSimaColX, 2).empty() || writeList.Cell(kSimaColY, 2).empty()) return check;
 
   CheckCell(writeList, kSimaColCode, 1, check.messages);
   for (int w = 2; w <= rows - 2; ++w) {

@@ -13,7 +13,7 @@ namespace vensa {
 // What the checks before saving decided.
 struct SimaSaveCheck {
   enum class Outcome {
-    kNothingToSave,  // too few rows, or row 2 lacks X, Y or Z: stop without a message
+    kNothingToSave,  // too few rows, or row 2 lacks X or Y: stop without a message
     kRejected,       // show every message (confirmation, OK only), then stop
     kReady,          // go on to the save dialog
   };
@@ -23,7 +23,8 @@ struct SimaSaveCheck {
 
 // The checks of "保存", in this order:
 // 1. four rows or fewer, the header counted (fewer than two point records): nothing;
-// 2. X, Y or Z (columns 3 to 5) of row 2 empty: nothing;
+// 2. X or Y (columns 3 and 4) of row 2 empty: nothing (an empty Z is a point without
+//    height, saved as an empty field);
 // 3. every row w between the "A00" row and the "A99" row (2 .. row count - 2) with an
 //    empty point name gives "w 行の測点名が空白です.".
 // A field that holds a comma would shift every later field of its record, and a line

@@ -9,6 +9,7 @@
 #include "core/number_format.h"
 #include "core/number_read.h"
 #include "core/point_name.h"
+#include "core/text.h"
 #include "sima/sima_record.h"
 
 namespace vensa {
@@ -40,9 +41,10 @@ void AppendInteger(std::string& out, std::int64_t value) {
 }
 
 // One coordinate: with "1/1000" the number over 1000 with three decimals (text that is
-// no number counts as 0), otherwise the text itself.
+// no number counts as 0), otherwise the text itself. An empty one stays empty: a point
+// without height is not at height 0.
 void WriteCoordinate(std::string& cell, const std::string& text, bool divide1000) {
-  if (!divide1000) {
+  if (!divide1000 || TrimBlanks(text).empty()) {
     cell = text;
     return;
   }
@@ -56,9 +58,7 @@ bool Button10Click(const TextGrid& coordList, const SimaWriteOptions& options,
                    TextGrid& writeList) {
   if (writeList.ColCount() < kSimaColumnCount)
     throw std::invalid_argument("the SIMA write list needs 6 columns");
-  if (coordList.Cell(kColX, 1).empty() || coordList.Cell(kColY, 1).empty() ||
-      coordList.Cell(kColZ, 1).empty())
-    return false;
+  if (coordList.Cell(kColX, 1).empty() || coordList.Cell(kColY, 1).empty()) return false;
 
   writeList.SetRowCount(coordList.RowCount() + 2);
   writeList.SetCell(kSimaColCode, 1, std::string(kSimaDataStartCode));
@@ -86,8 +86,13 @@ bool Button10Click(const TextGrid& coordList, const SimaWriteOptions& options,
     AppendInteger(number, r);
     number = PadLeft(number, 5);
     std::string& name = row[kSimaColName];
-    name = head.prefix;
-    AppendInteger(name, start + r - 1);
+    const std::string& listName = coordList.Cell(kColName, r);
+    if (options.listNames && !listName.empty()) {
+      name = listName;
+    } else {
+      name = head.prefix;
+      AppendInteger(name, start + r - 1);
+    }
     WriteCoordinate(row[kSimaColX], options.swapXY ? y : x, options.divide1000);
     WriteCoordinate(row[kSimaColY], options.swapXY ? x : y, options.divide1000);
     WriteCoordinate(row[kSimaColZ], coordList.Cell(kColZ, r), options.divide1000);

@@ -22,6 +22,10 @@ struct SimaWriteOptions {
   // "測点名：" (SIMAW/HEAD, Edit30): the first point name; its trailing digits are the
   // starting number, the text before them the prefix of every name.
   std::string head = "A1";
+  // "リストの測点名" (SIMAW/ListNames): each point keeps the coordinate list's name, and
+  // "測点名：" names only the rows whose name is empty. Off, every point is named from
+  // "測点名：".
+  bool listNames = false;
 };
 
 // The trailing digits of "測点名：" are too large for a point number. The message names
@@ -36,12 +40,14 @@ class SimaNameNumberError : public VensaError {
 // them (UTF-16 code units).
 std::string PadLeft(std::string_view text, int width);
 
-// "データ作成". Returns false and changes nothing when X, Y or Z of coordinate list row 1
-// is empty. Otherwise the SIMA write list becomes: row 1 "A00" (its other cells are not
-// set); one "A01" row for every coordinate list row r with X and Y, holding r padded to 5
-// characters, the name prefix followed by (start number + r - 1), SIMA X, SIMA Y and Z;
-// then a row "A99" with its other cells emptied. Rows of the coordinate list without X or
-// Y are skipped but keep their place in the numbering.
+// "データ作成". Returns false and changes nothing when X or Y of coordinate list row 1 is
+// empty (a list without heights is built all the same). Otherwise the SIMA write list
+// becomes: row 1 "A00" (its other cells are not set); one "A01" row for every coordinate
+// list row r with X and Y, holding r padded to 5 characters, the point name, SIMA X,
+// SIMA Y and Z; then a row "A99" with its other cells emptied. The name is the name
+// prefix followed by (start number + r - 1), or with options.listNames the list's own
+// name when it has one. An empty Z stays an empty field. Rows of the coordinate list
+// without X or Y are skipped but keep their place in the numbering.
 // When the trailing digits of options.head exceed 2147483647 this throws
 // SimaNameNumberError after the write list was given the coordinate list's row count + 2
 // rows and "A00" in row 1.

@@ -14,6 +14,7 @@
 
 #include "core/acad_point.h"
 #include "core/list_headers.h"
+#include "core/parcel.h"
 #include "core/text_grid.h"
 
 namespace vensa {
@@ -119,6 +120,7 @@ struct FormState {
   EditState Edit10{"VENSA_TEXTXY"};   // layer "座標値"
   EditState Edit11{"VENSA_TBLLINE"};  // layer "表枠"
   EditState Edit12{"VENSA_TBLTEXT"};  // layer "表文字"
+  EditState Edit37{"VENSA_PARCEL"};   // layer "画地"
   EditState Edit1{"2.5"};             // text size "測点名"
   EditState Edit13{"1.8"};            // text size "座標値"
   EditState Edit14{"2.5"};            // text size "表文字"
@@ -149,14 +151,17 @@ struct FormState {
   TextGrid StringGrid2;      // the text list
 
   // ---- Tab " SIMA/R " -----------------------------------------------------------------
-  CheckBoxState CheckBox13{true};  // "×1000"
-  CheckBoxState CheckBox12{true};  // "X-Y 反転"
-  TextGrid StringGrid3;            // the SIMA read list
+  CheckBoxState CheckBox13{true};    // "×1000"
+  CheckBoxState CheckBox12{true};    // "X-Y 反転"
+  CheckBoxState CheckBox29;          // "画地を描画": "CADへ" also draws the parcels
+  TextGrid StringGrid3;              // the SIMA read list
+  std::vector<TParcel> SimaParcels;  // the parcels of the last SIMA file read
 
   // ---- Tab " SIMA/W " -----------------------------------------------------------------
   CheckBoxState CheckBox14{true};  // "1/1000"
   CheckBoxState CheckBox15{true};  // "X-Y 反転"
   EditState Edit30{"A1"};          // "測点名："
+  CheckBoxState CheckBox30;        // "リストの測点名": points keep the list's names
   TextGrid StringGrid4;            // the SIMA write list
 };
 

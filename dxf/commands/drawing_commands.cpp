@@ -58,8 +58,9 @@ void PlotToCad(const FormState& state, Platform& platform, Ui& ui, const std::st
   std::optional<DrawingTarget> target = StartDrawing(state, platform, ui);
   if (!target) return;
   DxfFileWriter file(insertFile);
-  const std::int32_t count = BuildPlot(file.Builder(), state.StringGrid1,
-                                       PlotOptionsFromForm(state), target->scale, zMode);
+  const std::int32_t count =
+      BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state), target->scale, zMode,
+                PlotParcelsFromForm(state));
   file.Commit();
   if (count > 0 && FileExists(insertFile)) {
     const std::optional<std::string> path = CommandLinePath(platform, ui, insertFile);

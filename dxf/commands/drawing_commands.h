@@ -1,7 +1,8 @@
 // The four drawing commands of the main tab: "CADへ" and "CADへ (Z=0)" plot the
 // coordinate list into the target CAD's drawing at its own coordinates, "XY 作表" and
 // "YX 作表" draw the coordinate table at a point the user picks. Each writes the insert
-// file and has the CAD insert it exploded through its command line.
+// file and has the CAD insert it exploded through its command line. With "画地を描画" the
+// plot also draws the parcels of the last SIMA file read.
 //
 // Automation and file errors of the common start and of the plot are not caught: they
 // reach the window's general error report. The table drops errors of its pick and insert.

@@ -1,5 +1,7 @@
 #include "dxf/commands/form_options.h"
 
+#include "sima/sima_parcels.h"
+
 namespace vensa {
 
 PlotOptions PlotOptionsFromForm(const FormState& s) {
@@ -20,12 +22,23 @@ PlotOptions PlotOptionsFromForm(const FormState& s) {
   o.circleLayer = s.Edit18.text;
   o.nameLayer = s.Edit9.text;
   o.coordLayer = s.Edit10.text;
+  o.parcelLayer = s.Edit37.text;
   o.nameHeight = s.Edit1.text;
   o.coordHeight = s.Edit13.text;
   o.radius = s.Edit19.text;
   o.decimals = s.UpDown6.position;
   o.range = s.Edit31.text;
   return o;
+}
+
+std::vector<PlotParcel> PlotParcelsFromForm(const FormState& s) {
+  std::vector<PlotParcel> parcels;
+  if (!s.CheckBox29.checked) return parcels;
+  const SimaReadOptions options{s.CheckBox13.checked, s.CheckBox12.checked};
+  parcels.reserve(s.SimaParcels.size());
+  for (const TParcel& parcel : s.SimaParcels)
+    parcels.push_back({parcel.name, SimaParcelOutline(parcel, options)});
+  return parcels;
 }
 
 TableOptions TableOptionsFromForm(const FormState& s) {

@@ -28,6 +28,7 @@ TEST_F(WindowTest, FirstStartShowsTheDefaultsCentred) {
       {"Edit31", "", true},           {"Button12", "ID (INT)", true}, {"Edit1", "2.5", true},
       {"Edit2", "VENSA_PLINE", true}, {"Edit26", "500", false},       {"Edit27", "3", true},
       {"CheckBox14", "1", true},      {"Edit30", "A1", true},         {"Edit35", "", true},
+      {"CheckBox29", "0", true},      {"CheckBox30", "0", true},
   };
   for (const Shows& s : expected) {
     EXPECT_EQ(Shown(s.control), s.text) << s.control;
@@ -63,6 +64,17 @@ TEST_F(WindowTest, CloseWritesTheSettingsBesideTheProgram) {
   const std::string ini = ReadFileBytes(dir_.File("vensa.ini"));
   for (const char* line : {"[Form]\r\n", "[Target]\r\nProgID=Gcad.Application.23\r\n", "=205\r\n"})
     EXPECT_NE(ini.find(line), std::string::npos) << line;
+}
+
+TEST_F(WindowTest, TheSimaCheckBoxesAreStoredAndRestored) {
+  Open();
+  for (const char* box : {"CheckBox29", "CheckBox30"}) Find<wxCheckBox>(box)->SetValue(true);
+  Close();
+  const std::string ini = ReadFileBytes(dir_.File("vensa.ini"));
+  for (const char* line : {"[SIMAR]\r\nParcel=1\r\n", "ListNames=1\r\n"})
+    EXPECT_NE(ini.find(line), std::string::npos) << line;
+  Open();
+  for (const char* box : {"CheckBox29", "CheckBox30"}) EXPECT_EQ(Shown(box), "1") << box;
 }
 
 class UnwritableFolderTest : public WindowTest {

@@ -203,12 +203,38 @@ TEST_F(Cli, SimaCheckMessagesGoToStderrAndNothingIsSaved) {
             "2 行の測点名にカンマが含まれています.\n3 行の測点名にカンマが含まれています.\n");
   EXPECT_FALSE(FileExists(out));
 
-  // One point is nothing to save; a list without Z in row 1 cannot be built.
+  // One point is nothing to save; a list without Z in row 1 is built all the same.
   r = Run({"sima", Write("one.txt", "P1\t1\t2\t3\r\n"), out});
   EXPECT_EQ(r.status, 1);
-  r = Run({"sima", Write("noz.txt", "P1\t1\t2\r\nP2\t1\t2\t3\r\n"), out});
-  EXPECT_EQ(r.status, 1);
   EXPECT_FALSE(FileExists(out));
+  r = Run({"sima", Write("noz.txt", "P1\t1\t2\r\nP2\t1\t2\t3\r\n"), out});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(ReadFileBytes(out).find("\r\nA01,    1,A1,0.002,0.001,,\r\n"), std::string::npos);
+}
+
+// Surveyors' files: points without height, names kept on writing, what was passed over
+// said on stderr in one line, a file without points refused with its name.
+TEST_F(Cli, SimaFilesWithoutHeightsKeepTheirNamesAndSayWhatWasSkipped) {
+  const std::string sima = Write("open.sim",
+                                 "G00,01,,\r\nA00,\r\nA01,1,T-5965,-24010.239,-32836.454\r\n"
+                                 "A01,2,T-5966,-24011.5,-32837,,\r\nK00,x\r\nA99,\r\n");
+  Result r = Run({"list", sima});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "T-5965\t-32836454\t-24010239\t\t1\r\nT-5966\t-32837000\t-24011500\t\t2\r\n");
+  EXPECT_EQ(r.err, "SIMA: 2 点、読み飛ばした行 1 (最初は 5 行目)\n");
+
+  const std::string out = PathOf("names.sim");
+  r = Run({"sima", "--set", "SIMAW/ListNames=1", sima, out});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(ReadFileBytes(out).find("\r\nA01,    1,T-5965,-24010.239,-32836.454,,\r\n"),
+            std::string::npos)
+      << ReadFileBytes(out);
+
+  r = Run({"list", Write("none.sim", "G00,01,,\r\nA00,\r\nA99,\r\n")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("SIMA の座標データ (A01) がありません: " + PathOf("none.sim")),
+            std::string::npos)
+      << r.err;
 }
 
 TEST_F(Cli, BadArgumentsExitWithTwoAndTheUsage) {

@@ -21,10 +21,10 @@ struct Plot {
 };
 
 Plot BuildOf(const TextGrid& list, const PlotOptions& options, double scale = 1.0,
-             PlotZMode mode = PlotZMode::kFromList) {
+             PlotZMode mode = PlotZMode::kFromList, std::span<const PlotParcel> parcels = {}) {
   DxfBuilder out;
   Plot plot;
-  plot.count = BuildPlot(out, list, options, scale, mode);
+  plot.count = BuildPlot(out, list, options, scale, mode, parcels);
   plot.text = out.Take();
   return plot;
 }
@@ -275,6 +275,44 @@ TEST(BuildPlot, RangeSelectsByThePlotNumberOfTheRowAtTheSamePosition) {
   EXPECT_EQ(ValuesOf(BuildOf(list, o).text, " 10").size(), 3u);
   o.range = " ";
   EXPECT_EQ(BuildOf(list, o).count, 0);
+}
+
+// Parcels come after every other kind: a closed outline at z 0 and the name centred on
+// the centroid, as high as a name label.
+TEST(BuildPlot, ParcelsAreClosedOutlinesNamedAtTheirCentroid) {
+  const std::vector<PlotParcel> triangle = {
+      {"446-2", {{1000000, 2000000, 7}, {1000030, 2000000, 7}, {1000000, 2000030, 7}}}};
+  const Plot plot = BuildOf(ExampleList(), NothingOn(), 2.0, PlotZMode::kFromList, triangle);
+  EXPECT_EQ(plot.count, 4);
+  // clang-format off
+  EXPECT_TRUE(LinesAre(plot.text, {
+      "  0", "SECTION", "  2", "ENTITIES",
+      "  0", "POLYLINE", "  8", "VENSA_PARCEL", " 66", "     1",
+      " 10", "0.0", " 20", "0.0", " 30", "0.0", " 70", "     1",
+      "  0", "VERTEX", "  8", "VENSA_PARCEL",
+      " 10", "1000000.00000000", " 20", "2000000.00000000", " 30", "0.00000000",
+      "  0", "VERTEX", "  8", "VENSA_PARCEL",
+      " 10", "1000030.00000000", " 20", "2000000.00000000", " 30", "0.00000000",
+      "  0", "VERTEX", "  8", "VENSA_PARCEL",
+      " 10", "1000000.00000000", " 20", "2000030.00000000", " 30", "0.00000000",
+      "  0", "SEQEND",
+      "  0", "TEXT", "  8", "VENSA_PARCEL", " 72", "1", " 73", "2",
+      " 10", "1000010.00000000", " 20", "2000010.00000000",
+      " 11", "1000010.00000000", " 21", "2000010.00000000",
+      " 40", "5", "  1", "446-2", " 41", "1.0",
+      "  0", "ENDSEC", "  0", "EOF"}, 42));
+  // clang-format on
+
+  // One corner is no outline; an unnamed parcel gets no name.
+  const std::vector<PlotParcel> others = {{"alone", {{5, 5, 0}}}, {" ", {{0, 0, 0}, {1, 1, 0}}}};
+  const Plot rest = BuildOf(ExampleList(), NothingOn(), 1.0, PlotZMode::kFromList, others);
+  EXPECT_EQ(rest.count, 2);
+  EXPECT_EQ(ValuesOf(rest.text, "  0"),
+            (std::vector<std::string>{"SECTION", "POLYLINE", "VERTEX", "VERTEX", "SEQEND", "ENDSEC",
+                                      "EOF"}));
+  // Corners on one line enclose nothing: their mean is the centre.
+  EXPECT_EQ(OutlineCentroid(std::vector<TAcadPoint>{{0, 0, 0}, {4, 0, 0}, {8, 0, 0}}),
+            (TAcadPoint{4, 0, 0}));
 }
 
 TEST(ReorderByNearest, FiveEntriesOfOneGroup) {

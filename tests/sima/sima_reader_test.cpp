@@ -11,6 +11,7 @@
 
 #include "core/coord_list.h"
 #include "core/error.h"
+#include "sima/sima_parcels.h"
 #include "sima/sima_record.h"
 #include "sima_test_support.h"
 
@@ -38,7 +39,7 @@ TEST(SimaRead, OnePointWithBothOptionsOn) {
   Lists lists;
   const SimaReadResult result = Load(lists, kFourLines);
   EXPECT_EQ(result.pointCount, 1);
-  EXPECT_EQ(result.otherLines, 3);
+  EXPECT_EQ(result.skippedLines, 0);  // G00, A00 and A99 are in every file
   ASSERT_EQ(lists.sima.RowCount(), 2);
   ASSERT_EQ(lists.coord.RowCount(), 2);
   EXPECT_EQ(lists.sima.Row(1), (Row{"A01", "1", "P-1", "0.1", "0.25", "0.5"}));
@@ -70,21 +71,106 @@ TEST(SimaRead, ScalingWritesTheGeneralForm) {
        "A01,3,c, -39525.623,  60295.494,1e-3,\n",
        {true, false});
   EXPECT_EQ(lists.coord.Row(1), (Row{"a", "1100", "1500", "12.5", "1"}));
-  EXPECT_EQ(lists.coord.Row(2), (Row{"b", "0", "0", "-0.4", "2"}));
+  EXPECT_EQ(lists.coord.Row(2), (Row{"b", "0", "", "-0.4", "2"}));
   EXPECT_EQ(lists.coord.Row(3), (Row{"c", "-39525623", "60295494", "1", "3"}));
 }
 
-TEST(SimaRead, FiveFieldsAreSkippedSixAreTaken) {
-  Lists lists;
-  Load(lists, "A01,1,P1,10,20\r\nA01,2,P2,10,20,\r\n", kBothOff);
-  ASSERT_EQ(lists.coord.RowCount(), 2);
-  EXPECT_EQ(lists.coord.Row(1), (Row{"P2", "10", "20", "", "1"}));
-  Load(lists, "A01,1,P1,10,20\r\nA01,2,P2,10,20,\r\n", kBothOn);
-  EXPECT_EQ(lists.coord.Row(1), (Row{"P2", "20000", "10000", "0", "1"}));
-  // Six fields without the trailing comma: the last one is Z.
-  Load(lists, "A01,1,P1,10,20,5\r\nA01,2,P2,10,20\r\n", kBothOff);
-  ASSERT_EQ(lists.coord.RowCount(), 2);
-  EXPECT_EQ(lists.coord.Row(1), (Row{"P1", "10", "20", "5", "1"}));
+// Records as surveyors' files hold them. Each text is read with the options given; the
+// coordinate list's rows and what the read passed over are checked.
+TEST(SimaRead, RecordsAsFieldFilesHoldThem) {
+  const struct {
+    const char* what;
+    std::string text;
+    SimaReadOptions options;
+    std::vector<Row> coord;
+    std::int64_t skipped, firstSkipped, notNumbers, firstNotNumber;
+  } cases[] = {
+      {"five fields, no height",
+       "A01,1,T-5965,-24010.239,-32836.454",
+       kBothOn,
+       {{"T-5965", "-32836454", "-24010239", "", "1"}},
+       0,
+       0,
+       0,
+       0},
+      {"six fields",
+       "A01,1,P1,10,20,5",
+       kBothOn,
+       {{"P1", "20000", "10000", "5000", "1"}},
+       0,
+       0,
+       0,
+       0},
+      {"seven, the last empty",
+       "A01,1,P1,10,20,5,",
+       kBothOff,
+       {{"P1", "10", "20", "5", "1"}},
+       0,
+       0,
+       0,
+       0},
+      {"padded",
+       "A01,    1,FK12863             , -39525.623,  60295.494,  ,",
+       kBothOn,
+       {{"FK12863", "60295494", "-39525623", "", "1"}},
+       0,
+       0,
+       0,
+       0},
+      {"empty Z with x1000",
+       "A01,1,5929554,645.479,-52621.837,,",
+       kBothOn,
+       {{"5929554", "-52621837", "645479", "", "1"}},
+       0,
+       0,
+       0,
+       0},
+      {"empty Z copied",
+       "A01,1,5929554,645.479,-52621.837,,",
+       kBothOff,
+       {{"5929554", "645.479", "-52621.837", "", "1"}},
+       0,
+       0,
+       0,
+       0},
+      {"text coordinates",
+       "A01,1,P1,1,2,3,\nA01,2,P2,abc,20,x,\nA01,3,P3,1,-,,",
+       kBothOn,
+       {{"P1", "2000", "1000", "3000", "1"},
+        {"P2", "20000", "0", "0", "2"},
+        {"P3", "0", "1000", "", "3"}},
+       0,
+       0,
+       3,
+       2},
+      {"four fields, no point, no fields",
+       "G00,01,,\nA01,1,P1,10\nA1,,,,,\n\n  \nA01,2,P2,1,2",
+       kBothOff,
+       {{"P2", "1", "2", "", "1"}},
+       2,
+       2,
+       0,
+       0},
+      {"other records",
+       "Z00,x,\nZ01,2,\nE00,1,\nA01,1,P1,1,2,\nX",
+       kBothOff,
+       {{"P1", "1", "2", "", "1"}},
+       3,
+       2,
+       0,
+       0},
+  };
+  for (const auto& c : cases) {
+    Lists lists;
+    const SimaReadResult r = Load(lists, c.text, c.options);
+    ASSERT_EQ(lists.coord.RowCount(), static_cast<int>(c.coord.size()) + 1) << c.what;
+    for (int row = 1; row <= static_cast<int>(c.coord.size()); ++row)
+      EXPECT_EQ(lists.coord.Row(row), c.coord[static_cast<std::size_t>(row - 1)]) << c.what;
+    EXPECT_EQ(r.skippedLines, c.skipped) << c.what;
+    EXPECT_EQ(r.firstSkippedLine, c.firstSkipped) << c.what;
+    EXPECT_EQ(r.notNumbers, c.notNumbers) << c.what;
+    EXPECT_EQ(r.firstNotNumberLine, c.firstNotNumber) << c.what;
+  }
 }
 
 TEST(SimaRead, CodeRulesPickThePointRecords) {
@@ -144,7 +230,7 @@ TEST(SimaRead, PaddedFieldsAreShownAsReadAndTransferredWithoutTheirBlanks) {
   EXPECT_EQ(lists.sima.Row(1),
             (Row{"A01", "    1", "FK12863             ", " -39525.623", "  60295.494", ""}));
   // The padding goes; the numbers read through their blanks.
-  EXPECT_EQ(lists.coord.Row(1), (Row{"FK12863", "60295494", "-39525623", "0", "1"}));
+  EXPECT_EQ(lists.coord.Row(1), (Row{"FK12863", "60295494", "-39525623", "", "1"}));
   EXPECT_EQ(lists.coord.Row(2), (Row{"FK12864", "60300250", "-39530100", "12500", "2"}));
   // Copied as text, the values lose their padding too, and the names sort by number.
   CheckBox13Click(kBothOff, lists.sima, lists.coord);
@@ -184,9 +270,12 @@ TEST(SimaRead, OtherSectionsAndHalfWidthKanaCommentsInCp932AreSkipped) {
   const SimaReadResult result = Load(lists, text);
   EXPECT_EQ(result.encoding, TextEncoding::Ansi);
   EXPECT_EQ(result.pointCount, 1);
-  EXPECT_EQ(result.otherLines, 9);
+  EXPECT_EQ(result.skippedLines, 1);  // Z01; the parcel block is read
   ASSERT_EQ(lists.coord.RowCount(), 2);
-  EXPECT_EQ(lists.coord.Row(1), (Row{"境界1", "200250", "100500", "0", "1"}));
+  EXPECT_EQ(lists.coord.Row(1), (Row{"境界1", "200250", "100500", "", "1"}));
+  ASSERT_EQ(result.parcels.size(), 1u);
+  ASSERT_EQ(result.parcels[0].vertices.size(), 1u);
+  EXPECT_EQ(result.parcels[0].vertices[0].name, "境界1");
 }
 
 TEST(SimaRead, HeaderVersionsMakeNoDifference) {
@@ -318,7 +407,7 @@ TEST(SimaReadBadInput, AHundredMegabyteLineIsSkipped) {
   Lists lists;
   const SimaReadResult result = Load(lists, HundredMegabyteLine(), kBothOff);
   EXPECT_EQ(result.pointCount, 2);
-  EXPECT_EQ(result.otherLines, 1);
+  EXPECT_EQ(result.skippedLines, 1);
   EXPECT_EQ(lists.coord.Row(2), (Row{"P2", "4", "5", "6", "2"}));
 }
 
@@ -349,7 +438,7 @@ TEST(SimaReadBadInput, AMillionRecordsAreAllRead) {
   EXPECT_EQ(result.pointCount, 1'000'000);
   ASSERT_EQ(lists.coord.RowCount(), 1'000'001);
   EXPECT_EQ(lists.sima.Cell(kSimaColNumber, 1'000'000), "1000000");
-  EXPECT_EQ(lists.coord.Row(1'000'000), (Row{"P", "2500", "1500", "0", "1000000"}));
+  EXPECT_EQ(lists.coord.Row(1'000'000), (Row{"P", "2500", "1500", "", "1000000"}));
 }
 
 TEST(SimaReadBadInput, AHundredMegabyteFileOnDisk) {
@@ -359,6 +448,127 @@ TEST(SimaReadBadInput, AHundredMegabyteFileOnDisk) {
   Lists lists;
   EXPECT_EQ(Button9Click(path, kBothOff, lists.sima, lists.coord).pointCount, 2);
   EXPECT_EQ(lists.coord.Row(1), (Row{"P1", "1", "2", "3", "1"}));
+}
+
+// Parcels: corners found by number, by name when the number is unknown, or left out.
+const std::string kParcelFile =
+    "G00,01,,\r\n"
+    "A00,\r\n"
+    "A01,    1,P1,10.0,20.0,,\r\n"
+    "A01,    2,P2,10.0,30.0,,\r\n"
+    "A01,    3,P3,15.0,30.0,,\r\n"
+    "A01,    4,P4,15.0,20.0,,\r\n"
+    "A99,\r\n"
+    "D00,1,446-2          ,1,\r\n"
+    "B01,1,P1,\r\n"
+    "C03,1,2,3,\r\n"
+    "B01,2,P2,\r\n"
+    "B01,9,P3,\r\n"
+    "B01,7,NONE,\r\n"
+    "B01,4,,\r\n"
+    "D99,\r\n"
+    "D00,2,1203,1,\r\n"
+    "B01,2,P2,\r\n"
+    "B01,3,P3,\r\n"
+    "D99,\r\n"
+    "B01,1,P1,\r\n";
+
+TEST(SimaParcels, AreReadWithTheirCornersAndWhatIsMissingIsCounted) {
+  Lists lists;
+  const SimaReadResult r = Load(lists, kParcelFile);
+  EXPECT_EQ(r.pointCount, 4);
+  ASSERT_EQ(r.parcels.size(), 2u);
+  EXPECT_EQ(r.parcels[0].number, "1");
+  EXPECT_EQ(r.parcels[0].name, "446-2");
+  std::vector<std::string> corners;
+  for (const TParcelVertex& v : r.parcels[0].vertices)
+    corners.push_back(v.number + ":" + v.x + "," + v.y);
+  // "9" is no point number, but "P3" is a point name; "7"/"NONE" is neither.
+  EXPECT_EQ(corners,
+            (std::vector<std::string>{"1:10.0,20.0", "2:10.0,30.0", "9:15.0,30.0", "4:15.0,20.0"}));
+  EXPECT_EQ(r.parcels[1].vertices.size(), 2u);
+  EXPECT_EQ(r.missingCorners, 1);
+  EXPECT_EQ(r.firstMissingCornerLine, 13);
+  // A corner outside any parcel is a line passed over.
+  EXPECT_EQ(r.skippedLines, 1);
+  EXPECT_EQ(r.firstSkippedLine, 20);
+  EXPECT_EQ(SimaReadSummary(r),
+            "SIMA: 4 点、画地 2、読み飛ばした行 1 (最初は 20 行目)、見つからない画地の点 1 "
+            "(最初は 13 行目)");
+
+  // The outline takes the options of the moment: axes exchanged and scaled, or as read.
+  EXPECT_EQ(SimaParcelOutline(r.parcels[1], kBothOn),
+            (std::vector<TAcadPoint>{{30000, 10000, 0}, {30000, 15000, 0}}));
+  EXPECT_EQ(SimaParcelOutline(r.parcels[1], kBothOff),
+            (std::vector<TAcadPoint>{{10, 30, 0}, {15, 30, 0}}));
+}
+
+TEST(SimaRead, AFileWithoutPointsSaysSo) {
+  Lists lists;
+  const SimaReadResult r = Load(lists, "G00,01,,\r\nA00,\r\nA01,1,P1,,,5,\r\nA99,\r\n");
+  EXPECT_EQ(r.pointCount, 0);
+  EXPECT_EQ(SimaReadSummary(r), "SIMA: 0 点、読み飛ばした行 1 (最初は 3 行目)");
+}
+
+// "×1000" of 1e308 is no number: the read is refused, naming the line, and nothing is
+// written as 0 in its place. Copied as text the value stays what it is.
+TEST(SimaReadBadInput, ACoordinateBeyondEveryNumberAfterScalingIsRefused) {
+  const std::string text = "A01,1,P1,1,2,3,\r\nA01,2,P2,1e308,2,,\r\n";
+  Lists lists;
+  lists.coord.SetCell(kColName, 1, "kept");
+  try {
+    Load(lists, text);
+    ADD_FAILURE() << "no error";
+  } catch (const SimaRefusedError& e) {
+    EXPECT_NE(std::string(e.what()).find("2 行目の座標 \"1e308\""), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(lists.coord.Cell(kColName, 1), "kept");
+  Load(lists, text, kBothOff);
+  EXPECT_EQ(lists.coord.Cell(kColX, 2), "1e308");
+
+  // The same value reached by an option click: refused before a row changes.
+  lists.coord.SetCell(kColName, 1, "kept");
+  EXPECT_THROW(CheckBox13Click(kBothOn, lists.sima, lists.coord), VensaError);
+  EXPECT_EQ(lists.coord.Cell(kColName, 1), "kept");
+
+  TempDir dir;
+  const std::string path = dir.File("far.sim");
+  test::WriteBytes(path, text);
+  try {
+    Button9Click(path, kBothOn, lists.sima, lists.coord);
+    ADD_FAILURE() << "no error";
+  } catch (const FileReadError& e) {
+    EXPECT_EQ(e.path(), path);
+    EXPECT_NE(std::string(e.what()).find("2 行目"), std::string::npos) << e.what();
+  }
+}
+
+// 8 MB of "A1,,,,," records once took 445 MB: every one kept two list rows. A record
+// without X and Y is passed over and keeps nothing.
+TEST(SimaReadBadInput, RecordsWithoutCoordinatesKeepNoRows) {
+  std::string text;
+  for (int i = 0; i < 100'000; ++i) text += "A1,,,,,\r\n";
+  text += "A01,1,P1,1,2,\r\n";
+  Lists lists;
+  const SimaReadResult r = Load(lists, text);
+  EXPECT_EQ(r.pointCount, 1);
+  EXPECT_EQ(r.skippedLines, 100'000);
+  EXPECT_EQ(lists.sima.RowCount(), 2);
+  EXPECT_EQ(lists.coord.RowCount(), 2);
+}
+
+// Every point costs two list rows however short its record: a text of tiny records is
+// refused once they would take more than the reader keeps for a text of its size.
+TEST(SimaReadBadInput, TinyRecordsBeyondWhatIsKeptAreRefused) {
+  std::string text;
+  const std::uintmax_t records = kSimaMinKeptBytes / 256;
+  text.reserve(records * 10);
+  for (std::uintmax_t i = 0; i < records; ++i) text += "A1,,,1,2\r\n";
+  Lists lists;
+  lists.coord.SetCell(kColName, 1, "kept");
+  EXPECT_THROW(Load(lists, text), SimaRefusedError);
+  EXPECT_EQ(lists.coord.Cell(kColName, 1), "kept");
+  EXPECT_EQ(lists.coord.RowCount(), 5);
 }
 
 // Transferring again after an option click.

@@ -26,9 +26,12 @@ TEST(SimaPointRecord, SplitsTheFirstSixFieldsUntrimmed) {
   EXPECT_EQ(f[5], "");
 }
 
-TEST(SimaPointRecord, NeedsSixFieldsAndIgnoresTheRest) {
+TEST(SimaPointRecord, NeedsFiveFieldsAndIgnoresTheRest) {
   SimaPointFields f;
-  EXPECT_FALSE(SplitSimaPointRecord("A01,1,P1,10,20", f));  // five fields
+  ASSERT_TRUE(SplitSimaPointRecord("A01,1,P1,10,20", f));  // five fields: no height
+  EXPECT_EQ(f[4], "20");
+  EXPECT_EQ(f[5], "");
+  EXPECT_FALSE(SplitSimaPointRecord("A01,1,P1,10", f));     // four
   ASSERT_TRUE(SplitSimaPointRecord("A01,1,P1,10,20,", f));  // six, the last empty
   EXPECT_EQ(f[4], "20");
   EXPECT_EQ(f[5], "");

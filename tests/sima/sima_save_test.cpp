@@ -49,7 +49,7 @@ TextGrid PointRows(int points) {
 TEST(SimaSaveCheck, TooShortListsAndAnIncompleteFirstPointSaveNothingSilently) {
   EXPECT_EQ(CheckSimaWriteList(PointRows(1)).outcome, Outcome::kNothingToSave);
   EXPECT_EQ(CheckSimaWriteList(MakeSimaList(1)).outcome, Outcome::kNothingToSave);
-  for (int col : {kSimaColX, kSimaColY, kSimaColZ}) {
+  for (int col : {kSimaColX, kSimaColY}) {
     TextGrid write = PointRows(3);
     write.SetCell(col, 2, "");
     const SimaSaveCheck check = CheckSimaWriteList(write);
@@ -57,6 +57,11 @@ TEST(SimaSaveCheck, TooShortListsAndAnIncompleteFirstPointSaveNothingSilently) {
     EXPECT_TRUE(check.messages.empty());
   }
   EXPECT_EQ(CheckSimaWriteList(PointRows(2)).outcome, Outcome::kReady);
+  // A first point without height is saved with an empty Z field.
+  TextGrid noHeight = PointRows(2);
+  noHeight.SetCell(kSimaColZ, 2, "");
+  EXPECT_EQ(CheckSimaWriteList(noHeight).outcome, Outcome::kReady);
+  EXPECT_NE(BuildSimaFileText(noHeight).find("\r\nA01,1,N2,1.000,2.000,,\r\n"), std::string::npos);
 }
 
 TEST(SimaSaveCheck, OneMessagePerBlankNameInRowOrder) {

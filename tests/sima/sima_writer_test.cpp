@@ -112,14 +112,36 @@ TEST(SimaBuild, ATooLargeHeadNumberIsAnErrorAfterTheFirstSteps) {
 }
 
 TEST(SimaBuild, AnUnusableFirstRowChangesNothing) {
-  for (const Row& first :
-       {Row{"P", "1", "2", ""}, Row{"P", "", "2", "3"}, Row{"P", "1", "", "3"}}) {
+  for (const Row& first : {Row{"P", "", "2", "3"}, Row{"P", "1", "", "3"}}) {
     const TextGrid coord = CoordListOf({first, {"Q", "4", "5", "6"}});
     TextGrid write = MakeSimaList(1);
     write.SetCell(kSimaColName, 1, "kept");
     EXPECT_FALSE(Button10Click(coord, Options(true, true), write));
     EXPECT_EQ(write.RowCount(), 2);
     EXPECT_EQ(write.Cell(kSimaColName, 1), "kept");
+  }
+}
+
+// A list without heights is built, and saved, with empty Z fields: no height is not 0.
+TEST(SimaBuild, PointsWithoutHeightKeepAnEmptyZ) {
+  const TextGrid coord = CoordListOf({{"P1", "1000", "2000", ""}, {"P2", "1500", "2500", " "}});
+  TextGrid write = MakeSimaList();
+  ASSERT_TRUE(Button10Click(coord, Options(true, true), write));
+  EXPECT_EQ(write.Row(2), (Row{"A01", "    1", "A1", "2.000", "1.000", ""}));
+  EXPECT_EQ(write.Row(3), (Row{"A01", "    2", "A2", "2.500", "1.500", " "}));
+}
+
+TEST(SimaBuild, ListNamesAreKeptAndTheHeadNamesOnlyTheRowsWithout) {
+  const TextGrid coord =
+      CoordListOf({{"T-5965", "1", "2", ""}, {"", "3", "4", ""}, {"境界3", "5", "6", ""}});
+  for (const bool keep : {false, true}) {
+    TextGrid write = MakeSimaList();
+    SimaWriteOptions options = Options(false, false, "K-1");
+    options.listNames = keep;
+    ASSERT_TRUE(Button10Click(coord, options, write));
+    const Row names{write.Cell(kSimaColName, 2), write.Cell(kSimaColName, 3),
+                    write.Cell(kSimaColName, 4)};
+    EXPECT_EQ(names, keep ? (Row{"T-5965", "K-2", "境界3"}) : (Row{"K-1", "K-2", "K-3"}));
   }
 }
 

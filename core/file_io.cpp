@@ -12,8 +12,12 @@
 #ifdef _WIN32
 // The attributes a user sets on a file (read-only, hidden, ...) are only reachable through
 // the system's file functions; the C runtime knows the read-only flag alone.
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 #endif
 

@@ -348,7 +348,7 @@ TEST_F(Cli, AFailedWriteOfTheStandardOutputIsAFailure) {
 }
 
 TEST_F(Cli, GetAndTextsTakeDrawingsOnly) {
-  const std::string dwg = std::string("AC1032\0\0\0\0\0\x1f\x01\x02", 13);
+  const std::string dwg = std::string("AC1032\0\0\0\0\0\x1f\x01\x02", 14);
   const std::string named = Write("drawing.dxf", dwg);
   const std::string own = Write("drawing.DWG", dwg);
   const std::string list = Write("points.txt", kThreePoints);

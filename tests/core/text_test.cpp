@@ -56,7 +56,7 @@ TEST(FirstLineThatIsNoText, FindsTheLineOfTheFirstControlCharacterOrBadByte) {
   const Case cases[] = {
       {"A\t1\t2\r\n\r\n測点\t3\rlast", 0},
       {"", 0},
-      {std::string("A\t1\r\nB\0\t2\r\n", 10), 2},
+      {std::string("A\t1\r\nB\0\t2\r\n", 11), 2},
       {"A\nB\nC\x1b[0m\n", 3},
       {"A\r\n\x7f", 2},
       {"ok\r\n\xff\xfe\r\n", 2},

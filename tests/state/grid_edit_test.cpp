@@ -220,7 +220,7 @@ TEST(CoordListMenuTest, PastesRenumberAndGrowFromTheCurrentRow) {
   clipboard.SetText("no line end");
   EXPECT_FALSE(PasteAtSelection(small, clipboard));
   // A clipboard of binary bytes pastes nothing at all, not rows of garbage.
-  clipboard.SetText(std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\r\n", 20));
+  clipboard.SetText(std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\r\n", 18));
   const Rows before = DataRows(small);
   EXPECT_FALSE(PasteAtSelection(small, clipboard));
   PasteAtFirstCell(small, clipboard);

@@ -1,7 +1,8 @@
 // The two costs of reading from the CAD. The entity reader on a selection of 10,000
 // mixed entities: every automation call is a round trip into the CAD, so it prints the
 // calls per entity from the substitute CAD's call log, overall and per class. EntToSL
-// with the point-name search on 20,000 points and 20,000 texts: the best of several runs.
+// with the point-name search on 20,000 points and 20,000 texts: the best of several runs,
+// also with one text far out and with extreme drawing scales.
 #include <chrono>
 #include <cstdio>
 #include <map>
@@ -90,7 +91,9 @@ void CallsPerEntity() {
   }
 }
 
-void PointNameSearch() {
+// `far`: one more TEXT at x = 1e300; `dimscale`: the drawing's DIMSCALE, multiplied into
+// the search range ("DIMSCALE 倍") when it is not 1. Neither may slow the search down.
+void PointNameSearch(const char* what, bool far, double dimscale) {
   constexpr int kCount = 20'000;
   std::mt19937 random(11);
   std::uniform_real_distribution<double> at(0.0, 2000.0);
@@ -105,13 +108,21 @@ void PointNameSearch() {
     t.pt10 = {p.x + near(random), p.y + near(random), 0};
     tables.TextBlks.push_back(t);
   }
+  if (far) {
+    TTextBlk t;
+    t.str = "FAR";
+    t.layer = "0";
+    t.pt10 = {1e300, 0, 0};
+    tables.TextBlks.push_back(t);
+  }
   auto log = std::make_shared<CallLog>();
   SimPlatform platform(log);
   SimUi ui(log);
   SimCad cad(log);
   FormState state = InitialFormState();
   cad.RegisterWith(platform, state.TargetProgID);
-  state.CheckBox25.checked = false;
+  cad.SetSystemVariable("DIMSCALE", dimscale);
+  state.CheckBox25.checked = dimscale != 1.0;
   double best = 1e9;
   for (int run = 0; run < kRuns; ++run) {
     const auto start = std::chrono::steady_clock::now();
@@ -125,9 +136,9 @@ void PointNameSearch() {
     if (!state.StringGrid1.Cell(0, r).empty()) ++named;
   }
   std::printf(
-      "EntToSL, point-name search: %d points, %d texts, range %s: %.1f ms (best of %d), "
-      "%d of %d rows named\n",
-      kCount, kCount, state.Edit28.text.c_str(), best, kRuns, named,
+      "EntToSL, point-name search%s: %d points, %zu texts, range %s x DIMSCALE %g: %.1f ms (best "
+      "of %d), %d of %d rows named\n",
+      what, kCount, tables.TextBlks.size(), state.Edit28.text.c_str(), dimscale, best, kRuns, named,
       state.StringGrid1.DataRowCount());
 }
 
@@ -135,6 +146,9 @@ void PointNameSearch() {
 
 int main() {
   CallsPerEntity();
-  PointNameSearch();
+  PointNameSearch("", false, 1.0);
+  PointNameSearch(", one far text", true, 1.0);
+  PointNameSearch(", DIMSCALE 1e-12", false, 1e-12);
+  PointNameSearch(", DIMSCALE 1e300", false, 1e300);
   return 0;
 }

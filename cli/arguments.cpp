@@ -1,6 +1,7 @@
 #include "cli/arguments.h"
 
 #include "core/number_read.h"
+#include "core/text.h"
 
 namespace vensa::cli {
 namespace {
@@ -74,6 +75,10 @@ void ApplyOption(Arguments& a, const std::string& option, const std::string& val
 
 }  // namespace
 
+bool IsDrawingInputName(const std::string& path) {
+  return EndsWithIgnoringAsciiCase(path, ".dxf") || EndsWithIgnoringAsciiCase(path, ".dwg");
+}
+
 Arguments ParseArguments(const std::vector<std::string>& args) {
   Arguments a;
   if (args.empty()) Fail("コマンドがありません");
@@ -134,6 +139,10 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   }
   if (expected >= 1) a.input = positionals[0];
   if (expected == 2) a.output = positionals[1];
+  // get and texts read drawings only: any other file would list its bytes as points.
+  const bool fromDrawing = a.command == Command::Get || a.command == Command::Texts;
+  if (fromDrawing && !a.cad && !IsDrawingInputName(a.input))
+    Fail(std::string(info->name) + " の INPUT は図面ファイル (.dxf) です: " + a.input);
   return a;
 }
 

@@ -34,6 +34,10 @@ struct BadArguments {
   std::string message;
 };
 
+// Whether INPUT names a drawing: ".dxf", or ".dwg", which the drawing reader refuses with
+// its own message, in any letter case.
+bool IsDrawingInputName(const std::string& path);
+
 // Parses everything after the program name. Throws BadArguments.
 Arguments ParseArguments(const std::vector<std::string>& args);
 

@@ -60,7 +60,7 @@ FormState StateFor(const Arguments& args) {
 // INPUT into the coordinate list: a SIMA file through the " SIMA/R " transfer, a drawing
 // through "CADから", otherwise the TAB-separated list text.
 void ReadInput(const std::string& path, FormState& state, std::ostream& err) {
-  if (IsDrawingFileName(path)) {
+  if (IsDrawingInputName(path)) {
     GetFromDrawing(path, state, err);
   } else if (EndsWithIgnoringAsciiCase(path, ".sim")) {
     const SimaReadOptions options{state.CheckBox13.checked, state.CheckBox12.checked};
@@ -70,7 +70,7 @@ void ReadInput(const std::string& path, FormState& state, std::ostream& err) {
     err << SimaReadSummary(read) << '\n';
     if (read.pointCount == 0) throw Failure{std::string(kSimaNoPointsMessage) + ": " + path};
   } else {
-    state.StringGrid1 = ReadListText(ReadFileBytes(path));
+    state.StringGrid1 = ReadListText(ReadFileBytes(path), path);
   }
 }
 
@@ -136,10 +136,24 @@ void RequireAttached(const ExcelLink& link) {
   if (!link.Attached()) throw Failure{"Excel が実行されていないか、開いているブックがありません"};
 }
 
+// The four columns of the text list: TEXT, X, Y, Z.
+constexpr int kTextListColumns = 4;
+constexpr int kTextListX = 1;
+
 // Rows 1.. of the list's first `columns` columns as the grid clipboard text.
 void PrintRows(const TextGrid& list, int columns, std::ostream& out) {
   if (list.DataRowCount() > 0)
     out << GridClipboardText(list, {0, 1, columns - 1, list.RowCount() - 1});
+}
+
+// The text list, or, when no TEXT was found (the list keeps its empty rows then), nothing
+// but one line on stderr saying so.
+void PrintTextList(const TextGrid& texts, const std::string& where, std::ostream& out,
+                   std::ostream& err) {
+  for (int r = 1; r < texts.RowCount(); ++r) {
+    if (!texts.Cell(kTextListX, r).empty()) return PrintRows(texts, kTextListColumns, out);
+  }
+  err << "TEXT が見つかりません" << (where.empty() ? "" : ": " + where) << '\n';
 }
 
 int RunList(const Arguments& args, FormState& state, std::ostream& out) {
@@ -162,9 +176,6 @@ int RunList(const Arguments& args, FormState& state, std::ostream& out) {
   PrintRows(list, kCoordColumnCount, out);
   return 0;
 }
-
-// The four columns of the text list: TEXT, X, Y, Z.
-constexpr int kTextListColumns = 4;
 
 int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
   const SimaWriteOptions options{state.CheckBox14.checked, state.CheckBox15.checked,
@@ -228,17 +239,15 @@ int RunFromCad(const Arguments& args, FormState& state, const Automation& automa
   for (const std::string& message : ui.Messages())
     if (message != kNothingListedMessage) return 1;
   if (args.command == Command::Texts) {
-    PrintRows(state.StringGrid2, kTextListColumns, out);
+    PrintTextList(state.StringGrid2, "", out, err);
     return 0;
   }
   if (!IsListInUse(state.StringGrid1)) return 0;
   return RunList(args, state, out);
 }
 
-}  // namespace
-
-int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
-        const Automation& automation) {
+int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
+                   const Automation& automation) {
   try {
     const Arguments args = ParseArguments(argv);
     if (args.command == Command::Help) {
@@ -250,7 +259,7 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
       return RunFromCad(args, state, automation, out, err);
     if (args.command == Command::Texts) {
       TextsFromDrawing(args.input, state, err);
-      PrintRows(state.StringGrid2, kTextListColumns, out);
+      PrintTextList(state.StringGrid2, args.input, out, err);
       return 0;
     }
     if (!args.excel) ReadInput(args.input, state, err);
@@ -284,6 +293,18 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
     err << e.what() << '\n';
     return 1;
   }
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
+        const Automation& automation) {
+  const int status = RunCommandLine(argv, out, err, automation);
+  // Output that never arrived (a full disk, a closed pipe) is a failure, not a success.
+  out.flush();
+  if (out) return status;
+  err << kProgram << "標準出力に書き込めません\n";
+  return status == 0 ? 1 : status;
 }
 
 }  // namespace vensa::cli

@@ -16,11 +16,16 @@ std::string ReadFileBytes(const std::string& path);
 
 // Writes the bytes to a sibling temporary file and renames it over `path`, so a failed
 // save never destroys what was there. FileCreateError names the file on failure.
+// A save only replaces a regular file: a device, FIFO, socket or folder at the path is
+// refused before anything is written. Through a symbolic link the file the link leads to
+// is replaced (the temporary file beside it) and the link stays. The new file keeps the
+// old one's permissions (on Windows its attributes).
 void SaveFileAtomically(const std::string& path, std::string_view bytes);
 
 // A file written in pieces that replaces `path` only when Commit() is reached: the pieces
 // go to a sibling temporary file, which is renamed over `path` at the end and removed
 // when the writer is destroyed without a commit. FileCreateError names `path` on failure.
+// What stands at the path is respected as by SaveFileAtomically.
 class AtomicFileWriter {
  public:
   explicit AtomicFileWriter(const std::string& path);
@@ -35,6 +40,7 @@ class AtomicFileWriter {
   void Fail(const std::string& reason);
 
   std::string path_;
+  std::filesystem::path target_;  // the file replaced: `path`, or where its links lead
   std::filesystem::path temp_;
   std::ofstream out_;
   bool done_ = false;

@@ -1,5 +1,7 @@
 #include "core/grid_text.h"
 
+#include "core/text.h"
+
 namespace vensa {
 
 std::string GridClipboardText(const TextGrid& grid, const GridRect& block) {
@@ -16,6 +18,7 @@ std::string GridClipboardText(const TextGrid& grid, const GridRect& block) {
 
 std::vector<std::vector<std::string>> ParseGridClipboardText(std::string_view text) {
   std::vector<std::vector<std::string>> lines;
+  if (FirstLineThatIsNoText(text) != 0) return lines;
   std::size_t start = 0;
   for (std::size_t end; (end = text.find("\r\n", start)) != std::string_view::npos;
        start = end + 2) {

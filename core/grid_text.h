@@ -15,7 +15,9 @@ namespace vensa {
 std::string GridClipboardText(const TextGrid& grid, const GridRect& block);
 
 // Clipboard text read back: lines cut at each CR LF (text after the last CR LF is
-// dropped), each line cut into fields at each TAB, nothing trimmed.
+// dropped), each line cut into fields at each TAB, nothing trimmed. A clipboard that holds
+// no text of rows (NUL bytes or other control characters, bytes that are not UTF-8) gives
+// no lines, so a paste of it changes nothing.
 std::vector<std::vector<std::string>> ParseGridClipboardText(std::string_view text);
 
 }  // namespace vensa

@@ -165,6 +165,24 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+std::size_t FirstLineThatIsNoText(std::string_view text) {
+  std::size_t line = 1;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    const char c = i < text.size() ? text[i] : '\n';
+    if (c == '\r' || c == '\n') {
+      if (!IsValidUtf8(text.substr(start, i - start))) return line;
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      start = i + 1;
+      ++line;
+      continue;
+    }
+    const auto u = static_cast<unsigned char>(c);
+    if ((u < 0x20 && c != '\t') || u == 0x7F) return line;
+  }
+  return 0;
+}
+
 std::string LineBreaksToBlanks(std::string_view text) {
   std::string out(text);
   for (char& c : out)

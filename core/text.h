@@ -32,6 +32,12 @@ int CompareUtf16(std::string_view a, std::string_view b);
 // makes no line; an empty text has no lines.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// The number (from 1) of the first line, lines ending at CR LF, LF or CR, that holds what
+// no text of rows holds: a control character other than TAB (a NUL byte above all), or
+// bytes that are not UTF-8. 0 when every line is text. Binary files and clipboards are
+// told from texts of rows this way.
+std::size_t FirstLineThatIsNoText(std::string_view text);
+
 // Every CR or LF in the text replaced by a blank.
 std::string LineBreaksToBlanks(std::string_view text);
 

@@ -59,7 +59,31 @@ std::string ReadIniValue(std::string_view rawValue) {
   return std::string(Unquote(TrimBlanks(rawValue)));
 }
 
-IniDocument::IniDocument(std::string_view text) : lines_(SplitLines(text)) {}
+IniDocument::IniDocument(std::string_view text) {
+  // A run of blank lines is held as one line with CR LF inside: it reads as one garbage
+  // line and is written back the same, and a file of nothing but line ends costs about
+  // its own size, not a string per line.
+  bool lastBlank = false;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    AddLine(text.substr(start, i - start), lastBlank);
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) AddLine(text.substr(start), lastBlank);
+}
+
+void IniDocument::AddLine(std::string_view line, bool& lastBlank) {
+  const bool blank = TrimBlanks(line).empty();
+  if (blank && lastBlank) {
+    lines_.back().append("\r\n").append(line);
+    return;
+  }
+  lines_.emplace_back(line);
+  lastBlank = blank;
+}
 
 std::optional<IniDocument::SectionRange> IniDocument::FindSection(std::string_view section) const {
   for (size_t i = 0; i < lines_.size(); ++i) {

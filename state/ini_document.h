@@ -33,7 +33,8 @@ std::string ReadIniValue(std::string_view rawValue);
 class IniDocument {
  public:
   IniDocument() = default;
-  // `text` is the decoded file (UTF-8), split at CR LF, LF or CR.
+  // `text` is the decoded file (UTF-8), split at CR LF, LF or CR. Its memory stays within
+  // a small multiple of the text, however many lines it has.
   explicit IniDocument(std::string_view text);
 
   // The value of the key in the first section of that name; nullopt when either is missing.
@@ -56,6 +57,7 @@ class IniDocument {
     size_t end;     // one past the section's last line
   };
   std::optional<SectionRange> FindSection(std::string_view section) const;
+  void AddLine(std::string_view line, bool& lastBlank);
 
   std::vector<std::string> lines_;
 };

@@ -5,6 +5,7 @@
 #include "cad/cad_connection.h"
 #include "cad/commands/point_name_search.h"
 #include "cad/entity_reader.h"
+#include "cad/minimized_main_window.h"
 #include "core/coord_list.h"
 #include "core/error.h"
 #include "core/geometry.h"
@@ -150,19 +151,18 @@ std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platfor
     state.CurrentUcs.yAxis = VariantToPoint(document->GetVariable("UCSYDIR"));
     state.CurrentUcs.origin = VariantToPoint(document->GetVariable("UCSORG"));
   }
-  ui.MinimizeMainWindow();
-  platform.Sleep(kMinimizePauseMs);
   return document;
 }
 
 void Button4Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui) {
   bool failed = false;
   if (std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui)) {
+    MinimizedMainWindow window(ui, platform);
     std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*document);
     try {
       set->SelectOnScreen(std::nullopt);
       // Restored before the read, so that its progress shows.
-      ui.RestoreMainWindow();
+      window.Restore();
       if (set->Count() > 0) {
         const int read = ReadSelectedEntities(*set, 1, ProgressBarId::ProgressBar1, ui, tables,
                                               state.StatusBar1[0]);
@@ -179,7 +179,7 @@ void Button4Click(FormState& state, EntityTables& tables, Platform& platform, Ui
       state.StatusBar1[1].clear();
     }
     set->Delete();
-    ui.RestoreMainWindow();
+    window.Restore();
     state.ListDisplayGroupEnabled = !failed;
   }
   ui.RestoreMainWindow();

@@ -20,7 +20,7 @@ inline constexpr char kNothingListedMessage[] =
 
 // "CADから" (Button4). Errors of the selection, the read and the listing are caught:
 // "取得失敗", the "リスト表示" group disabled. Errors before the selection (attaching,
-// reading the UCS, the selection set) reach the caller with the main window as it was.
+// reading the UCS, the selection set) reach the caller, the main window restored.
 void Button4Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui);
 
 // Rebuilds the coordinate list from the tables: polyline vertices, points, circle centres
@@ -36,8 +36,9 @@ void ListDisplayBoxClick(FormState& state, const EntityTables& tables, Platform&
 
 // The start of both reading commands: the target CAD attached and brought forward, the UCS
 // the read lists in taken (the world system, or the drawing's current UCS from UCSXDIR,
-// UCSYDIR and UCSORG when "UCS" is on), the main window minimised. Null, with the world
-// UCS, when no CAD runs under the target ProgID; automation errors reach the caller.
+// UCSYDIR and UCSORG when "UCS" is on). The caller then minimises the main window
+// (MinimizedMainWindow). Null, with the world UCS, when no CAD runs under the target
+// ProgID; automation errors reach the caller.
 std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platform, Ui& ui);
 
 // The read summary of status panel 1: " POLYLINE=2, POINT=5," for each non-empty table.

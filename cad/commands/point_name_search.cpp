@@ -1,8 +1,9 @@
 #include "cad/commands/point_name_search.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <unordered_map>
+#include <vector>
 
 #include "core/coord_list.h"
 #include "core/geometry.h"
@@ -36,57 +37,120 @@ std::vector<Candidate> Candidates(const std::vector<TTextBlk>& texts,
   return out;
 }
 
-// Squares of the range's size hold the candidates, so a row looks at the few squares its
-// window touches instead of every text. The window test and the distance are those of
-// the plain scan, and ties go to the lower table index, so the names come out the same.
-class CandidateGrid {
+// A k-d tree over the candidates: a row visits only the parts of the plane that can still
+// hold a text inside its window and nearer than the best found so far, whatever the
+// coordinates and the range (a text far out, a range of 1e-12 or 1e300). The window
+// test, the distance and the tie rule are those of the plain scan: the floating-point
+// differences, products, sums and square root only grow with the true distance, so a
+// part's nearest corner bounds every text in it, and the names come out the same.
+class CandidateTree {
  public:
-  // Cells farther from the origin than this are no longer exact integers.
-  static constexpr double kMaxCell = 1e15;
-
-  static bool Usable(const std::vector<Candidate>& candidates, double range) {
-    if (!std::isfinite(range)) return false;
-    for (const Candidate& c : candidates) {
-      if (!(std::fabs(c.at.x / range) < kMaxCell && std::fabs(c.at.y / range) < kMaxCell)) {
-        return false;
-      }
-    }
-    return true;
-  }
-
-  CandidateGrid(const std::vector<Candidate>& candidates, double range) : range_(range) {
-    cells_.reserve(candidates.size());
+  explicit CandidateTree(const std::vector<Candidate>& candidates) : candidates_(candidates) {
     for (std::size_t i = 0; i < candidates.size(); ++i) {
-      cells_[Key(Cell(candidates[i].at.x), Cell(candidates[i].at.y))].push_back(i);
+      const TAcadPoint& at = candidates[i].at;
+      // A text at no finite position is inside no window.
+      if (std::isfinite(at.x) && std::isfinite(at.y)) order_.push_back(i);
     }
+    if (!order_.empty()) Build(0, order_.size(), 0);
   }
 
-  // Calls visit(i) for every candidate that may lie inside the window around p. The
-  // window spans at most three cells per axis; one more on each side absorbs the rounding
-  // of the division.
-  template <typename Visit>
-  void ForEachNear(const TAcadPoint& p, Visit visit) const {
-    if (!(std::fabs(p.x / range_) < kMaxCell && std::fabs(p.y / range_) < kMaxCell)) return;
-    const std::int64_t cx = Cell(p.x);
-    const std::int64_t cy = Cell(p.y);
-    for (std::int64_t x = cx - 2; x <= cx + 2; ++x) {
-      for (std::int64_t y = cy - 2; y <= cy + 2; ++y) {
-        auto it = cells_.find(Key(x, y));
-        if (it == cells_.end()) continue;
-        for (std::size_t i : it->second) visit(i);
-      }
-    }
+  // The candidate naming a row at p: the nearest inside the window, the first in table
+  // order on equal distance; candidates.size() when there is none.
+  std::size_t Nearest(const TAcadPoint& p, double range) const {
+    Query q{p, range, range * 100.0, candidates_.size()};
+    if (!nodes_.empty()) Visit(0, q);
+    return q.chosen;
   }
 
  private:
-  std::int64_t Cell(double v) const { return static_cast<std::int64_t>(std::floor(v / range_)); }
-  static std::uint64_t Key(std::int64_t x, std::int64_t y) {
-    return static_cast<std::uint64_t>(x) * 0x9E3779B97F4A7C15ull ^ static_cast<std::uint64_t>(y);
+  static constexpr std::size_t kLeafSize = 8;
+
+  struct Node {
+    double minX, minY, maxX, maxY;
+    std::size_t begin, end;           // the node's candidates in order_
+    std::size_t left = 0, right = 0;  // children; 0 for a leaf (node 0 is the root)
+  };
+
+  struct Query {
+    TAcadPoint p;
+    double range;
+    double best;
+    std::size_t chosen;
+  };
+
+  std::size_t Build(std::size_t begin, std::size_t end, int depth) {
+    const std::size_t index = nodes_.size();
+    nodes_.push_back(Node{0, 0, 0, 0, begin, end});
+    Node box = nodes_[index];
+    const TAcadPoint& first = candidates_[order_[begin]].at;
+    box.minX = box.maxX = first.x;
+    box.minY = box.maxY = first.y;
+    for (std::size_t k = begin; k < end; ++k) {
+      const TAcadPoint& at = candidates_[order_[k]].at;
+      box.minX = std::min(box.minX, at.x);
+      box.maxX = std::max(box.maxX, at.x);
+      box.minY = std::min(box.minY, at.y);
+      box.maxY = std::max(box.maxY, at.y);
+    }
+    if (end - begin > kLeafSize) {
+      const std::size_t middle = begin + (end - begin) / 2;
+      const bool byX = depth % 2 == 0;
+      std::nth_element(order_.begin() + static_cast<std::ptrdiff_t>(begin),
+                       order_.begin() + static_cast<std::ptrdiff_t>(middle),
+                       order_.begin() + static_cast<std::ptrdiff_t>(end),
+                       [&](std::size_t a, std::size_t b) {
+                         const TAcadPoint& pa = candidates_[a].at;
+                         const TAcadPoint& pb = candidates_[b].at;
+                         return byX ? pa.x < pb.x : pa.y < pb.y;
+                       });
+      box.left = Build(begin, middle, depth + 1);
+      box.right = Build(middle, end, depth + 1);
+    }
+    nodes_[index] = box;
+    return index;
   }
 
-  double range_;
-  // Cells may share a key; the exact window test sorts that out.
-  std::unordered_map<std::uint64_t, std::vector<std::size_t>> cells_;
+  // The point of the node's box nearest to p.
+  static TAcadPoint Closest(const Node& n, const TAcadPoint& p) {
+    return {std::clamp(p.x, n.minX, n.maxX), std::clamp(p.y, n.minY, n.maxY), 0.0};
+  }
+
+  // Whether a text in the node may still be inside the window and not farther than the
+  // best: on equal distance a text earlier in the table still wins.
+  static bool MayHold(const Node& n, const Query& q) {
+    const TAcadPoint c = Closest(n, q.p);
+    return NearlyEqual2D(q.p, c, q.range) && !(Distance2D(q.p, c) > q.best);
+  }
+
+  void Visit(std::size_t index, Query& q) const {
+    const Node& n = nodes_[index];
+    if (!MayHold(n, q)) return;
+    if (n.left == 0) {
+      for (std::size_t k = n.begin; k < n.end; ++k) Consider(order_[k], q);
+      return;
+    }
+    // The nearer half first, so the best is small when the farther one is looked at.
+    const TAcadPoint cl = Closest(nodes_[n.left], q.p);
+    const TAcadPoint cr = Closest(nodes_[n.right], q.p);
+    const bool leftFirst = !(Distance2D(q.p, cr) < Distance2D(q.p, cl));
+    Visit(leftFirst ? n.left : n.right, q);
+    Visit(leftFirst ? n.right : n.left, q);
+  }
+
+  void Consider(std::size_t i, Query& q) const {
+    const TAcadPoint& t = candidates_[i].at;
+    if (!NearlyEqual2D(q.p, t, q.range)) return;
+    const double dist = Distance2D(q.p, t);
+    const bool found = q.chosen < candidates_.size();
+    if (dist < q.best || (found && dist == q.best && i < q.chosen)) {
+      q.best = dist;
+      q.chosen = i;
+    }
+  }
+
+  const std::vector<Candidate>& candidates_;
+  std::vector<std::size_t> order_;
+  std::vector<Node> nodes_;
 };
 
 }  // namespace
@@ -102,30 +166,13 @@ void NameRowsAfterTexts(TextGrid& list, int rows, const std::vector<TTextBlk>& t
   if (!(search.range > 0.0)) return;
   const std::vector<Candidate> candidates = Candidates(texts, search);
   if (candidates.empty()) return;
-  const bool indexed = CandidateGrid::Usable(candidates, search.range);
-  std::optional<CandidateGrid> grid;
-  if (indexed) grid.emplace(candidates, search.range);
+  const CandidateTree tree(candidates);
 
   for (int r = 1; r <= rows; ++r) {
     if (list.Cell(kColX, r).empty() || list.Cell(kColY, r).empty()) continue;
     const TAcadPoint p{ReadNumberCell(list.Cell(kColX, r)), ReadNumberCell(list.Cell(kColY, r)),
                        0.0};
-    double best = search.range * 100.0;
-    std::size_t chosen = candidates.size();
-    auto consider = [&](std::size_t i) {
-      const TAcadPoint& t = candidates[i].at;
-      if (!NearlyEqual2D(p, t, search.range)) return;
-      const double dist = Distance2D(p, t);
-      if (dist < best || (dist == best && i < chosen)) {
-        best = dist;
-        chosen = i;
-      }
-    };
-    if (indexed) {
-      grid->ForEachNear(p, consider);
-    } else {
-      for (std::size_t i = 0; i < candidates.size(); ++i) consider(i);
-    }
+    const std::size_t chosen = tree.Nearest(p, search.range);
     if (chosen < candidates.size()) list.SetCell(kColName, r, *candidates[chosen].name);
   }
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "cad/cad_connection.h"
+#include "cad/minimized_main_window.h"
 #include "core/coord_list.h"
 #include "core/error.h"
 #include "core/geometry.h"
@@ -79,8 +80,7 @@ void Button12Click(FormState& state, Platform& platform, Ui& ui) {
     }
   }
 
-  ui.MinimizeMainWindow();
-  platform.Sleep(kMinimizePauseMs);
+  MinimizedMainWindow window(ui, platform);
   ActivateCadWindow(platform, *app);
   RunningName name(state.Edit33.text);
   const std::string layer = state.Edit9.text;
@@ -126,7 +126,7 @@ void Button12Click(FormState& state, Platform& platform, Ui& ui) {
   }
 
   platform.Sleep(kMinimizePauseMs);
-  ui.RestoreMainWindow();
+  window.Restore();
   ui.BringMainWindowForward();
   if (row == 0) {
     list.SetRowCount(2);

@@ -5,6 +5,7 @@
 #include "cad/cad_connection.h"
 #include "cad/commands/get_from_cad.h"
 #include "cad/entity_reader.h"
+#include "cad/minimized_main_window.h"
 #include "core/encoding.h"
 #include "core/error.h"
 #include "core/geometry.h"
@@ -107,12 +108,13 @@ void EntToSL2(FormState& state, const EntityTables& tables) {
 
 void Button6Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui) {
   if (std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui)) {
+    MinimizedMainWindow window(ui, platform);
     // Entity type TEXT only: multiline texts cannot be selected.
     const SelectionFilter textsOnly{{0}, {CadValue{std::string("TEXT")}}};
     std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*document);
     try {
       set->SelectOnScreen(textsOnly);
-      ui.RestoreMainWindow();
+      window.Restore();
       if (set->Count() > 0) {
         ReadSelectedEntities(*set, 2, ProgressBarId::ProgressBar2, ui, tables, state.StatusBar1[0]);
         EntToSL2(state, tables);
@@ -121,6 +123,8 @@ void Button6Click(FormState& state, EntityTables& tables, Platform& platform, Ui
       // A cancelled or failed harvest leaves the list as far as it got, without a message.
     }
     set->Delete();
+    window.Restore();
+    return;
   }
   ui.RestoreMainWindow();
 }

@@ -1,6 +1,7 @@
 #include "cad/commands/view_helpers.h"
 
 #include "cad/cad_connection.h"
+#include "cad/minimized_main_window.h"
 #include "core/coord_list.h"
 #include "core/error.h"
 
@@ -37,8 +38,7 @@ void SpeedButton2Click(FormState& state, Platform& platform, Ui& ui) {
   std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
   BringCadToFront(platform, *app);
   std::shared_ptr<CadDocument> document = app->ActiveDocument();
-  ui.MinimizeMainWindow();
-  platform.Sleep(kMinimizePauseMs);
+  MinimizedMainWindow window(ui, platform);
   // Snap would pull the pick away from the text the user points at.
   const std::int32_t savedSnap = VariantToInteger(document->GetVariable("SNAPMODE"));
   document->SetVariable("SNAPMODE", 0);
@@ -53,7 +53,7 @@ void SpeedButton2Click(FormState& state, Platform& platform, Ui& ui) {
     // A cancelled or failed pick changes nothing.
   }
   document->SetVariable("SNAPMODE", savedSnap);
-  ui.RestoreMainWindow();
+  window.Restore();
 }
 
 void SpeedButton4Click(const FormState& state, Platform& platform, Ui& ui) {

@@ -5,6 +5,7 @@
 
 #include "cad/cad_connection.h"
 #include "cad/cad_model.h"
+#include "cad/minimized_main_window.h"
 #include "core/coord_list.h"
 #include "core/file_io.h"
 #include "dxf/commands/form_options.h"
@@ -68,18 +69,6 @@ void PlotToCad(const FormState& state, Platform& platform, Ui& ui, const std::st
   }
 }
 
-// Restores the main window when the table command leaves, however it leaves.
-class RestoreMainWindowOnExit {
- public:
-  explicit RestoreMainWindowOnExit(Ui& ui) : ui_(ui) {}
-  ~RestoreMainWindowOnExit() { ui_.RestoreMainWindow(); }
-  RestoreMainWindowOnExit(const RestoreMainWindowOnExit&) = delete;
-  RestoreMainWindowOnExit& operator=(const RestoreMainWindowOnExit&) = delete;
-
- private:
-  Ui& ui_;
-};
-
 void TableToCad(const FormState& state, Platform& platform, Ui& ui, const std::string& insertFile,
                 TableAxes axes) {
   std::optional<DrawingTarget> target = StartDrawing(state, platform, ui);
@@ -94,9 +83,8 @@ void TableToCad(const FormState& state, Platform& platform, Ui& ui, const std::s
   const std::optional<std::string> path = CommandLinePath(platform, ui, insertFile);
   if (!path) return;
 
-  ui.MinimizeMainWindow();
-  RestoreMainWindowOnExit restore(ui);
-  platform.Sleep(kMinimizePauseMs);
+  // Restored when the command leaves, however it leaves.
+  MinimizedMainWindow window(ui, platform);
   try {
     std::shared_ptr<CadUtility> utility = target->document->Utility();
     // The point itself is not used ("@" is the CAD's last point, the one just picked),

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/encoding.h"
+#include "platform/win/com_error.h"
 #include "platform/win/com_ptr.h"
 
 namespace vensa::win {
@@ -85,11 +86,13 @@ class SafeArray {
   SAFEARRAY* Get() const { return a_; }
   SAFEARRAY* Detach() { return std::exchange(a_, nullptr); }
 
-  // Element i of a one-dimensional array made by the constructor above.
+  // Element i of a one-dimensional array made by the constructor above. A copy that
+  // fails (out of memory for a text) is the automation error of the call being built.
   template <class T>
   void Put(LONG index, const T& value) {
     // SafeArrayPutElement copies: a BSTR or VARIANT element is duplicated, not adopted.
-    SafeArrayPutElement(a_, &index, const_cast<T*>(&value));
+    const HRESULT hr = SafeArrayPutElement(a_, &index, const_cast<T*>(&value));
+    if (FAILED(hr)) ThrowComError("SafeArrayPutElement", hr, nullptr);
   }
 
  private:
@@ -100,7 +103,12 @@ class SafeArray {
 class Variant {
  public:
   Variant() { VariantInit(&v_); }
-  Variant(const Variant& other) : Variant() { VariantCopy(&v_, const_cast<VARIANT*>(&other.v_)); }
+  // A copy that fails (out of memory, a value that cannot be copied) is an automation
+  // error rather than an empty value passed on in its place.
+  Variant(const Variant& other) : Variant() {
+    const HRESULT hr = VariantCopy(&v_, const_cast<VARIANT*>(&other.v_));
+    if (FAILED(hr)) ThrowComError("VariantCopy", hr, nullptr);
+  }
   Variant(Variant&& other) noexcept : v_(other.v_) { VariantInit(&other.v_); }
   Variant& operator=(Variant other) noexcept {
     std::swap(v_, other.v_);
@@ -196,8 +204,8 @@ inline bool VariantToDoubles(const VARIANT& value, std::vector<double>& out) {
   SAFEARRAY* array = value.parray;
   LONG lower = 0;
   LONG upper = -1;
-  SafeArrayGetLBound(array, 1, &lower);
-  SafeArrayGetUBound(array, 1, &upper);
+  if (FAILED(SafeArrayGetLBound(array, 1, &lower)) || FAILED(SafeArrayGetUBound(array, 1, &upper)))
+    return false;
   const VARTYPE element = static_cast<VARTYPE>(value.vt & VT_TYPEMASK);
   out.clear();
   for (LONG i = lower; i <= upper; ++i) {

@@ -71,6 +71,10 @@ void WinPlatform::SendKeyEvent(int virtualKey, bool keyUp) {
   input.ki.wVk = static_cast<WORD>(virtualKey);
   input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(static_cast<UINT>(virtualKey), 0));
   input.ki.dwFlags = keyUp ? KEYEVENTF_KEYUP : 0;
+  // The count of events inserted is not looked at on purpose: the key stroke only ends
+  // whatever command ran in the CAD, as a courtesy. When the system blocks it (a CAD
+  // running with higher rights, a locked desktop) the command goes on as it would after
+  // a CAD that had no command running; failing the whole command would help nobody.
   SendInput(1, &input, sizeof input);
 }
 

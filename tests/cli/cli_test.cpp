@@ -358,6 +358,89 @@ TEST_F(Cli, ADrawingThatCannotBeReadFailsWithItsMessage) {
   }
 }
 
+// A stream whose every write fails, as standard output on a full disk does.
+class FullDevice : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST_F(Cli, AFailedWriteOfTheStandardOutputIsAFailure) {
+  const std::string list = Write("p.txt", kThreePoints);
+  FullDevice full;
+  std::ostream out(&full);
+  std::ostringstream err;
+  EXPECT_EQ(vensa::cli::Run({"list", list}, out, err), 1);
+  EXPECT_EQ(err.str(), "vensa-cli: 標準出力に書き込めません\n");
+}
+
+TEST_F(Cli, GetAndTextsTakeDrawingsOnly) {
+  const std::string dwg = std::string("AC1032\0\0\0\0\0\x1f\x01\x02", 14);
+  const std::string named = Write("drawing.dxf", dwg);
+  const std::string own = Write("drawing.DWG", dwg);
+  const std::string list = Write("points.txt", kThreePoints);
+  for (const char* command : {"get", "texts"}) {
+    SCOPED_TRACE(command);
+    const Result asDxf = Run({command, named});
+    EXPECT_EQ(asDxf.status, 1);
+    EXPECT_NE(asDxf.err.find("DWG"), std::string::npos) << asDxf.err;
+    const Result asDwg = Run({command, own});
+    EXPECT_EQ(asDwg.status, 1);
+    EXPECT_EQ(asDwg.out, "");
+    std::string sameMessage = asDxf.err;
+    sameMessage.replace(sameMessage.find(named), named.size(), own);
+    EXPECT_EQ(asDwg.err, sameMessage);
+    const Result text = Run({command, list});
+    EXPECT_EQ(text.status, 2);
+    EXPECT_EQ(text.out, "");
+    EXPECT_NE(text.err.find(list), std::string::npos) << text.err;
+  }
+}
+
+TEST_F(Cli, ListOfWhatIsNoTextOfRowsIsRefusedNamingTheFileAndLine) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    int line;
+  };
+  const Case cases[] = {
+      {"nul.txt", std::string("A\t1\t2\r\nB\0\t3\t4\r\n", 15), 2},
+      {"dwg.txt", std::string("AC1032\0\0\x1f", 9), 1},
+      {"bom.txt",
+       "\xEF\xBB\xBF"
+       "A\t1\r\n\r\nC\t\xff\r\n",
+       3},
+      {"utf16.txt",
+       std::string("\xFF\xFE"
+                   "A\0\n\0\x00\xD8\n\0",
+                   10),
+       2},  // a lone surrogate
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = Write(c.name, c.bytes);
+    const Result r = Run({"list", path});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "not a text of rows (line " + std::to_string(c.line) + "): " + path + "\n");
+  }
+  // More rows than any list may hold are refused before the list is made.
+  const std::string many = Write("many.txt", std::string(kListTextMaxRows + 1, '\n'));
+  const Result r = Run({"list", many});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(many), std::string::npos) << r.err;
+}
+
+TEST_F(Cli, TextsOfADrawingWithoutTextPrintsNothingAndSaysSo) {
+  const std::string drawing =
+      Write("points.dxf",
+            "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nPOINT\r\n8\r\n0\r\n10\r\n1\r\n"
+            "20\r\n2\r\n30\r\n0\r\n0\r\nENDSEC\r\n0\r\nEOF\r\n");
+  const Result r = Run({"texts", drawing});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "TEXT が見つかりません: " + drawing + "\n");
+}
+
 // ---- The running CAD and spreadsheet ------------------------------------------------
 
 TEST_F(Cli, CadCommandsDrawIntoTheRunningCadOrSayWhyNot) {

@@ -2,6 +2,13 @@
 
 #include <filesystem>
 
+#ifndef _WIN32
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include "core/error.h"
@@ -62,6 +69,101 @@ TEST_F(FileIo, ReadingAMissingFileOrAFolderNamesIt) {
   EXPECT_FALSE(FileExists(PathOf("missing.sim")));
   EXPECT_TRUE(RemoveFileIfExists(PathOf("missing.sim")));
 }
+
+#ifndef _WIN32
+// A unix socket bound at the path, as a server would leave it.
+void BindSocketAt(const std::string& path) {
+  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(fd, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(path.size(), sizeof address.sun_path);
+  path.copy(address.sun_path, path.size());
+  ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  close(fd);
+}
+
+TEST_F(FileIo, SaveOverWhatIsNoRegularFileIsRefusedAndLeavesItAsItWas) {
+  namespace fs = std::filesystem;
+  const fs::path dir = dir_ / "sub";
+  fs::create_directory(dir);
+  const std::string fifo = PathToUtf8(dir / "pipe.dxf");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string sock = PathToUtf8(dir / "s.sim");
+  BindSocketAt(sock);
+  const std::string folder = PathToUtf8(dir / "folder.ini");
+  fs::create_directory(PathFromUtf8(folder));
+  // The device through a link: were the link replaced, /dev/null itself stays untouched.
+  const std::string device = PathToUtf8(dir / "null.dxf");
+  fs::create_symlink("/dev/null", PathFromUtf8(device));
+  struct Case {
+    std::string path;
+    fs::file_type type;
+    const char* kind;
+  };
+  std::vector<Case> cases = {{fifo, fs::file_type::fifo, "FIFO"},
+                             {sock, fs::file_type::socket, "ソケット"},
+                             {folder, fs::file_type::directory, "フォルダ"},
+                             {device, fs::file_type::character, "装置"}};
+  // The device itself only where a regression could not replace it (as root it could).
+  if (geteuid() != 0) cases.push_back({"/dev/full", fs::file_type::character, "装置"});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    try {
+      SaveFileAtomically(c.path, "0\r\nEOF\r\n");
+      ADD_FAILURE() << "saved over a " << c.kind;
+    } catch (const FileCreateError& e) {
+      EXPECT_EQ(e.path(), c.path);
+      EXPECT_NE(std::string(e.what()).find(c.kind), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(fs::status(PathFromUtf8(c.path)).type(), c.type);
+  }
+  EXPECT_TRUE(fs::is_symlink(PathFromUtf8(device)));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 4)
+      << "a temporary file was left behind";
+}
+
+TEST_F(FileIo, SaveThroughASymbolicLinkReplacesItsTargetAndKeepsTheLinkAndTheMode) {
+  namespace fs = std::filesystem;
+  const fs::path targets = dir_ / "targets";
+  const fs::path links = dir_ / "links";
+  fs::create_directory(targets);
+  fs::create_directory(links);
+  const std::string target = PathToUtf8(targets / "target.dxf");
+  SaveFileAtomically(target, "old");
+  ASSERT_EQ(chmod(target.c_str(), 0600), 0);
+  // A relative link to a link to the file, in another folder.
+  fs::create_symlink("../targets/target.dxf", links / "first.dxf");
+  fs::create_symlink("first.dxf", links / "link.dxf");
+  const std::string link = PathToUtf8(links / "link.dxf");
+
+  SaveFileAtomically(link, "new");
+  EXPECT_TRUE(fs::is_symlink(links / "link.dxf"));
+  EXPECT_TRUE(fs::is_symlink(links / "first.dxf"));
+  EXPECT_EQ(ReadFileBytes(target), "new");
+  EXPECT_EQ(fs::status(PathFromUtf8(target)).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(std::distance(fs::directory_iterator(targets), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(links), fs::directory_iterator()), 2);
+
+  // A link to a file not there yet creates the file where the link leads.
+  fs::create_symlink("../targets/later.sim", links / "later.sim");
+  SaveFileAtomically(PathToUtf8(links / "later.sim"), "x");
+  EXPECT_EQ(ReadFileBytes(PathToUtf8(targets / "later.sim")), "x");
+  EXPECT_TRUE(fs::is_symlink(links / "later.sim"));
+
+  // The mode is kept on a plain file as well, written in pieces.
+  const std::string plain = PathOf("plain.ini");
+  SaveFileAtomically(plain, "a");
+  ASSERT_EQ(chmod(plain.c_str(), 0640), 0);
+  AtomicFileWriter file(plain);
+  file.Write("b");
+  file.Commit();
+  struct stat st {};
+  ASSERT_EQ(stat(plain.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+#endif
 
 }  // namespace
 }  // namespace vensa

@@ -21,6 +21,7 @@ TEST(ParseGridClipboardText, OnlyLinesEndedByCrLfCount) {
   EXPECT_EQ(ParseGridClipboardText("no line end"), Lines{});
   EXPECT_EQ(ParseGridClipboardText("a\nb\r\n"), (Lines{{"a\nb"}}));
   EXPECT_EQ(ParseGridClipboardText(" x \t\r\n"), (Lines{{" x ", ""}}));
+  EXPECT_EQ(ParseGridClipboardText(std::string("a\r\nb\0\r\n", 7)), Lines{}) << "binary";
 }
 
 }  // namespace

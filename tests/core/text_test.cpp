@@ -48,6 +48,23 @@ TEST(IsValidUtf8, RejectsMalformedSequences) {
   EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // beyond U+10FFFF
 }
 
+TEST(FirstLineThatIsNoText, FindsTheLineOfTheFirstControlCharacterOrBadByte) {
+  struct Case {
+    std::string text;
+    std::size_t line;
+  };
+  const Case cases[] = {
+      {"A\t1\t2\r\n\r\n測点\t3\rlast", 0},
+      {"", 0},
+      {std::string("A\t1\r\nB\0\t2\r\n", 11), 2},
+      {"A\nB\nC\x1b[0m\n", 3},
+      {"A\r\n\x7f", 2},
+      {"ok\r\n\xff\xfe\r\n", 2},
+      {"\xe6\xb8\xac\r\xe6\xb8", 2},  // a character cut off
+  };
+  for (const Case& c : cases) EXPECT_EQ(FirstLineThatIsNoText(c.text), c.line) << c.text;
+}
+
 TEST(LineBreaksToBlanks, KeepsEverythingElse) {
   EXPECT_EQ(LineBreaksToBlanks("A\r\nB\nC"), "A  B C");
 }

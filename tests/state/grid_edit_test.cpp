@@ -219,6 +219,12 @@ TEST(CoordListMenuTest, PastesRenumberAndGrowFromTheCurrentRow) {
   EXPECT_EQ(DataRows(small), (Rows{"a||||1", "b|x|||2", "|y|||3", "|z|||4"}));
   clipboard.SetText("no line end");
   EXPECT_FALSE(PasteAtSelection(small, clipboard));
+  // A clipboard of binary bytes pastes nothing at all, not rows of garbage.
+  clipboard.SetText(std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\r\n", 18));
+  const Rows before = DataRows(small);
+  EXPECT_FALSE(PasteAtSelection(small, clipboard));
+  PasteAtFirstCell(small, clipboard);
+  EXPECT_EQ(DataRows(small), before);
 }
 
 TEST(CoordListMenuTest, ClearingLeavesOneNumberedRow) {

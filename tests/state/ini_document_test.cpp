@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "state_test_util.h"
 
 namespace vensa {
@@ -28,6 +30,18 @@ TEST(IniDocumentTest, CommentsGarbageAndKeysOutsideSectionsAreNeverRead) {
   EXPECT_EQ(doc.Get("Excel", "Head"), "  a ");  // quotes keep the blanks
   EXPECT_EQ(doc.Get("Excel", "Tail"), "b");
   EXPECT_EQ(doc.Get("Excel", "One"), "\"");
+}
+
+TEST(IniDocumentTest, ARunOfEmptyLinesIsHeldAsOneLineAndWrittenBackAsItWas) {
+  const std::string text = std::string(100000, '\n') + "[S]\n \r\n\r\nk=v\n\n";
+  IniDocument doc(text);
+  EXPECT_EQ(doc.Lines().size(), 5u);  // blanks, [S], blanks, k=v, blank
+  EXPECT_EQ(doc.Get("S", "k"), "v");
+  doc.Set("S", "k", "w");
+  doc.Set("S", "new", "x");
+  const std::string out = doc.Text();
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 100000 + 6);
+  EXPECT_EQ(out.substr(out.size() - 16), "\r\nk=w\r\nnew=x\r\n\r\n");
 }
 
 TEST(IniDocumentTest, FirstSectionAndFirstKeyWin) {

@@ -1,0 +1,105 @@
+#include "fuzz/fuzz_readers.h"
+
+#include <string>
+
+#include "cad/sim/drawing_file.h"
+#include "cli/list_text.h"
+#include "core/encoding.h"
+#include "core/error.h"
+#include "core/grid_text.h"
+#include "core/list_headers.h"
+#include "platform/clipboard.h"
+#include "sima/sima_reader.h"
+#include "sima/sima_record.h"
+#include "state/form_state.h"
+#include "state/grid_edit.h"
+#include "state/ini_document.h"
+#include "state/settings_file.h"
+#include "state/target_cad_list.h"
+
+namespace vensa::fuzz {
+namespace {
+
+// Refusals are what a reader does with input it cannot take.
+template <typename Read>
+void Refusing(Read read) {
+  try {
+    read();
+  } catch (const VensaError&) {
+  }
+}
+
+void ReadSima(std::string_view bytes) {
+  for (const SimaReadOptions options :
+       {SimaReadOptions{true, true}, SimaReadOptions{false, false}}) {
+    TextGrid readList = MakeSimaList();
+    TextGrid coordList = TextGrid::WithHeaders(CoordListHeaders(), 4);
+    Refusing([&] { LoadSimaBytes(bytes, options, readList, coordList); });
+  }
+}
+
+// Read at start-up, written back at shut-down: both halves see the file's lines.
+void ReadSettings(std::string_view bytes) {
+  Refusing([&] {
+    IniDocument settings(DecodeText(bytes).text);
+    FormState state = InitialFormState();
+    ApplySettings(state, settings, ScreenMetrics{400, 300, 1920, 1080});
+    StoreSettings(state, settings);
+    EncodeSettingsText(settings.Text());
+  });
+}
+
+void ReadTargetCadList(std::string_view bytes) {
+  Refusing([&] {
+    const TargetCadList list = ParseTargetCadList(bytes);
+    FormState state = InitialFormState();
+    ApplyTargetName(state, list.lines);
+    TargetCadListBytes(list);
+  });
+}
+
+class TextClipboard : public Clipboard {
+ public:
+  explicit TextClipboard(std::string text) : text_(std::move(text)) {}
+  std::string GetText() override { return text_; }
+  void SetText(const std::string& text) override { text_ = text; }
+
+ private:
+  std::string text_;
+};
+
+// The list text of vensa-cli, and the same bytes as clipboard text pasted into the list.
+void ReadListTexts(std::string_view bytes) {
+  Refusing([&] { cli::ReadListText(bytes, "fuzz"); });
+  TextClipboard clipboard{std::string(bytes)};
+  TextGrid list = TextGrid::WithHeaders(CoordListHeaders(), 3);
+  list.current = {1, 2};
+  list.selection = {1, 2, 2, 3};
+  PasteWithRepetition(list, clipboard);
+  PasteAtSelection(list, clipboard);
+}
+
+void ReadDrawingBytes(std::string_view bytes) {
+  Refusing([&] { ReadDrawing(bytes); });
+}
+
+}  // namespace
+
+const std::vector<Reader>& Readers() {
+  static const std::vector<Reader> readers = {
+      {"sima", ReadSima},
+      {"settings", ReadSettings},
+      {"target_cad_list", ReadTargetCadList},
+      {"list_text", ReadListTexts},
+      {"drawing", ReadDrawingBytes},
+  };
+  return readers;
+}
+
+const Reader* FindReader(std::string_view name) {
+  for (const Reader& reader : Readers())
+    if (name == reader.name) return &reader;
+  return nullptr;
+}
+
+}  // namespace vensa::fuzz

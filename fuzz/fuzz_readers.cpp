@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "cad/sim/drawing_file.h"
 #include "cli/list_text.h"
 #include "core/encoding.h"
 #include "core/error.h"
 #include "core/grid_text.h"
 #include "core/list_headers.h"
+#include "dxf/drawing_reader.h"
 #include "platform/clipboard.h"
 #include "sima/sima_reader.h"
 #include "sima/sima_record.h"

@@ -10,8 +10,8 @@ namespace vensa {
 
 namespace {
 
-template <typename T>
-std::uint32_t Index32(const std::vector<T>& table) {
+template <typename Table>
+std::uint32_t Index32(const Table& table) {
   if (table.size() >= std::numeric_limits<std::uint32_t>::max()) {
     throw DxfReadError("DXF: 図面が大きすぎます");
   }
@@ -122,8 +122,8 @@ void Drawing::Add(const DrawingEntity& e) {
                        Offset32(bulges_.size()),
                        Offset32(e.bulges.size()),
                        e.closed};
-      values_.insert(values_.end(), e.coordinates.begin(), e.coordinates.end());
-      bulges_.insert(bulges_.end(), e.bulges.begin(), e.bulges.end());
+      for (double v : e.coordinates) values_.push_back(v);
+      for (double b : e.bulges) bulges_.push_back(b);
       vertexRuns_.push_back(r);
       break;
     }
@@ -139,16 +139,6 @@ void Drawing::Add(const DrawingEntity& e) {
       break;
   }
   entries_.push_back(entry);
-}
-
-void Drawing::ShrinkToFit() {
-  entries_.shrink_to_fit();
-  curves_.shrink_to_fit();
-  vertexRuns_.shrink_to_fit();
-  texts_.shrink_to_fit();
-  values_.shrink_to_fit();
-  bulges_.shrink_to_fit();
-  chars_.shrink_to_fit();
 }
 
 DrawingEntity Drawing::Entity(std::size_t index) const {
@@ -183,9 +173,10 @@ DrawingEntity Drawing::Entity(std::size_t index) const {
       e.elevation = r.elevation;
       e.thickness = r.thickness;
       e.closed = r.closed;
-      e.coordinates.assign(values_.begin() + r.firstValue,
-                           values_.begin() + r.firstValue + r.values);
-      e.bulges.assign(bulges_.begin() + r.firstBulge, bulges_.begin() + r.firstBulge + r.bulges);
+      e.coordinates.resize(r.values);
+      for (std::uint32_t k = 0; k < r.values; ++k) e.coordinates[k] = values_[r.firstValue + k];
+      e.bulges.resize(r.bulges);
+      for (std::uint32_t k = 0; k < r.bulges; ++k) e.bulges[k] = bulges_[r.firstBulge + k];
       break;
     }
     case Kind::Text: {

@@ -7,6 +7,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,6 +18,31 @@
 #include "dxf/drawing_entity.h"
 
 namespace vensa {
+
+// A growable array kept in fixed chunks: growing never moves what is there, so a drawing
+// of any size is read without copying its tables and holds little beyond its size.
+template <typename T>
+class ChunkedVector {
+ public:
+  static constexpr std::size_t kChunk = std::size_t{1} << 14;
+
+  std::size_t size() const { return size_; }
+  void push_back(const T& value) {
+    if (size_ == chunks_.size() * kChunk)
+      chunks_.push_back(std::make_unique_for_overwrite<T[]>(kChunk));
+    chunks_[size_ / kChunk][size_ % kChunk] = value;
+    ++size_;
+  }
+  const T& operator[](std::size_t i) const { return chunks_[i / kChunk][i % kChunk]; }
+  const T& at(std::size_t i) const {
+    if (i >= size_) throw std::out_of_range("drawing: no such entity");
+    return (*this)[i];
+  }
+
+ private:
+  std::vector<std::unique_ptr<T[]>> chunks_;
+  std::size_t size_ = 0;
+};
 
 class Drawing {
  public:
@@ -29,8 +56,6 @@ class Drawing {
 
   // Appends the entity, keeping the properties its class has.
   void Add(const DrawingEntity& entity);
-  // Gives back what the tables reserved beyond their size, once the drawing is complete.
-  void ShrinkToFit();
 
   std::size_t Size() const { return entries_.size(); }
   // The entity at `index` (from 0) with every property of its class.
@@ -84,16 +109,16 @@ class Drawing {
   std::uint16_t ClassIndex(const std::string& className, const std::string& dxfType);
   std::uint32_t LayerIndex(const std::string& layer);
 
-  std::vector<Entry> entries_;
+  ChunkedVector<Entry> entries_;
   std::vector<Class> classes_;
   std::unordered_map<std::string, std::uint16_t> classIndex_;  // past the first few classes
   std::vector<std::string> layerNames_;
   std::unordered_map<std::string, std::uint32_t> layerIndex_;
-  std::vector<CurveRecord> curves_;
-  std::vector<VerticesRecord> vertexRuns_;
-  std::vector<TextRecord> texts_;
-  std::vector<double> values_;
-  std::vector<double> bulges_;
+  ChunkedVector<CurveRecord> curves_;
+  ChunkedVector<VerticesRecord> vertexRuns_;
+  ChunkedVector<TextRecord> texts_;
+  ChunkedVector<double> values_;
+  ChunkedVector<double> bulges_;
   std::string chars_;
 };
 

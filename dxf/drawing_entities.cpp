@@ -17,7 +17,7 @@ constexpr double kDegToRad = std::numbers::pi / 180.0;
 // The properties every entity shares; false for a pair it does not know.
 bool ReadCommon(const DxfGroupView& g, DrawingEntity& e, const DrawingTextDecoder& text) {
   if (g.code == 8) {
-    e.layer = text.Decode(g.value);
+    e.layer = text.DecodeLayer(g.value);
     return true;
   }
   return ReadSharedEntityGroup(g, e);
@@ -249,7 +249,7 @@ DrawingEntity ConvertEntity(const EntityGroups& entity, const DrawingTextDecoder
     ReadSimple(entity, e, text);
   } else {
     ForEachOwnGroup(entity, [&](const DxfGroupView& g) {
-      if (g.code == 8) e.layer = text.Decode(g.value);
+      if (g.code == 8) e.layer = text.DecodeLayer(g.value);
     });
   }
   return e;

@@ -252,9 +252,6 @@ Drawing ReadDrawingFile(const std::string& path) {
   } catch (const DxfReadError& e) {
     throw DrawingFileError(path, e.what());
   }
-  // Once the file's bytes are let go, the tables give back their spare room: the drawing
-  // then holds little more than what it read.
-  drawing.ShrinkToFit();
   return drawing;
 }
 

@@ -124,4 +124,15 @@ std::string DrawingTextDecoder::Decode(std::string_view raw) const {
   return DecodeEscapes(text);
 }
 
+const std::string& DrawingTextDecoder::DecodeLayer(std::string_view raw) const {
+  constexpr std::size_t kKeptLayers = 65536;
+  auto it = layers_.find(std::string(raw));
+  if (it != layers_.end()) return it->second;
+  if (layers_.size() >= kKeptLayers) {
+    uncached_ = Decode(raw);
+    return uncached_;
+  }
+  return layers_.emplace(std::string(raw), Decode(raw)).first->second;
+}
+
 }  // namespace vensa

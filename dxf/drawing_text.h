@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace vensa {
 
@@ -17,8 +18,13 @@ class DrawingTextDecoder {
   DrawingTextDecoder(std::string_view version, std::string_view codePage);
 
   std::string Decode(std::string_view raw) const;
+  // Decode for layer names: a drawing names a few layers over and over, so their
+  // decoded text is kept (up to a bound, for drawings of very many layers).
+  const std::string& DecodeLayer(std::string_view raw) const;
 
  private:
+  mutable std::unordered_map<std::string, std::string> layers_;
+  mutable std::string uncached_;
   bool utf8_;
   unsigned codePage_;  // 0: the system's ANSI code page
 };

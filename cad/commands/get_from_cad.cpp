@@ -102,6 +102,12 @@ void EntToSL(FormState& state, const EntityTables& tables, Platform& platform, U
   }
   list.SetRowCount(2);
   list.current.row = 1;
+  // The rows to come, made at once rather than one by one (a drawing lists 100,000s).
+  const std::size_t coming = (state.CheckBox1.checked ? tables.LwpEles.size() : 0) +
+                             (state.CheckBox2.checked ? tables.PointEnts.size() : 0) +
+                             (state.CheckBox6.checked ? tables.CircleBlks.size() : 0) +
+                             (state.CheckBox27.checked ? tables.TextBlks.size() : 0);
+  if (coming > 1) list.SetRowCount(static_cast<int>(coming) + 1);
 
   RowWriter rows(state, list);
   static const std::string kNoName;

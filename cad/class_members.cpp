@@ -3,6 +3,8 @@
 #include <map>
 #include <set>
 
+#include "platform/automation_error.h"
+
 namespace vensa {
 
 bool ClassHasProperty(std::string_view className, std::string_view member) {
@@ -27,6 +29,26 @@ bool ClassHasProperty(std::string_view className, std::string_view member) {
   if (kCommon.count(member) != 0) return true;
   auto it = kByClass.find(className);
   return it != kByClass.end() && it->second.count(member) != 0;
+}
+
+double NormalComponentOf(const TAcadPoint& normal, int index) {
+  switch (index) {
+    case 0:
+      return normal.x;
+    case 1:
+      return normal.y;
+    case 2:
+      return normal.z;
+    default:
+      throw AutomationError("Normal", "無効なインデックスです");
+  }
+}
+
+double BulgeOf(const std::vector<double>& bulges, int vertex) {
+  if (vertex < 0 || static_cast<std::size_t>(vertex) >= bulges.size()) {
+    throw AutomationError("GetBulge", "無効な頂点番号です");
+  }
+  return bulges[static_cast<std::size_t>(vertex)];
 }
 
 }  // namespace vensa

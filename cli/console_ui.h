@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui.h"
+#include "cli/windowless_ui.h"
 
 namespace vensa::cli {
 
-class ConsoleUi : public Ui {
+class ConsoleUi : public WindowlessUi {
  public:
   explicit ConsoleUi(std::ostream& err) : err_(err) {}
 
@@ -24,15 +24,6 @@ class ConsoleUi : public Ui {
   MessageAnswer AskYesNoCancel(const std::string& text) override;
   MessageAnswer AskYesNo(const std::string& text, bool yesIsDefault) override;
   void ShowError(const std::string& text) override { Report(text); }
-  std::optional<std::string> OpenFileDialog(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> SaveFileDialog(const std::string&) override { return std::nullopt; }
-  void MinimizeMainWindow() override {}
-  void RestoreMainWindow() override {}
-  void BringMainWindowForward() override {}
-  void SetProgressMax(ProgressBarId, int) override {}
-  void SetProgressPosition(ProgressBarId, int) override {}
-  void SetStatusPanel(int, const std::string&) override {}
-  void ProcessPendingMessages() override {}
 
  private:
   void Report(const std::string& text);

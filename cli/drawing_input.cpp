@@ -6,9 +6,9 @@
 #include "cad/commands/text_list.h"
 #include "cad/entity_tables.h"
 #include "cad/file/drawing_file_cad.h"
+#include "cli/windowless_ui.h"
 #include "core/error.h"
 #include "core/text.h"
-#include "platform/ui.h"
 
 namespace vensa::cli {
 namespace {
@@ -16,21 +16,12 @@ namespace {
 // The window's part in a command run on a drawing file: messages and errors are kept to
 // be reported, questions are answered No (Cancel where offered), the window's own state is
 // ignored.
-class DrawingUi final : public Ui {
+class DrawingUi final : public WindowlessUi {
  public:
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   MessageAnswer AskYesNoCancel(const std::string&) override { return MessageAnswer::Cancel; }
   MessageAnswer AskYesNo(const std::string&, bool) override { return MessageAnswer::No; }
   void ShowError(const std::string& text) override { errors.push_back(text); }
-  std::optional<std::string> OpenFileDialog(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> SaveFileDialog(const std::string&) override { return std::nullopt; }
-  void MinimizeMainWindow() override {}
-  void RestoreMainWindow() override {}
-  void BringMainWindowForward() override {}
-  void SetProgressMax(ProgressBarId, int) override {}
-  void SetProgressPosition(ProgressBarId, int) override {}
-  void SetStatusPanel(int, const std::string&) override {}
-  void ProcessPendingMessages() override {}
 
   std::vector<std::string> messages;
   std::vector<std::string> errors;

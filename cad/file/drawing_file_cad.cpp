@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "cad/class_members.h"
 #include "core/text.h"
 #include "dxf/drawing_reader.h"
 #include "platform/automation_error.h"
@@ -80,18 +81,7 @@ class FileEntity final : public CadEntity {
   CadValue EndPoint() override { return PointValue(e_.end); }
   CadValue Center() override { return PointValue(e_.center); }
   CadValue Normal() override { return PointValue(e_.normal); }
-  double NormalComponent(int index) override {
-    switch (index) {
-      case 0:
-        return e_.normal.x;
-      case 1:
-        return e_.normal.y;
-      case 2:
-        return e_.normal.z;
-      default:
-        throw AutomationError("Normal", "無効なインデックスです");
-    }
-  }
+  double NormalComponent(int index) override { return NormalComponentOf(e_.normal, index); }
   CadValue InsertionPoint() override { return PointValue(e_.insertion); }
   CadValue TextAlignmentPoint() override { return PointValue(e_.alignment); }
   std::vector<double> Coordinates() override { return e_.coordinates; }
@@ -101,12 +91,7 @@ class FileEntity final : public CadEntity {
   double RadiusRatio() override { return e_.radiusRatio; }
   double Height() override { return e_.height; }
   double ScaleFactor() override { return e_.scaleFactor; }
-  double GetBulge(int vertex) override {
-    if (vertex < 0 || static_cast<std::size_t>(vertex) >= e_.bulges.size()) {
-      throw AutomationError("GetBulge", "無効な頂点番号です");
-    }
-    return e_.bulges[static_cast<std::size_t>(vertex)];
-  }
+  double GetBulge(int vertex) override { return BulgeOf(e_.bulges, vertex); }
   double StartAngle() override { return e_.startAngle; }
   double EndAngle() override { return e_.endAngle; }
   double Rotation() override { return e_.rotation; }

@@ -30,17 +30,7 @@ class SimEntityObject : public CadEntity {
   CadValue Center() override { return PointValue(Get("center").center); }
   CadValue Normal() override { return PointValue(Get("Normal").normal); }
   double NormalComponent(int index) override {
-    const SimEntity& e = Get("Normal", " " + std::to_string(index));
-    switch (index) {
-      case 0:
-        return e.normal.x;
-      case 1:
-        return e.normal.y;
-      case 2:
-        return e.normal.z;
-      default:
-        throw AutomationError("Normal", "無効なインデックスです");
-    }
+    return NormalComponentOf(Get("Normal", " " + std::to_string(index)).normal, index);
   }
   CadValue InsertionPoint() override { return PointValue(Get("InsertionPoint").insertion); }
   CadValue TextAlignmentPoint() override { return PointValue(Get("TextAlignmentPoint").alignment); }
@@ -52,11 +42,7 @@ class SimEntityObject : public CadEntity {
   double Height() override { return Get("Height").height; }
   double ScaleFactor() override { return Get("ScaleFactor").scaleFactor; }
   double GetBulge(int vertex) override {
-    SimEntity& e = Get("GetBulge", " " + std::to_string(vertex));
-    if (vertex < 0 || static_cast<std::size_t>(vertex) >= e.bulges.size()) {
-      throw AutomationError("GetBulge", "無効な頂点番号です");
-    }
-    return e.bulges[static_cast<std::size_t>(vertex)];
+    return BulgeOf(Get("GetBulge", " " + std::to_string(vertex)).bulges, vertex);
   }
   double StartAngle() override { return Get("StartAngle").startAngle; }
   double EndAngle() override { return Get("EndAngle").endAngle; }

@@ -107,6 +107,7 @@ void Drawing::Add(const DrawingEntity& e) {
     case Kind::Circle:
     case Kind::Arc:
     case Kind::Ellipse:
+      if (classes_[entry.cls].kind == Kind::Circle) ++listable_;
       entry.record = Index32(curves_);
       curves_.push_back(CurveRecord{e.start, e.end, e.center, e.normal, e.radius, e.thickness,
                                     e.radiusRatio, e.startAngle, e.endAngle});
@@ -124,10 +125,12 @@ void Drawing::Add(const DrawingEntity& e) {
                        e.closed};
       for (double v : e.coordinates) values_.push_back(v);
       for (double b : e.bulges) bulges_.push_back(b);
+      listable_ += classes_[entry.cls].kind == Kind::Point ? 1 : e.bulges.size();
       vertexRuns_.push_back(r);
       break;
     }
     case Kind::Text:
+      ++listable_;
       entry.record = Index32(texts_);
       texts_.push_back(TextRecord{e.insertion, e.alignment, e.normal, e.height, e.scaleFactor,
                                   e.rotation, e.thickness, Offset32(chars_.size()),

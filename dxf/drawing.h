@@ -58,6 +58,9 @@ class Drawing {
   void Add(const DrawingEntity& entity);
 
   std::size_t Size() const { return entries_.size(); }
+  // The places a listing of the drawing can give: points, circles, texts and polyline
+  // vertices, each a row of the coordinate list.
+  std::size_t ListablePlaces() const { return listable_; }
   // The entity at `index` (from 0) with every property of its class.
   DrawingEntity Entity(std::size_t index) const;
   // Every entity, in drawing order (for tests and dumps: it expands the whole drawing).
@@ -120,6 +123,7 @@ class Drawing {
   ChunkedVector<double> values_;
   ChunkedVector<double> bulges_;
   std::string chars_;
+  std::size_t listable_ = 0;
 };
 
 }  // namespace vensa

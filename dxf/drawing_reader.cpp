@@ -1,5 +1,6 @@
 #include "dxf/drawing_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <set>
@@ -242,7 +243,19 @@ class DrawingReader {
 Drawing ReadDrawing(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
   CheckKind(bytes);
-  return DrawingReader(bytes).Read();
+  Drawing drawing = DrawingReader(bytes).Read();
+  // A place listed costs about 400 bytes (its row, its entity record, its share of the
+  // drawing). Drawings as CADs write them take well under 20 times their size that way;
+  // a file of bare entities a few bytes each would take 40 times and more, so such a
+  // drawing is refused before it is listed (below 256 MB all is taken).
+  constexpr std::size_t kBytesPerPlace = 400;
+  constexpr std::size_t kAlwaysTaken = std::size_t{256} << 20;
+  const std::size_t allowed = std::max(kAlwaysTaken, bytes.size() * 20);
+  if (drawing.ListablePlaces() > allowed / kBytesPerPlace) {
+    throw DxfReadError("DXF: ファイルの大きさに対して点や図形が多すぎます (" +
+                       std::to_string(drawing.ListablePlaces()) + " 個)");
+  }
+  return drawing;
 }
 
 Drawing ReadDrawingFile(const std::string& path) {

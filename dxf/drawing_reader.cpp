@@ -244,11 +244,11 @@ Drawing ReadDrawing(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
   CheckKind(bytes);
   Drawing drawing = DrawingReader(bytes).Read();
-  // A place listed costs about 400 bytes (its row, its entity record, its share of the
+  // A place listed costs about 500 bytes (its row, its entity record, its share of the
   // drawing). Drawings as CADs write them take well under 20 times their size that way;
   // a file of bare entities a few bytes each would take 40 times and more, so such a
   // drawing is refused before it is listed (below 256 MB all is taken).
-  constexpr std::size_t kBytesPerPlace = 400;
+  constexpr std::size_t kBytesPerPlace = 500;
   constexpr std::size_t kAlwaysTaken = std::size_t{256} << 20;
   const std::size_t allowed = std::max(kAlwaysTaken, bytes.size() * 20);
   if (drawing.ListablePlaces() > allowed / kBytesPerPlace) {

@@ -47,7 +47,9 @@ void TForm1::UpdateRowIndicator() {
 void TForm1::CoordListCurrentCellMoved() {
   StringGrid1->PullSelection();
   UpdateRowIndicator();
-  if (state_.CheckBox18.checked) RunCommand([this] { SpeedButton3Click(state_, platform_, ui_); });
+  // A drawing file has no view to pan: the list just moves.
+  if (state_.CheckBox18.checked && !state_.TargetIsDrawingFile)
+    RunCommand([this] { SpeedButton3Click(state_, platform_, ui_); });
 }
 
 std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {

@@ -36,13 +36,15 @@ wxFont CoordListFont() {
   return PixelFont({"ＭＳ ゴシック", "MS Gothic", "Noto Sans Mono CJK JP", "Noto Sans CJK JP"}, 12);
 }
 
-TForm1::TForm1(const ProgramFiles& files, Platform& platform)
+TForm1::TForm1(const ProgramFiles& files, Platform& platform, bool drawingTargetByDefault)
     : wxFrame(
           nullptr, wxID_ANY, ToWx(std::string(kInitialCaption)), wxDefaultPosition, wxDefaultSize,
           (wxDEFAULT_FRAME_STYLE & ~(wxRESIZE_BORDER | wxMAXIMIZE_BOX)) | wxSTAY_ON_TOP, "Form1"),
+      drawingTargetByDefault_(drawingTargetByDefault),
       state_(InitialFormState()),
       files_(files),
-      platform_(platform),
+      cadPlatform_(platform),
+      platform_(cadPlatform_),
       ui_(*this, state_),
       messageFilter_(TMessageFilter::Create()) {
   ApplyCompactStyle();
@@ -83,7 +85,9 @@ TForm1::TForm1(const ProgramFiles& files, Platform& platform)
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate(const ScreenMetrics& screen) {
-  state_ = StartUpFormState(files_, screen);
+  state_ = StartUpFormState(files_, screen, drawingTargetByDefault_);
+  cadPlatform_.UseDrawing(state_.TargetIsDrawingFile);
+  if (state_.TargetIsDrawingFile) ShowDrawingTarget(state_);
   Move(state_.Left, state_.Top);
   messageFilter_->RegisterFilter(platform_);
   PageControl1->ChangeSelection(0);
@@ -119,6 +123,7 @@ void TForm1::RunCommand(const std::function<void()>& command) {
     grid->PullSelection();
   }
   binding_.Pull();
+  cadPlatform_.UseDrawing(state_.TargetIsDrawingFile);
   std::string failure;
   try {
     command();
@@ -140,6 +145,19 @@ void TForm1::ShowState() {
 
 void TForm1::ReportError(const std::string& text) {
   ui_.ShowError(text);
+}
+
+void TForm1::OpenDrawingAtStart(const std::string& path) {
+  RunCommand([this, &path] { OpenDrawingTarget(state_, cadPlatform_, path); });
+}
+
+bool TForm1::ReadyCad() {
+  if (!state_.TargetIsDrawingFile) return true;
+  return ReadyDrawingTarget(state_, cadPlatform_, ui_);
+}
+
+bool TForm1::RefuseWithoutCad() {
+  return RefuseWithoutRunningCad(state_, ui_);
 }
 
 void TForm1::SpeedButton5Click() {

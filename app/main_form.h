@@ -18,6 +18,7 @@
 #include "app/wx_clipboard.h"
 #include "app/wx_ui.h"
 #include "cad/entity_tables.h"
+#include "cad/file/drawing_target.h"
 #include "platform/platform.h"
 #include "platform/retrying_message_filter.h"
 #include "sheet/excel_link.h"
@@ -32,11 +33,20 @@ class TForm1 : public wxFrame {
  public:
   // Start-up: reads the settings beside the program, places the window, looks up the
   // target CAD's name and registers the message filter. Contacts no other program.
-  TForm1(const ProgramFiles& files, Platform& platform);
+  // `drawingTargetByDefault`: a drawing file is the target CAD unless the settings say
+  // otherwise (a system where no CAD is reached by automation).
+  TForm1(const ProgramFiles& files, Platform& platform, bool drawingTargetByDefault = false);
   ~TForm1() override;
 
   FormState& State() { return state_; }
   TTargetCADForm* TargetCADForm() { return targetCadForm_; }
+
+  // `vensa DRAWING.dxf`: the drawing opened as the target CAD; a drawing that cannot be
+  // read is reported and the target stays as it was.
+  void OpenDrawingAtStart(const std::string& path);
+  // Message boxes and the dialogs that ask the user go to `dialogs` (a program driving
+  // the window); null gives them back to the screen.
+  void RouteDialogsTo(Ui* dialogs) { ui_.RouteDialogsTo(dialogs); }
 
   // Controls into the state, the command, the state shown again; an uncaught error ends
   // the command where it stands and is reported (message box, the program goes on).
@@ -72,9 +82,17 @@ class TForm1 : public wxFrame {
   void FormClose(wxCloseEvent& event);
   // Reads the target CAD list file again and shows the dialog (SpeedButton5 "編集").
   void SpeedButton5Click();
+  // Before a command that reads or draws into the CAD: with the drawing target, the
+  // drawing ready (false: the user opened none and the command does not run).
+  bool ReadyCad();
+  // "PAN", "常にPAN" and "ID (INT)": with the drawing target, the message that they need a
+  // running CAD, and true.
+  bool RefuseWithoutCad();
 
+  bool drawingTargetByDefault_;
   FormState state_;
   ProgramFiles files_;
+  DrawingTargetPlatform cadPlatform_;  // the system's platform, or the drawing as the CAD
   Platform& platform_;
   WxUi ui_;
   WxClipboard clipboard_;

@@ -34,7 +34,9 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
   wxPanel* page = MakePage(book, "TabSheet4");
   wxButton* read = MakeButton(page, "Button6", "TEXT 取得", 4, 4, 90, 24);
   read->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] { Button6Click(state_, tables_, platform_, ui_); });
+    RunCommand([this] {
+      if (ReadyCad()) Button6Click(state_, tables_, platform_, ui_);
+    });
   });
   wxButton* toSheet = MakeButton(page, "Button7", "Excelへ", 98, 4, 90, 24);
   toSheet->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
@@ -43,7 +45,9 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
   binding_.Bind(MakeCheckBox(page, "CheckBox17", "常にPAN", 200, 6), state_.CheckBox17);
   wxButton* pan = MakeButton(page, "SpeedButton1", "PAN", 290, 4, 60, 24);
   pan->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] { SpeedButton1Click(state_, platform_, ui_); });
+    RunCommand([this] {
+      if (!RefuseWithoutCad()) SpeedButton1Click(state_, platform_, ui_);
+    });
   });
   MakeLabel(page, "↓項目名クリックでソート", 4, 28);
 
@@ -61,7 +65,8 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
   // A current-cell move pans when the text list's "常にPAN" is on.
   StringGrid2->onCurrentCellMoved = [this] {
     StringGrid2->PullSelection();
-    if (state_.CheckBox17.checked) RunCommand([this] { StringGrid2Click(state_, platform_, ui_); });
+    if (state_.CheckBox17.checked && !state_.TargetIsDrawingFile)
+      RunCommand([this] { StringGrid2Click(state_, platform_, ui_); });
   };
   auto* gauge = new wxGauge(page, wxID_ANY, 100, {2, gaugeTop}, {kPageWidth - 4, kGaugeHeight},
                             wxGA_HORIZONTAL | wxGA_SMOOTH, wxDefaultValidator, "ProgressBar2");

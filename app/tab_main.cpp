@@ -137,19 +137,43 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
       {"Button1", "Exceｌから", "Excel から座標リストを取得",
        [this] { Button1Click(state_, excel_, platform_); }},
       {"Button2", "CADへ", "座標リストをチェックした図形でCADへプロット",
-       [this, &insertFile] { Button2Click(state_, platform_, ui_, insertFile); }},
+       [this, &insertFile] {
+         if (state_.TargetIsDrawingFile)
+           PlotToDrawingFile(state_, cadPlatform_, ui_, PlotZMode::kFromList);
+         else
+           Button2Click(state_, platform_, ui_, insertFile);
+       }},
       {"Button13", "CADへ (Z=0)", "CAD にプロット（Z値=0)",
-       [this, &insertFile] { Button13Click(state_, platform_, ui_, insertFile); }},
+       [this, &insertFile] {
+         if (state_.TargetIsDrawingFile)
+           PlotToDrawingFile(state_, cadPlatform_, ui_, PlotZMode::kZero);
+         else
+           Button13Click(state_, platform_, ui_, insertFile);
+       }},
       {"Button4", "CADから", "CAD から図形を取得し、チェックした図形の座標をリストに追加",
-       [this] { Button4Click(state_, tables_, platform_, ui_); }},
+       [this] {
+         if (ReadyCad()) Button4Click(state_, tables_, platform_, ui_);
+       }},
       {"Button5", "Excelへ", "現在の座標リストを Excel に転送",
        [this] { Button5Click(state_, excel_, platform_); }},
       {"Button3", "XY 作表", "X, Y で座標リストを作表",
-       [this, &insertFile] { Button3Click(state_, platform_, ui_, insertFile); }},
+       [this, &insertFile] {
+         if (state_.TargetIsDrawingFile)
+           TableToDrawingFile(state_, cadPlatform_, ui_, TableAxes::kXY);
+         else
+           Button3Click(state_, platform_, ui_, insertFile);
+       }},
       {"Button8", "YX 作表", "Y, X で座標リストを作表",
-       [this, &insertFile] { Button8Click(state_, platform_, ui_, insertFile); }},
+       [this, &insertFile] {
+         if (state_.TargetIsDrawingFile)
+           TableToDrawingFile(state_, cadPlatform_, ui_, TableAxes::kYX);
+         else
+           Button8Click(state_, platform_, ui_, insertFile);
+       }},
       {"Button12", "ID (INT)", "CAD で座標を指示し、リストに追加 (右クリックで INT 反転)",
-       [this] { Button12Click(state_, platform_, ui_); }},
+       [this] {
+         if (!RefuseWithoutCad()) Button12Click(state_, platform_, ui_);
+       }},
   };
   wxButton* button12 = nullptr;
   for (int i = 0; i < 8; ++i) {
@@ -175,9 +199,15 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
   binding_.Bind(edit33, s.Edit33);
   wxCheckBox* checkBox18 = MakeCheckBox(page, "CheckBox18", "常にPAN", 228, 242);
   binding_.Bind(checkBox18, s.CheckBox18);
+  checkBox18->Bind(wxEVT_CHECKBOX, [this, checkBox18](wxCommandEvent& event) {
+    event.Skip();
+    if (checkBox18->GetValue()) RunCommand([this] { RefuseWithoutCad(); });
+  });
   wxButton* pan = MakeButton(page, "SpeedButton3", "PAN", 316, 241, 60, 22);
   pan->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] { SpeedButton3Click(state_, platform_, ui_); });
+    RunCommand([this] {
+      if (!RefuseWithoutCad()) SpeedButton3Click(state_, platform_, ui_);
+    });
   });
 
   wxTextCtrl* edit31 = MakeLabeledEdit(page, "プロット範囲", 4, "Edit31", 76, 266, 140);

@@ -24,12 +24,17 @@ wxWindow* TForm1::BuildCadSettingsTab(wxNotebook* book) {
   MakeGroup(page, "ターゲット CAD", 4, 0, 375, 76);
   const Field target[] = {{"Edit35", "名称", s.Edit35}, {"Edit36", "ProgID", s.Edit36}};
   for (int i = 0; i < 2; ++i) {
-    binding_.Bind(MakeLabeledEdit(page, target[i].label, 12, target[i].name, 60, 20 + i * 26, 240,
+    binding_.Bind(MakeLabeledEdit(page, target[i].label, 12, target[i].name, 60, 20 + i * 26, 212,
                                   wxTE_READONLY),
                   target[i].state);
   }
-  wxButton* edit = MakeButton(page, "SpeedButton5", "編集", 310, 20, 62, 24);
+  wxButton* edit = MakeButton(page, "SpeedButton5", "編集", 278, 20, 94, 24);
   edit->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { SpeedButton5Click(); });
+  wxButton* openDrawing = MakeButton(page, "OpenDrawingButton", "図面を開く...", 278, 46, 94, 24,
+                                     "図面ファイル (DXF) を開いてターゲット CAD にする");
+  openDrawing->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+    RunCommand([this] { OpenDrawingClick(state_, cadPlatform_, ui_); });
+  });
 
   MakeGroup(page, "作成画層", 4, 80, 186, 232);
   const Field layers[] = {
@@ -93,7 +98,12 @@ wxWindow* TForm1::BuildGetIdSettingsTab(wxNotebook* book) {
   binding_.Bind(edit29, s.Edit29);
   wxButton* layer = MakeButton(page, "SpeedButton2", "画層取得", 290, 59, 86, 24);
   layer->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] { SpeedButton2Click(state_, platform_, ui_); });
+    RunCommand([this] {
+      if (state_.TargetIsDrawingFile)
+        LayerFromDrawing(state_, cadPlatform_, ui_);
+      else
+        SpeedButton2Click(state_, platform_, ui_);
+    });
   });
 
   MakeGroup(page, "ID", 4, 92, 375, 130);

@@ -6,6 +6,7 @@
 #include "app/controls.h"
 #include "app/form_binding.h"
 #include "app/main_form.h"
+#include "cad/file/drawing_target.h"
 
 namespace vensa {
 
@@ -44,6 +45,7 @@ TTargetCADForm::TTargetCADForm(TForm1& form, std::string listPath)
 
 int TTargetCADForm::ShowFor(FormState& state) {
   state_ = &state;
+  drawingChosen_ = state.TargetIsDrawingFile;
   FormShow(state.TargetProgID);
   CentreOnScreen();
   const int result = ShowModal();
@@ -57,13 +59,21 @@ void TTargetCADForm::FormShow(const std::string& targetProgId) {
   } catch (const std::exception& error) {
     form_.ReportError(error.what());
   }
+  if (drawingChosen_) box_.ItemIndex = -1;
   ShowBox();
 }
 
 void TTargetCADForm::ShowBox() {
   wxArrayString items;
   for (const std::string& line : box_.ListBox1) items.Add(ToWx(line));
+  items.Add(U8(kDrawingFileTargetName));
   ListBox1->Set(items);
+  if (drawingChosen_) {
+    ListBox1->SetSelection(DrawingEntryIndex());
+    Edit1->ChangeValue(U8(kDrawingFileTargetName));
+    Edit2->ChangeValue(wxEmptyString);
+    return;
+  }
   if (box_.ItemIndex >= 0) ListBox1->SetSelection(box_.ItemIndex);
   Edit1->ChangeValue(ToWx(box_.Edit1));
   Edit2->ChangeValue(ToWx(box_.Edit2));
@@ -72,8 +82,10 @@ void TTargetCADForm::ShowBox() {
 void TTargetCADForm::Operate(bool (*operation)(TargetListBox&)) {
   box_.Edit1 = FromWx(Edit1->GetValue());
   box_.Edit2 = FromWx(Edit2->GetValue());
-  box_.ItemIndex = ListBox1->GetSelection();
+  box_.ItemIndex = drawingChosen_ ? -1 : ListBox1->GetSelection();
   const bool changed = operation(box_);
+  // Adding an entry selects it; deleting or changing leaves the drawing entry as it is.
+  if (box_.ItemIndex >= 0) drawingChosen_ = false;
   ShowBox();
   if (!changed) return;
   try {
@@ -86,7 +98,8 @@ void TTargetCADForm::Operate(bool (*operation)(TargetListBox&)) {
 void TTargetCADForm::ListBox1Click() {
   const int index = ListBox1->GetSelection();
   if (index == wxNOT_FOUND) return;
-  TargetListClick(box_, index);
+  drawingChosen_ = index == DrawingEntryIndex();
+  if (!drawingChosen_) TargetListClick(box_, index);
   ShowBox();
 }
 
@@ -107,7 +120,13 @@ void TTargetCADForm::SpeedButton3Click() {
 void TTargetCADForm::Button1Click() {
   box_.Edit1 = FromWx(Edit1->GetValue());
   box_.Edit2 = FromWx(Edit2->GetValue());
-  if (state_) TargetListConfirm(box_, *state_);
+  if (state_ && drawingChosen_) {
+    state_->TargetIsDrawingFile = true;
+    ShowDrawingTarget(*state_);
+  } else if (state_) {
+    state_->TargetIsDrawingFile = false;
+    TargetListConfirm(box_, *state_);
+  }
   EndModal(wxID_OK);
 }
 

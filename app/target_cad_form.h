@@ -1,6 +1,8 @@
 // TTargetCADForm, "ターゲット CAD": the list of known CAD applications (name and ProgID),
 // edited in place and written to the list file after every change; "OK" makes the two
-// edit boxes the target of the main window. A view over TargetListBox.
+// edit boxes the target of the main window. A view over TargetListBox, with one more
+// entry below the file's, "図面ファイル (DXF)": a drawing file as the CAD, never written
+// into the list file.
 #pragma once
 
 #include <string>
@@ -35,11 +37,13 @@ class TTargetCADForm : public wxDialog {
   // changed the list, the state shown again; a failed write goes to the error report.
   void Operate(bool (*operation)(TargetListBox&));
   void ShowBox();
+  int DrawingEntryIndex() const { return static_cast<int>(box_.ListBox1.size()); }
 
   TForm1& form_;
   std::string listPath_;
   TargetListBox box_;
   FormState* state_ = nullptr;
+  bool drawingChosen_ = false;  // the entry "図面ファイル (DXF)" is selected
   wxListBox* ListBox1;
   wxTextCtrl* Edit1;
   wxTextCtrl* Edit2;

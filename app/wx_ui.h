@@ -21,6 +21,9 @@ class WxUi : public Ui {
     (bar == ProgressBarId::ProgressBar1 ? progressBar1_ : progressBar2_) = gauge;
   }
   void AttachStatusBar(wxStatusBar* statusBar1) { statusBar1_ = statusBar1; }
+  // Message boxes and every dialog that asks the user (files, a list choice, a point) go
+  // to `dialogs` instead of the screen: the window driven by a program of its own.
+  void RouteDialogsTo(Ui* dialogs) { dialogs_ = dialogs; }
 
   void ShowMessage(const std::string& text) override;
   MessageAnswer AskYesNoCancel(const std::string& text) override;
@@ -28,6 +31,12 @@ class WxUi : public Ui {
   void ShowError(const std::string& text) override;
   std::optional<std::string> OpenFileDialog(const std::string& filter) override;
   std::optional<std::string> SaveFileDialog(const std::string& filter) override;
+  std::optional<std::string> SaveFileDialogProposing(const std::string& filter,
+                                                     const std::string& proposedPath) override;
+  std::optional<std::size_t> ChooseFromList(const std::string& prompt,
+                                            const std::vector<std::string>& items) override;
+  std::optional<TAcadPoint> AskPoint(const std::string& prompt,
+                                     const TAcadPoint& proposed) override;
   void MinimizeMainWindow() override;
   void RestoreMainWindow() override;
   void BringMainWindowForward() override;
@@ -45,6 +54,7 @@ class WxUi : public Ui {
   wxGauge* progressBar1_ = nullptr;
   wxGauge* progressBar2_ = nullptr;
   wxStatusBar* statusBar1_ = nullptr;
+  Ui* dialogs_ = nullptr;
 };
 
 }  // namespace vensa

@@ -33,10 +33,54 @@ std::size_t EstimateBytes(const TableOptions& o, int rows, int columns, double e
   return 4096 + static_cast<std::size_t>(rows + 1) * (rule + (columns + 1) * cell);
 }
 
+// The table's rules and cells, moved by the corner when it is not the origin (at the
+// origin the rules keep their literal zero ends).
+class TablePen {
+ public:
+  TablePen(DxfBuilder& out, const TAcadPoint& corner)
+      : out_(out), corner_(corner), moved_(corner.x != 0.0 || corner.y != 0.0) {}
+
+  void HLine(std::string_view layer, double y, double x2) {
+    if (!moved_) return WriteTableHLine(out_, layer, y, x2);
+    Line(layer, corner_.x, corner_.y + y, corner_.x + x2, corner_.y + y);
+  }
+  void VLine(std::string_view layer, double x, double y2) {
+    if (!moved_) return WriteTableVLine(out_, layer, x, y2);
+    Line(layer, corner_.x + x, corner_.y, corner_.x + x, corner_.y + y2);
+  }
+  void Cell(std::string_view layer, CellAlign align, double x, double y, double height,
+            std::string_view text, CellRow row) {
+    if (moved_) {
+      x += corner_.x;
+      y += corner_.y;
+    }
+    WriteTableCell(out_, layer, align, x, y, height, text, row);
+  }
+
+ private:
+  void Line(std::string_view layer, double x1, double y1, double x2, double y2) {
+    BeginEntity(out_, "LINE", layer);
+    out_.C8(10, x1);
+    out_.C8(20, y1);
+    out_.C8(11, x2);
+    out_.C8(21, y2);
+  }
+
+  DxfBuilder& out_;
+  TAcadPoint corner_;
+  bool moved_;
+};
+
 }  // namespace
 
 void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& options, double scale,
                 TableAxes axes) {
+  BuildTable(out, list, options, scale, axes, TAcadPoint{});
+}
+
+void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& options, double scale,
+                TableAxes axes, const TAcadPoint& corner) {
+  TablePen pen(out, corner);
   const double rh = ReadNumberCell(options.rowHeight) * scale;
   const double w1 = ReadNumberCell(options.nameWidth) * scale;
   const double w2 = ReadNumberCell(options.coordWidth) * scale;
@@ -51,17 +95,17 @@ void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& optio
   WriteDxfHeader(out);
   WriteEntitiesOpener(out);
 
-  for (int i = 0; i <= rows; ++i) WriteTableHLine(out, lineLayer, -rh * i, width);
+  for (int i = 0; i <= rows; ++i) pen.HLine(lineLayer, -rh * i, width);
   const double bottom = -rh * rows;
-  WriteTableVLine(out, lineLayer, 0.0, bottom);
-  for (int c = 0; c <= columns; ++c) WriteTableVLine(out, lineLayer, w1 + c * w2, bottom);
+  pen.VLine(lineLayer, 0.0, bottom);
+  for (int c = 0; c <= columns; ++c) pen.VLine(lineLayer, w1 + c * w2, bottom);
 
   static const char* const kHeaders[] = {"X座標", "Y座標", "Z座標"};
   const double headerY = -rh / 2;
-  WriteTableCell(out, textLayer, CellAlign::kCentre, w1 / 2, headerY, h, "測点", CellRow::kHeader);
+  pen.Cell(textLayer, CellAlign::kCentre, w1 / 2, headerY, h, "測点", CellRow::kHeader);
   for (int c = 0; c < columns; ++c) {
-    WriteTableCell(out, textLayer, CellAlign::kCentre, w1 + c * w2 + w2 / 2, headerY, h,
-                   kHeaders[c], CellRow::kHeader);
+    pen.Cell(textLayer, CellAlign::kCentre, w1 + c * w2 + w2 / 2, headerY, h, kHeaders[c],
+             CellRow::kHeader);
   }
 
   const int decimals = ReadTableDecimals(options.decimals);
@@ -70,7 +114,7 @@ void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& optio
     const double y = -rh * p - rh / 2;
     const std::string& name = list.Cell(kColName, p);
     if (!name.empty()) {
-      WriteTableCell(out, textLayer, CellAlign::kLeft, rh, y, h, name, CellRow::kData);
+      pen.Cell(textLayer, CellAlign::kLeft, rh, y, h, name, CellRow::kData);
     }
     for (int d = 1; d <= columns; ++d) {
       // Emptiness is judged on the list column under the table column; the value may
@@ -82,8 +126,7 @@ void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& optio
       if (options.divideBy1000) v /= 1000;
       value.clear();
       AppendFixed(value, RoundToDigits(v, decimals), decimals);
-      WriteTableCell(out, textLayer, CellAlign::kRight, w1 + d * w2 - rh, y, h, value,
-                     CellRow::kData);
+      pen.Cell(textLayer, CellAlign::kRight, w1 + d * w2 - rh, y, h, value, CellRow::kData);
     }
   }
 

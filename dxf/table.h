@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/acad_point.h"
 #include "core/error.h"
 #include "core/text_grid.h"
 #include "dxf/dxf_writer.h"
@@ -44,5 +45,10 @@ class TableDecimalsError : public VensaError {
 // caller then saves nothing. A negative count of decimals is taken as 0.
 void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& options, double scale,
                 TableAxes axes);
+// The same table with its top-left corner at `corner` (z ignored) instead of the origin:
+// for a file that is opened as it is, not inserted at a picked point. At the origin the
+// text is the one above, byte for byte.
+void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& options, double scale,
+                TableAxes axes, const TAcadPoint& corner);
 
 }  // namespace vensa

@@ -3,8 +3,12 @@
 // messages run. The wx window implements it (app/wx_ui.h); platform/sim/ has a scripted substitute.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "core/acad_point.h"
 
 namespace vensa {
 
@@ -31,6 +35,29 @@ class Ui {
   // when the user cancels.
   virtual std::optional<std::string> OpenFileDialog(const std::string& filter) = 0;
   virtual std::optional<std::string> SaveFileDialog(const std::string& filter) = 0;
+  // A save dialog that proposes a file name (a full path). Where no dialog can propose
+  // one, the plain save dialog.
+  virtual std::optional<std::string> SaveFileDialogProposing(const std::string& filter,
+                                                             const std::string& proposedPath) {
+    (void)proposedPath;
+    return SaveFileDialog(filter);
+  }
+
+  // One of `items` chosen from a list under `prompt`: its index, nothing when cancelled.
+  // Where there is no window to ask in, nothing is chosen.
+  virtual std::optional<std::size_t> ChooseFromList(const std::string& prompt,
+                                                    const std::vector<std::string>& items) {
+    (void)prompt;
+    (void)items;
+    return std::nullopt;
+  }
+  // A point typed by the user (X and Y; z is 0), `proposed` shown first; nothing when
+  // cancelled. Where there is no window to ask in, the proposed point.
+  virtual std::optional<TAcadPoint> AskPoint(const std::string& prompt,
+                                             const TAcadPoint& proposed) {
+    (void)prompt;
+    return proposed;
+  }
 
   virtual void MinimizeMainWindow() = 0;
   virtual void RestoreMainWindow() = 0;

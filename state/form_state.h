@@ -54,7 +54,11 @@ struct UcsAxes {
 struct FormState {
   // ---- Values held for the whole run -------------------------------------------------
   std::string TargetProgID{kDefaultTargetProgId};  // the CAD the commands attach to
-  int DxfWaitTime = kDefaultDxfWaitTime;           // ms; shown by Edit26
+  // A drawing file stands in for the running CAD ("図面ファイル (DXF)" of the target CAD
+  // dialog); TargetDrawing is the last drawing opened, empty before the first.
+  bool TargetIsDrawingFile = false;
+  std::string TargetDrawing;
+  int DxfWaitTime = kDefaultDxfWaitTime;  // ms; shown by Edit26
   // The current UCS: reset and read by "CADから" and "TEXT 取得", used by their listings.
   UcsAxes CurrentUcs;
   // True exactly while EntToSL rebuilds the coordinate list: the list's pan waits.

@@ -54,6 +54,12 @@ void ApplyKey(FormState& s, const SettingKey& k, const std::optional<std::string
     case SettingRole::TargetProgId:
       if (value) s.TargetProgID = *value;
       break;
+    case SettingRole::TargetDrawingFile:
+      if (const auto flag = ReadInteger(value)) s.TargetIsDrawingFile = *flag != 0;
+      break;
+    case SettingRole::TargetDrawing:
+      if (value) s.TargetDrawing = *value;
+      break;
     case SettingRole::None:
     case SettingRole::FormLeft:
     case SettingRole::FormTop:
@@ -71,6 +77,10 @@ std::string KeyText(const FormState& s, const SettingKey& k) {
       return IntegerText(DxfWaitTimeFromEdit26(s));
     case SettingRole::TargetProgId:
       return s.TargetProgID;
+    case SettingRole::TargetDrawingFile:
+      return s.TargetIsDrawingFile ? "1" : "0";
+    case SettingRole::TargetDrawing:
+      return s.TargetDrawing;
     case SettingRole::None:
       break;
   }
@@ -118,8 +128,22 @@ void ApplySettings(FormState& state, const IniDocument& settings, const ScreenMe
   ApplyDependentStates(state);
 }
 
+namespace {
+
+// The drawing target's keys are written once it has been used, so a settings file of a
+// program that only ever drove a running CAD stays as it was.
+bool KeyIsStored(const FormState& state, const SettingKey& k) {
+  const bool drawingKey =
+      k.role == SettingRole::TargetDrawingFile || k.role == SettingRole::TargetDrawing;
+  return !drawingKey || state.TargetIsDrawingFile || !state.TargetDrawing.empty();
+}
+
+}  // namespace
+
 void StoreSettings(const FormState& state, IniDocument& settings) {
-  for (const SettingKey& k : SettingKeys()) settings.Set(k.section, k.key, KeyText(state, k));
+  for (const SettingKey& k : SettingKeys()) {
+    if (KeyIsStored(state, k)) settings.Set(k.section, k.key, KeyText(state, k));
+  }
 }
 
 std::string EncodeSettingsText(std::string_view text) {

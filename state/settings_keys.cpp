@@ -87,6 +87,8 @@ constexpr std::array kKeys = {
     B("LISTUP", "CheckBox27", &FormState::CheckBox27),
     B("POLYLINE", "3D", &FormState::CheckBox28),
     S("Target", "ProgID", T::Text, SettingRole::TargetProgId),
+    S("Target", "DrawingFile", T::Bool, SettingRole::TargetDrawingFile),
+    S("Target", "Drawing", T::Text, SettingRole::TargetDrawing),
 };
 
 }  // namespace

@@ -15,10 +15,12 @@ enum class SettingType { Int, Bool, Text };
 // Keys whose value is not simply one control's.
 enum class SettingRole {
   None,
-  FormLeft,     // the window's outer left edge
-  FormTop,      // the window's outer top edge
-  DxfSleep,     // the DXF wait time (Edit26 read as an integer)
-  TargetProgId  // the target ProgID; its default is the ProgID already set
+  FormLeft,           // the window's outer left edge
+  FormTop,            // the window's outer top edge
+  DxfSleep,           // the DXF wait time (Edit26 read as an integer)
+  TargetProgId,       // the target ProgID; its default is the ProgID already set
+  TargetDrawingFile,  // whether a drawing file is the target; default as already set
+  TargetDrawing       // the last drawing opened as the target
 };
 
 struct SettingKey {

@@ -14,8 +14,10 @@ ProgramFiles ProgramFilesForExecutable(std::string_view executablePath) {
           PathToUtf8(insertFile)};
 }
 
-FormState StartUpFormState(const ProgramFiles& files, const ScreenMetrics& screen) {
+FormState StartUpFormState(const ProgramFiles& files, const ScreenMetrics& screen,
+                           bool drawingTargetByDefault) {
   FormState state = InitialFormState();
+  state.TargetIsDrawingFile = drawingTargetByDefault;
   LoadSettings(state, files.settings, screen);  // also applies the dependent states
   LookUpTargetName(state, files.targetCadList);
   state.ActivePage = 0;

@@ -20,8 +20,10 @@ ProgramFiles ProgramFilesForExecutable(std::string_view executablePath);
 
 // The initial state, the settings file read into it (placement, controls, target ProgID),
 // the dependent states applied, the target name looked up, the " メイン " tab shown.
-// Reports nothing and connects to nothing.
-FormState StartUpFormState(const ProgramFiles& files, const ScreenMetrics& screen);
+// Reports nothing and connects to nothing. `drawingTargetByDefault`: a drawing file is the
+// target CAD unless the settings say otherwise (where no CAD can be reached by automation).
+FormState StartUpFormState(const ProgramFiles& files, const ScreenMetrics& screen,
+                           bool drawingTargetByDefault = false);
 
 // Shut-down: the settings file written from the state (its Left and Top being the window's
 // current edges). Throws as SaveSettings does.

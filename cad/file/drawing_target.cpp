@@ -1,0 +1,215 @@
+#include "cad/file/drawing_target.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "cad/cad_connection.h"
+#include "cad/cad_model.h"
+#include "cad/cad_value.h"
+#include "core/coord_list.h"
+#include "core/file_io.h"
+#include "core/number_read.h"
+#include "dxf/commands/form_options.h"
+#include "dxf/dxf_file.h"
+#include "state/target_cad_list.h"
+
+namespace vensa {
+
+void DrawingTargetPlatform::Open(const std::string& path) {
+  auto cad = std::make_unique<DrawingFileCad>(path);
+  auto platform = std::make_unique<DrawingFilePlatform>(*cad);
+  drawingPlatform_ = std::move(platform);
+  cad_ = std::move(cad);
+}
+
+Platform& DrawingTargetPlatform::Active() {
+  if (useDrawing_ && drawingPlatform_) return *drawingPlatform_;
+  return system_;
+}
+
+std::optional<std::string> DrawingTargetPlatform::ClassIdFromProgId(const std::string& progId) {
+  // With the drawing target chosen and no drawing open, no CAD is there to attach to.
+  if (useDrawing_ && !drawingPlatform_) return std::nullopt;
+  return Active().ClassIdFromProgId(progId);
+}
+
+std::shared_ptr<AutomationObject> DrawingTargetPlatform::GetActiveObject(
+    const std::string& classId) {
+  return Active().GetActiveObject(classId);
+}
+
+std::shared_ptr<MessageFilter> DrawingTargetPlatform::SetMessageFilter(
+    std::shared_ptr<MessageFilter> filter) {
+  return system_.SetMessageFilter(std::move(filter));
+}
+
+WindowHandle DrawingTargetPlatform::FindTopLevelWindow(const std::string& className) {
+  return system_.FindTopLevelWindow(className);  // the spreadsheet's window, never the CAD's
+}
+
+bool DrawingTargetPlatform::IsMinimized(WindowHandle window) {
+  return Active().IsMinimized(window);
+}
+
+void DrawingTargetPlatform::RestoreWindow(WindowHandle window) {
+  Active().RestoreWindow(window);
+}
+
+bool DrawingTargetPlatform::SetForegroundWindow(WindowHandle window) {
+  return Active().SetForegroundWindow(window);
+}
+
+WindowHandle DrawingTargetPlatform::GetForegroundWindow() {
+  return Active().GetForegroundWindow();
+}
+
+void DrawingTargetPlatform::SendKeyEvent(int virtualKey, bool keyUp) {
+  Active().SendKeyEvent(virtualKey, keyUp);
+}
+
+void DrawingTargetPlatform::Sleep(int milliseconds) {
+  Active().Sleep(milliseconds);
+}
+
+std::optional<std::string> DrawingTargetPlatform::ShortPathName(const std::string& path) {
+  return system_.ShortPathName(path);
+}
+
+namespace {
+
+std::string FileNameOf(const std::string& path) {
+  return PathToUtf8(PathFromUtf8(path).filename());
+}
+
+// "<drawing>_<suffix>.dxf" beside the drawing.
+std::string PathBesideDrawing(const std::string& drawing, const char* suffix) {
+  const std::string name = PathToUtf8(PathFromUtf8(drawing).stem()) + suffix + ".dxf";
+  return PathToUtf8(PathFromUtf8(drawing).parent_path() / PathFromUtf8(name));
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  const bool same = std::filesystem::equivalent(PathFromUtf8(a), PathFromUtf8(b), error);
+  return !error && same;
+}
+
+// The drawing's scale for the plot and the table: its DIMSCALE where asked, never 0.
+double DrawingScale(const FormState& state, DrawingFileCad& cad) {
+  if (!state.CheckBox24.checked) return 1.0;
+  const double scale =
+      VariantToDouble(cad.Application()->ActiveDocument()->GetVariable("DIMSCALE"));
+  return scale == 0.0 ? 1.0 : scale;
+}
+
+// The file a drawing command saves into: named by the user, never the drawing itself.
+std::optional<std::string> AskOutputFile(const DrawingFileCad& cad, Ui& ui, const char* suffix) {
+  const std::optional<std::string> path =
+      ui.SaveFileDialogProposing(kDrawingSaveFilter, PathBesideDrawing(cad.Path(), suffix));
+  if (!path) return std::nullopt;
+  if (SameFile(*path, cad.Path())) {
+    ui.ShowMessage(kNotIntoOpenDrawingMessage);
+    return std::nullopt;
+  }
+  return path;
+}
+
+// The list's smallest X and largest Y over the rows that hold both.
+TAcadPoint ProposedTableCorner(const TextGrid& list) {
+  std::optional<TAcadPoint> corner;
+  for (int row = 1; row <= list.DataRowCount(); ++row) {
+    if (list.Cell(kColX, row).empty() || list.Cell(kColY, row).empty()) continue;
+    const double x = ReadNumberCell(list.Cell(kColX, row));
+    const double y = ReadNumberCell(list.Cell(kColY, row));
+    if (!corner) {
+      corner = TAcadPoint{x, y, 0.0};
+    } else {
+      corner->x = std::min(corner->x, x);
+      corner->y = std::max(corner->y, y);
+    }
+  }
+  return corner.value_or(TAcadPoint{});
+}
+
+}  // namespace
+
+void ShowDrawingTarget(FormState& state) {
+  const std::string name = state.TargetDrawing.empty() ? std::string(kDrawingFileTargetName)
+                                                       : std::string(kDrawingFileTargetName) + " " +
+                                                             FileNameOf(state.TargetDrawing);
+  state.Caption = TargetCaption(name);
+  state.Edit35.text = kDrawingFileTargetName;
+  state.Edit36.text = state.TargetDrawing;
+}
+
+void OpenDrawingTarget(FormState& state, DrawingTargetPlatform& target, const std::string& path) {
+  target.Open(path);
+  target.UseDrawing(true);
+  state.TargetIsDrawingFile = true;
+  state.TargetDrawing = path;
+  ShowDrawingTarget(state);
+}
+
+void OpenDrawingClick(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  const std::optional<std::string> path = ui.OpenFileDialog(kDrawingOpenFilter);
+  if (path) OpenDrawingTarget(state, target, *path);
+}
+
+bool ReadyDrawingTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  DrawingFileCad* cad = target.Drawing();
+  if (cad != nullptr && cad->Path() == state.TargetDrawing) {
+    cad->ReloadIfChanged();
+    return true;
+  }
+  if (!state.TargetDrawing.empty() && FileExists(state.TargetDrawing)) {
+    OpenDrawingTarget(state, target, state.TargetDrawing);
+    return true;
+  }
+  OpenDrawingClick(state, target, ui);
+  return target.Drawing() != nullptr && target.Drawing()->Path() == state.TargetDrawing;
+}
+
+bool RefuseWithoutRunningCad(const FormState& state, Ui& ui) {
+  if (!state.TargetIsDrawingFile) return false;
+  ui.ShowMessage(kNeedsRunningCadMessage);
+  return true;
+}
+
+void LayerFromDrawing(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (!ReadyDrawingTarget(state, target, ui)) return;
+  std::shared_ptr<CadLayers> layers = target.Drawing()->Application()->ActiveDocument()->Layers();
+  std::vector<std::string> names;
+  for (int i = 0; i < layers->Count(); ++i) names.push_back(layers->Item(i)->Name());
+  const std::optional<std::size_t> chosen = ui.ChooseFromList(kLayerChoicePrompt, names);
+  if (chosen && *chosen < names.size()) state.Edit29.text = names[*chosen];
+}
+
+void PlotToDrawingFile(FormState& state, DrawingTargetPlatform& target, Ui& ui, PlotZMode zMode) {
+  if (!ReadyDrawingTarget(state, target, ui)) return;
+  DrawingFileCad& cad = *target.Drawing();
+  const double scale = DrawingScale(state, cad);
+  if (!IsListInUse(state.StringGrid1)) return;
+  const std::optional<std::string> path = AskOutputFile(cad, ui, "_plot");
+  if (!path) return;
+  DxfFileWriter file(*path);
+  BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state), scale, zMode,
+            PlotParcelsFromForm(state));
+  file.Commit();
+}
+
+void TableToDrawingFile(FormState& state, DrawingTargetPlatform& target, Ui& ui, TableAxes axes) {
+  if (!ReadyDrawingTarget(state, target, ui)) return;
+  DrawingFileCad& cad = *target.Drawing();
+  const double scale = DrawingScale(state, cad);
+  if (!IsListInUse(state.StringGrid1)) return;
+  const std::optional<TAcadPoint> corner =
+      ui.AskPoint(kTableCornerPrompt, ProposedTableCorner(state.StringGrid1));
+  if (!corner) return;
+  const std::optional<std::string> path = AskOutputFile(cad, ui, "_table");
+  if (!path) return;
+  DxfFileWriter file(*path);
+  BuildTable(file.Builder(), state.StringGrid1, TableOptionsFromForm(state), scale, axes, *corner);
+  file.Commit();
+}
+
+}  // namespace vensa

@@ -1,0 +1,94 @@
+// The window's CAD when a drawing file may stand in for it: the target CAD dialog's entry
+// "図面ファイル (DXF)" makes the last drawing opened the running CAD of every command;
+// otherwise the system's own platform answers. The drawing is read when opened and read
+// again at the next command after its file changed; it is never written.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "cad/file/drawing_file_cad.h"
+#include "dxf/plot.h"
+#include "dxf/table.h"
+#include "platform/platform.h"
+#include "platform/ui.h"
+#include "state/form_state.h"
+
+namespace vensa {
+
+inline constexpr char kDrawingFileTargetName[] = "図面ファイル (DXF)";
+inline constexpr char kDrawingOpenFilter[] =
+    "図面ファイル (*.dxf)|*.dxf;*.DXF|すべてのファイル (*.*)|*.*";
+inline constexpr char kDrawingSaveFilter[] = "図面ファイル (*.dxf)|*.dxf";
+inline constexpr char kLayerChoicePrompt[] = "測点名検索画層を選択";
+inline constexpr char kTableCornerPrompt[] = "作表の左上基点";
+inline constexpr char kNotIntoOpenDrawingMessage[] =
+    "開いている図面には保存できません。別のファイル名を指定してください";
+
+class DrawingTargetPlatform : public Platform {
+ public:
+  explicit DrawingTargetPlatform(Platform& system) : system_(system) {}
+
+  // Whether the drawing answers for the CAD (the state's TargetIsDrawingFile).
+  void UseDrawing(bool use) { useDrawing_ = use; }
+  bool UsesDrawing() const { return useDrawing_; }
+
+  // Reads `path` as the drawing; the drawing open before stays when it cannot be read.
+  void Open(const std::string& path);
+  // The drawing open now, null before the first.
+  DrawingFileCad* Drawing() { return cad_.get(); }
+
+  std::optional<std::string> ClassIdFromProgId(const std::string& progId) override;
+  std::shared_ptr<AutomationObject> GetActiveObject(const std::string& classId) override;
+  // The filter belongs to the process, whichever CAD answers.
+  std::shared_ptr<MessageFilter> SetMessageFilter(std::shared_ptr<MessageFilter> filter) override;
+  WindowHandle FindTopLevelWindow(const std::string& className) override;
+  bool IsMinimized(WindowHandle window) override;
+  void RestoreWindow(WindowHandle window) override;
+  bool SetForegroundWindow(WindowHandle window) override;
+  WindowHandle GetForegroundWindow() override;
+  void SendKeyEvent(int virtualKey, bool keyUp) override;
+  void Sleep(int milliseconds) override;
+  std::optional<std::string> ShortPathName(const std::string& path) override;
+
+ private:
+  Platform& Active();
+
+  Platform& system_;
+  bool useDrawing_ = false;
+  std::unique_ptr<DrawingFileCad> cad_;
+  std::unique_ptr<DrawingFilePlatform> drawingPlatform_;
+};
+
+// The caption, "名称" and "ProgID" fields naming the drawing target and its file.
+void ShowDrawingTarget(FormState& state);
+
+// Makes `path` the drawing target: read at once (errors reach the caller, the target
+// unchanged), then shown.
+void OpenDrawingTarget(FormState& state, DrawingTargetPlatform& target, const std::string& path);
+
+// "図面を開く...": a drawing chosen in the open dialog becomes the target.
+void OpenDrawingClick(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+
+// Before a command that reads the CAD, with the drawing target chosen: the last drawing
+// opened (asked for when there is none), read again when its file changed. False when the
+// user chose none. A drawing that cannot be read throws, before anything has changed.
+bool ReadyDrawingTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+
+// With the drawing target chosen, the commands that need a user at a running CAD say so
+// and do nothing: true when the message was given.
+bool RefuseWithoutRunningCad(const FormState& state, Ui& ui);
+
+// "画層取得" on the drawing: Edit29 becomes one of the drawing's layers, chosen from a list.
+void LayerFromDrawing(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+
+// "CADへ" / "CADへ (Z=0)" on the drawing: the insert file's text saved into a DXF file the
+// user names ("<drawing>_plot.dxf" proposed), DIMSCALE from the drawing where asked.
+void PlotToDrawingFile(FormState& state, DrawingTargetPlatform& target, Ui& ui, PlotZMode zMode);
+
+// "XY 作表" / "YX 作表" on the drawing: the table with its top-left corner at a typed
+// point (the list's smallest X and largest Y proposed), saved as the plot is
+// ("<drawing>_table.dxf" proposed).
+void TableToDrawingFile(FormState& state, DrawingTargetPlatform& target, Ui& ui, TableAxes axes);
+
+}  // namespace vensa

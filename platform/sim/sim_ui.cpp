@@ -99,6 +99,27 @@ std::optional<std::string> SimUi::SaveFileDialog(const std::string& filter) {
   return name;
 }
 
+std::optional<std::string> SimUi::SaveFileDialogProposing(const std::string& filter,
+                                                          const std::string& proposedPath) {
+  std::optional<std::string> name = NextFileName();
+  log_->Add("ui.SaveFileDialog " + filter + " [" + proposedPath + "] -> " +
+            name.value_or("(cancel)"));
+  return name;
+}
+
+std::optional<std::size_t> SimUi::ChooseFromList(const std::string& prompt,
+                                                 const std::vector<std::string>& items) {
+  offered_ = items;
+  std::optional<std::size_t> index;
+  if (!choices_.empty()) {
+    index = choices_.front();
+    choices_.pop_front();
+  }
+  log_->Add("ui.ChooseFromList " + prompt + " (" + std::to_string(items.size()) + ") -> " +
+            (index ? std::to_string(*index) : "(cancel)"));
+  return index;
+}
+
 void SimUi::MinimizeMainWindow() {
   log_->Add("ui.MinimizeMainWindow");
   state_ = MainWindowState::Minimized;

@@ -30,6 +30,8 @@ class SimUi : public Ui {
   // with the default (Cancel for Yes/No/Cancel, No for Yes/No) and a dialog is cancelled.
   void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
   void QueueFileName(std::optional<std::string> name) { fileNames_.push_back(std::move(name)); }
+  // The next list choice (an index into the items offered); none queued: cancelled.
+  void QueueChoice(std::optional<std::size_t> index) { choices_.push_back(index); }
 
   // Inspection.
   CallLog& Log() { return *log_; }
@@ -37,6 +39,8 @@ class SimUi : public Ui {
   const std::vector<std::string>& Errors() const { return errors_; }
   // The questions asked, in order, Yes/No/Cancel and Yes/No together.
   const std::vector<std::string>& Questions() const { return questions_; }
+  // The items of the last list offered to choose from.
+  const std::vector<std::string>& OfferedItems() const { return offered_; }
   MainWindowState WindowState() const { return state_; }
   bool MainWindowInFront() const { return inFront_; }
   const SimProgressBar& Progress(ProgressBarId bar) const;
@@ -50,6 +54,10 @@ class SimUi : public Ui {
   void ShowError(const std::string& text) override;
   std::optional<std::string> OpenFileDialog(const std::string& filter) override;
   std::optional<std::string> SaveFileDialog(const std::string& filter) override;
+  std::optional<std::string> SaveFileDialogProposing(const std::string& filter,
+                                                     const std::string& proposedPath) override;
+  std::optional<std::size_t> ChooseFromList(const std::string& prompt,
+                                            const std::vector<std::string>& items) override;
   void MinimizeMainWindow() override;
   void RestoreMainWindow() override;
   void BringMainWindowForward() override;
@@ -66,6 +74,8 @@ class SimUi : public Ui {
   std::shared_ptr<CallLog> log_;
   std::deque<MessageAnswer> answers_;
   std::deque<std::optional<std::string>> fileNames_;
+  std::deque<std::optional<std::size_t>> choices_;
+  std::vector<std::string> offered_;
   std::vector<std::string> messages_;
   std::vector<std::string> errors_;
   std::vector<std::string> questions_;

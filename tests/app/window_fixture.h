@@ -47,7 +47,7 @@ class WindowTest : public ::testing::Test {
   void TearDown() override { Close(); }
 
   void Open() {
-    form_ = new TForm1(ProgramFilesForExecutable(ExePath()), platform_);
+    form_ = new TForm1(ProgramFilesForExecutable(ExePath()), platform_, drawingTargetByDefault_);
     form_->Show();
     // Without a window manager (Xvfb) raising also gives the window the keyboard.
     form_->Raise();
@@ -120,6 +120,7 @@ class WindowTest : public ::testing::Test {
 
   TempDir dir_;
   NoComPlatform platform_;
+  bool drawingTargetByDefault_ = false;  // as on Windows; the Linux program starts with true
   wxWeakRef<TForm1> form_;
   wxUIActionSimulator sim_;
 };

@@ -1,9 +1,13 @@
 // Closes a program's window from outside, as a user's click on its close box would: finds
-// the visible top-level window by its title, posts WM_CLOSE and waits for the program to
-// end. With --wait it only waits until the window shows, has finished starting (idle) and
-// has painted itself with all its controls, so that a screenshot taken next shows them.
-// Used by the Wine smoke run, so the program needs no switch of its own for being closed.
+// the visible top-level window by the beginning of its title, posts WM_CLOSE and waits for the
+// program to end. With --wait it only waits until the window shows, has finished starting (idle)
+// and has painted itself with all its controls, so that a screenshot taken next shows them. Used by
+// the Wine smoke run, so the program needs no switch of its own for being closed. With --click it
+// presses the window's button of that caption (as a click does, the command run to its end before
+// it returns); with --status it prints the first panel of the window's status bar.
 //   close-window [--wait] TITLE [SECONDS]     exit 0 done, 1 not found / not ended in time
+//   close-window --click TITLE CAPTION [SECONDS]
+//   close-window --status TITLE [SECONDS]
 #include <windows.h>
 
 #include <cstdio>
@@ -12,10 +16,31 @@
 
 namespace {
 
+// The visible top-level window whose title begins with `title` (the program's caption
+// goes on with the name of its target).
+HWND FindByTitle(const wchar_t* title) {
+  struct Search {
+    const wchar_t* title;
+    HWND found;
+  } search{title, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        wchar_t text[256] = {};
+        GetWindowTextW(window, text, 256);
+        if (!IsWindowVisible(window) || std::wcsncmp(text, s->title, std::wcslen(s->title)) != 0)
+          return TRUE;
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 HWND WaitForWindow(const wchar_t* title, DWORD deadline) {
   for (;;) {
-    HWND window = FindWindowW(nullptr, title);
-    if (window != nullptr && IsWindowVisible(window)) return window;
+    HWND window = FindByTitle(title);
+    if (window != nullptr) return window;
     if (GetTickCount() > deadline) return nullptr;
     Sleep(100);
   }
@@ -39,18 +64,57 @@ void WaitUntilPainted(HWND window, DWORD processId, DWORD deadline) {
   SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, TimeLeft(deadline), &result);
 }
 
+// The first descendant of `window` of the class `className` and, when `text` is given,
+// that text.
+HWND FindDescendant(HWND window, const wchar_t* className, const wchar_t* text) {
+  struct Search {
+    const wchar_t* className;
+    const wchar_t* text;
+    HWND found;
+  } search{className, text, nullptr};
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        wchar_t buffer[256] = {};
+        GetClassNameW(child, buffer, 256);
+        if (_wcsicmp(buffer, s->className) != 0) return TRUE;
+        if (s->text != nullptr) {
+          GetWindowTextW(child, buffer, 256);
+          if (std::wcscmp(buffer, s->text) != 0) return TRUE;
+        }
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Prints a window text to the console in UTF-8.
+void PrintUtf8(const wchar_t* text) {
+  char buffer[1024] = {};
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, buffer, sizeof buffer - 1, nullptr, nullptr);
+  std::printf("%s\n", buffer);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   int arg = 1;
   const bool waitOnly = argc > arg && std::wcscmp(argv[arg], L"--wait") == 0;
-  if (waitOnly) ++arg;
-  if (argc <= arg) {
-    std::fputs("usage: close-window [--wait] TITLE [SECONDS]\n", stderr);
+  const bool click = argc > arg && std::wcscmp(argv[arg], L"--click") == 0;
+  const bool status = argc > arg && std::wcscmp(argv[arg], L"--status") == 0;
+  if (waitOnly || click || status) ++arg;
+  const wchar_t* caption = nullptr;
+  if (click && argc > arg + 1) caption = argv[arg + 1];
+  if (argc <= arg || (click && caption == nullptr)) {
+    std::fputs("usage: close-window [--wait | --click ... CAPTION | --status] TITLE [SECONDS]\n",
+               stderr);
     return 2;
   }
   const wchar_t* title = argv[arg];
-  const DWORD seconds = argc > arg + 1 ? std::wcstoul(argv[arg + 1], nullptr, 10) : 30;
+  const int secondsArg = arg + (click ? 2 : 1);
+  const DWORD seconds = argc > secondsArg ? std::wcstoul(argv[secondsArg], nullptr, 10) : 30;
   const DWORD deadline = GetTickCount() + seconds * 1000;
 
   HWND window = WaitForWindow(title, deadline);
@@ -62,6 +126,27 @@ int wmain(int argc, wchar_t** argv) {
   GetWindowThreadProcessId(window, &processId);
   if (waitOnly) {
     WaitUntilPainted(window, processId, deadline);
+    return 0;
+  }
+  if (click) {
+    HWND button = FindDescendant(window, L"Button", caption);
+    if (button == nullptr) {
+      std::fputs("close-window: no such button\n", stderr);
+      return 1;
+    }
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, TimeLeft(deadline), &result)
+               ? 0
+               : 1;
+  }
+  if (status) {
+    HWND bar = FindDescendant(window, L"msctls_statusbar32", nullptr);
+    wchar_t text[256] = {};
+    if (bar == nullptr || !GetWindowTextW(bar, text, 256)) {
+      std::fputs("close-window: no status bar text\n", stderr);
+      return 1;
+    }
+    PrintUtf8(text);
     return 0;
   }
 

@@ -1,5 +1,7 @@
 // The window with a drawing file as its target CAD: the commands of the main tab on the
 // example drawing, the dialogs answered by a script.
+#include <chrono>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -91,6 +93,29 @@ TEST_F(DrawingWindowTest, PlotAndTableAreSavedIntoFilesTheUserNames) {
   tableFile.Commit();
   EXPECT_EQ(ReadFileBytes(table), ReadFileBytes(expected));
   EXPECT_EQ(dialogs_.Messages().back(), kNotIntoOpenDrawingMessage);
+}
+
+TEST_F(DrawingWindowTest, ADrawingChangedOnDiskIsReadAgainAndABrokenOneLeavesTheList) {
+  const std::string copy = dir_.Write("copy.dxf", ReadFileBytes(kDrawing));
+  form_->OpenDrawingAtStart(copy);
+  Click("Button4");
+  ASSERT_EQ(form_->State().StringGrid1.DataRowCount(), 7);
+  auto rewrite = [&](const std::string& bytes) {
+    dir_.Write("copy.dxf", bytes);
+    const auto path = PathFromUtf8(copy);
+    std::filesystem::last_write_time(
+        path, std::filesystem::last_write_time(path) + std::chrono::seconds(2));
+  };
+  rewrite(
+      "  0\nSECTION\n  2\nENTITIES\n  0\nPOINT\n  8\n0\n 10\n1\n 20\n2\n 30\n3\n"
+      "  0\nENDSEC\n  0\nEOF\n");
+  Click("Button4");
+  ASSERT_EQ(form_->State().StringGrid1.DataRowCount(), 1);
+  rewrite("  0\nSECTION\n  2\nENTITIES\n  0\nPOINT\n 10\nnot a number\n");
+  Click("Button4");
+  ASSERT_EQ(dialogs_.Errors().size(), 1u);
+  EXPECT_NE(dialogs_.Errors()[0].find("copy.dxf"), std::string::npos) << dialogs_.Errors()[0];
+  EXPECT_EQ(form_->State().StringGrid1.DataRowCount(), 1);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <random>
 
+#include "core/encoding.h"
 #include "core/file_io.h"
 
 namespace vensa {
@@ -43,7 +44,15 @@ std::string XlsxBytes(const FileWorksheet& sheet, const std::string& path) {
     throw FileCreateError(path, std::string("一時フォルダがありません: ") + e.what());
   }
   const RemovedAtEnd removed{temporary};
-  const std::string temporaryName = PathToUtf8(temporary);
+  std::string temporaryName = PathToUtf8(temporary);
+#ifdef _WIN32
+  // The library opens its file with the C runtime's narrow functions, which take the path
+  // in the ANSI code page.
+  if (!FitsAnsi(temporaryName))
+    throw FileCreateError(path,
+                          "一時フォルダのパスを ANSI コードページで表せません: " + temporaryName);
+  temporaryName = Utf8ToAnsi(temporaryName);
+#endif
   lxw_workbook* book = workbook_new(temporaryName.c_str());
   if (!book) throw FileCreateError(path, "ブックを作成できません。");
   lxw_worksheet* out = workbook_add_worksheet(book, nullptr);
@@ -63,7 +72,7 @@ std::string XlsxBytes(const FileWorksheet& sheet, const std::string& path) {
   if (error == LXW_NO_ERROR) error = closed;
   if (error != LXW_NO_ERROR) throw FileCreateError(path, lxw_strerror(error));
   try {
-    return ReadFileBytes(temporaryName);
+    return ReadFileBytes(PathToUtf8(temporary));
   } catch (const FileReadError& e) {
     throw FileCreateError(path, e.what());
   }

@@ -148,6 +148,14 @@ ZipPackage::ZipPackage(std::string_view bytes) : source_(std::make_unique<Source
   io.opaque = source_.get();
   zip_ = unzOpen2_64("package", &io);
   if (!zip_) throw PackageError("XLSX (Excel ブック) ではありません (zip として読めません)。");
+  // Every part looked up walks the package's directory: a workbook has tens of parts, a
+  // directory of millions would make each look-up a long scan.
+  unz_global_info64 info{};
+  if (unzGetGlobalInfo64(zip_, &info) != UNZ_OK || info.number_entry > kMaxParts) {
+    unzClose(zip_);
+    zip_ = nullptr;
+    throw PackageError("ブックの部品が多すぎます (" + std::to_string(kMaxParts) + " まで)。");
+  }
 }
 
 ZipPackage::~ZipPackage() {

@@ -38,6 +38,8 @@ class ZipPackage {
  public:
   // The unpacked bytes all parts read may have together.
   static constexpr std::uint64_t kMaxUnpackedBytes = 256u << 20;
+  // The parts a package may list.
+  static constexpr std::uint64_t kMaxParts = 100'000;
 
   // Opens the package over the bytes, which must outlive it. Throws PackageError when they
   // are no zip.

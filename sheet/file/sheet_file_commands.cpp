@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "core/coord_list.h"
+#include "core/error.h"
+#include "core/file_io.h"
 #include "sheet/excel_transfer.h"
 #include "sheet/file/file_worksheet.h"
 #include "sheet/file/sheet_file.h"
@@ -38,18 +40,33 @@ void ReadListFromSheetFileDialog(FormState& form, Ui& ui) {
 void WriteListToSheetFile(const FormState& form, const TextGrid& list, const std::string& path) {
   const std::optional<SheetFileKind> kind = SheetFileKindOf(path);
   FileWorksheet sheet;
-  WriteListToSheet(form, list, sheet);
+  try {
+    WriteListToSheet(form, list, sheet);
+  } catch (const SheetLimitError& e) {
+    // A list longer than the worksheet.
+    throw FileCreateError(path, e.what());
+  }
   if (kind == SheetFileKind::Xlsx) sheet.TypeNumbers(NumberSheetColumns(form));
   SaveSheetFile(path, sheet);
+}
+
+std::string SheetFileSavePath(const std::string& chosenName) {
+  const std::size_t slash = chosenName.find_last_of("/\\");
+  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  if (chosenName.find('.', nameStart) != std::string::npos) return chosenName;
+  return chosenName + ".xlsx";
 }
 
 namespace {
 
 void WriteListToChosenFile(const FormState& form, const TextGrid& list, Ui& ui) {
   if (list.DataRowCount() == 0) return;
-  const std::optional<std::string> path = ui.SaveFileDialog(kSheetFileFilter);
-  if (!path || path->empty()) return;
-  WriteListToSheetFile(form, list, *path);
+  const std::optional<std::string> chosen = ui.SaveFileDialog(kSheetFileFilter);
+  if (!chosen || chosen->empty()) return;
+  const std::string path = SheetFileSavePath(*chosen);
+  if (FileExists(path) && ui.AskYesNo(kSheetFileOverwriteQuestion, true) != MessageAnswer::Yes)
+    return;
+  WriteListToSheetFile(form, list, path);
 }
 
 }  // namespace

@@ -42,8 +42,17 @@ void ReadListFromSheetFileDialog(FormState& form, Ui& ui);
 // names the file when it cannot be written; what was there stays then.
 void WriteListToSheetFile(const FormState& form, const TextGrid& list, const std::string& path);
 
+// The question asked (Yes and No, Yes the default) before an existing file is replaced;
+// unless the answer is Yes nothing is written.
+inline constexpr const char* kSheetFileOverwriteQuestion =
+    "すでにファイルが存在します．上書きしますか？";
+
+// The save dialog's name with ".xlsx" appended when its file name has no extension.
+std::string SheetFileSavePath(const std::string& chosenName);
+
 // "Excelへ" of the coordinate list (main tab) and of the text list (" TEXT ") into the
-// file the user picks; nothing when the list has no rows or the dialog is cancelled.
+// file the user picks (SheetFileSavePath, then kSheetFileOverwriteQuestion for a file
+// that exists); nothing when the list has no rows or the dialog is cancelled.
 void WriteCoordListToSheetFileDialog(FormState& form, Ui& ui);
 void WriteTextListToSheetFileDialog(FormState& form, Ui& ui);
 

@@ -118,6 +118,21 @@ TEST_F(SheetFileCommandTest, ButtonsUseTheRunningSpreadsheetElseAskForAFile) {
   ui.QueueFileName(std::nullopt);
   Button1ClickOrFile(form, link, platform, ui);
   EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{"P1", "10", "20", "", "1"}}));
+
+  // A file that exists is replaced only when the user says so; a name without extension
+  // is a workbook.
+  SetList(form.StringGrid1, {{"P2", "30", "40", "", "1"}});
+  ui.QueueFileName(coords);
+  Button5ClickOrFile(form, link, platform, ui);
+  EXPECT_EQ(ReadFileBytes(coords), "\xEF\xBB\xBF\r\n\r\n,P1,20,10\r\n") << "not asked: No";
+  ui.QueueFileName(coords);
+  ui.QueueAnswer(MessageAnswer::Yes);
+  Button5ClickOrFile(form, link, platform, ui);
+  EXPECT_EQ(ReadFileBytes(coords), "\xEF\xBB\xBF\r\n\r\n,P2,40,30\r\n");
+  EXPECT_EQ(ui.Questions(), (std::vector<std::string>(2, kSheetFileOverwriteQuestion)));
+  ui.QueueFileName(dir.File("new"));
+  Button5ClickOrFile(form, link, platform, ui);
+  EXPECT_EQ(test::DumpCells(LoadSheetFile(dir.File("new.xlsx"))), "3:2=P2; 3:3#40; 3:4#30");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "core/number_read.h"
 #include "core/text.h"
+#include "sheet/file/sheet_file.h"
 
 namespace vensa::cli {
 namespace {
@@ -19,7 +20,7 @@ const std::vector<CommandInfo>& Commands() {
       {"table", Command::Table, 2, {"--scale", "--yx", "--cad"}},
       {"list", Command::List, 1, {"--sort", "--tidy", "--excel"}},
       {"sima", Command::Sima, 2, {"--force"}},
-      {"excel", Command::Excel, 1, {}},
+      {"excel", Command::Excel, 2, {"--force"}},
       {"get", Command::Get, 1, {"--cad"}},
       {"texts", Command::Texts, 1, {"--cad"}},
   };
@@ -130,7 +131,9 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   if (a.cad && scaleGiven) Fail("--scale は --cad と一緒に使えません (図面の DIMSCALE を使います)");
   // The running CAD takes the place of OUT (plot, table) or of INPUT (get, texts); the
   // running spreadsheet that of INPUT.
-  const int expected = a.cad ? info->positionals - 1 : a.excel ? 0 : info->positionals;
+  int expected = a.cad ? info->positionals - 1 : a.excel ? 0 : info->positionals;
+  // excel without OUT: into the running spreadsheet.
+  if (a.command == Command::Excel && positionals.size() == 1) expected = 1;
   if (static_cast<int>(positionals.size()) != expected) {
     if (expected == 0)
       Fail(std::string(info->name) + (a.cad ? " --cad" : " --excel") + " は INPUT を取りません");
@@ -139,6 +142,10 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   }
   if (expected >= 1) a.input = positionals[0];
   if (expected == 2) a.output = positionals[1];
+  if (a.command == Command::Excel && !a.output.empty() && !SheetFileKindOf(a.output))
+    Fail("excel の OUT は .xlsx か .csv のファイルです: " + a.output);
+  if (a.command == Command::Excel && a.force && a.output.empty())
+    Fail("--force は OUT を指定したときだけ使えます");
   // get and texts read drawings only: any other file would list its bytes as points.
   const bool fromDrawing = a.command == Command::Get || a.command == Command::Texts;
   if (fromDrawing && !a.cad && !IsDrawingInputName(a.input))
@@ -156,6 +163,7 @@ std::string UsageText() {
   vensa-cli sima  [--settings FILE] [--set Section/Key=Value]... [--force] INPUT OUT.sim
   vensa-cli get   [--settings FILE] [--set Section/Key=Value]... DRAWING.dxf
   vensa-cli texts [--settings FILE] [--set Section/Key=Value]... DRAWING.dxf
+  vensa-cli excel [--settings FILE] [--set Section/Key=Value]... [--force] INPUT OUT.xlsx|OUT.csv
   vensa-cli get   [...] --cad            (Windows) "CADから": CAD で選択した図形の座標リスト
   vensa-cli texts [...] --cad            (Windows) "TEXT 取得": CAD で選択した TEXT のリスト
   vensa-cli plot  [...] --cad INPUT      (Windows) 実行中のターゲット CAD へ "CADへ"
@@ -174,11 +182,16 @@ std::string UsageText() {
           ("リスト表示", "UCS", 小数桁, 検索範囲, "DIMSCALE 倍", 画層の設定に従う)。
           取得した図形数は標準エラーに 1 行で表示します
   texts   図面の全 TEXT に "TEXT 取得" を実行し、TEXT リスト (TEXT, X, Y, Z) を表示します
+  excel   "Excelへ" がシートに書くセルを OUT (Excel ブック .xlsx か CSV .csv) に書きます
+          (Excel/ColN, ColX, ColY, ColZ, FlagZ, RowS の設定に従う。.xlsx の X, Y, Z は数値、
+          測点名は文字列。既存の OUT は --force で置き換え)
 
   INPUT   名前が ".sim" で終わると SIMA ファイル (" SIMA/R " の設定で座標リストへ転記。
           読み込んだ点数と読み飛ばした行は標準エラーに 1 行で表示。SIMAR/Parcel=1 で
           plot は画地 (D00) を閉じた折れ線と地番で描く)、
           ".dxf" で終わると図面 (座標リストは get が表示するもの)、
+          ".csv" か ".xlsx" で終わると表計算のファイル ("Exceｌから" と同じく Excel/ColN,
+          ColX, ColY, ColZ, FlagZ, RowS の列と開始行から。.xlsx は最初のシート)、
           それ以外はタブ区切りの行: 測点名, X, Y, Z (UTF-8/UTF-16 は BOM で、BOM なしは
           UTF-8 として正しければ UTF-8、それ以外は ANSI (CP932))
   --settings FILE      設定ファイル (INI) を読み込む (プログラム起動時と同じ)
@@ -188,7 +201,7 @@ std::string UsageText() {
   --range TEXT         プロット範囲 (例: 1-3,5,7,9-)
   --scale F            図面の尺度 (DIMSCALE; 0 は 1 とみなす。既定 1)
 
-  --cad, --excel, excel はターゲット CAD (Target/ProgID, --set で変更可) と Excel が実行中で
+  --cad, --excel, OUT なしの excel はターゲット CAD (Target/ProgID, --set で変更可) と Excel が実行中で
   あることが必要です。実行されていなければメッセージを表示して終了コード 1 で終わります。
 
 終了コード: 0 成功, 1 失敗 (メッセージは標準エラー), 2 引数の誤り

@@ -24,6 +24,8 @@
 #include "dxf/table.h"
 #include "sheet/excel_link.h"
 #include "sheet/excel_transfer.h"
+#include "sheet/file/sheet_file.h"
+#include "sheet/file/sheet_file_commands.h"
 #include "sima/sima_reader.h"
 #include "sima/sima_save.h"
 #include "sima/sima_writer.h"
@@ -58,7 +60,8 @@ FormState StateFor(const Arguments& args) {
 }
 
 // INPUT into the coordinate list: a SIMA file through the " SIMA/R " transfer, a drawing
-// through "CADから", otherwise the TAB-separated list text.
+// through "CADから", a spreadsheet file (.csv, .xlsx) through "Exceｌから" with the
+// settings of the group "Excel", otherwise the TAB-separated list text.
 void ReadInput(const std::string& path, FormState& state, std::ostream& err) {
   if (IsDrawingInputName(path)) {
     GetFromDrawing(path, state, err);
@@ -69,6 +72,8 @@ void ReadInput(const std::string& path, FormState& state, std::ostream& err) {
     // What was taken and passed over, as the window's status panel says it.
     err << SimaReadSummary(read) << '\n';
     if (read.pointCount == 0) throw Failure{std::string(kSimaNoPointsMessage) + ": " + path};
+  } else if (SheetFileKindOf(path)) {
+    ReadListFromSheetFile(state, path);
   } else {
     state.StringGrid1 = ReadListText(ReadFileBytes(path), path);
   }
@@ -209,10 +214,17 @@ int RunListFromExcel(const Arguments& args, FormState& state, const Automation& 
   return RunList(args, state, out);
 }
 
-// "Excelへ": the coordinate list to the active worksheet.
+// "Excelへ": the coordinate list into OUT (.xlsx, .csv), or without OUT to the active
+// worksheet.
 int RunExcel(const Arguments& args, FormState& state, const Automation& automation) {
-  Platform& platform = RequireAutomation(automation);
   if (state.StringGrid1.DataRowCount() == 0) throw Failure{"座標リストが空です: " + args.input};
+  if (!args.output.empty()) {
+    if (FileExists(args.output) && !args.force)
+      throw Failure{"ファイルが存在します (置き換えるには --force): " + args.output};
+    WriteListToSheetFile(state, state.StringGrid1, args.output);
+    return 0;
+  }
+  Platform& platform = RequireAutomation(automation);
   ExcelLink link;
   Button5Click(state, link, platform);
   RequireAttached(link);

@@ -9,6 +9,9 @@
 #include "core/list_headers.h"
 #include "dxf/drawing_reader.h"
 #include "platform/clipboard.h"
+#include "sheet/excel_transfer.h"
+#include "sheet/file/csv_sheet.h"
+#include "sheet/file/xlsx_reader.h"
 #include "sima/sima_reader.h"
 #include "sima/sima_record.h"
 #include "state/form_state.h"
@@ -83,6 +86,23 @@ void ReadDrawingBytes(std::string_view bytes) {
   Refusing([&] { ReadDrawing(bytes); });
 }
 
+// A spreadsheet file's worksheet, then "Exceｌから" on it with Z on, as the window reads it.
+void ReadSheet(const FileWorksheet& sheet) {
+  FormState state = InitialFormState();
+  state.CheckBox8.checked = true;
+  FileWorksheet copy = sheet;
+  copy.TypeNumbers({2, 3, 4});
+  ReadListFromSheet(state, copy);
+}
+
+void ReadCsvSheet(std::string_view bytes) {
+  Refusing([&] { ReadSheet(ReadCsv(bytes, "fuzz.csv")); });
+}
+
+void ReadXlsxSheet(std::string_view bytes) {
+  Refusing([&] { ReadSheet(ReadXlsx(bytes, "fuzz.xlsx")); });
+}
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -92,6 +112,8 @@ const std::vector<Reader>& Readers() {
       {"target_cad_list", ReadTargetCadList},
       {"list_text", ReadListTexts},
       {"drawing", ReadDrawingBytes},
+      {"csv_sheet", ReadCsvSheet},
+      {"xlsx_sheet", ReadXlsxSheet},
   };
   return readers;
 }

@@ -14,7 +14,7 @@ struct Reader {
 };
 
 // SIMA files, the settings file, the target CAD list, the list text and the clipboard
-// text, DXF drawings.
+// text, DXF drawings, spreadsheet files (CSV, XLSX).
 const std::vector<Reader>& Readers();
 
 // The reader of that name, or null.

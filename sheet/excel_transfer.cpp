@@ -47,16 +47,20 @@ void ReadRows(const FormState& form, ExcelWorksheet& sheet, TextGrid& list) {
 
 }  // namespace
 
-void Button1Click(FormState& form, ExcelLink& link, Platform& platform) {
-  if (!GetExcelApp(form, link, platform)) return;
+void ReadListFromSheet(FormState& form, ExcelWorksheet& sheet) {
   TextGrid& list = form.StringGrid1;
   // Down to the header row: nothing of the earlier content may survive into the new list.
   list.SetRowCount(1);
+  ReadRows(form, sheet, list);
+  RenumberPlotNo(list);
+  form.ListDisplayGroupEnabled = false;
+  form.StatusBar1[1].clear();
+}
+
+void Button1Click(FormState& form, ExcelLink& link, Platform& platform) {
+  if (!GetExcelApp(form, link, platform)) return;
   try {
-    ReadRows(form, *link.WorkSheet, list);
-    RenumberPlotNo(list);
-    form.ListDisplayGroupEnabled = false;
-    form.StatusBar1[1].clear();
+    ReadListFromSheet(form, *link.WorkSheet);
   } catch (const std::exception&) {
     // Reading is best effort: the rows taken so far stay, without the finishing touches.
   }

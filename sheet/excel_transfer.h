@@ -29,6 +29,11 @@ std::vector<TransferField> TransferFields(const FormState& form);
 // the read silently with the rows taken so far.
 void Button1Click(FormState& form, ExcelLink& link, Platform& platform);
 
+// The reading of "Exceｌから" from the given worksheet: the coordinate list rebuilt from it,
+// PLOT No. numbered, the list display group off and the summary panel cleared. An error
+// of the worksheet passes through, the rows taken so far left in the list.
+void ReadListFromSheet(FormState& form, ExcelWorksheet& sheet);
+
 // "Excelへ" of the main tab: writes the coordinate list to the active worksheet. Errors
 // are not caught: they end the transfer at the failing cell and reach the general error
 // report.

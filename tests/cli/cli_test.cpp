@@ -492,6 +492,38 @@ TEST_F(Cli, ExcelCommandsReadAndWriteTheActiveWorksheet) {
   EXPECT_EQ(Run({"list", "--excel", list}, automation).status, 2) << "no INPUT with --excel";
 }
 
+TEST_F(Cli, SpreadsheetFilesAreReadAndWrittenWithTheExcelSettings) {
+  const std::string list = Write("points.txt", kThreePoints);
+  // Name in B, Y in C, X in D, from row 2.
+  const std::vector<std::string> columns = {"--set", "Excel/ColN=1", "--set", "Excel/ColX=3",
+                                            "--set", "Excel/ColY=2", "--set", "Excel/RowS=2"};
+  const std::string xlsx = PathOf("測点.xlsx"), csv = PathOf("out.csv");
+  auto with = [&](std::vector<std::string> args) {
+    args.insert(args.begin() + 1, columns.begin(), columns.end());
+    return Run(args);
+  };
+  Result r = with({"excel", list, xlsx});
+  ASSERT_EQ(r.status, 0) << r.err;
+  r = with({"excel", xlsx, csv});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(ReadFileBytes(csv),
+            "\xEF\xBB\xBF\r\n,A-1,200,100\r\n,A-2,200,150.25\r\n,B-1,260.125,150.25\r\n");
+  for (const std::string& input : {xlsx, csv}) {
+    r = with({"list", input});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "A-1\t100\t200\t\t1\r\nA-2\t150.25\t200\t\t2\r\nB-1\t150.25\t260.125\t\t3\r\n");
+  }
+  r = with({"excel", list, csv});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("--force"), std::string::npos);
+  EXPECT_EQ(with({"excel", "--force", list, csv}).status, 0);
+  EXPECT_EQ(Run({"excel", list, PathOf("out.txt")}).status, 2) << "OUT of another kind";
+  r = Run({"list", Write("broken.xlsx", "PK")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("broken.xlsx"), std::string::npos);
+}
+
 TEST_F(Cli, GetAndTextsFromTheRunningCadPrintWhatTheDrawingFilePrints) {
   const std::string drawing = Write("drawing.dxf", SmallDrawing());
   SimPlatform platform;

@@ -1,0 +1,66 @@
+// A worksheet held in memory, standing in for the running spreadsheet's active sheet when
+// the list goes to or comes from a spreadsheet file (CSV or XLSX). It answers the same
+// object model, so the transfers read and write the very same cells at the same rows and
+// columns as on a live worksheet; selecting does nothing.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/error.h"
+#include "sheet/excel_objects.h"
+#include "sheet/sheet_value.h"
+
+namespace vensa {
+
+// A cell outside the worksheet, or a file that would need more cells or text than a
+// worksheet in memory is allowed to hold. The readers put the file's name in front.
+class SheetLimitError : public VensaError {
+ public:
+  using VensaError::VensaError;
+};
+
+// The ranges it hands out point into it: they live for one call, as the transfers use them.
+class FileWorksheet : public ExcelWorksheet {
+ public:
+  // The worksheet's size, as the spreadsheet application has it.
+  static constexpr int kMaxRow = 1048576;
+  static constexpr int kMaxColumn = 16384;
+  // What one sheet may hold in memory: more cells than a list of a million points needs
+  // in four columns, and a bound on what a small hostile file can make us allocate
+  // (a shared text repeated in every cell of a compressed sheet, above all).
+  static constexpr std::size_t kMaxCells = 5'000'000;
+  static constexpr std::size_t kMaxTextBytes = 256u << 20;
+
+  explicit FileWorksheet(std::string name = "Sheet1") : name_(std::move(name)) {}
+
+  // The cell's value; empty where nothing was put. Throws SheetLimitError outside the
+  // worksheet.
+  SheetValue Get(int row, int column) const;
+  // Puts a value into the cell (an empty value empties it). Throws SheetLimitError outside
+  // the worksheet and beyond kMaxCells or kMaxTextBytes.
+  void Put(int row, int column, SheetValue value);
+  // The cells holding something, by (row, column), rows first.
+  const std::map<std::pair<int, int>, SheetValue>& Cells() const { return cells_; }
+
+  // Every text cell in the given columns whose text reads as a finite number becomes that
+  // number, as the spreadsheet types what is entered into a cell.
+  void TypeNumbers(const std::vector<int>& columns);
+
+  // The object model.
+  std::string Name() override { return name_; }
+  std::shared_ptr<ExcelRange> Cells(int row, int column) override;
+  std::shared_ptr<ExcelRange> Rows(int row) override;
+  std::shared_ptr<ExcelRange> Columns(int column) override;
+
+ private:
+  std::string name_;
+  std::map<std::pair<int, int>, SheetValue> cells_;
+  std::size_t textBytes_ = 0;
+};
+
+}  // namespace vensa

@@ -7,7 +7,7 @@
 #include "app/main_form.h"
 #include "cad/commands/text_list.h"
 #include "cad/commands/view_helpers.h"
-#include "sheet/excel_transfer.h"
+#include "sheet/file/sheet_file_commands.h"
 #include "sima/sima_reader.h"
 #include "sima/sima_record.h"
 #include "sima/sima_save.h"
@@ -40,7 +40,7 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
   });
   wxButton* toSheet = MakeButton(page, "Button7", "Excelへ", 98, 4, 90, 24);
   toSheet->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] { Button7Click(state_, excel_, platform_); });
+    RunCommand([this] { Button7ClickOrFile(state_, excel_, platform_, ui_); });
   });
   binding_.Bind(MakeCheckBox(page, "CheckBox17", "常にPAN", 200, 6), state_.CheckBox17);
   wxButton* pan = MakeButton(page, "SpeedButton1", "PAN", 290, 4, 60, 24);

@@ -13,8 +13,8 @@
 #include "cad/commands/point_picking.h"
 #include "cad/commands/view_helpers.h"
 #include "dxf/commands/drawing_commands.h"
-#include "sheet/excel_transfer.h"
 #include "sheet/excel_updown.h"
+#include "sheet/file/sheet_file_commands.h"
 
 namespace vensa {
 namespace {
@@ -135,7 +135,7 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
   const std::string& insertFile = files_.insertFile;
   const Command commands[] = {
       {"Button1", "Exceｌから", "Excel から座標リストを取得",
-       [this] { Button1Click(state_, excel_, platform_); }},
+       [this] { Button1ClickOrFile(state_, excel_, platform_, ui_); }},
       {"Button2", "CADへ", "座標リストをチェックした図形でCADへプロット",
        [this, &insertFile] {
          if (state_.TargetIsDrawingFile)
@@ -155,7 +155,7 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
          if (ReadyCad()) Button4Click(state_, tables_, platform_, ui_);
        }},
       {"Button5", "Excelへ", "現在の座標リストを Excel に転送",
-       [this] { Button5Click(state_, excel_, platform_); }},
+       [this] { Button5ClickOrFile(state_, excel_, platform_, ui_); }},
       {"Button3", "XY 作表", "X, Y で座標リストを作表",
        [this, &insertFile] {
          if (state_.TargetIsDrawingFile)

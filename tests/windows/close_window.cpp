@@ -141,9 +141,18 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (status) {
     HWND bar = FindDescendant(window, L"msctls_statusbar32", nullptr);
+    if (bar == nullptr) {
+      std::fputs("close-window: no status bar\n", stderr);
+      return 1;
+    }
     wchar_t text[256] = {};
-    if (bar == nullptr || !GetWindowTextW(bar, text, 256)) {
-      std::fputs("close-window: no status bar text\n", stderr);
+    // WM_GETTEXT sent is carried across processes (a status bar answers it with its first
+    // panel); GetWindowText of another process's window does not send it, and SB_GETTEXT
+    // would hand the other process a pointer into this one.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(bar, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                             TimeLeft(deadline), &length)) {
+      std::fputs("close-window: the status bar did not answer\n", stderr);
       return 1;
     }
     PrintUtf8(text);

@@ -10,8 +10,6 @@
 namespace vensa::cli {
 namespace {
 
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-
 // Lines as SplitLines cuts them, counted without making them.
 std::size_t LineCount(std::string_view text) {
   std::size_t lines = 0;
@@ -24,20 +22,6 @@ std::size_t LineCount(std::string_view text) {
   return lines + (last != '\r' && last != '\n' ? 1 : 0);
 }
 
-// The first line that is no text of rows, 0 when there is none. Decoding from ANSI or
-// UTF-16 turns bytes that are no characters there into U+FFFD: such a line counts too.
-std::size_t FirstBadLine(const DecodedText& decoded) {
-  std::size_t bad = FirstLineThatIsNoText(decoded.text);
-  const bool utf8 =
-      decoded.encoding == TextEncoding::Utf8 || decoded.encoding == TextEncoding::Utf8Bom;
-  const std::size_t replaced = utf8 ? std::string_view::npos : decoded.text.find(kReplacement);
-  if (replaced != std::string_view::npos) {
-    const std::size_t line = LineCount(std::string_view(decoded.text).substr(0, replaced + 1));
-    bad = bad == 0 ? line : std::min(bad, line);
-  }
-  return bad;
-}
-
 std::string Named(const std::string& name) {
   return name.empty() ? std::string() : ": " + name;
 }
@@ -46,7 +30,7 @@ std::string Named(const std::string& name) {
 
 TextGrid ReadListText(std::string_view bytes, const std::string& name) {
   const DecodedText decoded = DecodeText(bytes);
-  if (const std::size_t bad = FirstBadLine(decoded)) {
+  if (const std::size_t bad = FirstLineThatIsNoText(decoded)) {
     throw VensaError("not a text of rows (line " + std::to_string(bad) + ")" + Named(name));
   }
   const std::string_view text = decoded.text;

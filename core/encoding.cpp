@@ -1,5 +1,7 @@
 #include "core/encoding.h"
 
+#include <algorithm>
+
 #include "core/ansi_codec.h"
 #include "core/text.h"
 
@@ -116,6 +118,19 @@ std::string EncodeText(std::string_view utf8, TextEncoding encoding) {
     }
   }
   return std::string(utf8);
+}
+
+std::size_t FirstLineThatIsNoText(const DecodedText& decoded) {
+  constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+  std::size_t bad = FirstLineThatIsNoText(std::string_view(decoded.text));
+  const bool utf8 =
+      decoded.encoding == TextEncoding::Utf8 || decoded.encoding == TextEncoding::Utf8Bom;
+  const std::size_t replaced = utf8 ? std::string_view::npos : decoded.text.find(kReplacement);
+  if (replaced != std::string_view::npos) {
+    const std::size_t line = LineOfPosition(decoded.text, replaced);
+    bad = bad == 0 ? line : std::min(bad, line);
+  }
+  return bad;
 }
 
 }  // namespace vensa

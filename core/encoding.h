@@ -35,6 +35,11 @@ struct DecodedText {
 // that are valid UTF-8 and not plain ASCII are UTF-8; everything else is ANSI.
 DecodedText DecodeText(std::string_view bytes);
 
+// The first line (from 1) of a decoded file that is no text: as FirstLineThatIsNoText,
+// and also a line holding a character its decoding had to replace (bytes that are no
+// characters in the ANSI code page or in UTF-16). 0 when every line is text.
+std::size_t FirstLineThatIsNoText(const DecodedText& decoded);
+
 // Encodes UTF-8 text for a file in the given encoding (BOM written where it names one).
 std::string EncodeText(std::string_view utf8, TextEncoding encoding);
 

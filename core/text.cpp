@@ -183,6 +183,15 @@ std::size_t FirstLineThatIsNoText(std::string_view text) {
   return 0;
 }
 
+std::size_t LineOfPosition(std::string_view text, std::size_t at) {
+  std::size_t line = 1;
+  for (std::size_t i = 0; i < at && i < text.size(); ++i) {
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
+      ++line;
+  }
+  return line;
+}
+
 std::string LineBreaksToBlanks(std::string_view text) {
   std::string out(text);
   for (char& c : out)

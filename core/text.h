@@ -38,6 +38,10 @@ std::vector<std::string> SplitLines(std::string_view text);
 // told from texts of rows this way.
 std::size_t FirstLineThatIsNoText(std::string_view text);
 
+// The line (from 1) that the position `at` of the text stands on; CR LF, LF and CR each
+// end one line.
+std::size_t LineOfPosition(std::string_view text, std::size_t at);
+
 // Every CR or LF in the text replaced by a blank.
 std::string LineBreaksToBlanks(std::string_view text);
 

@@ -11,32 +11,7 @@ namespace vensa {
 
 namespace {
 
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-// The line (from 1) the text position stands on; CR LF, LF and CR each end one line.
-std::size_t LineAt(std::string_view text, std::size_t at) {
-  std::size_t line = 1;
-  for (std::size_t i = 0; i < at && i < text.size(); ++i) {
-    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
-      ++line;
-  }
-  return line;
-}
-
-// The first line holding something that is no text: a control character other than TAB
-// and the line ends, or a character the decoding had to replace. 0 when there is none.
-std::size_t FirstBadLine(const DecodedText& decoded) {
-  std::size_t bad = FirstLineThatIsNoText(decoded.text);
-  const bool utf8 =
-      decoded.encoding == TextEncoding::Utf8 || decoded.encoding == TextEncoding::Utf8Bom;
-  const std::size_t replaced = utf8 ? std::string_view::npos : decoded.text.find(kReplacement);
-  if (replaced != std::string_view::npos) {
-    const std::size_t line = LineAt(decoded.text, replaced);
-    bad = bad == 0 ? line : std::min(bad, line);
-  }
-  return bad;
-}
 
 bool IsLineEnd(char c) {
   return c == '\r' || c == '\n';
@@ -46,7 +21,7 @@ bool IsLineEnd(char c) {
 
 FileWorksheet ReadCsv(std::string_view bytes, const std::string& path) {
   const DecodedText decoded = DecodeText(bytes);
-  if (const std::size_t bad = FirstBadLine(decoded))
+  if (const std::size_t bad = FirstLineThatIsNoText(decoded))
     throw FileReadError(path, "CSV のテキストではありません (" + std::to_string(bad) + " 行目)。");
   const std::string_view text = decoded.text;
   FileWorksheet sheet;
@@ -62,7 +37,7 @@ FileWorksheet ReadCsv(std::string_view bytes, const std::string& path) {
         for (;;) {
           if (i >= text.size())
             throw FileReadError(path, "引用符 (\") が閉じられていません (" +
-                                          std::to_string(LineAt(text, open)) + " 行目)。");
+                                          std::to_string(LineOfPosition(text, open)) + " 行目)。");
           if (text[i] == '"') {
             if (i + 1 < text.size() && text[i + 1] == '"') {
               cell += '"';

@@ -9,40 +9,26 @@
 #include "core/file_io.h"
 #include "dxf/commands/form_options.h"
 #include "dxf/dxf_file.h"
-#include "platform/sim/sim_ui.h"
 #include "tests/app/window_fixture.h"
 
 namespace vensa::test {
 namespace {
 
-class DrawingWindowTest : public WindowTest {
+class DrawingWindowTest : public ScriptedDialogsTest {
  protected:
   void SetUp() override {
     drawingTargetByDefault_ = true;
-    Open();
-    form_->RouteDialogsTo(&dialogs_);
+    OpenScripted();
     form_->OpenDrawingAtStart(kDrawing);
   }
-  void TearDown() override {
-    if (form_) form_->RouteDialogsTo(nullptr);
-    WindowTest::TearDown();
-  }
 
-  void Click(const char* button) {
-    wxCommandEvent click(wxEVT_BUTTON, Find(button)->GetId());
-    click.SetEventObject(Find(button));
-    Find(button)->ProcessWindowEvent(click);
-    WaitForIdle();
-  }
-
-  std::vector<std::string> Row(const TextGrid& list, int row, int columns) const {
+  static std::vector<std::string> Row(const TextGrid& list, int row, int columns) {
     std::vector<std::string> cells;
     for (int c = 0; c < columns; ++c) cells.push_back(list.Cell(c, row));
     return cells;
   }
 
   static constexpr const char* kDrawing = VENSA_EXAMPLE_DRAWING;
-  SimUi dialogs_;
 };
 
 TEST_F(DrawingWindowTest, ReadsTheDrawingAsTheCad) {

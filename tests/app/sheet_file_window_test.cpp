@@ -4,28 +4,15 @@
 #include <vector>
 
 #include "core/file_io.h"
-#include "platform/sim/sim_ui.h"
 #include "tests/app/window_fixture.h"
 
 namespace vensa::test {
 namespace {
 
-class SheetFileWindowTest : public WindowTest {
+class SheetFileWindowTest : public ScriptedDialogsTest {
  protected:
-  void SetUp() override {
-    Open();
-    form_->RouteDialogsTo(&dialogs_);
-  }
-  void TearDown() override {
-    if (form_) form_->RouteDialogsTo(nullptr);
-    WindowTest::TearDown();
-  }
-  void Click(const char* button) {
-    wxCommandEvent click(wxEVT_BUTTON, Find(button)->GetId());
-    click.SetEventObject(Find(button));
-    Find(button)->ProcessWindowEvent(click);
-    WaitForIdle();
-  }
+  void SetUp() override { OpenScripted(); }
+
   std::vector<std::string> Rows() const {
     const TextGrid& list = form_->State().StringGrid1;
     std::vector<std::string> rows;
@@ -34,7 +21,6 @@ class SheetFileWindowTest : public WindowTest {
     }
     return rows;
   }
-  SimUi dialogs_;
 };
 
 TEST_F(SheetFileWindowTest, ListsFromAndToCsvAndXlsxFiles) {

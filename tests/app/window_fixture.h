@@ -17,6 +17,7 @@
 
 #include "app/main_form.h"
 #include "platform/none/no_com_platform.h"
+#include "platform/sim/sim_ui.h"
 #include "tests/support/temp_dir.h"
 
 namespace vensa::test {
@@ -123,6 +124,29 @@ class WindowTest : public ::testing::Test {
   bool drawingTargetByDefault_ = false;  // as on Windows; the Linux program starts with true
   wxWeakRef<TForm1> form_;
   wxUIActionSimulator sim_;
+};
+
+// The window with its message boxes and dialogs answered by a script (`dialogs_`).
+class ScriptedDialogsTest : public WindowTest {
+ protected:
+  void OpenScripted() {
+    Open();
+    form_->RouteDialogsTo(&dialogs_);
+  }
+  void TearDown() override {
+    if (form_) form_->RouteDialogsTo(nullptr);
+    WindowTest::TearDown();
+  }
+
+  // A button's click, and everything it set off handled.
+  void Click(const char* button) {
+    wxCommandEvent click(wxEVT_BUTTON, Find(button)->GetId());
+    click.SetEventObject(Find(button));
+    Find(button)->ProcessWindowEvent(click);
+    WaitForIdle();
+  }
+
+  SimUi dialogs_;
 };
 
 }  // namespace vensa::test

@@ -15,6 +15,7 @@
 #include "core/file_io.h"
 #include "core/grid_text.h"
 #include "core/list_sort.h"
+#include "core/number_read.h"
 #include "core/text.h"
 #include "dxf/commands/drawing_commands.h"
 #include "dxf/commands/form_options.h"
@@ -30,7 +31,9 @@
 #include "sima/sima_save.h"
 #include "sima/sima_writer.h"
 #include "state/form_state.h"
+#include "state/ini_document.h"
 #include "state/settings_file.h"
+#include "state/settings_keys.h"
 
 namespace vensa::cli {
 namespace {
@@ -42,6 +45,19 @@ struct Failure {
   std::string message;
 };
 
+// A number or a check box given on the command line must be an integer: the settings file
+// passes over a value it cannot read (the control keeps its default), but a value typed
+// in a command that would silently be something else is refused.
+void CheckIntegerValue(const std::string& sectionSlashKey, const std::string& value) {
+  const std::size_t slash = sectionSlashKey.find('/');
+  if (slash == std::string::npos) return;
+  const std::string_view whole(sectionSlashKey);
+  const SettingKey* key = FindSettingKey(whole.substr(0, slash), whole.substr(slash + 1));
+  if (key == nullptr || key->type == SettingType::Text) return;
+  if (!TryReadInteger(ReadIniValue(value)))
+    throw BadArguments{"整数で指定してください: " + sectionSlashKey + "=" + value};
+}
+
 // The settings the program would start with: the settings file, then every --set on top.
 FormState StateFor(const Arguments& args) {
   FormState state = InitialFormState();
@@ -52,6 +68,7 @@ FormState StateFor(const Arguments& args) {
       throw Failure{"設定ファイルを読み込めません: " + *args.settingsFile};
   }
   for (const auto& [key, value] : args.settings) {
+    CheckIntegerValue(key, value);
     if (!ApplySettingValue(state, key, value))
       throw BadArguments{"設定ファイルにないキーです: " + key};
   }

@@ -247,6 +247,8 @@ TEST_F(Cli, BadArgumentsExitWithTwoAndTheUsage) {
            {"table", "--range", "1", list, "o.dxf"},
            {"plot", "--set", "Layer/NOSUCH=1", list, "o.dxf"},
            {"plot", "--set", "noequals", list, "o.dxf"},
+           {"list", "--set", "Excel/ColN=B", list},
+           {"plot", "--set", "Draw/CheckBox21=yes", list, "o.dxf"},
            {"plot", "--scale", "abc", list, "o.dxf"},
            {"list", "--sort", "size", list},
            {"list", "--tidy=1", list},

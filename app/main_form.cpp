@@ -43,7 +43,7 @@ TForm1::TForm1(const ProgramFiles& files, Platform& platform, bool drawingTarget
       drawingTargetByDefault_(drawingTargetByDefault),
       state_(InitialFormState()),
       files_(files),
-      cadPlatform_(platform),
+      cadPlatform_(platform, state_),
       platform_(cadPlatform_),
       ui_(*this, state_),
       messageFilter_(TMessageFilter::Create()) {
@@ -86,7 +86,6 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate(const ScreenMetrics& screen) {
   state_ = StartUpFormState(files_, screen, drawingTargetByDefault_);
-  cadPlatform_.UseDrawing(state_.TargetIsDrawingFile);
   if (state_.TargetIsDrawingFile) ShowDrawingTarget(state_);
   Move(state_.Left, state_.Top);
   messageFilter_->RegisterFilter(platform_);
@@ -123,7 +122,6 @@ void TForm1::RunCommand(const std::function<void()>& command) {
     grid->PullSelection();
   }
   binding_.Pull();
-  cadPlatform_.UseDrawing(state_.TargetIsDrawingFile);
   std::string failure;
   try {
     command();
@@ -149,15 +147,6 @@ void TForm1::ReportError(const std::string& text) {
 
 void TForm1::OpenDrawingAtStart(const std::string& path) {
   RunCommand([this, &path] { OpenDrawingTarget(state_, cadPlatform_, path); });
-}
-
-bool TForm1::ReadyCad() {
-  if (!state_.TargetIsDrawingFile) return true;
-  return ReadyDrawingTarget(state_, cadPlatform_, ui_);
-}
-
-bool TForm1::RefuseWithoutCad() {
-  return RefuseWithoutRunningCad(state_, ui_);
 }
 
 void TForm1::SpeedButton5Click() {

@@ -82,12 +82,6 @@ class TForm1 : public wxFrame {
   void FormClose(wxCloseEvent& event);
   // Reads the target CAD list file again and shows the dialog (SpeedButton5 "編集").
   void SpeedButton5Click();
-  // Before a command that reads or draws into the CAD: with the drawing target, the
-  // drawing ready (false: the user opened none and the command does not run).
-  bool ReadyCad();
-  // "PAN", "常にPAN" and "ID (INT)": with the drawing target, the message that they need a
-  // running CAD, and true.
-  bool RefuseWithoutCad();
 
   bool drawingTargetByDefault_;
   FormState state_;

@@ -34,9 +34,7 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
   wxPanel* page = MakePage(book, "TabSheet4");
   wxButton* read = MakeButton(page, "Button6", "TEXT 取得", 4, 4, 90, 24);
   read->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] {
-      if (ReadyCad()) Button6Click(state_, tables_, platform_, ui_);
-    });
+    RunCommand([this] { Button6ClickOnTarget(state_, tables_, cadPlatform_, ui_); });
   });
   wxButton* toSheet = MakeButton(page, "Button7", "Excelへ", 98, 4, 90, 24);
   toSheet->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
@@ -45,9 +43,7 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
   binding_.Bind(MakeCheckBox(page, "CheckBox17", "常にPAN", 200, 6), state_.CheckBox17);
   wxButton* pan = MakeButton(page, "SpeedButton1", "PAN", 290, 4, 60, 24);
   pan->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] {
-      if (!RefuseWithoutCad()) SpeedButton1Click(state_, platform_, ui_);
-    });
+    RunCommand([this] { SpeedButton1ClickOnTarget(state_, cadPlatform_, ui_); });
   });
   MakeLabel(page, "↓項目名クリックでソート", 4, 28);
 

@@ -138,42 +138,26 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
        [this] { Button1ClickOrFile(state_, excel_, platform_, ui_); }},
       {"Button2", "CADへ", "座標リストをチェックした図形でCADへプロット",
        [this, &insertFile] {
-         if (state_.TargetIsDrawingFile)
-           PlotToDrawingFile(state_, cadPlatform_, ui_, PlotZMode::kFromList);
-         else
-           Button2Click(state_, platform_, ui_, insertFile);
+         PlotOnTarget(state_, cadPlatform_, ui_, insertFile, PlotZMode::kFromList);
        }},
       {"Button13", "CADへ (Z=0)", "CAD にプロット（Z値=0)",
        [this, &insertFile] {
-         if (state_.TargetIsDrawingFile)
-           PlotToDrawingFile(state_, cadPlatform_, ui_, PlotZMode::kZero);
-         else
-           Button13Click(state_, platform_, ui_, insertFile);
+         PlotOnTarget(state_, cadPlatform_, ui_, insertFile, PlotZMode::kZero);
        }},
       {"Button4", "CADから", "CAD から図形を取得し、チェックした図形の座標をリストに追加",
-       [this] {
-         if (ReadyCad()) Button4Click(state_, tables_, platform_, ui_);
-       }},
+       [this] { Button4ClickOnTarget(state_, tables_, cadPlatform_, ui_); }},
       {"Button5", "Excelへ", "現在の座標リストを Excel に転送",
        [this] { Button5ClickOrFile(state_, excel_, platform_, ui_); }},
       {"Button3", "XY 作表", "X, Y で座標リストを作表",
        [this, &insertFile] {
-         if (state_.TargetIsDrawingFile)
-           TableToDrawingFile(state_, cadPlatform_, ui_, TableAxes::kXY);
-         else
-           Button3Click(state_, platform_, ui_, insertFile);
+         TableOnTarget(state_, cadPlatform_, ui_, insertFile, TableAxes::kXY);
        }},
       {"Button8", "YX 作表", "Y, X で座標リストを作表",
        [this, &insertFile] {
-         if (state_.TargetIsDrawingFile)
-           TableToDrawingFile(state_, cadPlatform_, ui_, TableAxes::kYX);
-         else
-           Button8Click(state_, platform_, ui_, insertFile);
+         TableOnTarget(state_, cadPlatform_, ui_, insertFile, TableAxes::kYX);
        }},
       {"Button12", "ID (INT)", "CAD で座標を指示し、リストに追加 (右クリックで INT 反転)",
-       [this] {
-         if (!RefuseWithoutCad()) Button12Click(state_, platform_, ui_);
-       }},
+       [this] { Button12ClickOnTarget(state_, cadPlatform_, ui_); }},
   };
   wxButton* button12 = nullptr;
   for (int i = 0; i < 8; ++i) {
@@ -201,13 +185,11 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
   binding_.Bind(checkBox18, s.CheckBox18);
   checkBox18->Bind(wxEVT_CHECKBOX, [this, checkBox18](wxCommandEvent& event) {
     event.Skip();
-    if (checkBox18->GetValue()) RunCommand([this] { RefuseWithoutCad(); });
+    if (checkBox18->GetValue()) RunCommand([this] { RefuseWithoutRunningCad(state_, ui_); });
   });
   wxButton* pan = MakeButton(page, "SpeedButton3", "PAN", 316, 241, 60, 22);
   pan->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] {
-      if (!RefuseWithoutCad()) SpeedButton3Click(state_, platform_, ui_);
-    });
+    RunCommand([this] { SpeedButton3ClickOnTarget(state_, cadPlatform_, ui_); });
   });
 
   wxTextCtrl* edit31 = MakeLabeledEdit(page, "プロット範囲", 4, "Edit31", 76, 266, 140);

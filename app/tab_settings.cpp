@@ -98,12 +98,7 @@ wxWindow* TForm1::BuildGetIdSettingsTab(wxNotebook* book) {
   binding_.Bind(edit29, s.Edit29);
   wxButton* layer = MakeButton(page, "SpeedButton2", "画層取得", 290, 59, 86, 24);
   layer->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] {
-      if (state_.TargetIsDrawingFile)
-        LayerFromDrawing(state_, cadPlatform_, ui_);
-      else
-        SpeedButton2Click(state_, platform_, ui_);
-    });
+    RunCommand([this] { SpeedButton2ClickOnTarget(state_, cadPlatform_, ui_); });
   });
 
   MakeGroup(page, "ID", 4, 92, 375, 130);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "cad/cad_value.h"
 #include "core/text.h"
 #include "platform/automation_error.h"
 
@@ -113,6 +114,11 @@ std::shared_ptr<CadSelectionSet> PrepareSelectionSet(CadDocument& document) {
     }
   }
   return sets->Add(kWorkSelectionSetName);
+}
+
+double DimScaleOf(CadDocument& document) {
+  const double f = VariantToDouble(document.GetVariable("DIMSCALE"));
+  return f == 0.0 ? 1.0 : f;
 }
 
 }  // namespace vensa

@@ -52,6 +52,10 @@ bool EnsureLayer(CadApplication& app, const std::string& name);
 // The document's selection set "ssTemp", emptied, created when missing.
 std::shared_ptr<CadSelectionSet> PrepareSelectionSet(CadDocument& document);
 
+// The drawing's DIMSCALE as the factor of what is drawn into it or searched in it ("DIMSCALE
+// 倍"): 0, a drawing that sets none, is taken as 1.
+double DimScaleOf(CadDocument& document);
+
 inline constexpr char kWorkSelectionSetName[] = "ssTemp";
 
 }  // namespace vensa

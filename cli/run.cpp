@@ -49,10 +49,7 @@ struct Failure {
 // passes over a value it cannot read (the control keeps its default), but a value typed
 // in a command that would silently be something else is refused.
 void CheckIntegerValue(const std::string& sectionSlashKey, const std::string& value) {
-  const std::size_t slash = sectionSlashKey.find('/');
-  if (slash == std::string::npos) return;
-  const std::string_view whole(sectionSlashKey);
-  const SettingKey* key = FindSettingKey(whole.substr(0, slash), whole.substr(slash + 1));
+  const SettingKey* key = FindSettingKey(sectionSlashKey);
   if (key == nullptr || key->type == SettingType::Text) return;
   if (!TryReadInteger(ReadIniValue(value)))
     throw BadArguments{"整数で指定してください: " + sectionSlashKey + "=" + value};

@@ -173,10 +173,7 @@ void SaveSettings(const FormState& state, const std::string& path) {
 }
 
 bool ApplySettingValue(FormState& state, std::string_view sectionSlashKey, std::string_view value) {
-  const size_t slash = sectionSlashKey.find('/');
-  if (slash == std::string_view::npos) return false;
-  const SettingKey* k =
-      FindSettingKey(sectionSlashKey.substr(0, slash), sectionSlashKey.substr(slash + 1));
+  const SettingKey* k = FindSettingKey(sectionSlashKey);
   if (!k) return false;
   const std::optional<std::string> v = ReadIniValue(value);
   if (k->role == SettingRole::FormLeft || k->role == SettingRole::FormTop) {

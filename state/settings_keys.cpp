@@ -104,4 +104,10 @@ const SettingKey* FindSettingKey(std::string_view section, std::string_view key)
   return nullptr;
 }
 
+const SettingKey* FindSettingKey(std::string_view sectionSlashKey) {
+  const std::size_t slash = sectionSlashKey.find('/');
+  if (slash == std::string_view::npos) return nullptr;
+  return FindSettingKey(sectionSlashKey.substr(0, slash), sectionSlashKey.substr(slash + 1));
+}
+
 }  // namespace vensa

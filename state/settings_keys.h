@@ -39,5 +39,8 @@ std::span<const SettingKey> SettingKeys();
 // The entry for a section and key, matched without regard to case; null when the table
 // does not name it.
 const SettingKey* FindSettingKey(std::string_view section, std::string_view key);
+// The same for "Section/Key" as the command line names it, split at its first "/" (the key
+// may hold "/" itself, as "TableScale/1/1000" does).
+const SettingKey* FindSettingKey(std::string_view sectionSlashKey);
 
 }  // namespace vensa

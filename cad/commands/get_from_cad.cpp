@@ -34,8 +34,7 @@ double SearchScale(const FormState& state, Platform& platform, Ui& ui) {
   if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return 1.0;
   if (!state.CheckBox25.checked) return 1.0;
   std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
-  const double f = VariantToDouble(app->ActiveDocument()->GetVariable("DIMSCALE"));
-  return f == 0.0 ? 1.0 : f;
+  return DimScaleOf(*app->ActiveDocument());
 }
 
 // The normal of each polyline by its handle. The CAD reports light and 2-D polyline

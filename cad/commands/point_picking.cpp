@@ -43,12 +43,7 @@ class RunningName {
 
 double LabelHeight(const FormState& state, CadDocument& document) {
   const double height = TryReadNumber(state.Edit34.text).value_or(kDefaultLabelHeight);
-  double f = 1.0;
-  if (state.CheckBox20.checked) {
-    f = VariantToDouble(document.GetVariable("DIMSCALE"));
-    if (f == 0.0) f = 1.0;
-  }
-  return height * f;
+  return state.CheckBox20.checked ? height * DimScaleOf(document) : height;
 }
 
 }  // namespace

@@ -6,10 +6,14 @@
 
 #include "cad/cad_connection.h"
 #include "cad/cad_model.h"
-#include "cad/cad_value.h"
+#include "cad/commands/get_from_cad.h"
+#include "cad/commands/point_picking.h"
+#include "cad/commands/text_list.h"
+#include "cad/commands/view_helpers.h"
 #include "core/coord_list.h"
 #include "core/file_io.h"
 #include "core/number_read.h"
+#include "dxf/commands/drawing_commands.h"
 #include "dxf/commands/form_options.h"
 #include "dxf/dxf_file.h"
 #include "state/target_cad_list.h"
@@ -24,13 +28,13 @@ void DrawingTargetPlatform::Open(const std::string& path) {
 }
 
 Platform& DrawingTargetPlatform::Active() {
-  if (useDrawing_ && drawingPlatform_) return *drawingPlatform_;
+  if (UsesDrawing() && drawingPlatform_) return *drawingPlatform_;
   return system_;
 }
 
 std::optional<std::string> DrawingTargetPlatform::ClassIdFromProgId(const std::string& progId) {
   // With the drawing target chosen and no drawing open, no CAD is there to attach to.
-  if (useDrawing_ && !drawingPlatform_) return std::nullopt;
+  if (UsesDrawing() && !drawingPlatform_) return std::nullopt;
   return Active().ClassIdFromProgId(progId);
 }
 
@@ -94,12 +98,9 @@ bool SameFile(const std::string& a, const std::string& b) {
   return !error && same;
 }
 
-// The drawing's scale for the plot and the table: its DIMSCALE where asked, never 0.
+// The drawing's scale for the plot and the table: its DIMSCALE where asked.
 double DrawingScale(const FormState& state, DrawingFileCad& cad) {
-  if (!state.CheckBox24.checked) return 1.0;
-  const double scale =
-      VariantToDouble(cad.Application()->ActiveDocument()->GetVariable("DIMSCALE"));
-  return scale == 0.0 ? 1.0 : scale;
+  return state.CheckBox24.checked ? DimScaleOf(*cad.Application()->ActiveDocument()) : 1.0;
 }
 
 // The file a drawing command saves into: named by the user, never the drawing itself.
@@ -131,30 +132,8 @@ TAcadPoint ProposedTableCorner(const TextGrid& list) {
   return corner.value_or(TAcadPoint{});
 }
 
-}  // namespace
-
-void ShowDrawingTarget(FormState& state) {
-  const std::string name = state.TargetDrawing.empty() ? std::string(kDrawingFileTargetName)
-                                                       : std::string(kDrawingFileTargetName) + " " +
-                                                             FileNameOf(state.TargetDrawing);
-  state.Caption = TargetCaption(name);
-  state.Edit35.text = kDrawingFileTargetName;
-  state.Edit36.text = state.TargetDrawing;
-}
-
-void OpenDrawingTarget(FormState& state, DrawingTargetPlatform& target, const std::string& path) {
-  target.Open(path);
-  target.UseDrawing(true);
-  state.TargetIsDrawingFile = true;
-  state.TargetDrawing = path;
-  ShowDrawingTarget(state);
-}
-
-void OpenDrawingClick(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
-  const std::optional<std::string> path = ui.OpenFileDialog(kDrawingOpenFilter);
-  if (path) OpenDrawingTarget(state, target, *path);
-}
-
+// Before a command that reads the drawing: the last drawing opened (asked for when there is
+// none), read again when its file changed. False when the user chose none.
 bool ReadyDrawingTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
   DrawingFileCad* cad = target.Drawing();
   if (cad != nullptr && cad->Path() == state.TargetDrawing) {
@@ -167,12 +146,6 @@ bool ReadyDrawingTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui)
   }
   OpenDrawingClick(state, target, ui);
   return target.Drawing() != nullptr && target.Drawing()->Path() == state.TargetDrawing;
-}
-
-bool RefuseWithoutRunningCad(const FormState& state, Ui& ui) {
-  if (!state.TargetIsDrawingFile) return false;
-  ui.ShowMessage(kNeedsRunningCadMessage);
-  return true;
 }
 
 void LayerFromDrawing(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
@@ -210,6 +183,78 @@ void TableToDrawingFile(FormState& state, DrawingTargetPlatform& target, Ui& ui,
   DxfFileWriter file(*path);
   BuildTable(file.Builder(), state.StringGrid1, TableOptionsFromForm(state), scale, axes, *corner);
   file.Commit();
+}
+
+}  // namespace
+
+void ShowDrawingTarget(FormState& state) {
+  const std::string name = state.TargetDrawing.empty() ? std::string(kDrawingFileTargetName)
+                                                       : std::string(kDrawingFileTargetName) + " " +
+                                                             FileNameOf(state.TargetDrawing);
+  state.Caption = TargetCaption(name);
+  state.Edit35.text = kDrawingFileTargetName;
+  state.Edit36.text = state.TargetDrawing;
+}
+
+void OpenDrawingTarget(FormState& state, DrawingTargetPlatform& target, const std::string& path) {
+  target.Open(path);
+  state.TargetIsDrawingFile = true;
+  state.TargetDrawing = path;
+  ShowDrawingTarget(state);
+}
+
+void OpenDrawingClick(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  const std::optional<std::string> path = ui.OpenFileDialog(kDrawingOpenFilter);
+  if (path) OpenDrawingTarget(state, target, *path);
+}
+
+bool RefuseWithoutRunningCad(const FormState& state, Ui& ui) {
+  if (!state.TargetIsDrawingFile) return false;
+  ui.ShowMessage(kNeedsRunningCadMessage);
+  return true;
+}
+
+void Button4ClickOnTarget(FormState& state, EntityTables& tables, DrawingTargetPlatform& target,
+                          Ui& ui) {
+  if (state.TargetIsDrawingFile && !ReadyDrawingTarget(state, target, ui)) return;
+  Button4Click(state, tables, target, ui);
+}
+
+void Button6ClickOnTarget(FormState& state, EntityTables& tables, DrawingTargetPlatform& target,
+                          Ui& ui) {
+  if (state.TargetIsDrawingFile && !ReadyDrawingTarget(state, target, ui)) return;
+  Button6Click(state, tables, target, ui);
+}
+
+void SpeedButton2ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (state.TargetIsDrawingFile) return LayerFromDrawing(state, target, ui);
+  SpeedButton2Click(state, target, ui);
+}
+
+void PlotOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
+                  const std::string& insertFile, PlotZMode zMode) {
+  if (state.TargetIsDrawingFile) return PlotToDrawingFile(state, target, ui, zMode);
+  if (zMode == PlotZMode::kZero) return Button13Click(state, target, ui, insertFile);
+  Button2Click(state, target, ui, insertFile);
+}
+
+void TableOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
+                   const std::string& insertFile, TableAxes axes) {
+  if (state.TargetIsDrawingFile) return TableToDrawingFile(state, target, ui, axes);
+  if (axes == TableAxes::kYX) return Button8Click(state, target, ui, insertFile);
+  Button3Click(state, target, ui, insertFile);
+}
+
+void Button12ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (!RefuseWithoutRunningCad(state, ui)) Button12Click(state, target, ui);
+}
+
+void SpeedButton1ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (!RefuseWithoutRunningCad(state, ui)) SpeedButton1Click(state, target, ui);
+}
+
+void SpeedButton3ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (!RefuseWithoutRunningCad(state, ui)) SpeedButton3Click(state, target, ui);
 }
 
 }  // namespace vensa

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "cad/entity_tables.h"
 #include "cad/file/drawing_file_cad.h"
 #include "dxf/plot.h"
 #include "dxf/table.h"
@@ -25,13 +26,10 @@ inline constexpr char kTableCornerPrompt[] = "作表の左上基点";
 inline constexpr char kNotIntoOpenDrawingMessage[] =
     "開いている図面には保存できません。別のファイル名を指定してください";
 
+// The drawing answers for the CAD while the form's TargetIsDrawingFile is set.
 class DrawingTargetPlatform : public Platform {
  public:
-  explicit DrawingTargetPlatform(Platform& system) : system_(system) {}
-
-  // Whether the drawing answers for the CAD (the state's TargetIsDrawingFile).
-  void UseDrawing(bool use) { useDrawing_ = use; }
-  bool UsesDrawing() const { return useDrawing_; }
+  DrawingTargetPlatform(Platform& system, const FormState& form) : system_(system), form_(form) {}
 
   // Reads `path` as the drawing; the drawing open before stays when it cannot be read.
   void Open(const std::string& path);
@@ -54,8 +52,10 @@ class DrawingTargetPlatform : public Platform {
  private:
   Platform& Active();
 
+  bool UsesDrawing() const { return form_.TargetIsDrawingFile; }
+
   Platform& system_;
-  bool useDrawing_ = false;
+  const FormState& form_;
   std::unique_ptr<DrawingFileCad> cad_;
   std::unique_ptr<DrawingFilePlatform> drawingPlatform_;
 };
@@ -70,25 +70,30 @@ void OpenDrawingTarget(FormState& state, DrawingTargetPlatform& target, const st
 // "図面を開く...": a drawing chosen in the open dialog becomes the target.
 void OpenDrawingClick(FormState& state, DrawingTargetPlatform& target, Ui& ui);
 
-// Before a command that reads the CAD, with the drawing target chosen: the last drawing
-// opened (asked for when there is none), read again when its file changed. False when the
-// user chose none. A drawing that cannot be read throws, before anything has changed.
-bool ReadyDrawingTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
-
 // With the drawing target chosen, the commands that need a user at a running CAD say so
 // and do nothing: true when the message was given.
 bool RefuseWithoutRunningCad(const FormState& state, Ui& ui);
 
-// "画層取得" on the drawing: Edit29 becomes one of the drawing's layers, chosen from a list.
-void LayerFromDrawing(FormState& state, DrawingTargetPlatform& target, Ui& ui);
-
-// "CADへ" / "CADへ (Z=0)" on the drawing: the insert file's text saved into a DXF file the
-// user names ("<drawing>_plot.dxf" proposed), DIMSCALE from the drawing where asked.
-void PlotToDrawingFile(FormState& state, DrawingTargetPlatform& target, Ui& ui, PlotZMode zMode);
-
-// "XY 作表" / "YX 作表" on the drawing: the table with its top-left corner at a typed
-// point (the list's smallest X and largest Y proposed), saved as the plot is
-// ("<drawing>_table.dxf" proposed).
-void TableToDrawingFile(FormState& state, DrawingTargetPlatform& target, Ui& ui, TableAxes axes);
+// The window's CAD buttons, whichever the target. With the drawing target: "CADから" and
+// "TEXT 取得" read the last drawing opened (asked for when there is none, read again when
+// its file changed; a drawing that cannot be read throws before anything has changed);
+// "画層取得" makes Edit29 one of the drawing's layers, chosen from a list; "CADへ" and
+// "CADへ (Z=0)" save the insert file's text into a DXF file the user names
+// ("<drawing>_plot.dxf" proposed), DIMSCALE from the drawing where asked; "XY 作表" and
+// "YX 作表" save the table with its top-left corner at a typed point (the list's smallest
+// X and largest Y proposed; "<drawing>_table.dxf"); the PANs and "ID" say that they need a
+// running CAD and do nothing. Otherwise each is the button's command on the running CAD.
+void Button4ClickOnTarget(FormState& state, EntityTables& tables, DrawingTargetPlatform& target,
+                          Ui& ui);
+void Button6ClickOnTarget(FormState& state, EntityTables& tables, DrawingTargetPlatform& target,
+                          Ui& ui);
+void SpeedButton2ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+void PlotOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
+                  const std::string& insertFile, PlotZMode zMode);
+void TableOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
+                   const std::string& insertFile, TableAxes axes);
+void Button12ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+void SpeedButton1ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+void SpeedButton3ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
 
 }  // namespace vensa

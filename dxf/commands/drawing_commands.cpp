@@ -32,10 +32,7 @@ std::optional<DrawingTarget> StartDrawing(const FormState& state, Platform& plat
   target.app = AttachTargetCad(platform, state.TargetProgID);
   BringCadToFront(platform, *target.app);
   target.document = target.app->ActiveDocument();
-  if (state.CheckBox24.checked) {
-    target.scale = VariantToDouble(target.document->GetVariable("DIMSCALE"));
-    if (target.scale == 0.0) target.scale = 1.0;
-  }
+  if (state.CheckBox24.checked) target.scale = DimScaleOf(*target.document);
   if (!IsListInUse(state.StringGrid1)) return std::nullopt;
   return target;
 }

@@ -51,10 +51,7 @@ void WriteListToSheetFile(const FormState& form, const TextGrid& list, const std
 }
 
 std::string SheetFileSavePath(const std::string& chosenName) {
-  const std::size_t slash = chosenName.find_last_of("/\\");
-  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  if (chosenName.find('.', nameStart) != std::string::npos) return chosenName;
-  return chosenName + ".xlsx";
+  return PathFromUtf8(chosenName).has_extension() ? chosenName : chosenName + ".xlsx";
 }
 
 namespace {

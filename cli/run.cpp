@@ -55,6 +55,12 @@ void CheckIntegerValue(const std::string& sectionSlashKey, const std::string& va
     throw BadArguments{"整数で指定してください: " + sectionSlashKey + "=" + value};
 }
 
+// sima and excel replace an OUT that exists only with --force.
+void RequireReplaceable(const Arguments& args) {
+  if (FileExists(args.output) && !args.force)
+    throw Failure{"ファイルが存在します (置き換えるには --force): " + args.output};
+}
+
 // The settings the program would start with: the settings file, then every --set on top.
 FormState StateFor(const Arguments& args) {
   FormState state = InitialFormState();
@@ -212,8 +218,7 @@ int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
     for (const std::string& message : check.messages) err << message << '\n';
     return 1;
   }
-  if (FileExists(args.output) && !args.force)
-    throw Failure{"ファイルが存在します (置き換えるには --force): " + args.output};
+  RequireReplaceable(args);
   SaveSimaFile(args.output, state.StringGrid4);
   return 0;
 }
@@ -233,8 +238,7 @@ int RunListFromExcel(const Arguments& args, FormState& state, const Automation& 
 int RunExcel(const Arguments& args, FormState& state, const Automation& automation) {
   if (state.StringGrid1.DataRowCount() == 0) throw Failure{"座標リストが空です: " + args.input};
   if (!args.output.empty()) {
-    if (FileExists(args.output) && !args.force)
-      throw Failure{"ファイルが存在します (置き換えるには --force): " + args.output};
+    RequireReplaceable(args);
     WriteListToSheetFile(state, state.StringGrid1, args.output);
     return 0;
   }

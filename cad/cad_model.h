@@ -86,9 +86,20 @@ struct SelectionFilter {
   std::vector<CadValue> values;
 };
 
+// How many entities of each class the entity reader takes from a selection set, and the
+// vertices of its polylines: room for them is made at once, since a drawing's selection
+// holds 100,000s of entities.
+struct SelectionCensus {
+  std::size_t lines = 0, circles = 0, arcs = 0, ellipses = 0, polylines = 0, vertices = 0,
+              texts = 0, points = 0;
+};
+
 class CadSelectionSet {
  public:
   virtual ~CadSelectionSet() = default;
+  // The census of the set when the CAD can take it without a call per entity (a drawing
+  // read from its file); nothing for a running CAD.
+  virtual std::optional<SelectionCensus> Census() { return std::nullopt; }
   virtual std::string Name() = 0;
   virtual int Count() = 0;
   virtual std::shared_ptr<CadEntity> Item(int index) = 0;  // from 0

@@ -126,6 +126,17 @@ void ReadPoint(CadEntity& e, EntityTables& t) {
 int ReadSelectedEntities(CadSelectionSet& set, int readMode, ProgressBarId progressBar, Ui& ui,
                          EntityTables& tables, std::string& statusPanel0) {
   tables.Clear();
+  if (const std::optional<SelectionCensus> census = set.Census()) {
+    // Tables grown one record at a time would be copied a dozen times over.
+    tables.LineBlks.reserve(census->lines);
+    tables.CircleBlks.reserve(census->circles);
+    tables.ArcBlks.reserve(census->arcs);
+    tables.EllipseBlks.reserve(census->ellipses);
+    tables.LwpBlks.reserve(census->polylines);
+    tables.LwpEles.reserve(census->vertices);
+    tables.TextBlks.reserve(census->texts);
+    tables.PointEnts.reserve(census->points);
+  }
   const int n = set.Count();
   ui.SetProgressMax(progressBar, n);
   ui.SetProgressPosition(progressBar, 0);

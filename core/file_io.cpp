@@ -1,6 +1,8 @@
 #include "core/file_io.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <new>
 #include <chrono>
 #include <cstring>
 #include <fstream>
@@ -9,6 +11,9 @@
 
 #include "core/error.h"
 
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 #ifdef _WIN32
 // The attributes a user sets on a file (read-only, hidden, ...) are only reachable through
 // the system's file functions; the C runtime knows the read-only flag alone.
@@ -108,26 +113,68 @@ fs::path TemporarySibling(const fs::path& target) {
   return temp;
 }
 
-}  // namespace
-
-std::string ReadFileBytes(const std::string& path) {
+// Opens the file for reading it whole; `size` is its length (0 for one that tells none).
+std::ifstream OpenWholeFile(const std::string& path, std::size_t& size) {
   const std::filesystem::path p = PathFromUtf8(path);
   std::error_code ec;
   if (std::filesystem::is_directory(p, ec)) throw FileReadError(path, ErrnoText(EISDIR));
   errno = 0;
   std::ifstream in(p, std::ios::binary);
   if (!in) throw FileReadError(path, ErrnoText(errno));
-  std::string bytes;
   in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
+  const std::streamoff end = in.tellg();
   in.seekg(0, std::ios::beg);
-  if (size > 0) {
-    bytes.resize(static_cast<std::size_t>(size));
-    in.read(bytes.data(), size);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-  }
+  size = end > 0 ? static_cast<std::size_t>(end) : 0;
+  return in;
+}
+
+// Reads `size` bytes into `into`; the count read.
+std::size_t ReadWhole(std::ifstream& in, char* into, std::size_t size, const std::string& path) {
+  if (size > 0) in.read(into, static_cast<std::streamsize>(size));
   if (in.bad()) throw FileReadError(path, ErrnoText(errno));
+  return size > 0 ? static_cast<std::size_t>(in.gcount()) : 0;
+}
+
+#ifdef __linux__
+constexpr std::size_t kLargePage = std::size_t{2} << 20;
+#endif
+
+char* AllocateFileBlock(std::size_t size) {
+#ifdef __linux__
+  if (size >= 2 * kLargePage) {
+    const std::size_t rounded = (size + kLargePage - 1) / kLargePage * kLargePage;
+    void* block = nullptr;
+    if (posix_memalign(&block, kLargePage, rounded) != 0) throw std::bad_alloc();
+    madvise(block, rounded, MADV_HUGEPAGE);  // a hint: without large pages all works alike
+    return static_cast<char*>(block);
+  }
+#endif
+  char* block = static_cast<char*>(std::malloc(size == 0 ? 1 : size));
+  if (block == nullptr) throw std::bad_alloc();
+  return block;
+}
+
+}  // namespace
+
+void FileBuffer::Release::operator()(char* block) const {
+  std::free(block);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::size_t size = 0;
+  std::ifstream in = OpenWholeFile(path, size);
+  std::string bytes(size, '\0');
+  bytes.resize(ReadWhole(in, bytes.data(), size, path));
   return bytes;
+}
+
+FileBuffer ReadFileBuffer(const std::string& path) {
+  std::size_t size = 0;
+  std::ifstream in = OpenWholeFile(path, size);
+  FileBuffer buffer;
+  buffer.data_.reset(AllocateFileBlock(size));
+  buffer.size_ = ReadWhole(in, buffer.data_.get(), size, path);
+  return buffer;
 }
 
 AtomicFileWriter::AtomicFileWriter(const std::string& path)

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,26 @@ std::string PathToUtf8(const std::filesystem::path& path);
 
 // Reads the whole file; FileReadError names the file when it cannot be opened or read.
 std::string ReadFileBytes(const std::string& path);
+
+// The bytes of a whole file in one block, for files of tens of megabytes read once (a
+// drawing): every page of such a block is touched, and where the system can hand out
+// large pages (Linux) the block asks for them, which it provides and clears a few hundred
+// times fewer, instead of one small page at a time.
+class FileBuffer {
+ public:
+  std::string_view View() const { return {data_.get(), size_}; }
+
+ private:
+  struct Release {
+    void operator()(char* block) const;
+  };
+  std::unique_ptr<char, Release> data_;
+  std::size_t size_ = 0;
+  friend FileBuffer ReadFileBuffer(const std::string& path);
+};
+
+// ReadFileBytes into a FileBuffer.
+FileBuffer ReadFileBuffer(const std::string& path);
 
 // Writes the bytes to a sibling temporary file and renames it over `path`, so a failed
 // save never destroys what was there. FileCreateError names the file on failure.

@@ -34,6 +34,19 @@ std::int16_t Narrow16(std::int32_t value) {
 
 }  // namespace
 
+void ResetKeepingRoom(DrawingEntity& e) {
+  std::vector<double> coordinates = std::move(e.coordinates);
+  std::vector<double> bulges = std::move(e.bulges);
+  std::string text = std::move(e.text);
+  e = DrawingEntity{};
+  coordinates.clear();
+  bulges.clear();
+  text.clear();
+  e.coordinates = std::move(coordinates);
+  e.bulges = std::move(bulges);
+  e.text = std::move(text);
+}
+
 std::string DxfTypeOf(std::string_view className) {
   static const std::map<std::string_view, std::string_view> kTypes = {
       {"AcDbLine", "LINE"},
@@ -92,8 +105,11 @@ std::uint16_t Drawing::ClassIndex(const std::string& className, const std::strin
 }
 
 std::uint32_t Drawing::LayerIndex(const std::string& layer) {
+  // Entities come in runs on one layer.
+  if (lastLayer_ < layerNames_.size() && layerNames_[lastLayer_] == layer) return lastLayer_;
   auto [it, added] = layerIndex_.try_emplace(layer, Index32(layerNames_));
   if (added) layerNames_.push_back(layer);
+  lastLayer_ = it->second;
   return it->second;
 }
 
@@ -145,9 +161,15 @@ void Drawing::Add(const DrawingEntity& e) {
 }
 
 DrawingEntity Drawing::Entity(std::size_t index) const {
+  DrawingEntity e;
+  Entity(index, e);
+  return e;
+}
+
+void Drawing::Entity(std::size_t index, DrawingEntity& e) const {
   const Entry& entry = entries_.at(index);
   const Class& cls = classes_[entry.cls];
-  DrawingEntity e;
+  ResetKeepingRoom(e);
   e.className = cls.className;
   e.dxfType = cls.dxfType;
   e.layer = layerNames_[entry.layer];
@@ -193,13 +215,17 @@ DrawingEntity Drawing::Entity(std::size_t index) const {
       e.thickness = r.thickness;
       e.horizontalAlignment = r.horizontal;
       e.verticalAlignment = r.vertical;
-      e.text = chars_.substr(r.firstChar, r.chars);
+      e.text.assign(chars_, r.firstChar, r.chars);
       break;
     }
     case Kind::Other:
       break;
   }
-  return e;
+}
+
+std::size_t Drawing::VertexCount(std::size_t index) const {
+  const Entry& entry = entries_.at(index);
+  return classes_[entry.cls].kind == Kind::Polyline ? vertexRuns_[entry.record].bulges : 0;
 }
 
 std::vector<DrawingEntity> Drawing::Entities() const {

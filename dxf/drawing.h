@@ -63,6 +63,10 @@ class Drawing {
   std::size_t ListablePlaces() const { return listable_; }
   // The entity at `index` (from 0) with every property of its class.
   DrawingEntity Entity(std::size_t index) const;
+  // The same into `e`, which keeps the room of its arrays (for reading entity by entity).
+  void Entity(std::size_t index, DrawingEntity& e) const;
+  // The vertices of a polyline (0 for any other entity).
+  std::size_t VertexCount(std::size_t index) const;
   // Every entity, in drawing order (for tests and dumps: it expands the whole drawing).
   std::vector<DrawingEntity> Entities() const;
 
@@ -117,6 +121,7 @@ class Drawing {
   std::unordered_map<std::string, std::uint16_t> classIndex_;  // past the first few classes
   std::vector<std::string> layerNames_;
   std::unordered_map<std::string, std::uint32_t> layerIndex_;
+  std::uint32_t lastLayer_ = 0;  // the layer of the entity added last
   ChunkedVector<CurveRecord> curves_;
   ChunkedVector<VerticesRecord> vertexRuns_;
   ChunkedVector<TextRecord> texts_;

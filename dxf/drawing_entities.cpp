@@ -48,7 +48,7 @@ void ReadText(const EntityGroups& entity, DrawingEntity& e, const DrawingTextDec
     }
     switch (g.code) {
       case 1:
-        e.text = text.Decode(g.value);
+        e.text.assign(text.Decode(g.value));
         break;
       case 40:
         e.height = GroupNumber(g);
@@ -185,7 +185,7 @@ void ReadSimple(const EntityGroups& entity, DrawingEntity& e, const DrawingTextD
       ReadPointGroup(g, 0, p);
     }
   });
-  if (point) e.coordinates = {p.x, p.y, p.z};
+  if (point) e.coordinates.assign({p.x, p.y, p.z});
 }
 
 }  // namespace
@@ -231,8 +231,8 @@ std::string ClassOfEntity(std::string_view type, int polylineFlags) {
   return name;
 }
 
-DrawingEntity ConvertEntity(const EntityGroups& entity, const DrawingTextDecoder& text) {
-  DrawingEntity e;
+void ConvertEntity(const EntityGroups& entity, const DrawingTextDecoder& text, DrawingEntity& e) {
+  ResetKeepingRoom(e);
   e.className = ClassOfEntity(entity.type, 0);
   e.dxfType = entity.type;
   if (entity.type == "TEXT") {
@@ -252,7 +252,6 @@ DrawingEntity ConvertEntity(const EntityGroups& entity, const DrawingTextDecoder
       if (g.code == 8) e.layer = text.DecodeLayer(g.value);
     });
   }
-  return e;
 }
 
 void AddVertex(DrawingEntity& polyline, const EntityGroups& vertex) {

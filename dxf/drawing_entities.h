@@ -33,8 +33,10 @@ EntityOwnership OwnershipOf(const EntityGroups& entity);
 // The class the CAD reports for an entity of the type; a POLYLINE needs its flags (70).
 std::string ClassOfEntity(std::string_view type, int polylineFlags);
 
-// Every entity but VERTEX and SEQEND; a POLYLINE comes without vertices.
-DrawingEntity ConvertEntity(const EntityGroups& entity, const DrawingTextDecoder& text);
+// Every entity but VERTEX and SEQEND, into `e`: what it held is replaced, but its arrays
+// keep their room, so that a drawing is read without allocating for each entity. A
+// POLYLINE comes without vertices.
+void ConvertEntity(const EntityGroups& entity, const DrawingTextDecoder& text, DrawingEntity& e);
 
 // Appends a VERTEX to the polyline read last (its coordinates and bulge). Vertices that
 // only steer a spline fit (flag 16) are not part of the polyline's outline and are left out.

@@ -44,6 +44,10 @@ struct DrawingEntity {
   std::string text;
 };
 
+// Makes `e` a new entity (layer "0", normal 0,0,1, ...) whose arrays and text keep their
+// room, so that entities read one after the other into one record allocate nothing.
+void ResetKeepingRoom(DrawingEntity& e);
+
 // The DXF type name of a class ("AcDbText" -> "TEXT", both polyline classes of a
 // POLYLINE -> "POLYLINE", "AcDbPolyline" -> "LWPOLYLINE"); empty for an unknown class.
 std::string DxfTypeOf(std::string_view className);

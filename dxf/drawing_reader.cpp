@@ -187,18 +187,20 @@ class DrawingReader {
 
   void ReadEntities() {
     EntityGroups record;
-    std::optional<DrawingEntity> polyline;  // open until its SEQEND
+    bool polylineOpen = false;  // until its SEQEND
+    DrawingEntity& polyline = polyline_;
+    DrawingEntity& entity = entity_;
     bool polylineInPaper = false;
     int polylineLine = 0;
     bool attributes = false;  // the ATTRIBs of a block reference, up to their SEQEND
     while (NextRecord(record)) {
       const std::string_view type = record.type;
-      if (polyline) {
+      if (polylineOpen) {
         if (type == "VERTEX") {
-          AddVertex(*polyline, record);
+          AddVertex(polyline, record);
         } else if (type == "SEQEND") {
-          Keep(*polyline, polylineInPaper, polylineLine);
-          polyline.reset();
+          Keep(polyline, polylineInPaper, polylineLine);
+          polylineOpen = false;
         } else {
           throw ErrorAt(record.line, "POLYLINE の中に " + QuotedDxfLine(type) + " があります");
         }
@@ -213,7 +215,8 @@ class DrawingReader {
         throw ErrorAt(record.line, "POLYLINE の外に " + std::string(type) + " があります");
       }
       if (type == "POLYLINE") {
-        polyline = ConvertEntity(record, text_);
+        ConvertEntity(record, text_, polyline);
+        polylineOpen = true;
         polylineInPaper = InPaperSpace(record);
         polylineLine = record.line;
         continue;
@@ -223,10 +226,10 @@ class DrawingReader {
           if (g.code == 66) attributes = GroupInteger(g) == 1;
         }
       }
-      DrawingEntity entity = ConvertEntity(record, text_);
+      ConvertEntity(record, text_, entity);
       Keep(entity, InPaperSpace(record), record.line);
     }
-    if (polyline) throw ErrorAt(polylineLine, "POLYLINE に SEQEND がありません");
+    if (polylineOpen) throw ErrorAt(polylineLine, "POLYLINE に SEQEND がありません");
   }
 
   DxfGroupScanner scanner_;
@@ -235,6 +238,10 @@ class DrawingReader {
   std::string_view codePage_;
   DrawingTextDecoder text_{"", ""};  // until the header says otherwise
   std::set<std::string_view> paperOwners_;
+  // The entity being read and the POLYLINE whose vertices follow, reused from entity to
+  // entity.
+  DrawingEntity entity_;
+  DrawingEntity polyline_;
   Drawing drawing_;
 };
 
@@ -261,7 +268,7 @@ Drawing ReadDrawing(std::string_view bytes) {
 Drawing ReadDrawingFile(const std::string& path) {
   Drawing drawing;
   try {
-    drawing = ReadDrawing(ReadFileBytes(path));
+    drawing = ReadDrawing(ReadFileBuffer(path).View());
   } catch (const DxfReadError& e) {
     throw DrawingFileError(path, e.what());
   }

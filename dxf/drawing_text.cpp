@@ -126,8 +126,15 @@ std::string DrawingTextDecoder::Decode(std::string_view raw) const {
 
 const std::string& DrawingTextDecoder::DecodeLayer(std::string_view raw) const {
   constexpr std::size_t kKeptLayers = 65536;
+  // Entities come in runs on one layer: the layer of the one before is asked first.
+  if (hasLastLayer_ && raw == lastRawLayer_) return lastLayer_;
   auto it = layers_.find(std::string(raw));
-  if (it != layers_.end()) return it->second;
+  if (it != layers_.end()) {
+    hasLastLayer_ = true;
+    lastRawLayer_.assign(raw);
+    lastLayer_ = it->second;
+    return it->second;
+  }
   if (layers_.size() >= kKeptLayers) {
     uncached_ = Decode(raw);
     return uncached_;

@@ -24,6 +24,10 @@ class DrawingTextDecoder {
 
  private:
   mutable std::unordered_map<std::string, std::string> layers_;
+  // The layer found last, as raw and decoded text.
+  mutable bool hasLastLayer_ = false;
+  mutable std::string lastRawLayer_;
+  mutable std::string lastLayer_;
   mutable std::string uncached_;
   bool utf8_;
   unsigned codePage_;  // 0: the system's ANSI code page

@@ -70,7 +70,12 @@ struct FileCadState {
 
 class FileEntity final : public CadEntity {
  public:
-  FileEntity(DrawingEntity entity, std::size_t index) : e_(std::move(entity)), index_(index) {}
+  FileEntity(const Drawing& drawing, std::size_t index) { Load(drawing, index); }
+
+  void Load(const Drawing& drawing, std::size_t index) {
+    drawing.Entity(index, e_);
+    index_ = index;
+  }
 
   std::string EntityName() override { return e_.className; }
   std::string Layer() override { return e_.layer; }
@@ -120,6 +125,20 @@ bool PassesFilter(const Drawing& drawing, std::size_t i, const SelectionFilter& 
   return true;
 }
 
+// The census count of the entities of a class the entity reader reads; nothing for the others.
+std::size_t* CensusCountOf(SelectionCensus& census, const std::string& className) {
+  const std::pair<const char*, std::size_t SelectionCensus::*> kCounts[] = {
+      {"AcDbLine", &SelectionCensus::lines},           {"AcDbCircle", &SelectionCensus::circles},
+      {"AcDbArc", &SelectionCensus::arcs},             {"AcDbEllipse", &SelectionCensus::ellipses},
+      {"AcDbPolyline", &SelectionCensus::polylines},   {"AcDb2dPolyline", &SelectionCensus::polylines},
+      {"AcDb3dPolyline", &SelectionCensus::polylines}, {"AcDbText", &SelectionCensus::texts},
+      {"AcDbPoint", &SelectionCensus::points}};
+  for (const auto& [name, count] : kCounts) {
+    if (className == name) return &(census.*count);
+  }
+  return nullptr;
+}
+
 class FileSelectionSet final : public CadSelectionSet {
  public:
   FileSelectionSet(std::shared_ptr<FileCadState> state, std::shared_ptr<SelectionSetData> set)
@@ -133,7 +152,33 @@ class FileSelectionSet final : public CadSelectionSet {
       throw AutomationError("Item", "無効なインデックスです");
     }
     const std::size_t entity = set.entities[static_cast<std::size_t>(index)];
-    return std::make_shared<FileEntity>(state_->drawing->Entity(entity), entity);
+    // Readers take the entities one after the other and let go of each: the one let go
+    // is loaded again rather than a new one made, 100,000s of times.
+    if (spare_ && spare_.use_count() == 1) {
+      spare_->Load(*state_->drawing, entity);
+    } else {
+      spare_ = std::make_shared<FileEntity>(*state_->drawing, entity);
+    }
+    return spare_;
+  }
+  std::optional<SelectionCensus> Census() override {
+    const SelectionSetData& set = Live("Census");
+    const Drawing& drawing = *state_->drawing;
+    SelectionCensus census;
+    const std::string* className = nullptr;
+    std::size_t* counted = nullptr;
+    for (std::uint32_t i : set.entities) {
+      // The class names are the drawing's own strings, one per class: entities of the
+      // class seen last are counted without comparing names.
+      const std::string& name = drawing.ClassName(i);
+      if (&name != className) {
+        className = &name;
+        counted = CensusCountOf(census, name);
+      }
+      if (counted != nullptr) ++*counted;
+      if (counted == &census.polylines) census.vertices += drawing.VertexCount(i);
+    }
+    return census;
   }
   // A user's select-all: every entity not yet in the set that passes the filter.
   void SelectOnScreen(const std::optional<SelectionFilter>& filter) override {
@@ -161,6 +206,7 @@ class FileSelectionSet final : public CadSelectionSet {
 
   std::shared_ptr<FileCadState> state_;
   std::shared_ptr<SelectionSetData> set_;
+  std::shared_ptr<FileEntity> spare_;
 };
 
 class FileSelectionSets final : public CadSelectionSets {

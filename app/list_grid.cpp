@@ -135,7 +135,7 @@ void ListGrid::ApplyColumnOrder() {
   // The cells follow their column to its new position, the header text included.
   TextGrid& grid = Grid();
   for (int row = 0; row < grid.RowCount(); ++row) {
-    std::vector<std::string>& cells = grid.MutableRow(row);
+    const MutableGridRow cells = grid.MutableRow(row);
     std::vector<std::string> old = cells;
     for (int pos = 0; pos < cols; ++pos) cells[pos] = std::move(old[order[pos]]);
   }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/acad_point.h"
+#include "core/large_block.h"
 
 namespace vensa {
 
@@ -137,17 +138,21 @@ struct TFaceBlk {
   TAcadPoint pt10, pt11, pt12, pt13;
 };
 
+// One table: a drawing's read fills some with 100,000s of records.
+template <typename Record>
+using EntityTable = std::vector<Record, LargeBlockAllocator<Record>>;
+
 struct EntityTables {
-  std::vector<TAcadLineBlk> LineBlks;
-  std::vector<TCircleBlk> CircleBlks;
-  std::vector<TArcBlk> ArcBlks;
-  std::vector<TEllipseBlk> EllipseBlks;
-  std::vector<TLwpBlk> LwpBlks;
-  std::vector<TLwpEle> LwpEles;
-  std::vector<TTextBlk> TextBlks;
-  std::vector<TPointEnt> PointEnts;
-  std::vector<TInsertBlk> InsertBlks;
-  std::vector<TFaceBlk> FaceBlks;
+  EntityTable<TAcadLineBlk> LineBlks;
+  EntityTable<TCircleBlk> CircleBlks;
+  EntityTable<TArcBlk> ArcBlks;
+  EntityTable<TEllipseBlk> EllipseBlks;
+  EntityTable<TLwpBlk> LwpBlks;
+  EntityTable<TLwpEle> LwpEles;
+  EntityTable<TTextBlk> TextBlks;
+  EntityTable<TPointEnt> PointEnts;
+  EntityTable<TInsertBlk> InsertBlks;
+  EntityTable<TFaceBlk> FaceBlks;
 
   // All ten, as before a read and for "内部データをすべてクリア".
   void Clear();

@@ -88,19 +88,23 @@ inline std::vector<std::size_t> RingOrder(const std::vector<std::size_t>& positi
 
 }  // namespace exchange_sort_detail
 
-// Sorts `items` in place; `before(a, b)` is a strict weak order ("a sorts before b").
+// The order the exchange sort leaves `items` in: element i is the position in `items` of
+// the item that ends at place i. `before(a, b)` is a strict weak order ("a sorts before b").
 template <typename T, typename Before>
-void ExchangeSort(std::vector<T>& items, Before before) {
+std::vector<std::size_t> ExchangeSortOrder(const std::vector<T>& items, Before before) {
   using namespace exchange_sort_detail;
   const std::size_t n = items.size();
-  if (n < 2) return;
+  std::vector<std::size_t> order;
+  if (n < 2) {
+    if (n == 1) order.push_back(0);
+    return order;
+  }
   // Original positions grouped by key, the groups in sorted order, each ascending.
   std::vector<std::size_t> byKey(n);
   std::iota(byKey.begin(), byKey.end(), 0);
   std::stable_sort(byKey.begin(), byKey.end(),
                    [&](std::size_t a, std::size_t b) { return before(items[a], items[b]); });
 
-  std::vector<std::size_t> order;
   order.reserve(n);
   SlotCounts smaller(n);  // the positions of the groups already placed
   std::vector<std::size_t> positions;
@@ -120,9 +124,16 @@ void ExchangeSort(std::vector<T>& items, Before before) {
     for (std::size_t p : positions) smaller.Mark(p);
     first = last;
   }
+  return order;
+}
 
+// Sorts `items` in place, as ExchangeSortOrder orders them.
+template <typename T, typename Before>
+void ExchangeSort(std::vector<T>& items, Before before) {
+  if (items.size() < 2) return;
+  const std::vector<std::size_t> order = ExchangeSortOrder(items, before);
   std::vector<T> sorted;
-  sorted.reserve(n);
+  sorted.reserve(items.size());
   for (std::size_t p : order) sorted.push_back(std::move(items[p]));
   items = std::move(sorted);
 }

@@ -1,8 +1,6 @@
 #include "core/file_io.h"
 
 #include <cerrno>
-#include <cstdlib>
-#include <new>
 #include <chrono>
 #include <cstring>
 #include <fstream>
@@ -10,10 +8,8 @@
 #include <system_error>
 
 #include "core/error.h"
+#include "core/large_block.h"
 
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
 #ifdef _WIN32
 // The attributes a user sets on a file (read-only, hidden, ...) are only reachable through
 // the system's file functions; the C runtime knows the read-only flag alone.
@@ -135,29 +131,10 @@ std::size_t ReadWhole(std::ifstream& in, char* into, std::size_t size, const std
   return size > 0 ? static_cast<std::size_t>(in.gcount()) : 0;
 }
 
-#ifdef __linux__
-constexpr std::size_t kLargePage = std::size_t{2} << 20;
-#endif
-
-char* AllocateFileBlock(std::size_t size) {
-#ifdef __linux__
-  if (size >= 2 * kLargePage) {
-    const std::size_t rounded = (size + kLargePage - 1) / kLargePage * kLargePage;
-    void* block = nullptr;
-    if (posix_memalign(&block, kLargePage, rounded) != 0) throw std::bad_alloc();
-    madvise(block, rounded, MADV_HUGEPAGE);  // a hint: without large pages all works alike
-    return static_cast<char*>(block);
-  }
-#endif
-  char* block = static_cast<char*>(std::malloc(size == 0 ? 1 : size));
-  if (block == nullptr) throw std::bad_alloc();
-  return block;
-}
-
 }  // namespace
 
 void FileBuffer::Release::operator()(char* block) const {
-  std::free(block);
+  ReleaseLargeBlock(block);
 }
 
 std::string ReadFileBytes(const std::string& path) {
@@ -172,7 +149,7 @@ FileBuffer ReadFileBuffer(const std::string& path) {
   std::size_t size = 0;
   std::ifstream in = OpenWholeFile(path, size);
   FileBuffer buffer;
-  buffer.data_.reset(AllocateFileBlock(size));
+  buffer.data_.reset(static_cast<char*>(AllocateLargeBlock(size)));
   buffer.size_ = ReadWhole(in, buffer.data_.get(), size, path);
   return buffer;
 }

@@ -15,10 +15,8 @@ std::string PathToUtf8(const std::filesystem::path& path);
 // Reads the whole file; FileReadError names the file when it cannot be opened or read.
 std::string ReadFileBytes(const std::string& path);
 
-// The bytes of a whole file in one block, for files of tens of megabytes read once (a
-// drawing): every page of such a block is touched, and where the system can hand out
-// large pages (Linux) the block asks for them, which it provides and clears a few hundred
-// times fewer, instead of one small page at a time.
+// The bytes of a whole file in one block (core/large_block.h), for files of tens of
+// megabytes read once: a drawing.
 class FileBuffer {
  public:
   std::string_view View() const { return {data_.get(), size_}; }

@@ -1,5 +1,6 @@
 #include "core/geometry.h"
 
+#include <array>
 #include <cmath>
 
 namespace vensa {
@@ -47,8 +48,15 @@ TAcadPoint OcsToWcs(const TAcadPoint& p, const TAcadPoint& normal) {
 }
 
 double RoundToDigits(double value, std::int32_t digits) {
-  // The scale is held in single precision, exact for 0..10 digits.
-  const float scale = static_cast<float>(std::pow(10.0, digits));
+  // The scale is held in single precision, exact for 0..10 digits. The usual counts of
+  // digits take it from a table (a list of 100,000s of points rounds each coordinate).
+  static const std::array<float, 11> kScales = [] {
+    std::array<float, 11> scales{};
+    for (int d = 0; d < 11; ++d) scales[d] = static_cast<float>(std::pow(10.0, d));
+    return scales;
+  }();
+  const float scale = digits >= 0 && digits < 11 ? kScales[static_cast<std::size_t>(digits)]
+                                                 : static_cast<float>(std::pow(10.0, digits));
   double m = value * static_cast<double>(scale);
   m += m >= 0 ? 0.5 : -0.5;
   // Beyond +-2^63 the truncation below would be undefined: such values have no digits

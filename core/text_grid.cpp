@@ -2,68 +2,179 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace vensa {
 
+namespace {
+
+template <typename Cells>
+void AssignCells(std::string* row, std::size_t count, const Cells& cells) {
+  std::size_t i = 0;
+  for (auto it = cells.begin(); it != cells.end() && i < count; ++it, ++i) row[i] = *it;
+  for (; i < count; ++i) row[i].clear();
+}
+
+[[noreturn]] void NoSuchRow(int row, int rowCount) {
+  throw std::out_of_range("grid row " + std::to_string(row) + " is outside a grid of " +
+                          std::to_string(rowCount) + " rows");
+}
+
+}  // namespace
+
+std::size_t CheckedCell(std::size_t i, std::size_t count) {
+  if (i >= count) {
+    throw std::out_of_range("grid cell " + std::to_string(i) + " is outside a row of " +
+                            std::to_string(count) + " cells");
+  }
+  return i;
+}
+
+bool operator==(const GridRow& row, const std::vector<std::string>& cells) {
+  return std::equal(row.begin(), row.end(), cells.begin(), cells.end());
+}
+
+MutableGridRow& MutableGridRow::operator=(const std::vector<std::string>& cells) {
+  AssignCells(cells_, count_, cells);
+  return *this;
+}
+
+MutableGridRow& MutableGridRow::operator=(std::initializer_list<std::string> cells) {
+  AssignCells(cells_, count_, cells);
+  return *this;
+}
+
 TextGrid::TextGrid(int colCount, int rowCount) : colCount_(std::max(colCount, 0)) {
-  rows_.assign(static_cast<std::size_t>(std::max(rowCount, 0)),
-               std::vector<std::string>(static_cast<std::size_t>(colCount_)));
+  SetRowCount(rowCount);
 }
 
 TextGrid TextGrid::WithHeaders(const std::vector<std::string>& headers, int dataRows) {
   TextGrid grid(static_cast<int>(headers.size()), 1 + std::max(dataRows, 0));
-  grid.rows_[0] = headers;
+  grid.MutableRow(0) = headers;
   return grid;
 }
 
 void TextGrid::SetRowCount(int rowCount) {
-  rowCount = std::max(rowCount, 0);
-  rows_.resize(static_cast<std::size_t>(rowCount),
-               std::vector<std::string>(static_cast<std::size_t>(colCount_)));
+  rowCount_ = std::max(rowCount, 0);
+  cells_.resize(At(0, rowCount_));
   ClampCursor();
 }
 
 void TextGrid::SetColCount(int colCount) {
-  colCount_ = std::max(colCount, 0);
-  for (auto& row : rows_) row.resize(static_cast<std::size_t>(colCount_));
+  colCount = std::max(colCount, 0);
+  if (colCount != colCount_) {
+    decltype(cells_) cells(static_cast<std::size_t>(rowCount_) *
+                           static_cast<std::size_t>(colCount));
+    const int kept = std::min(colCount, colCount_);
+    for (int r = 0; r < rowCount_; ++r) {
+      for (int c = 0; c < kept; ++c) {
+        cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(colCount) +
+              static_cast<std::size_t>(c)] = std::move(cells_[At(c, r)]);
+      }
+    }
+    cells_ = std::move(cells);
+    colCount_ = colCount;
+  }
   ClampCursor();
 }
 
 const std::string& TextGrid::Cell(int col, int row) const {
   static const std::string kEmpty;
-  if (row < 0 || row >= RowCount() || col < 0 || col >= colCount_) return kEmpty;
-  return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+  if (row < 0 || row >= rowCount_ || col < 0 || col >= colCount_) return kEmpty;
+  return cells_[At(col, row)];
 }
 
 void TextGrid::SetCell(int col, int row, std::string text) {
-  if (row < 0 || row >= RowCount() || col < 0 || col >= colCount_)
+  if (row < 0 || row >= rowCount_ || col < 0 || col >= colCount_)
     throw std::out_of_range("grid cell (" + std::to_string(col) + ", " + std::to_string(row) +
                             ") is outside a grid of " + std::to_string(colCount_) + " x " +
-                            std::to_string(RowCount()));
-  rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = std::move(text);
+                            std::to_string(rowCount_));
+  cells_[At(col, row)] = std::move(text);
+}
+
+GridRow TextGrid::Row(int row) const {
+  if (row < 0 || row >= rowCount_) NoSuchRow(row, rowCount_);
+  return GridRow(cells_.data() + At(0, row), static_cast<std::size_t>(colCount_));
+}
+
+MutableGridRow TextGrid::MutableRow(int row) {
+  if (row < 0 || row >= rowCount_) NoSuchRow(row, rowCount_);
+  return MutableGridRow(cells_.data() + At(0, row), static_cast<std::size_t>(colCount_));
 }
 
 void TextGrid::SwapRows(int a, int b) {
-  rows_.at(a).swap(rows_.at(b));
+  if (a < 0 || a >= rowCount_) NoSuchRow(a, rowCount_);
+  if (b < 0 || b >= rowCount_) NoSuchRow(b, rowCount_);
+  if (a == b) return;
+  std::swap_ranges(cells_.begin() + static_cast<std::ptrdiff_t>(At(0, a)),
+                   cells_.begin() + static_cast<std::ptrdiff_t>(At(0, a + 1)),
+                   cells_.begin() + static_cast<std::ptrdiff_t>(At(0, b)));
+}
+
+void TextGrid::MoveRow(int from, int to) {
+  if (from == to) return;
+  MutableGridRow source = MutableRow(from);
+  MutableGridRow target = MutableRow(to);
+  for (std::size_t c = 0; c < source.size(); ++c) {
+    target[c] = std::move(source[c]);
+    source[c].clear();
+  }
+}
+
+void TextGrid::ReorderDataRows(std::vector<int> from) {
+  if (from.size() != static_cast<std::size_t>(DataRowCount())) {
+    throw std::invalid_argument("a reordering of " + std::to_string(from.size()) +
+                                " rows for a grid of " + std::to_string(DataRowCount()));
+  }
+  const std::size_t cols = static_cast<std::size_t>(colCount_);
+  std::vector<std::string> held(cols);
+  auto cells = [&](std::size_t index) {
+    return cells_.begin() + static_cast<std::ptrdiff_t>(At(0, static_cast<int>(index) + 1));
+  };
+  for (std::size_t start = 0; start < from.size(); ++start) {
+    if (from[start] == 0) continue;
+    if (static_cast<std::size_t>(from[start]) == start + 1) {
+      from[start] = 0;
+      continue;
+    }
+    // The cycle through `start`: its first row is held aside, each row then takes the
+    // one it comes from, and the last takes the row held.
+    std::move(cells(start), cells(start) + static_cast<std::ptrdiff_t>(cols), held.begin());
+    std::size_t at = start;
+    for (;;) {
+      const std::size_t source = static_cast<std::size_t>(from[at]) - 1;
+      from[at] = 0;
+      if (source == start) {
+        std::move(held.begin(), held.end(), cells(at));
+        break;
+      }
+      std::move(cells(source), cells(source) + static_cast<std::ptrdiff_t>(cols), cells(at));
+      at = source;
+    }
+  }
 }
 
 void TextGrid::EraseRows(int from, int to) {
   from = std::max(from, 0);
-  to = std::min(to, RowCount() - 1);
+  to = std::min(to, rowCount_ - 1);
   if (from > to) return;
-  rows_.erase(rows_.begin() + from, rows_.begin() + to + 1);
+  cells_.erase(cells_.begin() + static_cast<std::ptrdiff_t>(At(0, from)),
+               cells_.begin() + static_cast<std::ptrdiff_t>(At(0, to + 1)));
+  rowCount_ -= to - from + 1;
   ClampCursor();
 }
 
 void TextGrid::InsertRows(int at, int count) {
   if (count <= 0) return;
-  at = std::clamp(at, 0, RowCount());
-  rows_.insert(rows_.begin() + at, static_cast<std::size_t>(count),
-               std::vector<std::string>(static_cast<std::size_t>(colCount_)));
+  at = std::clamp(at, 0, rowCount_);
+  cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(At(0, at)),
+                static_cast<std::size_t>(count) * static_cast<std::size_t>(colCount_),
+                std::string());
+  rowCount_ += count;
 }
 
 void TextGrid::ClampCursor() {
-  const int lastRow = std::max(RowCount() - 1, 0);
+  const int lastRow = std::max(rowCount_ - 1, 0);
   const int lastCol = std::max(colCount_ - 1, 0);
   current.row = std::clamp(current.row, 0, lastRow);
   current.col = std::clamp(current.col, 0, lastCol);

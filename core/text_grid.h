@@ -1,13 +1,71 @@
 // A list grid as the system holds it: a table of text cells, row 0 the fixed header
 // row, data rows from 1. Rows a grid gains start empty; rows cut off are gone with their
-// cells. The window shows a TextGrid through a model; it never keeps a second copy.
+// cells. The window shows a TextGrid through a model; it never keeps a second copy. The
+// cells are held row after row in one array (a drawing lists 100,000s of rows).
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/large_block.h"
+
 namespace vensa {
+
+// `i` when a row of `count` cells has it; std::out_of_range otherwise.
+std::size_t CheckedCell(std::size_t i, std::size_t count);
+
+// The cells of one row, as the grid holds them (valid until the grid's rows change).
+class GridRow {
+ public:
+  using value_type = std::string;
+  using iterator = const std::string*;
+  using const_iterator = const std::string*;
+
+  GridRow(const std::string* cells, std::size_t count) : cells_(cells), count_(count) {}
+
+  const std::string* begin() const { return cells_; }
+  const std::string* end() const { return cells_ + count_; }
+  std::size_t size() const { return count_; }
+  const std::string& operator[](std::size_t i) const { return cells_[i]; }
+  const std::string& at(std::size_t i) const { return cells_[CheckedCell(i, count_)]; }
+  operator std::vector<std::string>() const { return {begin(), end()}; }
+
+  friend bool operator==(const GridRow& row, const std::vector<std::string>& cells);
+
+ private:
+  const std::string* cells_;
+  std::size_t count_;
+};
+
+// The same, to change the cells in place.
+class MutableGridRow {
+ public:
+  using value_type = std::string;
+  using iterator = std::string*;
+  using const_iterator = const std::string*;
+
+  MutableGridRow(std::string* cells, std::size_t count) : cells_(cells), count_(count) {}
+  MutableGridRow(const MutableGridRow&) = default;
+  // Assigning cells fills the row from its first cell: cells beyond the row are dropped,
+  // cells of the row beyond them become empty. (A row is never rebound.)
+  MutableGridRow& operator=(const MutableGridRow&) = delete;
+  MutableGridRow& operator=(const std::vector<std::string>& cells);
+  MutableGridRow& operator=(std::initializer_list<std::string> cells);
+
+  std::string* begin() const { return cells_; }
+  std::string* end() const { return cells_ + count_; }
+  std::size_t size() const { return count_; }
+  std::string& operator[](std::size_t i) const { return cells_[i]; }
+  std::string& at(std::size_t i) const { return cells_[CheckedCell(i, count_)]; }
+  operator GridRow() const { return {cells_, count_}; }
+  operator std::vector<std::string>() const { return {begin(), end()}; }
+
+ private:
+  std::string* cells_;
+  std::size_t count_;
+};
 
 struct GridCoord {
   int col = 0;
@@ -33,7 +91,7 @@ class TextGrid {
   static TextGrid WithHeaders(const std::vector<std::string>& headers, int dataRows);
 
   int ColCount() const { return colCount_; }
-  int RowCount() const { return static_cast<int>(rows_.size()); }
+  int RowCount() const { return rowCount_; }
   int DataRowCount() const { return RowCount() > 0 ? RowCount() - 1 : 0; }
 
   // Grows with empty rows or cuts rows off the end; the current cell and the selection
@@ -45,9 +103,16 @@ class TextGrid {
   const std::string& Cell(int col, int row) const;
   void SetCell(int col, int row, std::string text);
 
-  const std::vector<std::string>& Row(int row) const { return rows_.at(row); }
-  std::vector<std::string>& MutableRow(int row) { return rows_.at(row); }
+  // std::out_of_range for a row outside the grid.
+  GridRow Row(int row) const;
+  MutableGridRow MutableRow(int row);
   void SwapRows(int a, int b);
+  // Row `to` takes the cells of row `from`, which are left empty.
+  void MoveRow(int from, int to);
+  // Data row i + 1 takes the cells data row from[i] had; `from` is a permutation of
+  // 1..DataRowCount(). The rows move along the permutation's cycles, so no second copy
+  // of the rows is held.
+  void ReorderDataRows(std::vector<int> from);
   // Removes the rows from..to (inclusive); later rows move up.
   void EraseRows(int from, int to);
   // Inserts count empty rows before row `at`.
@@ -59,8 +124,14 @@ class TextGrid {
  private:
   void ClampCursor();
 
+  std::size_t At(int col, int row) const {
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(colCount_) +
+           static_cast<std::size_t>(col);
+  }
+
   int colCount_ = 0;
-  std::vector<std::vector<std::string>> rows_;
+  int rowCount_ = 0;
+  std::vector<std::string, LargeBlockAllocator<std::string>> cells_;  // row after row
 };
 
 }  // namespace vensa

@@ -11,25 +11,31 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
 #include "core/acad_point.h"
+#include "core/large_block.h"
 #include "dxf/drawing_entity.h"
 
 namespace vensa {
 
 // A growable array kept in fixed chunks: growing never moves what is there, so a drawing
-// of any size is read without copying its tables and holds little beyond its size.
+// of any size is read without copying its tables and holds little beyond its size. The
+// chunks are large blocks (core/large_block.h) of records that need no construction.
 template <typename T>
 class ChunkedVector {
+  static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+
  public:
-  static constexpr std::size_t kChunk = std::size_t{1} << 14;
+  static constexpr std::size_t kChunk = std::size_t{1} << 16;
 
   std::size_t size() const { return size_; }
   void push_back(const T& value) {
-    if (size_ == chunks_.size() * kChunk)
-      chunks_.push_back(std::make_unique_for_overwrite<T[]>(kChunk));
+    if (size_ == chunks_.size() * kChunk) {
+      chunks_.emplace_back(static_cast<T*>(AllocateLargeBlock(kChunk * sizeof(T))));
+    }
     chunks_[size_ / kChunk][size_ % kChunk] = value;
     ++size_;
   }
@@ -40,7 +46,10 @@ class ChunkedVector {
   }
 
  private:
-  std::vector<std::unique_ptr<T[]>> chunks_;
+  struct Release {
+    void operator()(T* chunk) const { ReleaseLargeBlock(chunk); }
+  };
+  std::vector<std::unique_ptr<T[], Release>> chunks_;
   std::size_t size_ = 0;
 };
 

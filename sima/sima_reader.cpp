@@ -42,7 +42,7 @@ void TransferCoordinate(std::string& cell, std::string_view field, bool scale100
 
 // Columns 0 to 3 of a coordinate list row from fields 2 to 5 of a point record.
 void TransferPoint(const SimaReadOptions& options, std::string_view name, std::string_view x,
-                   std::string_view y, std::string_view z, std::vector<std::string>& row) {
+                   std::string_view y, std::string_view z, const MutableGridRow& row) {
   // Field files pad names to 20 characters; the blanks are no part of the name, and a
   // name kept with them would sort as if it had no number ("FK12863   " is number 0).
   row[kColName].assign(TrimBlanks(name));
@@ -213,7 +213,7 @@ SimaReadResult LoadSimaBytes(std::string_view bytes, const SimaReadOptions& opti
   int row = 1;
   ForEachLine(text, [&](std::string_view line, std::int64_t) {
     if (!TakesPoint(line, fields)) return;
-    std::vector<std::string>& simaRow = readList.MutableRow(row);
+    const MutableGridRow simaRow = readList.MutableRow(row);
     for (int f = 0; f < kSimaColumnCount; ++f) simaRow[f].assign(fields[f]);
     TransferPoint(options, fields[kSimaColName], fields[kSimaColX], fields[kSimaColY],
                   fields[kSimaColZ], coordList.MutableRow(row));

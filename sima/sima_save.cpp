@@ -101,7 +101,7 @@ std::string BuildLines(const TextGrid& writeList, Encode encode) {
   encode(text, kSimaCommentRecord);
   text += "\r\n";
   for (int w = 1; w <= last; ++w) {
-    const std::vector<std::string>& row = writeList.Row(w);
+    const GridRow row = writeList.Row(w);
     const int fields = (w == 1 || w == last) ? 1 : kSimaColumnCount;
     for (int f = 0; f < fields; ++f) {
       if (f < static_cast<int>(row.size())) encode(text, row[static_cast<std::size_t>(f)]);

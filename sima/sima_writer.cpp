@@ -79,7 +79,7 @@ bool Button10Click(const TextGrid& coordList, const SimaWriteOptions& options,
     const std::string& y = coordList.Cell(kColY, r);
     if (x.empty() || y.empty()) continue;
     ++k;
-    std::vector<std::string>& row = writeList.MutableRow(k + 1);
+    const MutableGridRow row = writeList.MutableRow(k + 1);
     row[kSimaColCode] = kSimaPointCode;
     std::string& number = row[kSimaColNumber];
     number.clear();
@@ -99,7 +99,7 @@ bool Button10Click(const TextGrid& coordList, const SimaWriteOptions& options,
   }
 
   writeList.SetRowCount(k + 3);
-  std::vector<std::string>& end = writeList.MutableRow(k + 2);
+  const MutableGridRow end = writeList.MutableRow(k + 2);
   end[kSimaColCode] = kSimaDataEndCode;
   for (int c = 1; c < kSimaColumnCount; ++c) end[c].clear();
   return true;

@@ -1,10 +1,14 @@
 #include "cad/commands/point_name_search.h"
 
+#include <memory>
+#include <optional>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
 
+#include "cad/commands/candidate_grid.h"
 #include "core/coord_list.h"
 #include "core/geometry.h"
 #include "core/number_read.h"
@@ -14,15 +18,10 @@ namespace vensa {
 
 namespace {
 
-struct Candidate {
-  TAcadPoint at;
-  const std::string* name;
-};
-
 // Texts that may name a row, in table order, at their positions in the list's system.
-std::vector<Candidate> Candidates(const std::vector<TTextBlk>& texts,
-                                  const PointNameSearch& search) {
-  std::vector<Candidate> out;
+std::vector<TextCandidate> TextCandidates(std::span<const TTextBlk> texts,
+                                          const PointNameSearch& search) {
+  std::vector<TextCandidate> out;
   out.reserve(texts.size());
   const std::string wanted = AsciiUpper(search.layer);
   for (const TTextBlk& t : texts) {
@@ -32,7 +31,7 @@ std::vector<Candidate> Candidates(const std::vector<TTextBlk>& texts,
     if (t.str.find(',') != std::string::npos) continue;
     TAcadPoint at = TextPosition(t);
     if (search.ucs) at = WcsToUcs(at, search.ucs->xAxis, search.ucs->yAxis, search.ucs->origin);
-    out.push_back(Candidate{at, &t.str});
+    out.push_back(TextCandidate{at, &t.str});
   }
   return out;
 }
@@ -45,7 +44,7 @@ std::vector<Candidate> Candidates(const std::vector<TTextBlk>& texts,
 // part's nearest corner bounds every text in it, and the names come out the same.
 class CandidateTree {
  public:
-  explicit CandidateTree(const std::vector<Candidate>& candidates) : candidates_(candidates) {
+  explicit CandidateTree(const std::vector<TextCandidate>& candidates) : candidates_(candidates) {
     for (std::size_t i = 0; i < candidates.size(); ++i) {
       const TAcadPoint& at = candidates[i].at;
       // A text at no finite position is inside no window.
@@ -54,12 +53,9 @@ class CandidateTree {
     if (!order_.empty()) Build(0, order_.size(), 0);
   }
 
-  // The candidate naming a row at p: the nearest inside the window, the first in table
-  // order on equal distance; candidates.size() when there is none.
-  std::size_t Nearest(const TAcadPoint& p, double range) const {
-    Query q{p, range, range * 100.0, candidates_.size()};
+  // Considers every candidate that may still be the one the query names the row after.
+  void Search(NearestTextQuery& q) const {
     if (!nodes_.empty()) Visit(0, q);
-    return q.chosen;
   }
 
  private:
@@ -69,13 +65,6 @@ class CandidateTree {
     double minX, minY, maxX, maxY;
     std::size_t begin, end;           // the node's candidates in order_
     std::size_t left = 0, right = 0;  // children; 0 for a leaf (node 0 is the root)
-  };
-
-  struct Query {
-    TAcadPoint p;
-    double range;
-    double best;
-    std::size_t chosen;
   };
 
   std::size_t Build(std::size_t begin, std::size_t end, int depth) {
@@ -110,6 +99,12 @@ class CandidateTree {
     return index;
   }
 
+  static double SquaredDistance(const TAcadPoint& a, const TAcadPoint& b) {
+    const double dx = a.x - b.x;
+    const double dy = a.y - b.y;
+    return dx * dx + dy * dy;
+  }
+
   // The point of the node's box nearest to p.
   static TAcadPoint Closest(const Node& n, const TAcadPoint& p) {
     return {std::clamp(p.x, n.minX, n.maxX), std::clamp(p.y, n.minY, n.maxY), 0.0};
@@ -117,38 +112,28 @@ class CandidateTree {
 
   // Whether a text in the node may still be inside the window and not farther than the
   // best: on equal distance a text earlier in the table still wins.
-  static bool MayHold(const Node& n, const Query& q) {
+  static bool MayHold(const Node& n, const NearestTextQuery& q) {
     const TAcadPoint c = Closest(n, q.p);
     return NearlyEqual2D(q.p, c, q.range) && !(Distance2D(q.p, c) > q.best);
   }
 
-  void Visit(std::size_t index, Query& q) const {
+  void Visit(std::size_t index, NearestTextQuery& q) const {
     const Node& n = nodes_[index];
     if (!MayHold(n, q)) return;
     if (n.left == 0) {
-      for (std::size_t k = n.begin; k < n.end; ++k) Consider(order_[k], q);
+      for (std::size_t k = n.begin; k < n.end; ++k)
+        q.Consider(order_[k], candidates_[order_[k]].at);
       return;
     }
-    // The nearer half first, so the best is small when the farther one is looked at.
-    const TAcadPoint cl = Closest(nodes_[n.left], q.p);
-    const TAcadPoint cr = Closest(nodes_[n.right], q.p);
-    const bool leftFirst = !(Distance2D(q.p, cr) < Distance2D(q.p, cl));
+    // The nearer half first, so the best is small when the farther one is looked at (an
+    // order only: squared distances do).
+    const bool leftFirst = !(SquaredDistance(q.p, Closest(nodes_[n.right], q.p)) <
+                             SquaredDistance(q.p, Closest(nodes_[n.left], q.p)));
     Visit(leftFirst ? n.left : n.right, q);
     Visit(leftFirst ? n.right : n.left, q);
   }
 
-  void Consider(std::size_t i, Query& q) const {
-    const TAcadPoint& t = candidates_[i].at;
-    if (!NearlyEqual2D(q.p, t, q.range)) return;
-    const double dist = Distance2D(q.p, t);
-    const bool found = q.chosen < candidates_.size();
-    if (dist < q.best || (found && dist == q.best && i < q.chosen)) {
-      q.best = dist;
-      q.chosen = i;
-    }
-  }
-
-  const std::vector<Candidate>& candidates_;
+  const std::vector<TextCandidate>& candidates_;
   std::vector<std::size_t> order_;
   std::vector<Node> nodes_;
 };
@@ -160,20 +145,29 @@ TAcadPoint TextPosition(const TTextBlk& text) {
   return onBaseLine && text.code73 == 0 ? text.pt10 : text.pt11;
 }
 
-void NameRowsAfterTexts(TextGrid& list, int rows, const std::vector<TTextBlk>& texts,
+void NameRowsAfterTexts(TextGrid& list, int rows, std::span<const TTextBlk> texts,
                         const PointNameSearch& search) {
   // A window of no size (or an unreadable range) admits no text.
   if (!(search.range > 0.0)) return;
-  const std::vector<Candidate> candidates = Candidates(texts, search);
+  const std::vector<TextCandidate> candidates = TextCandidates(texts, search);
   if (candidates.empty()) return;
-  const CandidateTree tree(candidates);
+  // A grid where the texts spread over the plane (a survey's names beside their points),
+  // the tree where they crowd or lie far apart.
+  const std::unique_ptr<CandidateGrid> grid = CandidateGrid::Over(candidates, search.range);
+  std::optional<CandidateTree> tree;
+  if (!grid) tree.emplace(candidates);
 
   for (int r = 1; r <= rows; ++r) {
     if (list.Cell(kColX, r).empty() || list.Cell(kColY, r).empty()) continue;
     const TAcadPoint p{ReadNumberCell(list.Cell(kColX, r)), ReadNumberCell(list.Cell(kColY, r)),
                        0.0};
-    const std::size_t chosen = tree.Nearest(p, search.range);
-    if (chosen < candidates.size()) list.SetCell(kColName, r, *candidates[chosen].name);
+    NearestTextQuery q(p, search.range, candidates.size());
+    if (grid) {
+      grid->Search(q);
+    } else {
+      tree->Search(q);
+    }
+    if (q.chosen != q.none) list.SetCell(kColName, r, *candidates[q.chosen].name);
   }
 }
 

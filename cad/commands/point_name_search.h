@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ struct PointNameSearch {
 // from the row's point by less than the range in X and in Y. Texts holding a comma never
 // name a row; on equal distance the first text in table order wins. Rows without such a
 // text keep their name.
-void NameRowsAfterTexts(TextGrid& list, int rows, const std::vector<TTextBlk>& texts,
+void NameRowsAfterTexts(TextGrid& list, int rows, std::span<const TTextBlk> texts,
                         const PointNameSearch& search);
 
 }  // namespace vensa

@@ -37,24 +37,30 @@ TEST(PointNameSearch, IndexNamesAsTheLiteralScan) {
   std::mt19937 random(5);
   auto coordinate = [&] { return static_cast<double>(random() % 80) * 0.25 - 10.0; };
   // Texts far out, or a range of any size, must not change a name (nor turn the index off).
-  for (double range : {0.5, 1.0, 2.5, 1e-3, 1e-12, 1e300}) {
-    TextGrid list = TextGrid::WithHeaders(CoordListHeaders(), 300);
-    for (int r = 1; r <= 300; ++r) {
-      list.SetCell(1, r, std::to_string(coordinate()));
-      list.SetCell(2, r, std::to_string(coordinate()));
+  // Without the texts far out, the smaller ranges search through cells of the plane.
+  for (const bool farOut : {true, false}) {
+    for (double range : {0.5, 1.0, 2.5, 1e-3, 1e-12, 1e300}) {
+      TextGrid list = TextGrid::WithHeaders(CoordListHeaders(), 300);
+      for (int r = 1; r <= 300; ++r) {
+        list.SetCell(1, r, std::to_string(coordinate()));
+        list.SetCell(2, r, std::to_string(coordinate()));
+      }
+      list.SetCell(1, 300, "1e300");
+      std::vector<TTextBlk> texts(200);
+      for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i].str = (i % 17 == 0 ? "c," : "T") + std::to_string(i);
+        texts[i].pt10 = {coordinate(), coordinate(), 0};
+      }
+      if (farOut) {
+        texts[5].pt10 = {1e300, 0, 0};
+        texts[6].pt10 = {-1e300, 1e300, 0};
+        texts[7].pt10 = {1e300, texts[8].pt10.y, 0};
+      }
+      const std::vector<std::string> expected = LiteralNames(list, texts, range);
+      NameRowsAfterTexts(list, 300, texts, PointNameSearch{range, std::nullopt, ""});
+      for (int r = 1; r <= 300; ++r)
+        ASSERT_EQ(list.Cell(0, r), expected[r - 1]) << farOut << " " << range << " " << r;
     }
-    list.SetCell(1, 300, "1e300");
-    std::vector<TTextBlk> texts(200);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      texts[i].str = (i % 17 == 0 ? "c," : "T") + std::to_string(i);
-      texts[i].pt10 = {coordinate(), coordinate(), 0};
-    }
-    texts[5].pt10 = {1e300, 0, 0};
-    texts[6].pt10 = {-1e300, 1e300, 0};
-    texts[7].pt10 = {1e300, texts[8].pt10.y, 0};
-    const std::vector<std::string> expected = LiteralNames(list, texts, range);
-    NameRowsAfterTexts(list, 300, texts, PointNameSearch{range, std::nullopt, ""});
-    for (int r = 1; r <= 300; ++r) ASSERT_EQ(list.Cell(0, r), expected[r - 1]) << range << " " << r;
   }
 }
 

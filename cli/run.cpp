@@ -168,7 +168,7 @@ constexpr int kTextListX = 1;
 // Rows 1.. of the list's first `columns` columns as the grid clipboard text.
 void PrintRows(const TextGrid& list, int columns, std::ostream& out) {
   if (list.DataRowCount() > 0)
-    out << GridClipboardText(list, {0, 1, columns - 1, list.RowCount() - 1});
+    WriteGridClipboardText(list, {0, 1, columns - 1, list.RowCount() - 1}, out);
 }
 
 // The text list, or, when no TEXT was found (the list keeps its empty rows then), nothing

@@ -17,8 +17,12 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
+#include <functional>
 #include <numeric>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace vensa {
@@ -58,9 +62,27 @@ class SlotCounts {
 
 // The order the exchanges leave the alike items at `positions` (ascending) in, given the
 // number of smaller items after each of them up to the next one (`turns`).
-inline std::vector<std::size_t> RingOrder(const std::vector<std::size_t>& positions,
-                                          const std::vector<std::size_t>& turns) {
+inline void AppendRingOrder(const std::vector<std::size_t>& positions,
+                            const std::vector<std::size_t>& turns, std::vector<std::size_t>& out) {
   const std::size_t m = positions.size();
+  // A short ring (a name listed a few times) is built by inserting: no counting tree.
+  constexpr std::size_t kShortRing = 32;
+  if (m <= kShortRing) {
+    std::array<std::size_t, kShortRing> list;
+    std::size_t head = 0;
+    for (std::size_t t = 0; t < m; ++t) {
+      const std::size_t at = head == 0 ? t : head++;
+      std::move_backward(list.begin() + static_cast<std::ptrdiff_t>(at),
+                         list.begin() + static_cast<std::ptrdiff_t>(t),
+                         list.begin() + static_cast<std::ptrdiff_t>(t + 1));
+      list[at] = positions[t];
+      head = (head + turns[t]) % (t + 1);
+    }
+    out.insert(out.end(), list.begin() + static_cast<std::ptrdiff_t>(head),
+               list.begin() + static_cast<std::ptrdiff_t>(m));
+    out.insert(out.end(), list.begin(), list.begin() + static_cast<std::ptrdiff_t>(head));
+    return;
+  }
   // The ring kept as a list with a head index: joining at the end is an insertion before
   // the head (an append while the head is 0). The final list comes from the insertion
   // places, the last insertion taking its place first.
@@ -82,8 +104,30 @@ inline std::vector<std::size_t> RingOrder(const std::vector<std::size_t>& positi
     free.Mark(slot, -1);
     list[slot] = positions[t];
   }
-  std::rotate(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(head), list.end());
-  return list;
+  out.insert(out.end(), list.begin() + static_cast<std::ptrdiff_t>(head), list.end());
+  out.insert(out.end(), list.begin(), list.begin() + static_cast<std::ptrdiff_t>(head));
+}
+
+// The positions of unsigned keys in ascending order of key, equal keys in position order:
+// a byte at a time from the lowest, each pass a stable counting sort of the positions,
+// passes over bytes all keys share left out (a list's names share most of theirs).
+template <typename T>
+std::vector<std::size_t> StablePositionsByKey(const std::vector<T>& keys) {
+  const std::size_t n = keys.size();
+  std::vector<std::size_t> positions(n);
+  std::iota(positions.begin(), positions.end(), 0);
+  std::vector<std::size_t> sorted(n);
+  for (std::size_t byte = 0; byte < sizeof(T); ++byte) {
+    const unsigned shift = static_cast<unsigned>(byte * 8);
+    auto digit = [&](std::size_t p) { return static_cast<std::size_t>((keys[p] >> shift) & 0xFF); };
+    std::array<std::size_t, 257> start{};
+    for (std::size_t p = 0; p < n; ++p) ++start[digit(p) + 1];
+    if (std::find(start.begin() + 1, start.end(), n) != start.end()) continue;
+    for (std::size_t b = 1; b < start.size(); ++b) start[b] += start[b - 1];
+    for (std::size_t p : positions) sorted[start[digit(p)]++] = p;
+    positions.swap(sorted);
+  }
+  return positions;
 }
 
 }  // namespace exchange_sort_detail
@@ -100,10 +144,15 @@ std::vector<std::size_t> ExchangeSortOrder(const std::vector<T>& items, Before b
     return order;
   }
   // Original positions grouped by key, the groups in sorted order, each ascending.
-  std::vector<std::size_t> byKey(n);
-  std::iota(byKey.begin(), byKey.end(), 0);
-  std::stable_sort(byKey.begin(), byKey.end(),
-                   [&](std::size_t a, std::size_t b) { return before(items[a], items[b]); });
+  std::vector<std::size_t> byKey;
+  if constexpr (std::is_unsigned_v<T> && std::is_same_v<Before, std::less<T>>) {
+    byKey = StablePositionsByKey(items);
+  } else {
+    byKey.resize(n);
+    std::iota(byKey.begin(), byKey.end(), 0);
+    std::stable_sort(byKey.begin(), byKey.end(),
+                     [&](std::size_t a, std::size_t b) { return before(items[a], items[b]); });
+  }
 
   order.reserve(n);
   SlotCounts smaller(n);  // the positions of the groups already placed
@@ -120,7 +169,7 @@ std::vector<std::size_t> ExchangeSortOrder(const std::vector<T>& items, Before b
       turns[t] =
           static_cast<std::size_t>(smaller.CountBelow(end) - smaller.CountBelow(positions[t] + 1));
     }
-    for (std::size_t p : RingOrder(positions, turns)) order.push_back(p);
+    AppendRingOrder(positions, turns, order);
     for (std::size_t p : positions) smaller.Mark(p);
     first = last;
   }

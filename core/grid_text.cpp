@@ -4,16 +4,36 @@
 
 namespace vensa {
 
+namespace {
+
+void AppendGridLine(std::string& text, const TextGrid& grid, const GridRect& block, int r) {
+  for (int c = block.left; c <= block.right; ++c) {
+    if (c > block.left) text += '\t';
+    text += grid.Cell(c, r);
+  }
+  text += "\r\n";
+}
+
+}  // namespace
+
 std::string GridClipboardText(const TextGrid& grid, const GridRect& block) {
   std::string text;
-  for (int r = block.top; r <= block.bottom; ++r) {
-    for (int c = block.left; c <= block.right; ++c) {
-      if (c > block.left) text += '\t';
-      text += grid.Cell(c, r);
-    }
-    text += "\r\n";
-  }
+  for (int r = block.top; r <= block.bottom; ++r) AppendGridLine(text, grid, block, r);
   return text;
+}
+
+void WriteGridClipboardText(const TextGrid& grid, const GridRect& block, std::ostream& out) {
+  constexpr std::size_t kPiece = std::size_t{1} << 16;
+  std::string piece;
+  piece.reserve(kPiece + 4096);
+  for (int r = block.top; r <= block.bottom; ++r) {
+    AppendGridLine(piece, grid, block, r);
+    if (piece.size() >= kPiece) {
+      out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+      piece.clear();
+    }
+  }
+  out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
 }
 
 std::vector<std::vector<std::string>> ParseGridClipboardText(std::string_view text) {

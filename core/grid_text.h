@@ -3,6 +3,7 @@
 // by CR LF. Cells are written unchanged, without quoting.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,9 @@ namespace vensa {
 
 // The cells of the rectangle (inclusive), rows top to bottom, columns left to right.
 std::string GridClipboardText(const TextGrid& grid, const GridRect& block);
+// The same text written to `out` a piece at a time (a list of 100,000s of rows is not
+// held twice).
+void WriteGridClipboardText(const TextGrid& grid, const GridRect& block, std::ostream& out);
 
 // Clipboard text read back: lines cut at each CR LF (text after the last CR LF is
 // dropped), each line cut into fields at each TAB, nothing trimmed. A clipboard that holds

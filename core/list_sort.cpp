@@ -15,62 +15,65 @@
 namespace vensa {
 namespace {
 
-// The sort keys of the rows, computed once: the rank of the name's prefix among the
-// list's prefixes in UTF-16 code-unit order, and its trailing number (0 when none or too
-// long). A list names its points with a few prefixes, so the prefixes are ordered once
-// each and the rows compare two integers.
-struct NameKeys {
-  std::vector<std::uint32_t> prefixRank;
-  std::vector<std::int32_t> number;
-};
+// The trailing number of a name (0 when none or too long), shifted to be unsigned: the
+// order of the numbers is the order of the keys.
+std::uint32_t NumberKey(const TrailingNumber& split) {
+  std::int32_t number = 0;
+  const char* first = split.digits.data();
+  const char* last = first + split.digits.size();
+  if (std::from_chars(first, last, number).ec != std::errc()) number = 0;
+  return static_cast<std::uint32_t>(number) ^ 0x80000000u;
+}
 
-NameKeys KeysOf(const TextGrid& list) {
-  const std::size_t n = static_cast<std::size_t>(list.DataRowCount());
-  NameKeys keys;
-  keys.prefixRank.reserve(n);
-  keys.number.reserve(n);
+// One key per data row: the rank of the name's prefix among the list's prefixes in UTF-16
+// code-unit order above, its number key below. A list names its points with a few
+// prefixes, so the prefixes are ordered once each and the rows compare one integer.
+std::vector<std::uint64_t> NameKeys(const TextGrid& list) {
+  std::vector<std::uint64_t> keys;
+  keys.reserve(static_cast<std::size_t>(list.DataRowCount()));
   std::unordered_map<std::string, std::uint32_t> prefixIds;
   std::vector<std::u16string> prefixes;
+  std::string lastPrefix;  // rows in a run share their prefix: it is not looked up again
+  std::uint32_t lastId = 0;
   for (int r = 1; r < list.RowCount(); ++r) {
     const TrailingNumber split = SplitTrailingNumber(list.Cell(kColName, r));
-    auto [it, added] =
-        prefixIds.try_emplace(split.prefix, static_cast<std::uint32_t>(prefixes.size()));
-    if (added) prefixes.push_back(Utf8ToUtf16(split.prefix));
-    keys.prefixRank.push_back(it->second);
-    std::int32_t number = 0;
-    const char* first = split.digits.data();
-    const char* last = first + split.digits.size();
-    if (std::from_chars(first, last, number).ec != std::errc()) number = 0;
-    keys.number.push_back(number);
+    if (r == 1 || split.prefix != lastPrefix) {
+      auto [it, added] =
+          prefixIds.try_emplace(split.prefix, static_cast<std::uint32_t>(prefixes.size()));
+      if (added) prefixes.push_back(Utf8ToUtf16(split.prefix));
+      lastPrefix = split.prefix;
+      lastId = it->second;
+    }
+    keys.push_back(std::uint64_t{lastId} << 32 | NumberKey(split));
   }
   std::vector<std::uint32_t> byText(prefixes.size());
   for (std::uint32_t i = 0; i < byText.size(); ++i) byText[i] = i;
   std::sort(byText.begin(), byText.end(),
             [&](std::uint32_t a, std::uint32_t b) { return prefixes[a] < prefixes[b]; });
-  std::vector<std::uint32_t> rank(prefixes.size());
+  std::vector<std::uint64_t> rank(prefixes.size());
   for (std::uint32_t i = 0; i < byText.size(); ++i) rank[byText[i]] = i;
-  for (std::uint32_t& id : keys.prefixRank) id = rank[id];
+  for (std::uint64_t& key : keys) key = rank[key >> 32] << 32 | (key & 0xFFFFFFFFu);
+  return keys;
+}
+
+std::vector<std::uint32_t> NumberKeys(const TextGrid& list) {
+  std::vector<std::uint32_t> keys;
+  keys.reserve(static_cast<std::size_t>(list.DataRowCount()));
+  for (int r = 1; r < list.RowCount(); ++r) {
+    keys.push_back(NumberKey(SplitTrailingNumber(list.Cell(kColName, r))));
+  }
   return keys;
 }
 
 }  // namespace
 
 void N10Click(TextGrid& list) {
-  NameKeys keys = KeysOf(list);
-  // Prefix rank above, the number (shifted to be unsigned) below: one integer per row.
-  std::vector<std::uint64_t> combined(keys.number.size());
-  for (std::size_t i = 0; i < combined.size(); ++i) {
-    const auto number = static_cast<std::uint32_t>(keys.number[i]) ^ 0x80000000u;
-    combined[i] = std::uint64_t{keys.prefixRank[i]} << 32 | number;
-  }
-  keys = NameKeys{};
-  SortRowsByKeys(list, std::move(combined), std::less<std::uint64_t>());
+  SortRowsByKeys(list, NameKeys(list), std::less<std::uint64_t>());
   RenumberPlotNo(list);
 }
 
 void N15Click(TextGrid& list) {
-  std::vector<std::int32_t> numbers = std::move(KeysOf(list).number);
-  SortRowsByKeys(list, std::move(numbers), std::less<std::int32_t>());
+  SortRowsByKeys(list, NumberKeys(list), std::less<std::uint32_t>());
   RenumberPlotNo(list);
 }
 
@@ -105,13 +108,25 @@ void N13Click(TextGrid& list) {
   std::size_t slots = 16;
   while (slots < static_cast<std::size_t>(n) * 2) slots *= 2;
   std::vector<Slot> seen(slots, Slot{0, 0});
+  // The hashes of all rows first, so that the table's slot of a row some rows ahead is
+  // fetched while a row is looked up (the table is megabytes, its slots far apart).
+  constexpr int kAhead = 8;
+  std::vector<std::uint64_t> hashes(static_cast<std::size_t>(n) + 1 + kAhead, 0);
+  std::vector<bool> empty(static_cast<std::size_t>(n) + 1, true);
+  for (int r = 1; r <= n; ++r) {
+    bool blank = true;
+    for (int c = kColName; c <= kColZ && blank; ++c) blank = list.Cell(c, r).empty();
+    empty[static_cast<std::size_t>(r)] = blank;
+    if (!blank) hashes[static_cast<std::size_t>(r)] = hashRow(r);
+  }
   std::vector<int> kept;
   kept.reserve(static_cast<std::size_t>(n));
   for (int r = 1; r <= n; ++r) {
-    bool empty = true;
-    for (int c = kColName; c <= kColZ && empty; ++c) empty = list.Cell(c, r).empty();
-    if (empty) continue;
-    const std::uint64_t h = hashRow(r);
+#if defined(__GNUC__)
+    __builtin_prefetch(&seen[hashes[static_cast<std::size_t>(r + kAhead)] & (slots - 1)]);
+#endif
+    if (empty[static_cast<std::size_t>(r)]) continue;
+    const std::uint64_t h = hashes[static_cast<std::size_t>(r)];
     const auto tag = static_cast<std::uint32_t>(h >> 32 ^ h);
     std::size_t at = static_cast<std::size_t>(h) & (slots - 1);
     bool repeated = false;

@@ -105,11 +105,14 @@ std::uint16_t Drawing::ClassIndex(const std::string& className, const std::strin
 }
 
 std::uint32_t Drawing::LayerIndex(const std::string& layer) {
-  // Entities come in runs on one layer.
-  if (lastLayer_ < layerNames_.size() && layerNames_[lastLayer_] == layer) return lastLayer_;
+  // Most entities are on a handful of layers: a look along the first few beats hashing.
+  constexpr std::size_t kFirstLayers = 8;
+  const std::size_t first = std::min(layerNames_.size(), kFirstLayers);
+  for (std::size_t i = 0; i < first; ++i) {
+    if (layerNames_[i] == layer) return static_cast<std::uint32_t>(i);
+  }
   auto [it, added] = layerIndex_.try_emplace(layer, Index32(layerNames_));
   if (added) layerNames_.push_back(layer);
-  lastLayer_ = it->second;
   return it->second;
 }
 

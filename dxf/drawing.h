@@ -130,7 +130,6 @@ class Drawing {
   std::unordered_map<std::string, std::uint16_t> classIndex_;  // past the first few classes
   std::vector<std::string> layerNames_;
   std::unordered_map<std::string, std::uint32_t> layerIndex_;
-  std::uint32_t lastLayer_ = 0;  // the layer of the entity added last
   ChunkedVector<CurveRecord> curves_;
   ChunkedVector<VerticesRecord> vertexRuns_;
   ChunkedVector<TextRecord> texts_;

@@ -126,15 +126,18 @@ std::string DrawingTextDecoder::Decode(std::string_view raw) const {
 
 const std::string& DrawingTextDecoder::DecodeLayer(std::string_view raw) const {
   constexpr std::size_t kKeptLayers = 65536;
-  // Entities come in runs on one layer: the layer of the one before is asked first.
-  if (hasLastLayer_ && raw == lastRawLayer_) return lastLayer_;
-  auto it = layers_.find(std::string(raw));
-  if (it != layers_.end()) {
-    hasLastLayer_ = true;
-    lastRawLayer_.assign(raw);
-    lastLayer_ = it->second;
-    return it->second;
+  // Most entities are on a handful of layers: a look along the first few met beats
+  // hashing the name.
+  for (const auto& [rawName, decoded] : firstLayers_) {
+    if (rawName == raw) return decoded;
   }
+  if (firstLayers_.size() < kFirstLayers) {
+    firstLayers_.reserve(kFirstLayers);  // the texts handed out stay where they are
+    firstLayers_.emplace_back(std::string(raw), Decode(raw));
+    return firstLayers_.back().second;
+  }
+  auto it = layers_.find(std::string(raw));
+  if (it != layers_.end()) return it->second;
   if (layers_.size() >= kKeptLayers) {
     uncached_ = Decode(raw);
     return uncached_;

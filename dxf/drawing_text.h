@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace vensa {
 
@@ -24,10 +26,8 @@ class DrawingTextDecoder {
 
  private:
   mutable std::unordered_map<std::string, std::string> layers_;
-  // The layer found last, as raw and decoded text.
-  mutable bool hasLastLayer_ = false;
-  mutable std::string lastRawLayer_;
-  mutable std::string lastLayer_;
+  static constexpr std::size_t kFirstLayers = 8;
+  mutable std::vector<std::pair<std::string, std::string>> firstLayers_;  // raw, decoded
   mutable std::string uncached_;
   bool utf8_;
   unsigned codePage_;  // 0: the system's ANSI code page

@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
 namespace vensa {
 namespace {
 
@@ -21,6 +28,34 @@ TEST(ReadNumberCell, TextThatIsNoNumberReadsAsZero) {
     EXPECT_EQ(ReadNumberCell(text), 0.0) << "'" << text << "'";
   EXPECT_FALSE(TryReadNumber("1,5").has_value());
   EXPECT_TRUE(TryReadNumber("0").has_value());
+}
+
+// Plain decimals take a short way of their own: the very bits of the general reader.
+TEST(ReadNumberCell, PlainDecimalsReadToTheSameBitsAsTheGeneralReader) {
+  std::mt19937_64 random(7);
+  std::vector<std::string> texts = {"-0",
+                                    "0.",
+                                    "-.5",
+                                    "5.",
+                                    "999999999999999",
+                                    "0.000000000000001",
+                                    "1234567890123456",
+                                    "-0.1000000000000000",
+                                    "12.3456789012345"};
+  for (int i = 0; i < 20000; ++i) {
+    const int digits = 1 + static_cast<int>(random() % 16);
+    std::string text = random() % 2 ? "-" : "";
+    for (int d = 0; d < digits; ++d) text += static_cast<char>('0' + random() % 10);
+    text.insert(text.size() - random() % static_cast<unsigned>(digits + 1), ".");
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    double expected = 0;
+    std::from_chars(text.data(), text.data() + text.size(), expected);
+    const std::optional<double> read = TryReadNumber(text);
+    ASSERT_TRUE(read.has_value()) << text;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(*read), std::bit_cast<std::uint64_t>(expected)) << text;
+  }
 }
 
 TEST(ReadIntegerCell, StrictDecimalIntegersOnly) {

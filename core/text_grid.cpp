@@ -159,9 +159,13 @@ void TextGrid::ReorderDataRows(std::vector<int> from) {
         std::move(held.begin(), held.end(), cells(at));
         break;
       }
-      // The rows of a long list lie far apart in memory: the one moved after this one is
-      // fetched while this one moves.
-      if (from[source] != 0) PrefetchRow(&*cells(static_cast<std::size_t>(from[source]) - 1), cols);
+      // The rows of a long list lie far apart in memory: the ones moved a few steps later
+      // are fetched while this one moves.
+      std::size_t ahead = source;
+      for (int step = 0; step < 3 && from[ahead] != 0; ++step) {
+        ahead = static_cast<std::size_t>(from[ahead]) - 1;
+      }
+      if (ahead != source) PrefetchRow(&*cells(ahead), cols);
       std::move(cells(source), cells(source) + static_cast<std::ptrdiff_t>(cols), cells(at));
       at = source;
     }

@@ -37,15 +37,35 @@ double SearchScale(const FormState& state, Platform& platform, Ui& ui) {
   return DimScaleOf(*app->ActiveDocument());
 }
 
-// The normal of each polyline by its handle. The CAD reports light and 2-D polyline
-// vertices in the polyline's own coordinate system; a mirrored polyline (normal 0,0,-1)
-// would otherwise be listed with X negated.
-std::unordered_map<std::string, TAcadPoint> PolylineNormals(const EntityTables& tables) {
-  std::unordered_map<std::string, TAcadPoint> normals;
-  normals.reserve(tables.LwpBlks.size());
-  for (const TLwpBlk& p : tables.LwpBlks) normals.emplace(p.hand, p.code210);
-  return normals;
-}
+// The normal of the polyline each vertex belongs to, found by its handle. The CAD
+// reports light and 2-D polyline vertices in the polyline's own coordinate system; a
+// mirrored polyline (normal 0,0,-1) would otherwise be listed with X negated. The
+// vertices follow their polyline in the tables, so it is looked for from the polyline of
+// the vertex before; only a handle not found there is looked up by hashing.
+class PolylineNormals {
+ public:
+  explicit PolylineNormals(const EntityTables& tables) : polylines_(tables.LwpBlks) {}
+
+  const TAcadPoint* Of(const TLwpEle& vertex) {
+    for (std::size_t k = next_; k < polylines_.size() && k < next_ + 2; ++k) {
+      if (polylines_[k].hand == vertex.hand) {
+        next_ = k;
+        return &polylines_[k].code210;
+      }
+    }
+    if (byHandle_.empty()) {
+      byHandle_.reserve(polylines_.size());
+      for (std::size_t k = 0; k < polylines_.size(); ++k) byHandle_.emplace(polylines_[k].hand, k);
+    }
+    auto found = byHandle_.find(vertex.hand);
+    return found == byHandle_.end() ? nullptr : &polylines_[found->second].code210;
+  }
+
+ private:
+  const EntityTable<TLwpBlk>& polylines_;
+  std::size_t next_ = 0;
+  std::unordered_map<std::string, std::size_t> byHandle_;
+};
 
 class RowWriter {
  public:
@@ -111,10 +131,10 @@ void EntToSL(FormState& state, const EntityTables& tables, Platform& platform, U
   RowWriter rows(state, list);
   static const std::string kNoName;
   if (state.CheckBox1.checked && !tables.LwpEles.empty()) {
-    const std::unordered_map<std::string, TAcadPoint> normals = PolylineNormals(tables);
+    PolylineNormals normals(tables);
     for (const TLwpEle& v : tables.LwpEles) {
-      auto normal = normals.find(v.hand);
-      rows.Add(normal == normals.end() ? v.code10 : OcsToWcs(v.code10, normal->second), kNoName);
+      const TAcadPoint* normal = normals.Of(v);
+      rows.Add(normal == nullptr ? v.code10 : OcsToWcs(v.code10, *normal), kNoName);
     }
   }
   if (state.CheckBox2.checked) {

@@ -128,10 +128,14 @@ bool PassesFilter(const Drawing& drawing, std::size_t i, const SelectionFilter& 
 // The census count of the entities of a class the entity reader reads; nothing for the others.
 std::size_t* CensusCountOf(SelectionCensus& census, const std::string& className) {
   const std::pair<const char*, std::size_t SelectionCensus::*> kCounts[] = {
-      {"AcDbLine", &SelectionCensus::lines},           {"AcDbCircle", &SelectionCensus::circles},
-      {"AcDbArc", &SelectionCensus::arcs},             {"AcDbEllipse", &SelectionCensus::ellipses},
-      {"AcDbPolyline", &SelectionCensus::polylines},   {"AcDb2dPolyline", &SelectionCensus::polylines},
-      {"AcDb3dPolyline", &SelectionCensus::polylines}, {"AcDbText", &SelectionCensus::texts},
+      {"AcDbLine", &SelectionCensus::lines},
+      {"AcDbCircle", &SelectionCensus::circles},
+      {"AcDbArc", &SelectionCensus::arcs},
+      {"AcDbEllipse", &SelectionCensus::ellipses},
+      {"AcDbPolyline", &SelectionCensus::polylines},
+      {"AcDb2dPolyline", &SelectionCensus::polylines},
+      {"AcDb3dPolyline", &SelectionCensus::polylines},
+      {"AcDbText", &SelectionCensus::texts},
       {"AcDbPoint", &SelectionCensus::points}};
   for (const auto& [name, count] : kCounts) {
     if (className == name) return &(census.*count);

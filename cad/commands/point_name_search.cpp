@@ -1,11 +1,12 @@
 #include "cad/commands/point_name_search.h"
 
-#include <memory>
-#include <optional>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "cad/commands/candidate_grid.h"
@@ -157,17 +158,47 @@ void NameRowsAfterTexts(TextGrid& list, int rows, std::span<const TTextBlk> text
   std::optional<CandidateTree> tree;
   if (!grid) tree.emplace(candidates);
 
-  for (int r = 1; r <= rows; ++r) {
-    if (list.Cell(kColX, r).empty() || list.Cell(kColY, r).empty()) continue;
-    const TAcadPoint p{ReadNumberCell(list.Cell(kColX, r)), ReadNumberCell(list.Cell(kColY, r)),
-                       0.0};
-    NearestTextQuery q(p, search.range, candidates.size());
-    if (grid) {
-      grid->Search(q);
-    } else {
-      tree->Search(q);
+  rows = std::clamp(rows, 0, list.DataRowCount());
+  std::vector<std::size_t> chosen(static_cast<std::size_t>(rows) + 1, candidates.size());
+  auto searchRows = [&](int first, int last) {
+    for (int r = first; r <= last; ++r) {
+      if (list.Cell(kColX, r).empty() || list.Cell(kColY, r).empty()) continue;
+      const TAcadPoint p{ReadNumberCell(list.Cell(kColX, r)), ReadNumberCell(list.Cell(kColY, r)),
+                         0.0};
+      NearestTextQuery q(p, search.range, candidates.size());
+      if (grid) {
+        grid->Search(q);
+      } else {
+        tree->Search(q);
+      }
+      chosen[static_cast<std::size_t>(r)] = q.chosen;
     }
-    if (q.chosen != q.none) list.SetCell(kColName, r, *candidates[q.chosen].name);
+  };
+  // Each row's search reads the list and the index only: a long list shares the rows out
+  // among the processor's cores, and each row is named as it would be by one.
+  constexpr int kRowsPerWorker = 25000;
+  const int workers =
+      std::min({static_cast<int>(std::thread::hardware_concurrency()), 4, rows / kRowsPerWorker});
+  if (workers < 2) {
+    searchRows(1, rows);
+  } else {
+    std::vector<std::thread> threads;
+    const int share = (rows + workers - 1) / workers;
+    int first = 1 + share;
+    try {
+      for (; first <= rows; first += share) {
+        threads.emplace_back(searchRows, first, std::min(first + share - 1, rows));
+      }
+    } catch (const std::system_error&) {
+      // No more threads to be had: this one searches the rows left.
+    }
+    searchRows(1, std::min(share, rows));
+    if (first <= rows) searchRows(first, rows);
+    for (std::thread& t : threads) t.join();
+  }
+  for (int r = 1; r <= rows; ++r) {
+    const std::size_t c = chosen[static_cast<std::size_t>(r)];
+    if (c != candidates.size()) list.SetCell(kColName, r, *candidates[c].name);
   }
 }
 

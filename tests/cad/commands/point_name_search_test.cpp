@@ -64,5 +64,24 @@ TEST(PointNameSearch, IndexNamesAsTheLiteralScan) {
   }
 }
 
+// A list long enough to be searched by several threads names its rows as one would.
+TEST(PointNameSearch, LongListNamesAsTheLiteralScan) {
+  std::mt19937 random(11);
+  auto coordinate = [&] { return static_cast<double>(random() % 400) * 0.25; };
+  TextGrid list = TextGrid::WithHeaders(CoordListHeaders(), 60000);
+  for (int r = 1; r <= 60000; ++r) {
+    list.SetCell(1, r, std::to_string(coordinate()));
+    list.SetCell(2, r, std::to_string(coordinate()));
+  }
+  std::vector<TTextBlk> texts(300);
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    texts[i].str = "T" + std::to_string(i);
+    texts[i].pt10 = {coordinate(), coordinate(), 0};
+  }
+  const std::vector<std::string> expected = LiteralNames(list, texts, 2.0);
+  NameRowsAfterTexts(list, 60000, texts, PointNameSearch{2.0, std::nullopt, ""});
+  for (int r = 1; r <= 60000; ++r) ASSERT_EQ(list.Cell(0, r), expected[r - 1]) << r;
+}
+
 }  // namespace
 }  // namespace vensa

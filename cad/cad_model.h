@@ -5,9 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cad/cad_value.h"
@@ -86,12 +88,20 @@ struct SelectionFilter {
   std::vector<CadValue> values;
 };
 
-// How many entities of each class the entity reader takes from a selection set, and the
-// vertices of its polylines: room for them is made at once, since a drawing's selection
-// holds 100,000s of entities.
+// How many entities of each class a selection set holds, and the vertices of its
+// polylines: a reader makes room for them at once, since a drawing's selection holds
+// 100,000s of entities.
 struct SelectionCensus {
-  std::size_t lines = 0, circles = 0, arcs = 0, ellipses = 0, polylines = 0, vertices = 0,
-              texts = 0, points = 0;
+  std::vector<std::pair<std::string, std::size_t>> classes;  // class name, entities
+  std::size_t polylineVertices = 0;
+
+  std::size_t Of(std::initializer_list<const char*> classNames) const {
+    std::size_t n = 0;
+    for (const auto& [name, count] : classes) {
+      for (const char* wanted : classNames) n += name == wanted ? count : 0;
+    }
+    return n;
+  }
 };
 
 class CadSelectionSet {

@@ -128,14 +128,14 @@ int ReadSelectedEntities(CadSelectionSet& set, int readMode, ProgressBarId progr
   tables.Clear();
   if (const std::optional<SelectionCensus> census = set.Census()) {
     // Tables grown one record at a time would be copied a dozen times over.
-    tables.LineBlks.reserve(census->lines);
-    tables.CircleBlks.reserve(census->circles);
-    tables.ArcBlks.reserve(census->arcs);
-    tables.EllipseBlks.reserve(census->ellipses);
-    tables.LwpBlks.reserve(census->polylines);
-    tables.LwpEles.reserve(census->vertices);
-    tables.TextBlks.reserve(census->texts);
-    tables.PointEnts.reserve(census->points);
+    tables.LineBlks.reserve(census->Of({"AcDbLine"}));
+    tables.CircleBlks.reserve(census->Of({"AcDbCircle"}));
+    tables.ArcBlks.reserve(census->Of({"AcDbArc"}));
+    tables.EllipseBlks.reserve(census->Of({"AcDbEllipse"}));
+    tables.LwpBlks.reserve(census->Of({"AcDbPolyline", "AcDb2dPolyline", "AcDb3dPolyline"}));
+    tables.LwpEles.reserve(census->polylineVertices);
+    tables.TextBlks.reserve(census->Of({"AcDbText"}));
+    tables.PointEnts.reserve(census->Of({"AcDbPoint"}));
   }
   const int n = set.Count();
   ui.SetProgressMax(progressBar, n);

@@ -61,51 +61,48 @@ class SlotCounts {
 };
 
 // The order the exchanges leave the alike items at `positions` (ascending) in, given the
-// number of smaller items after each of them up to the next one (`turns`).
+// number of smaller items after each of them up to the next one (`turns`), appended to
+// `out`.
 inline void AppendRingOrder(const std::vector<std::size_t>& positions,
                             const std::vector<std::size_t>& turns, std::vector<std::size_t>& out) {
   const std::size_t m = positions.size();
-  // A short ring (a name listed a few times) is built by inserting: no counting tree.
-  constexpr std::size_t kShortRing = 32;
-  if (m <= kShortRing) {
-    std::array<std::size_t, kShortRing> list;
+  // The ring kept as a list with a head index: joining at the end is an insertion before
+  // the head (an append while the head is 0). `insert(t, at)` is told each insertion; the
+  // head at the end comes back.
+  auto ring = [&](auto insert) {
     std::size_t head = 0;
     for (std::size_t t = 0; t < m; ++t) {
-      const std::size_t at = head == 0 ? t : head++;
-      std::move_backward(list.begin() + static_cast<std::ptrdiff_t>(at),
-                         list.begin() + static_cast<std::ptrdiff_t>(t),
-                         list.begin() + static_cast<std::ptrdiff_t>(t + 1));
-      list[at] = positions[t];
+      insert(t, head == 0 ? t : head++);
       head = (head + turns[t]) % (t + 1);
     }
-    out.insert(out.end(), list.begin() + static_cast<std::ptrdiff_t>(head),
-               list.begin() + static_cast<std::ptrdiff_t>(m));
-    out.insert(out.end(), list.begin(), list.begin() + static_cast<std::ptrdiff_t>(head));
-    return;
-  }
-  // The ring kept as a list with a head index: joining at the end is an insertion before
-  // the head (an append while the head is 0). The final list comes from the insertion
-  // places, the last insertion taking its place first.
-  std::vector<std::size_t> insertAt(m);
+    return head;
+  };
+  const std::size_t first = out.size();
+  out.resize(first + m);
+  const auto list = out.begin() + static_cast<std::ptrdiff_t>(first);
   std::size_t head = 0;
-  for (std::size_t t = 0; t < m; ++t) {
-    if (head == 0) {
-      insertAt[t] = t;
-    } else {
-      insertAt[t] = head++;
+  constexpr std::size_t kShortRing = 32;
+  if (m <= kShortRing) {
+    // A short ring (a name listed a few times) is built by inserting.
+    head = ring([&](std::size_t t, std::size_t at) {
+      std::move_backward(list + static_cast<std::ptrdiff_t>(at),
+                         list + static_cast<std::ptrdiff_t>(t),
+                         list + static_cast<std::ptrdiff_t>(t + 1));
+      list[static_cast<std::ptrdiff_t>(at)] = positions[t];
+    });
+  } else {
+    // A long one from the insertion places, the last insertion taking its place first.
+    std::vector<std::size_t> insertAt(m);
+    head = ring([&](std::size_t t, std::size_t at) { insertAt[t] = at; });
+    SlotCounts free(m);
+    for (std::size_t s = 0; s < m; ++s) free.Mark(s);
+    for (std::size_t t = m; t-- > 0;) {
+      const std::size_t slot = free.FindMark(static_cast<int>(insertAt[t]));
+      free.Mark(slot, -1);
+      list[static_cast<std::ptrdiff_t>(slot)] = positions[t];
     }
-    head = (head + turns[t]) % (t + 1);
   }
-  SlotCounts free(m);
-  for (std::size_t s = 0; s < m; ++s) free.Mark(s);
-  std::vector<std::size_t> list(m);
-  for (std::size_t t = m; t-- > 0;) {
-    const std::size_t slot = free.FindMark(static_cast<int>(insertAt[t]));
-    free.Mark(slot, -1);
-    list[slot] = positions[t];
-  }
-  out.insert(out.end(), list.begin() + static_cast<std::ptrdiff_t>(head), list.end());
-  out.insert(out.end(), list.begin(), list.begin() + static_cast<std::ptrdiff_t>(head));
+  std::rotate(list, list + static_cast<std::ptrdiff_t>(head), out.end());
 }
 
 // The positions of unsigned keys in ascending order of key, equal keys in position order:

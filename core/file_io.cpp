@@ -133,10 +133,6 @@ std::size_t ReadWhole(std::ifstream& in, char* into, std::size_t size, const std
 
 }  // namespace
 
-void FileBuffer::Release::operator()(char* block) const {
-  ReleaseLargeBlock(block);
-}
-
 std::string ReadFileBytes(const std::string& path) {
   std::size_t size = 0;
   std::ifstream in = OpenWholeFile(path, size);

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/large_block.h"
+
 namespace vensa {
 
 std::filesystem::path PathFromUtf8(std::string_view utf8);
@@ -22,10 +24,7 @@ class FileBuffer {
   std::string_view View() const { return {data_.get(), size_}; }
 
  private:
-  struct Release {
-    void operator()(char* block) const;
-  };
-  std::unique_ptr<char, Release> data_;
+  LargeBlockPtr<char> data_;
   std::size_t size_ = 0;
   friend FileBuffer ReadFileBuffer(const std::string& path);
 };

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <new>
 
 namespace vensa {
@@ -13,6 +14,23 @@ namespace vensa {
 // At least `bytes` bytes, aligned for any type; std::bad_alloc when there are none.
 void* AllocateLargeBlock(std::size_t bytes);
 void ReleaseLargeBlock(void* block) noexcept;
+
+// Owns one block.
+struct LargeBlockRelease {
+  void operator()(void* block) const noexcept { ReleaseLargeBlock(block); }
+};
+template <typename T>
+using LargeBlockPtr = std::unique_ptr<T, LargeBlockRelease>;
+
+// Asks for the memory at `p` ahead of its use: the rows of a long list lie far apart, and
+// a look-up some rows ahead is fetched while one is worked on. Only a hint.
+inline void PrefetchForWrite(const void* p) {
+#if defined(__GNUC__)
+  __builtin_prefetch(p, 1);
+#else
+  (void)p;
+#endif
+}
 
 // The allocator of standard containers holding such arrays.
 template <typename T>

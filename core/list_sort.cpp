@@ -10,6 +10,7 @@
 
 #include "core/coord_list.h"
 #include "core/encoding.h"
+#include "core/large_block.h"
 #include "core/point_name.h"
 
 namespace vensa {
@@ -122,9 +123,7 @@ void N13Click(TextGrid& list) {
   std::vector<int> kept;
   kept.reserve(static_cast<std::size_t>(n));
   for (int r = 1; r <= n; ++r) {
-#if defined(__GNUC__)
-    __builtin_prefetch(&seen[hashes[static_cast<std::size_t>(r + kAhead)] & (slots - 1)]);
-#endif
+    PrefetchForWrite(&seen[hashes[static_cast<std::size_t>(r + kAhead)] & (slots - 1)]);
     if (empty[static_cast<std::size_t>(r)]) continue;
     const std::uint64_t h = hashes[static_cast<std::size_t>(r)];
     const auto tag = static_cast<std::uint32_t>(h >> 32 ^ h);

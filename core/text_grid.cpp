@@ -16,19 +16,9 @@ void AssignCells(std::string* row, std::size_t count, const Cells& cells) {
 }
 
 void PrefetchRow(const std::string* row, std::size_t cols) {
-#if defined(__GNUC__)
   const char* begin = reinterpret_cast<const char*>(row);
   const char* end = reinterpret_cast<const char*>(row + cols);
-  for (const char* p = begin; p < end; p += 64) __builtin_prefetch(p, 1);
-#else
-  (void)row;
-  (void)cols;
-#endif
-}
-
-[[noreturn]] void NoSuchRow(int row, int rowCount) {
-  throw std::out_of_range("grid row " + std::to_string(row) + " is outside a grid of " +
-                          std::to_string(rowCount) + " rows");
+  for (const char* p = begin; p < end; p += 64) PrefetchForWrite(p);
 }
 
 }  // namespace
@@ -103,23 +93,25 @@ void TextGrid::SetCell(int col, int row, std::string text) {
   cells_[At(col, row)] = std::move(text);
 }
 
+int TextGrid::CheckedRow(int row) const {
+  if (row < 0 || row >= rowCount_) {
+    throw std::out_of_range("grid row " + std::to_string(row) + " is outside a grid of " +
+                            std::to_string(rowCount_) + " rows");
+  }
+  return row;
+}
+
 GridRow TextGrid::Row(int row) const {
-  if (row < 0 || row >= rowCount_) NoSuchRow(row, rowCount_);
-  return GridRow(cells_.data() + At(0, row), static_cast<std::size_t>(colCount_));
+  return GridRow(cells_.data() + At(0, CheckedRow(row)), static_cast<std::size_t>(colCount_));
 }
 
 MutableGridRow TextGrid::MutableRow(int row) {
-  if (row < 0 || row >= rowCount_) NoSuchRow(row, rowCount_);
-  return MutableGridRow(cells_.data() + At(0, row), static_cast<std::size_t>(colCount_));
+  return MutableGridRow(cells_.data() + At(0, CheckedRow(row)),
+                        static_cast<std::size_t>(colCount_));
 }
 
 void TextGrid::SwapRows(int a, int b) {
-  if (a < 0 || a >= rowCount_) NoSuchRow(a, rowCount_);
-  if (b < 0 || b >= rowCount_) NoSuchRow(b, rowCount_);
-  if (a == b) return;
-  std::swap_ranges(cells_.begin() + static_cast<std::ptrdiff_t>(At(0, a)),
-                   cells_.begin() + static_cast<std::ptrdiff_t>(At(0, a + 1)),
-                   cells_.begin() + static_cast<std::ptrdiff_t>(At(0, b)));
+  if (CheckedRow(a) != CheckedRow(b)) std::swap_ranges(RowBegin(a), RowBegin(a + 1), RowBegin(b));
 }
 
 void TextGrid::MoveRow(int from, int to) {
@@ -139,9 +131,7 @@ void TextGrid::ReorderDataRows(std::vector<int> from) {
   }
   const std::size_t cols = static_cast<std::size_t>(colCount_);
   std::vector<std::string> held(cols);
-  auto cells = [&](std::size_t index) {
-    return cells_.begin() + static_cast<std::ptrdiff_t>(At(0, static_cast<int>(index) + 1));
-  };
+  auto cells = [&](std::size_t index) { return RowBegin(static_cast<int>(index) + 1); };
   for (std::size_t start = 0; start < from.size(); ++start) {
     if (from[start] == 0) continue;
     if (static_cast<std::size_t>(from[start]) == start + 1) {
@@ -176,8 +166,7 @@ void TextGrid::EraseRows(int from, int to) {
   from = std::max(from, 0);
   to = std::min(to, rowCount_ - 1);
   if (from > to) return;
-  cells_.erase(cells_.begin() + static_cast<std::ptrdiff_t>(At(0, from)),
-               cells_.begin() + static_cast<std::ptrdiff_t>(At(0, to + 1)));
+  cells_.erase(RowBegin(from), RowBegin(to + 1));
   rowCount_ -= to - from + 1;
   ClampCursor();
 }
@@ -185,8 +174,7 @@ void TextGrid::EraseRows(int from, int to) {
 void TextGrid::InsertRows(int at, int count) {
   if (count <= 0) return;
   at = std::clamp(at, 0, rowCount_);
-  cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(At(0, at)),
-                static_cast<std::size_t>(count) * static_cast<std::size_t>(colCount_),
+  cells_.insert(RowBegin(at), static_cast<std::size_t>(count) * static_cast<std::size_t>(colCount_),
                 std::string());
   rowCount_ += count;
 }

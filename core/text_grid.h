@@ -128,6 +128,10 @@ class TextGrid {
     return static_cast<std::size_t>(row) * static_cast<std::size_t>(colCount_) +
            static_cast<std::size_t>(col);
   }
+  // The first cell of a row (of the end of the grid for RowCount()).
+  auto RowBegin(int row) { return cells_.begin() + static_cast<std::ptrdiff_t>(At(0, row)); }
+  // `row` when the grid has it; std::out_of_range otherwise.
+  int CheckedRow(int row) const;
 
   int colCount_ = 0;
   int rowCount_ = 0;

@@ -46,10 +46,7 @@ class ChunkedVector {
   }
 
  private:
-  struct Release {
-    void operator()(T* chunk) const { ReleaseLargeBlock(chunk); }
-  };
-  std::vector<std::unique_ptr<T[], Release>> chunks_;
+  std::vector<LargeBlockPtr<T[]>> chunks_;
   std::size_t size_ = 0;
 };
 

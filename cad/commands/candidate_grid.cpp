@@ -14,19 +14,12 @@ constexpr double kFewCells = 4096.0;
 // Texts per occupied cell beyond which a grid would look at too many in each window.
 constexpr double kMostPerCell = 4.0;
 
-// A bound below (above) every coordinate whose floating-point difference from v is less
-// than the range: the difference is rounded by at most a part in 2^53 of itself, the
-// bound's own arithmetic by less than the margin taken.
-double LowerBound(double v, double range) {
-  const double widened = range * (1.0 + 0x1p-50);
-  const double lo = v - widened;
-  return lo - (std::fabs(lo) * 0x1p-50 + std::numeric_limits<double>::denorm_min());
-}
-
-double UpperBound(double v, double range) {
-  const double widened = range * (1.0 + 0x1p-50);
-  const double hi = v + widened;
-  return hi + (std::fabs(hi) * 0x1p-50 + std::numeric_limits<double>::denorm_min());
+// A bound below (side -1) or above (side +1) every coordinate whose floating-point
+// difference from v is less than the range: the difference is rounded by at most a part
+// in 2^53 of itself, the bound's own arithmetic by less than the margin taken.
+double WindowBound(double v, double range, double side) {
+  const double bound = v + side * (range * (1.0 + 0x1p-50));
+  return bound + side * (std::fabs(bound) * 0x1p-50 + std::numeric_limits<double>::denorm_min());
 }
 
 }  // namespace
@@ -76,9 +69,11 @@ std::unique_ptr<CandidateGrid> CandidateGrid::Over(const std::vector<TextCandida
     ++start[cellOf[i] + 1];
   }
   std::size_t occupied = 0;
-  for (std::size_t k = 1; k <= cells; ++k) occupied += start[k] != 0 ? 1 : 0;
   std::size_t placedCount = 0;
-  for (std::size_t k = 1; k <= cells; ++k) placedCount += start[k];
+  for (std::size_t k = 1; k <= cells; ++k) {
+    occupied += start[k] != 0 ? 1 : 0;
+    placedCount += start[k];
+  }
   if (static_cast<double>(placedCount) > kMostPerCell * static_cast<double>(occupied)) {
     return nullptr;
   }
@@ -97,10 +92,10 @@ void CandidateGrid::Search(NearestTextQuery& q) const {
   // Subtracting the origin and dividing by the cell size never reverse the order of two
   // coordinates, so the cells between those of the window's bounds hold every text the
   // window test can admit.
-  const double x0 = CellOf(LowerBound(q.p.x, q.range), originX_);
-  const double x1 = CellOf(UpperBound(q.p.x, q.range), originX_);
-  const double y0 = CellOf(LowerBound(q.p.y, q.range), originY_);
-  const double y1 = CellOf(UpperBound(q.p.y, q.range), originY_);
+  const double x0 = CellOf(WindowBound(q.p.x, q.range, -1.0), originX_);
+  const double x1 = CellOf(WindowBound(q.p.x, q.range, 1.0), originX_);
+  const double y0 = CellOf(WindowBound(q.p.y, q.range, -1.0), originY_);
+  const double y1 = CellOf(WindowBound(q.p.y, q.range, 1.0), originY_);
   // NaN bounds (a point at no finite position) fail these tests too.
   if (!(x1 >= 0.0 && y1 >= 0.0 && x0 < static_cast<double>(columns_) &&
         y0 < static_cast<double>(rows_))) {

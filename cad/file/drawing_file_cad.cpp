@@ -125,24 +125,6 @@ bool PassesFilter(const Drawing& drawing, std::size_t i, const SelectionFilter& 
   return true;
 }
 
-// The census count of the entities of a class the entity reader reads; nothing for the others.
-std::size_t* CensusCountOf(SelectionCensus& census, const std::string& className) {
-  const std::pair<const char*, std::size_t SelectionCensus::*> kCounts[] = {
-      {"AcDbLine", &SelectionCensus::lines},
-      {"AcDbCircle", &SelectionCensus::circles},
-      {"AcDbArc", &SelectionCensus::arcs},
-      {"AcDbEllipse", &SelectionCensus::ellipses},
-      {"AcDbPolyline", &SelectionCensus::polylines},
-      {"AcDb2dPolyline", &SelectionCensus::polylines},
-      {"AcDb3dPolyline", &SelectionCensus::polylines},
-      {"AcDbText", &SelectionCensus::texts},
-      {"AcDbPoint", &SelectionCensus::points}};
-  for (const auto& [name, count] : kCounts) {
-    if (className == name) return &(census.*count);
-  }
-  return nullptr;
-}
-
 class FileSelectionSet final : public CadSelectionSet {
  public:
   FileSelectionSet(std::shared_ptr<FileCadState> state, std::shared_ptr<SelectionSetData> set)
@@ -168,20 +150,19 @@ class FileSelectionSet final : public CadSelectionSet {
   std::optional<SelectionCensus> Census() override {
     const SelectionSetData& set = Live("Census");
     const Drawing& drawing = *state_->drawing;
+    // The class names are the drawing's own strings, one per class: entities are counted
+    // by the address of theirs.
+    std::vector<std::pair<const std::string*, std::size_t>> counts;
     SelectionCensus census;
-    const std::string* className = nullptr;
-    std::size_t* counted = nullptr;
     for (std::uint32_t i : set.entities) {
-      // The class names are the drawing's own strings, one per class: entities of the
-      // class seen last are counted without comparing names.
-      const std::string& name = drawing.ClassName(i);
-      if (&name != className) {
-        className = &name;
-        counted = CensusCountOf(census, name);
-      }
-      if (counted != nullptr) ++*counted;
-      if (counted == &census.polylines) census.vertices += drawing.VertexCount(i);
+      const std::string* name = &drawing.ClassName(i);
+      auto counted = std::find_if(counts.begin(), counts.end(),
+                                  [&](const auto& c) { return c.first == name; });
+      if (counted == counts.end()) counted = counts.insert(counts.end(), {name, 0});
+      ++counted->second;
+      census.polylineVertices += drawing.VertexCount(i);
     }
+    for (const auto& [name, count] : counts) census.classes.emplace_back(*name, count);
     return census;
   }
   // A user's select-all: every entity not yet in the set that passes the filter.

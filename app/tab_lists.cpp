@@ -8,6 +8,7 @@
 #include "cad/commands/text_list.h"
 #include "cad/commands/view_helpers.h"
 #include "sheet/file/sheet_file_commands.h"
+#include "sima/sima_parcel_writer.h"
 #include "sima/sima_reader.h"
 #include "sima/sima_record.h"
 #include "sima/sima_save.h"
@@ -128,6 +129,9 @@ wxWindow* TForm1::BuildSimaWriteTab(wxNotebook* book) {
     });
   }
   binding_.Bind(MakeLabeledEdit(page, "測点名：", 246, "Edit30", 294, 6, 40), state_.Edit30);
+  // Read by "保存" when it runs: the parcels of the last SIMA file read follow the points.
+  binding_.Bind(MakeCheckBox(page, "CheckBox31", "画地も保存", 100, kOptionRow2),
+                state_.CheckBox31);
   wxButton* save = MakeButton(page, "Button11", "保存", 338, 4, 42, 24);
   save->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
     RunCommand([this] {
@@ -142,7 +146,11 @@ wxWindow* TForm1::BuildSimaWriteTab(wxNotebook* book) {
       const std::string path = SimaSavePath(*chosen);
       if (const auto question = SimaOverwriteQuestion(path))
         if (ui_.AskYesNo(*question, true) != MessageAnswer::Yes) return;
-      SaveSimaFile(path, state_.StringGrid4);
+      SimaParcelRecords parcels;
+      if (state_.CheckBox31.checked)
+        parcels = BuildSimaParcelRecords(state_.SimaParcels, state_.StringGrid4);
+      SaveSimaFile(path, state_.StringGrid4, parcels.lines);
+      for (const std::string& message : parcels.leftOut) ui_.ShowMessage(message);
     });
   });
   StringGrid4 = new ListGrid(page, "StringGrid4", state_.StringGrid4, clipboard_,

@@ -6,6 +6,7 @@
 #include "cad/commands/get_from_cad.h"
 #include "cad/commands/text_list.h"
 #include "cad/entity_tables.h"
+#include "cli/area_command.h"
 #include "cli/arguments.h"
 #include "cli/console_ui.h"
 #include "cli/drawing_input.h"
@@ -27,6 +28,7 @@
 #include "sheet/excel_transfer.h"
 #include "sheet/file/sheet_file.h"
 #include "sheet/file/sheet_file_commands.h"
+#include "sima/sima_parcel_writer.h"
 #include "sima/sima_reader.h"
 #include "sima/sima_save.h"
 #include "sima/sima_writer.h"
@@ -219,7 +221,11 @@ int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
     return 1;
   }
   RequireReplaceable(args);
-  SaveSimaFile(args.output, state.StringGrid4);
+  SimaParcelRecords parcels;
+  if (state.CheckBox31.checked)
+    parcels = BuildSimaParcelRecords(state.SimaParcels, state.StringGrid4);
+  for (const std::string& message : parcels.leftOut) err << message << '\n';
+  SaveSimaFile(args.output, state.StringGrid4, parcels.lines);
   return 0;
 }
 
@@ -308,6 +314,8 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
         return RunSima(args, state, err);
       case Command::Get:
         return RunList(args, state, out);
+      case Command::Area:
+        return RunArea(args, state, out, err);
       case Command::Texts:
       case Command::Help:
         break;

@@ -16,6 +16,7 @@ bool SimaParcelCollector::Take(std::string_view code, std::string_view line,
     TParcel parcel;
     parcel.number.assign(TrimBlanks(SimaField(line, 1)));
     parcel.name.assign(TrimBlanks(SimaField(line, 2)));
+    parcel.kind.assign(TrimBlanks(SimaField(line, 3)));
     parcels_.push_back(std::move(parcel));
     open_ = true;
     return true;

@@ -58,6 +58,10 @@ std::string BuildSimaFileText(const TextGrid& writeList);
 //
 // "保存" as a whole: CheckSimaWriteList; on kReady the save dialog (kSimaSaveFilter;
 // cancel or an empty name stops), SimaSavePath, SimaOverwriteQuestion, then this.
-void SaveSimaFile(const std::string& path, const TextGrid& writeList);
+//
+// `moreRecords` (UTF-8 lines ended by CR LF, such as the parcel blocks) follow the
+// points' "A99" line.
+void SaveSimaFile(const std::string& path, const TextGrid& writeList,
+                  std::string_view moreRecords = {});
 
 }  // namespace vensa

@@ -1,5 +1,6 @@
 #include "dxf/commands/drawing_commands.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -66,14 +67,17 @@ void PlotToCad(const FormState& state, Platform& platform, Ui& ui, const std::st
   }
 }
 
-void TableToCad(const FormState& state, Platform& platform, Ui& ui, const std::string& insertFile,
-                TableAxes axes) {
+}  // namespace
+
+void InsertAtPickedPoint(const FormState& state, Platform& platform, Ui& ui,
+                         const std::string& insertFile,
+                         const std::function<void(DxfBuilder&, double)>& build) {
   std::optional<DrawingTarget> target = StartDrawing(state, platform, ui);
   if (!target) return;
   // The old file goes first, so a table that fails to build never inserts a stale one.
   RemoveFileIfExists(insertFile);
   DxfFileWriter file(insertFile);
-  BuildTable(file.Builder(), state.StringGrid1, TableOptionsFromForm(state), target->scale, axes);
+  build(file.Builder(), target->scale);
   file.Commit();
   if (!FileExists(insertFile)) return;
   // Checked before the pick, so the user is never asked for a corner in vain.
@@ -92,6 +96,15 @@ void TableToCad(const FormState& state, Platform& platform, Ui& ui, const std::s
     // A cancelled pick, or a CAD that refused the pick or the insert: the user sees the
     // drawing unchanged, which says enough.
   }
+}
+
+namespace {
+
+void TableToCad(const FormState& state, Platform& platform, Ui& ui, const std::string& insertFile,
+                TableAxes axes) {
+  InsertAtPickedPoint(state, platform, ui, insertFile, [&](DxfBuilder& out, double scale) {
+    BuildTable(out, state.StringGrid1, TableOptionsFromForm(state), scale, axes);
+  });
 }
 
 }  // namespace

@@ -8,7 +8,10 @@
 // reach the window's general error report. The table drops errors of its pick and insert.
 #pragma once
 
+#include <functional>
 #include <string>
+
+#include "dxf/dxf_writer.h"
 
 #include "platform/platform.h"
 #include "platform/ui.h"
@@ -35,6 +38,14 @@ void Button2Click(const FormState& state, Platform& platform, Ui& ui,
 // "CADへ (Z=0)": the plot with every z 0.
 void Button13Click(const FormState& state, Platform& platform, Ui& ui,
                    const std::string& insertFile);
+// A table's drawing inserted at a point the user picks, as "XY 作表" inserts its table:
+// the common start (nothing without a CAD or a list in use), the insert file built by
+// `build` with the drawing's scale, the pick, the insert. Errors of the pick and the
+// insert are dropped.
+void InsertAtPickedPoint(const FormState& state, Platform& platform, Ui& ui,
+                         const std::string& insertFile,
+                         const std::function<void(DxfBuilder&, double)>& build);
+
 // "XY 作表": the table with the list's columns as they are.
 void Button3Click(const FormState& state, Platform& platform, Ui& ui,
                   const std::string& insertFile);

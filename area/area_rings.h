@@ -1,0 +1,24 @@
+// Where the rings of an area computation come from: the parcels (画地) of the SIMA file
+// last read, named by their 地番, in the file's own coordinates (metres, surveying X and
+// Y, before the transfer's ×1000 and axis exchange); or the coordinate list's rows in the
+// plot range, in list order, as one parcel.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "area/parcel_area.h"
+#include "core/parcel.h"
+#include "core/text_grid.h"
+
+namespace vensa {
+
+// One ring per parcel, its corners numbered 1.. in the parcel's order.
+std::vector<AreaRing> RingsOfParcels(const std::vector<TParcel>& parcels);
+
+// The list's rows whose PLOT No. the range selects (every row for an empty range), in
+// list order; rows without X and Y are no points and are passed over. The list's X and
+// Y columns are taken as the surveying X and Y.
+AreaRing RingOfList(const TextGrid& list, const std::string& range, const std::string& name);
+
+}  // namespace vensa

@@ -1,0 +1,79 @@
+#include "area/area_table.h"
+
+#include "core/number_format.h"
+
+namespace vensa {
+
+AreaTable BuildAreaTable(const ParcelArea& area, bool directionColumn) {
+  AreaTable table;
+  table.name = area.name;
+  table.header = {"点名", "X", "Y", "Yn+1−Yn−1", "Xn(Yn+1−Yn−1)", "辺長"};
+  if (directionColumn) table.header.push_back("方向角");
+  table.points.reserve(area.rows.size());
+  for (const AreaRow& row : area.rows) {
+    std::vector<std::string> cells = {row.name,
+                                      FormatCoordinate(area, row.x),
+                                      FormatCoordinate(area, row.y),
+                                      FormatCoordinate(area, row.dy),
+                                      FormatProduct(area, row.product),
+                                      FormatFixed(row.side, 3)};
+    if (directionColumn) cells.push_back(FormatDms(row.direction));
+    table.points.push_back(std::move(cells));
+  }
+  table.totals = {
+      AreaTotal{"倍面積", FormatProduct(area, area.doubleArea), "", ""},
+      AreaTotal{"面積", FormatArea(area), "", ""},
+      AreaTotal{"地積", FormatRegisteredArea(area), "㎡", RegisteredAreaRule(area.category)}};
+  return table;
+}
+
+namespace {
+
+void AppendRow(std::string& out, const std::vector<std::string>& cells) {
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) out += '\t';
+    out += cells[i];
+  }
+  out += '\n';
+}
+
+}  // namespace
+
+void AppendAreaTableText(std::string& out, const AreaTable& table) {
+  out += table.name;
+  out += '\n';
+  AppendRow(out, table.header);
+  for (const auto& row : table.points) AppendRow(out, row);
+  for (const AreaTotal& total : table.totals) AppendRow(out, {total.label, total.value});
+}
+
+}  // namespace vensa
+
+namespace vensa {
+
+AreaTables ComputeAreaTables(const std::vector<AreaRing>& rings, const AreaOptions& options) {
+  AreaTables result;
+  result.tables.reserve(rings.size());
+  for (const AreaRing& ring : rings) {
+    try {
+      const ParcelArea area = ComputeParcelArea(ring, options.category, options.unit);
+      result.tables.push_back(BuildAreaTable(area, options.directionColumn));
+      result.notes.insert(result.notes.end(), area.warnings.begin(), area.warnings.end());
+    } catch (const AreaRefusedError& e) {
+      ++result.refused;
+      result.notes.emplace_back(e.what());
+    }
+  }
+  return result;
+}
+
+std::string AreaTablesText(const std::vector<AreaTable>& tables) {
+  std::string text;
+  for (std::size_t i = 0; i < tables.size(); ++i) {
+    if (i > 0) text += '\n';
+    AppendAreaTableText(text, tables[i]);
+  }
+  return text;
+}
+
+}  // namespace vensa

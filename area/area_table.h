@@ -1,0 +1,65 @@
+// The table of a parcel's area by coordinates (座標求積表) as texts: the columns 点名, X, Y,
+// Yn+1−Yn−1, Xn(Yn+1−Yn−1), 辺長 (and 方向角), one row per boundary point, then the totals
+// 倍面積, 面積 and 地積. The drawing, the worksheet and vensa-cli all show these texts.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "area/parcel_area.h"
+
+namespace vensa {
+
+struct AreaTotal {
+  std::string label;  // "倍面積", "面積", "地積"
+  std::string value;
+  std::string unit;  // "㎡" for 地積; empty for the others
+  std::string rule;  // the truncation rule of 地積; empty for the others
+};
+
+struct AreaTable {
+  std::string name;
+  std::vector<std::string> header;
+  // One row per point, as many cells as the header; the cells of columns 1 to 5 are
+  // numbers, the name and the direction angle are texts.
+  std::vector<std::vector<std::string>> points;
+  std::array<AreaTotal, 3> totals;
+};
+
+// The columns that hold numbers.
+inline constexpr int kAreaFirstNumberColumn = 1;
+inline constexpr int kAreaLastNumberColumn = 5;
+// The column under which the totals stand in the drawing: the products they sum.
+inline constexpr int kAreaProductColumn = 4;
+
+AreaTable BuildAreaTable(const ParcelArea& area, bool directionColumn);
+
+// The table as TAB-separated lines, each ended by LF: the parcel's name, the header, one
+// line per point and "倍面積<TAB>value", "面積<TAB>value", "地積<TAB>value".
+void AppendAreaTableText(std::string& out, const AreaTable& table);
+
+}  // namespace vensa
+
+namespace vensa {
+
+struct AreaOptions {
+  LandCategory category = LandCategory::kTakuchi;
+  CoordUnit unit = CoordUnit::kMetre;  // of the coordinate list; SIMA parcels are metres
+  bool directionColumn = false;
+};
+
+// The tables of the rings that could be computed, in order, and the notes for the user:
+// each refused ring (AreaRefusedError's message) and each warning.
+struct AreaTables {
+  std::vector<AreaTable> tables;
+  std::vector<std::string> notes;
+  int refused = 0;
+};
+
+AreaTables ComputeAreaTables(const std::vector<AreaRing>& rings, const AreaOptions& options);
+
+// Every table as AppendAreaTableText gives it, a blank line between two.
+std::string AreaTablesText(const std::vector<AreaTable>& tables);
+
+}  // namespace vensa

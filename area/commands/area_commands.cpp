@@ -1,0 +1,83 @@
+#include "area/commands/area_commands.h"
+
+#include "area/area_drawing.h"
+#include "area/area_rings.h"
+#include "dxf/commands/drawing_commands.h"
+#include "dxf/commands/form_options.h"
+
+namespace vensa {
+
+AreaOptions AreaOptionsFromForm(const FormState& state) {
+  AreaOptions options;
+  options.category = state.CheckBox32.checked ? LandCategory::kOther : LandCategory::kTakuchi;
+  options.unit = state.CheckBox33.checked ? CoordUnit::kMillimetre : CoordUnit::kMetre;
+  options.directionColumn = state.CheckBox34.checked;
+  return options;
+}
+
+AreaTables ComputeAreaTablesFromForm(const FormState& state, AreaSource source,
+                                     const std::string& name) {
+  AreaOptions options = AreaOptionsFromForm(state);
+  if (source == AreaSource::kSimaParcels) {
+    options.unit = CoordUnit::kMetre;
+    return ComputeAreaTables(RingsOfParcels(state.SimaParcels), options);
+  }
+  return ComputeAreaTables({RingOfList(state.StringGrid1, state.Edit31.text, name)}, options);
+}
+
+CommandOutcome AreaOutcome(const AreaTables& tables) {
+  CommandOutcome outcome;
+  outcome.done = !tables.tables.empty();
+  outcome.summary = "座標求積: 画地 " + std::to_string(tables.tables.size());
+  if (tables.refused > 0) outcome.summary += "、計算できない画地 " + std::to_string(tables.refused);
+  outcome.notes = tables.notes;
+  if (tables.tables.empty() && tables.notes.empty())
+    outcome.notes.emplace_back("面積を計算する画地がありません。");
+  return outcome;
+}
+
+std::vector<int> AreaNumberSheetColumns() {
+  std::vector<int> columns;
+  for (int c = kAreaFirstNumberColumn; c <= kAreaLastNumberColumn; ++c)
+    columns.push_back(kAreaSheetFirstColumn + c);
+  return columns;
+}
+
+int WriteAreaTablesToSheet(const std::vector<AreaTable>& tables, ExcelWorksheet& sheet,
+                           int firstRow) {
+  int row = firstRow;
+  auto put = [&](int column, const std::string& text) {
+    if (!text.empty()) sheet.Cells(row, kAreaSheetFirstColumn + column)->SetValue(text);
+  };
+  auto putRow = [&](const std::vector<std::string>& cells) {
+    for (std::size_t c = 0; c < cells.size(); ++c) put(static_cast<int>(c), cells[c]);
+    ++row;
+  };
+  for (std::size_t t = 0; t < tables.size(); ++t) {
+    const AreaTable& table = tables[t];
+    if (t > 0) ++row;
+    putRow({table.name});
+    putRow(table.header);
+    for (const auto& cells : table.points) putRow(cells);
+    for (const AreaTotal& total : table.totals)
+      putRow({total.label, total.value, total.unit, total.rule});
+  }
+  return row;
+}
+
+bool AreaTablesToExcel(FormState& state, ExcelLink& link, Platform& platform,
+                       const std::vector<AreaTable>& tables) {
+  if (!GetExcelApp(state, link, platform)) return false;
+  WriteAreaTablesToSheet(tables, *link.WorkSheet, std::max(1, state.UpDown4.position));
+  return true;
+}
+
+void AreaTablesToCad(const FormState& state, Platform& platform, Ui& ui,
+                     const std::string& insertFile, const std::vector<AreaTable>& tables) {
+  if (tables.empty()) return;
+  InsertAtPickedPoint(state, platform, ui, insertFile, [&](DxfBuilder& out, double scale) {
+    BuildAreaDrawing(out, tables, TableOptionsFromForm(state), scale, TAcadPoint{});
+  });
+}
+
+}  // namespace vensa

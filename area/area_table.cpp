@@ -76,4 +76,22 @@ std::string AreaTablesText(const std::vector<AreaTable>& tables) {
   return text;
 }
 
+void ForEachAreaSheetRow(const std::vector<AreaTable>& tables,
+                         const std::function<void(std::span<const std::string>)>& row) {
+  std::vector<std::string> cells;
+  for (std::size_t t = 0; t < tables.size(); ++t) {
+    const AreaTable& table = tables[t];
+    if (t > 0) row({});
+    cells.assign(1, table.name);
+    row(cells);
+    row(table.header);
+    for (const auto& point : table.points) row(point);
+    for (const AreaTotal& total : table.totals) {
+      cells = {total.label, total.value, total.unit, total.rule};
+      while (!cells.empty() && cells.back().empty()) cells.pop_back();
+      row(cells);
+    }
+  }
+}
+
 }  // namespace vensa

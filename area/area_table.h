@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -61,5 +63,11 @@ AreaTables ComputeAreaTables(const std::vector<AreaRing>& rings, const AreaOptio
 
 // Every table as AppendAreaTableText gives it, a blank line between two.
 std::string AreaTablesText(const std::vector<AreaTable>& tables);
+
+// The tables' rows as a worksheet holds them, each handed to `row` in order: the parcel's
+// name, the header, the points, the totals (label, value, unit, rule), an empty row
+// between two tables.
+void ForEachAreaSheetRow(const std::vector<AreaTable>& tables,
+                         const std::function<void(std::span<const std::string>)>& row);
 
 }  // namespace vensa

@@ -46,22 +46,12 @@ std::vector<int> AreaNumberSheetColumns() {
 int WriteAreaTablesToSheet(const std::vector<AreaTable>& tables, ExcelWorksheet& sheet,
                            int firstRow) {
   int row = firstRow;
-  auto put = [&](int column, const std::string& text) {
-    if (!text.empty()) sheet.Cells(row, kAreaSheetFirstColumn + column)->SetValue(text);
-  };
-  auto putRow = [&](const std::vector<std::string>& cells) {
-    for (std::size_t c = 0; c < cells.size(); ++c) put(static_cast<int>(c), cells[c]);
+  ForEachAreaSheetRow(tables, [&](std::span<const std::string> cells) {
+    for (std::size_t c = 0; c < cells.size(); ++c)
+      if (!cells[c].empty())
+        sheet.Cells(row, kAreaSheetFirstColumn + static_cast<int>(c))->SetValue(cells[c]);
     ++row;
-  };
-  for (std::size_t t = 0; t < tables.size(); ++t) {
-    const AreaTable& table = tables[t];
-    if (t > 0) ++row;
-    putRow({table.name});
-    putRow(table.header);
-    for (const auto& cells : table.points) putRow(cells);
-    for (const AreaTotal& total : table.totals)
-      putRow({total.label, total.value, total.unit, total.rule});
-  }
+  });
   return row;
 }
 

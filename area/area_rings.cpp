@@ -7,19 +7,15 @@
 
 namespace vensa {
 
-std::vector<AreaRing> RingsOfParcels(const std::vector<TParcel>& parcels) {
-  std::vector<AreaRing> rings;
-  rings.reserve(parcels.size());
-  for (const TParcel& parcel : parcels) {
-    AreaRing ring;
-    ring.name = parcel.name;
-    ring.corners.reserve(parcel.vertices.size());
-    std::int64_t k = 0;
-    for (const TParcelVertex& v : parcel.vertices)
-      ring.corners.push_back({v.name.empty() ? v.number : v.name, v.x, v.y, ++k});
-    rings.push_back(std::move(ring));
-  }
-  return rings;
+AreaRing RingOfParcel(const TParcel& parcel) {
+  AreaRing ring;
+  ring.name = parcel.name;
+  ring.corners.reserve(parcel.vertices.size());
+  std::int64_t k = 0;
+  for (const TParcelVertex& v : parcel.vertices)
+    ring.corners.push_back(
+        {v.name.empty() ? std::string_view(v.number) : std::string_view(v.name), v.x, v.y, ++k});
+  return ring;
 }
 
 AreaRing RingOfList(const TextGrid& list, const std::string& range, const std::string& name) {

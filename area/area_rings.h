@@ -13,12 +13,14 @@
 
 namespace vensa {
 
-// One ring per parcel, its corners numbered 1.. in the parcel's order.
-std::vector<AreaRing> RingsOfParcels(const std::vector<TParcel>& parcels);
+// The parcel's ring, its corners numbered 1.. in the parcel's order and named by their
+// point names (the point number where a corner has no name); its texts are views into
+// the parcel.
+AreaRing RingOfParcel(const TParcel& parcel);
 
 // The list's rows whose PLOT No. the range selects (every row for an empty range), in
 // list order; rows without X and Y are no points and are passed over. The list's X and
-// Y columns are taken as the surveying X and Y.
+// Y columns are taken as the surveying X and Y. The ring's texts are views into the list.
 AreaRing RingOfList(const TextGrid& list, const std::string& range, const std::string& name);
 
 }  // namespace vensa

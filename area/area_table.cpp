@@ -51,19 +51,32 @@ void AppendAreaTableText(std::string& out, const AreaTable& table) {
 
 namespace vensa {
 
-AreaTables ComputeAreaTables(const std::vector<AreaRing>& rings, const AreaOptions& options) {
+AreaTables StreamAreaTables(std::size_t ringCount,
+                            const std::function<AreaRing(std::size_t)>& ringAt,
+                            const AreaOptions& options,
+                            const std::function<void(const AreaTable&)>& onTable) {
   AreaTables result;
-  result.tables.reserve(rings.size());
-  for (const AreaRing& ring : rings) {
+  for (std::size_t i = 0; i < ringCount; ++i) {
+    const AreaRing ring = ringAt(i);
     try {
       const ParcelArea area = ComputeParcelArea(ring, options.category, options.unit);
-      result.tables.push_back(BuildAreaTable(area, options.directionColumn));
+      onTable(BuildAreaTable(area, options.directionColumn));
+      ++result.computed;
       result.notes.insert(result.notes.end(), area.warnings.begin(), area.warnings.end());
     } catch (const AreaRefusedError& e) {
       ++result.refused;
       result.notes.emplace_back(e.what());
     }
   }
+  return result;
+}
+
+AreaTables ComputeAreaTables(const std::vector<AreaRing>& rings, const AreaOptions& options) {
+  std::vector<AreaTable> tables;
+  AreaTables result = StreamAreaTables(
+      rings.size(), [&](std::size_t i) { return rings[i]; }, options,
+      [&](const AreaTable& table) { tables.push_back(table); });
+  result.tables = std::move(tables);
   return result;
 }
 
@@ -76,7 +89,7 @@ std::string AreaTablesText(const std::vector<AreaTable>& tables) {
   return text;
 }
 
-void ForEachAreaSheetRow(const std::vector<AreaTable>& tables,
+void ForEachAreaSheetRow(std::span<const AreaTable> tables,
                          const std::function<void(std::span<const std::string>)>& row) {
   std::vector<std::string> cells;
   for (std::size_t t = 0; t < tables.size(); ++t) {

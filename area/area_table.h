@@ -56,10 +56,18 @@ struct AreaOptions {
 struct AreaTables {
   std::vector<AreaTable> tables;
   std::vector<std::string> notes;
-  int refused = 0;
+  std::int64_t computed = 0;
+  std::int64_t refused = 0;
 };
 
 AreaTables ComputeAreaTables(const std::vector<AreaRing>& rings, const AreaOptions& options);
+
+// The same ring by ring, each table handed to `onTable` as soon as it is made and none
+// kept (`tables` stays empty): ten thousand parcels never hold all their tables at once.
+AreaTables StreamAreaTables(std::size_t ringCount,
+                            const std::function<AreaRing(std::size_t)>& ringAt,
+                            const AreaOptions& options,
+                            const std::function<void(const AreaTable&)>& onTable);
 
 // Every table as AppendAreaTableText gives it, a blank line between two.
 std::string AreaTablesText(const std::vector<AreaTable>& tables);
@@ -67,7 +75,7 @@ std::string AreaTablesText(const std::vector<AreaTable>& tables);
 // The tables' rows as a worksheet holds them, each handed to `row` in order: the parcel's
 // name, the header, the points, the totals (label, value, unit, rule), an empty row
 // between two tables.
-void ForEachAreaSheetRow(const std::vector<AreaTable>& tables,
+void ForEachAreaSheetRow(std::span<const AreaTable> tables,
                          const std::function<void(std::span<const std::string>)>& row);
 
 }  // namespace vensa

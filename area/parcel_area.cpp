@@ -23,7 +23,7 @@ std::string ParcelLabel(const std::string& name) {
 }
 
 std::string CornerLabel(const AreaCorner& c) {
-  return std::to_string(c.row) + " 行目 (点 " + c.name + ")";
+  return std::to_string(c.row) + " 行目 (点 " + std::string(c.name) + ")";
 }
 
 // The coordinate as an integer of 10^-decimals m; `metreExponent` moves the text's power
@@ -123,6 +123,7 @@ std::optional<std::pair<std::size_t, std::size_t>> FirstCrossing(const std::vect
 std::string AbsDigits(AreaInt v) {
   using U = unsigned __int128;
   U u = v < 0 ? static_cast<U>(-(v + 1)) + 1 : static_cast<U>(v);
+  if (u <= UINT64_MAX) return std::to_string(static_cast<std::uint64_t>(u));
   std::string s;
   do {
     s.push_back(static_cast<char>('0' + static_cast<int>(u % 10)));
@@ -201,7 +202,7 @@ ParcelArea ComputeParcelArea(const AreaRing& ring, LandCategory category, CoordU
   if (const auto crossing = FirstCrossing(p)) {
     const auto& [i, j] = *crossing;
     auto side = [&](std::size_t k) {
-      return ring.corners[k].name + "-" + ring.corners[(k + 1) % n].name;
+      return std::string(ring.corners[k].name) + "-" + std::string(ring.corners[(k + 1) % n].name);
     };
     area.warnings.push_back(ParcelLabel(ring.name) + ": 辺 " + side(i) + " と辺 " + side(j) +
                             " が交差しています (面積は計算しました)。");

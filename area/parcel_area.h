@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/error.h"
@@ -23,12 +24,13 @@ enum class LandCategory { kTakuchi, kOther };
 // The unit of the coordinates' texts; areas are always in square metres.
 enum class CoordUnit { kMetre, kMillimetre };
 
-// One boundary point as its list holds it. `row` names where it came from in messages
-// (the coordinate list's row, or the corner's place in its parcel).
+// One boundary point as its list holds it: views into the list or the parcel, which
+// outlive the computation. `row` names where it came from in messages (the coordinate
+// list's row, or the corner's place in its parcel).
 struct AreaCorner {
-  std::string name;
-  std::string x;  // surveying X (north)
-  std::string y;  // surveying Y (east)
+  std::string_view name;
+  std::string_view x;  // surveying X (north)
+  std::string_view y;  // surveying Y (east)
   std::int64_t row = 0;
 };
 

@@ -1,9 +1,12 @@
 #include "cli/area_command.h"
 
+#include <optional>
+
 #include "area/commands/area_commands.h"
 #include "area/file/area_file.h"
 #include "core/file_io.h"
 #include "core/text.h"
+#include "sheet/file/sheet_file.h"
 
 namespace vensa::cli {
 
@@ -14,21 +17,41 @@ int RunArea(const Arguments& args, FormState& state, std::ostream& out, std::ost
   state.Edit31.text = args.range;
   const bool parcels = !args.listParcel && EndsWithIgnoringAsciiCase(args.input, ".sim") &&
                        !state.SimaParcels.empty();
-  const AreaTables tables = ComputeAreaTablesFromForm(
-      state, parcels ? AreaSource::kSimaParcels : AreaSource::kList, args.parcelName);
-  const CommandOutcome outcome = AreaOutcome(tables);
-  for (const std::string& note : outcome.notes) err << note << '\n';
-  if (!outcome.done) return 1;
-  if (args.output.empty()) {
-    out << AreaTablesText(tables.tables);
-    return 0;
-  }
-  if (FileExists(args.output) && !args.force) {
+  const AreaSource source = parcels ? AreaSource::kSimaParcels : AreaSource::kList;
+  if (!args.output.empty() && FileExists(args.output) && !args.force) {
     err << "vensa-cli: ファイルが存在します (置き換えるには --force): " << args.output << '\n';
     return 1;
   }
-  SaveAreaTablesFile(args.output, tables.tables, state, args.scale, TAcadPoint{});
-  err << outcome.summary << '\n';
+  // Standard output and a CSV file take each table as it is made; a drawing and a
+  // workbook are made of all of them.
+  AreaTables tables;
+  std::optional<AreaCsvFile> csv;
+  if (args.output.empty()) {
+    std::string text;
+    bool first = true;
+    tables = StreamAreaTablesFromForm(state, source, args.parcelName, [&](const AreaTable& t) {
+      text.clear();
+      if (!first) text += '\n';
+      first = false;
+      AppendAreaTableText(text, t);
+      out << text;
+    });
+  } else if (SheetFileKindOf(args.output) == SheetFileKind::Csv) {
+    csv.emplace(args.output);
+    tables = StreamAreaTablesFromForm(state, source, args.parcelName,
+                                      [&](const AreaTable& t) { csv->Add(t); });
+  } else {
+    tables = ComputeAreaTablesFromForm(state, source, args.parcelName);
+  }
+  const CommandOutcome outcome = AreaOutcome(tables);
+  for (const std::string& note : outcome.notes) err << note << '\n';
+  if (!outcome.done) return 1;
+  if (csv) {
+    csv->Commit();
+  } else if (!args.output.empty()) {
+    SaveAreaTablesFile(args.output, tables.tables, state, args.scale, TAcadPoint{});
+  }
+  if (!args.output.empty()) err << outcome.summary << '\n';
   return 0;
 }
 

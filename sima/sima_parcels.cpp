@@ -24,8 +24,11 @@ bool SimaParcelCollector::Take(std::string_view code, std::string_view line,
   }
   if (!open_) return false;
   if (code == "B01") {
-    corners_.push_back({parcels_.size() - 1, std::string(TrimBlanks(SimaField(line, 1))),
-                        std::string(TrimBlanks(SimaField(line, 2))), lineNumber});
+    parcels_.back().vertices.push_back({std::string(TrimBlanks(SimaField(line, 1))),
+                                        std::string(TrimBlanks(SimaField(line, 2))),
+                                        {},
+                                        {}});
+    cornerLines_.push_back(lineNumber);
     return true;
   }
   if (code == "D99") open_ = false;
@@ -77,30 +80,33 @@ class ColumnIndex {
 
 std::vector<TParcel> SimaParcelCollector::Resolve(const TextGrid& readList,
                                                   SimaReadResult& result) {
-  if (corners_.empty()) return std::move(parcels_);
+  if (cornerLines_.empty()) return std::move(parcels_);
   const ColumnIndex byNumber(readList, kSimaColNumber);
   // Names are indexed only when a corner is not found by its number.
   std::optional<ColumnIndex> byName;
-  {
-    std::vector<std::size_t> counts(parcels_.size());
-    for (const Corner& c : corners_) ++counts[c.parcel];
-    for (std::size_t p = 0; p < parcels_.size(); ++p) parcels_[p].vertices.reserve(counts[p]);
-  }
-  for (Corner& c : corners_) {
-    int row = byNumber.Find(c.number);
-    if (row == 0 && !c.name.empty()) {
-      if (!byName) byName.emplace(readList, kSimaColName);
-      row = byName->Find(c.name);
+  std::size_t corner = 0;
+  for (TParcel& parcel : parcels_) {
+    std::vector<TParcelVertex>& vertices = parcel.vertices;
+    std::size_t kept = 0;
+    for (TParcelVertex& v : vertices) {
+      const std::int64_t line = cornerLines_[corner++];
+      int row = byNumber.Find(v.number);
+      if (row == 0 && !v.name.empty()) {
+        if (!byName) byName.emplace(readList, kSimaColName);
+        row = byName->Find(v.name);
+      }
+      if (row == 0) {
+        if (result.missingCorners++ == 0) result.firstMissingCornerLine = line;
+        continue;
+      }
+      v.x.assign(TrimBlanks(readList.Cell(kSimaColX, row)));
+      v.y.assign(TrimBlanks(readList.Cell(kSimaColY, row)));
+      if (&vertices[kept] != &v) vertices[kept] = std::move(v);
+      ++kept;
     }
-    if (row == 0) {
-      if (result.missingCorners++ == 0) result.firstMissingCornerLine = c.line;
-      continue;
-    }
-    parcels_[c.parcel].vertices.push_back({std::move(c.number), std::move(c.name),
-                                           std::string(TrimBlanks(readList.Cell(kSimaColX, row))),
-                                           std::string(TrimBlanks(readList.Cell(kSimaColY, row)))});
+    vertices.resize(kept);
   }
-  corners_.clear();
+  cornerLines_.clear();
   return std::move(parcels_);
 }
 

@@ -15,23 +15,37 @@ AreaOptions AreaOptionsFromForm(const FormState& state) {
   return options;
 }
 
-AreaTables ComputeAreaTablesFromForm(const FormState& state, AreaSource source,
-                                     const std::string& name) {
+AreaTables StreamAreaTablesFromForm(const FormState& state, AreaSource source,
+                                    const std::string& name,
+                                    const std::function<void(const AreaTable&)>& onTable) {
   AreaOptions options = AreaOptionsFromForm(state);
   if (source == AreaSource::kSimaParcels) {
     options.unit = CoordUnit::kMetre;
-    return ComputeAreaTables(RingsOfParcels(state.SimaParcels), options);
+    const std::vector<TParcel>& parcels = state.SimaParcels;
+    return StreamAreaTables(
+        parcels.size(), [&](std::size_t i) { return RingOfParcel(parcels[i]); }, options, onTable);
   }
-  return ComputeAreaTables({RingOfList(state.StringGrid1, state.Edit31.text, name)}, options);
+  return StreamAreaTables(
+      1, [&](std::size_t) { return RingOfList(state.StringGrid1, state.Edit31.text, name); },
+      options, onTable);
+}
+
+AreaTables ComputeAreaTablesFromForm(const FormState& state, AreaSource source,
+                                     const std::string& name) {
+  std::vector<AreaTable> tables;
+  AreaTables result = StreamAreaTablesFromForm(
+      state, source, name, [&](const AreaTable& table) { tables.push_back(table); });
+  result.tables = std::move(tables);
+  return result;
 }
 
 CommandOutcome AreaOutcome(const AreaTables& tables) {
   CommandOutcome outcome;
-  outcome.done = !tables.tables.empty();
-  outcome.summary = "座標求積: 画地 " + std::to_string(tables.tables.size());
+  outcome.done = tables.computed > 0;
+  outcome.summary = "座標求積: 画地 " + std::to_string(tables.computed);
   if (tables.refused > 0) outcome.summary += "、計算できない画地 " + std::to_string(tables.refused);
   outcome.notes = tables.notes;
-  if (tables.tables.empty() && tables.notes.empty())
+  if (tables.computed == 0 && tables.notes.empty())
     outcome.notes.emplace_back("面積を計算する画地がありません。");
   return outcome;
 }

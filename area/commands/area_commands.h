@@ -2,6 +2,7 @@
 // drawing at a picked point and into the running spreadsheet's active worksheet.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ enum class AreaSource { kSimaParcels, kList };
 // are in the file's metres.
 AreaTables ComputeAreaTablesFromForm(const FormState& state, AreaSource source,
                                      const std::string& name);
+// The same, each table handed to `onTable` as it is made and none kept.
+AreaTables StreamAreaTablesFromForm(const FormState& state, AreaSource source,
+                                    const std::string& name,
+                                    const std::function<void(const AreaTable&)>& onTable);
 
 // What the computation did, for the window and vensa-cli: the count of tables in the
 // summary, every refusal and warning as a note; not done when no table came out.

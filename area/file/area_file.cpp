@@ -17,30 +17,31 @@ bool IsAreaFileName(const std::string& path) {
   return EndsWithIgnoringAsciiCase(path, ".dxf") || SheetFileKindOf(path).has_value();
 }
 
-namespace {
+AreaCsvFile::AreaCsvFile(const std::string& path) : file_(path), text_("\xEF\xBB\xBF") {}
 
-// A CSV file as CsvBytes writes a worksheet (UTF-8 with a byte-order mark, CR LF after
-// every row), written a piece at a time: ten thousand parcels would make millions of
-// cells of a worksheet in memory.
-void SaveAreaTablesCsv(const std::string& path, const std::vector<AreaTable>& tables) {
-  AtomicFileWriter file(path);
-  std::string text = "\xEF\xBB\xBF";
-  ForEachAreaSheetRow(tables, [&](std::span<const std::string> cells) {
+void AreaCsvFile::Add(const AreaTable& table) {
+  if (!first_) text_ += "\r\n";
+  first_ = false;
+  ForEachAreaSheetRow({&table, 1}, [&](std::span<const std::string> cells) {
     for (std::size_t c = 0; c < cells.size(); ++c) {
-      if (c > 0) text += ',';
-      AppendCsvCell(text, cells[c]);
+      if (c > 0) text_ += ',';
+      AppendCsvCell(text_, cells[c]);
     }
-    text += "\r\n";
-    if (text.size() >= (std::size_t{1} << 20)) {
-      file.Write(text);
-      text.clear();
-    }
+    text_ += "\r\n";
   });
-  file.Write(text);
-  file.Commit();
+  Flush(std::size_t{1} << 20);
 }
 
-}  // namespace
+void AreaCsvFile::Flush(std::size_t atLeast) {
+  if (text_.size() < atLeast) return;
+  file_.Write(text_);
+  text_.clear();
+}
+
+void AreaCsvFile::Commit() {
+  Flush(0);
+  file_.Commit();
+}
 
 void SaveAreaTablesFile(const std::string& path, const std::vector<AreaTable>& tables,
                         const FormState& state, double scale, const TAcadPoint& corner) {
@@ -51,7 +52,11 @@ void SaveAreaTablesFile(const std::string& path, const std::vector<AreaTable>& t
     file.Commit();
     return;
   }
-  if (kind == SheetFileKind::Csv) return SaveAreaTablesCsv(path, tables);
+  if (kind == SheetFileKind::Csv) {
+    AreaCsvFile file(path);
+    for (const AreaTable& table : tables) file.Add(table);
+    return file.Commit();
+  }
   FileWorksheet sheet;
   try {
     WriteAreaTablesToSheet(tables, sheet, 1);

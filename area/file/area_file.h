@@ -8,6 +8,7 @@
 
 #include "area/area_table.h"
 #include "core/acad_point.h"
+#include "core/file_io.h"
 #include "state/form_state.h"
 
 namespace vensa {
@@ -23,5 +24,22 @@ bool IsAreaFileName(const std::string& path);
 // written; what was there stays then.
 void SaveAreaTablesFile(const std::string& path, const std::vector<AreaTable>& tables,
                         const FormState& state, double scale, const TAcadPoint& corner);
+
+// A CSV file of area tables written table by table, as a worksheet of them would be saved
+// (UTF-8 with a byte-order mark, CR LF after every row), a piece at a time. The file
+// replaces `path` at Commit(); without it nothing is written.
+class AreaCsvFile {
+ public:
+  explicit AreaCsvFile(const std::string& path);
+  void Add(const AreaTable& table);
+  void Commit();
+
+ private:
+  void Flush(std::size_t atLeast);
+
+  AtomicFileWriter file_;
+  std::string text_;
+  bool first_ = true;
+};
 
 }  // namespace vensa

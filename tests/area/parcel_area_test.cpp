@@ -10,11 +10,12 @@ namespace {
 using Pts = std::vector<std::pair<const char*, const char*>>;
 
 AreaRing Ring(const Pts& points, const char* name = "1-2") {
+  static const char* const kNames[] = {"P1", "P2", "P3", "P4", "P5", "P6", "P7"};
   AreaRing ring{name, {}};
   std::int64_t row = 0;
   for (const auto& [x, y] : points) {
+    ring.corners.push_back({kNames[row], x, y, row + 1});
     ++row;
-    ring.corners.push_back({"P" + std::to_string(row), x, y, row});
   }
   return ring;
 }

@@ -7,7 +7,8 @@ namespace vensa {
 AreaTable BuildAreaTable(const ParcelArea& area, bool directionColumn) {
   AreaTable table;
   table.name = area.name;
-  table.header = {"点名", "X", "Y", "Yn+1−Yn−1", "Xn(Yn+1−Yn−1)", "辺長"};
+  // ASCII minus signs: the drawing's code page has no U+2212 of its own.
+  table.header = {"点名", "X", "Y", "Yn+1-Yn-1", "Xn(Yn+1-Yn-1)", "辺長"};
   if (directionColumn) table.header.push_back("方向角");
   table.points.reserve(area.rows.size());
   for (const AreaRow& row : area.rows) {

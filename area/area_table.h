@@ -1,5 +1,5 @@
 // The table of a parcel's area by coordinates (座標求積表) as texts: the columns 点名, X, Y,
-// Yn+1−Yn−1, Xn(Yn+1−Yn−1), 辺長 (and 方向角), one row per boundary point, then the totals
+// Yn+1-Yn-1, Xn(Yn+1-Yn-1), 辺長 (and 方向角), one row per boundary point, then the totals
 // 倍面積, 面積 and 地積. The drawing, the worksheet and vensa-cli all show these texts.
 #pragma once
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <numeric>
 #include <optional>
 #include <utility>
@@ -192,7 +193,7 @@ ParcelArea ComputeParcelArea(const AreaRing& ring, LandCategory category, CoordU
     const double dx = static_cast<double>(next.x - here.x) * unitMetres;
     const double dy = static_cast<double>(next.y - here.y) * unitMetres;
     row.side = std::hypot(dx, dy);
-    double direction = std::atan2(dy, dx) * 180.0 / M_PI;
+    double direction = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
     if (direction < 0) direction += 360.0;
     row.direction = direction >= 360.0 ? 0.0 : direction;
     if (here == next)

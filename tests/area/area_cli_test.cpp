@@ -48,7 +48,7 @@ TEST(AreaCli, PrintsEachParcelsTableAndNamesTheRefusedOne) {
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,
             "446-2\n"
-            "点名\tX\tY\tYn+1−Yn−1\tXn(Yn+1−Yn−1)\t辺長\n"
+            "点名\tX\tY\tYn+1-Yn-1\tXn(Yn+1-Yn-1)\t辺長\n"
             "A\t5.000\t20.000\t-20.000\t-100.000000\t11.180\n"
             "B\t15.000\t15.000\t5.000\t75.000000\t18.028\n"
             "C\t30.000\t25.000\t25.000\t750.000000\t18.028\n"
@@ -65,7 +65,7 @@ TEST(AreaCli, PrintsEachParcelsTableAndNamesTheRefusedOne) {
   const Result list = Cli(
       {"area", "--list", "--range", "1-5", "--unit", "mm", "--name", "全体", "--direction", sima});
   EXPECT_EQ(list.status, 0) << list.err;
-  EXPECT_NE(list.out.find("全体\n点名\tX\tY\tYn+1−Yn−1\tXn(Yn+1−Yn−1)\t辺長\t方向角\n"
+  EXPECT_NE(list.out.find("全体\n点名\tX\tY\tYn+1-Yn-1\tXn(Yn+1-Yn-1)\t辺長\t方向角\n"
                           "A\t20.000\t5.000\t"),
             std::string::npos)
       << list.out;

@@ -22,7 +22,7 @@ SIMA = (
     "D00,1,446-2,1,\r\nB01,1,A,\r\nB01,2,B,\r\nB01,3,C,\r\nB01,4,D,\r\nB01,5,E,\r\nD99,\r\n"
     "D00,2,1203,1,\r\nB01,6,K1,\r\nB01,7,K2,\r\nB01,8,K3,\r\nD99,\r\n"
 )
-HEADER = ["点名", "X", "Y", "Yn+1−Yn−1", "Xn(Yn+1−Yn−1)", "辺長"]
+HEADER = ["点名", "X", "Y", "Yn+1-Yn-1", "Xn(Yn+1-Yn-1)", "辺長"]
 ROW_HEIGHT, NAME_WIDTH, WIDTH = 5.0, 25.0, 30.0  # the coordinate table's defaults
 
 failures = []

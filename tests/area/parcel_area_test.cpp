@@ -140,7 +140,7 @@ TEST(ParcelArea, TableRowsOfTheFivePointExample) {
   AppendAreaTableText(text, table);
   EXPECT_EQ(text,
             "446-2\n"
-            "点名\tX\tY\tYn+1−Yn−1\tXn(Yn+1−Yn−1)\t辺長\t方向角\n"
+            "点名\tX\tY\tYn+1-Yn-1\tXn(Yn+1-Yn-1)\t辺長\t方向角\n"
             "P1\t5.000\t20.000\t-20.000\t-100.000000\t11.180\t333°26′06″\n"
             "P2\t15.000\t15.000\t5.000\t75.000000\t18.028\t33°41′24″\n"
             "P3\t30.000\t25.000\t25.000\t750.000000\t18.028\t123°41′24″\n"

@@ -18,6 +18,9 @@ bool SimaParcelCollector::Take(std::string_view code, std::string_view line,
     parcel.number.assign(TrimBlanks(SimaField(line, 1)));
     parcel.name.assign(TrimBlanks(SimaField(line, 2)));
     parcel.kind.assign(TrimBlanks(SimaField(line, 3)));
+    // Parcels of a file are mostly alike: room for as many corners as the one before
+    // spares the vector its growing steps.
+    if (!parcels_.empty()) parcel.vertices.reserve(parcels_.back().vertices.size());
     parcels_.push_back(std::move(parcel));
     open_ = true;
     return true;

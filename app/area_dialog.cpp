@@ -16,7 +16,7 @@ namespace vensa {
 TAreaForm::TAreaForm(wxWindow* parent, const FormState& state)
     : wxDialog(parent, wxID_ANY, U8("座標求積"), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX, "AreaForm") {
-  SetClientSize(300, 176);
+  SetClientSize(300, 144);
   MakeGroup(this, "画地", 4, 2, 292, 70);
   const bool haveParcels = !state.SimaParcels.empty();
   parcels_ = new wxRadioButton(

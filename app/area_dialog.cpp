@@ -114,7 +114,16 @@ void TForm1::AreaClick() {
   const AreaTables tables = ComputeAreaTablesFromForm(state_, dialog.Source(), dialog.ParcelName());
   const CommandOutcome outcome = AreaOutcome(tables);
   state_.StatusBar1[1] = outcome.summary;
-  for (const std::string& note : outcome.notes) ui_.ShowMessage(note);
+  // One box for all notes: a file of thousands of parcels must not ask for a click each.
+  if (!outcome.notes.empty()) {
+    constexpr std::size_t kShown = 10;
+    std::string text;
+    for (std::size_t i = 0; i < outcome.notes.size() && i < kShown; ++i)
+      text += (i > 0 ? "\n" : "") + outcome.notes[i];
+    if (outcome.notes.size() > kShown)
+      text += "\nほか " + std::to_string(outcome.notes.size() - kShown) + " 件";
+    ui_.ShowMessage(text);
+  }
   if (!outcome.done) return;
   switch (target) {
     case TAreaForm::kToCad:

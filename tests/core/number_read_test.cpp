@@ -84,11 +84,16 @@ TEST(TryReadExactDecimal, SameGrammarAsTheGeneralReaderExactDigits) {
     int exponent;
   };
   const Case numbers[] = {
-      {"-32836.454", true, 32836454, -3}, {" 100.053245 ", false, 100053245, -6},
-      {"+12.500", false, 125, -1},        {"0.0", false, 0, 0},
-      {"5.", false, 5, 0},                {".25", false, 25, -2},
-      {"1.5E3", false, 15, 2},            {"-2e-4", true, 2, -4},
-      {"007", false, 7, 0},               {"120000", false, 12, 4},
+      {"-32836.454", true, 32836454, -3},
+      {" 100.053245 ", false, 100053245, -6},
+      {"+12.500", false, 125, -1},
+      {"0.0", false, 0, 0},
+      {"5.", false, 5, 0},
+      {".25", false, 25, -2},
+      {"1.5E3", false, 15, 2},
+      {"-2e-4", true, 2, -4},
+      {"007", false, 7, 0},
+      {"120000", false, 12, 4},
   };
   for (const Case& c : numbers) {
     const auto d = TryReadExactDecimal(c.text);

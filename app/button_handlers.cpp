@@ -48,7 +48,7 @@ void TForm1::Button10Click() {
   BuildSimaWriteList(state_.StringGrid1, SimaWriteOptionsOf(state_), state_.StringGrid4);
 }
 void TForm1::Button11Click() {
-  ShowOutcome(SaveSimaFileDialog(state_.StringGrid4, ui_).outcome);
+  ShowOutcome(SaveSimaFileDialog(state_.StringGrid4, SimaParcelsToSave(state_), ui_).outcome);
 }
 void TForm1::Button12Click() {
   PickPointsOnTarget(state_, cadPlatform_, ui_);

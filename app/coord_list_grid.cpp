@@ -73,6 +73,8 @@ std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
       {nullptr, {}},
       {"同じ行データを整理", [this] { N13Click(); }},
       {nullptr, {}},
+      {"座標求積...", [this] { AreaClick(); }},
+      {nullptr, {}},
       {"バージョン情報",
        [this] {
          TAboutBox about(this);

@@ -76,6 +76,8 @@ class TForm1 : public wxFrame {
   wxWindow* BuildSimaWriteTab(wxNotebook* book);
   void BuildCoordListGrid(wxWindow* page, int x, int y, int w, int h);
   void ShowCoordListPopup();
+  // "座標求積...": the dialog, then the area tables where it says (area_dialog.cpp).
+  void AreaClick();
   void CoordListCurrentCellMoved();
   void UpdateRowIndicator();
 

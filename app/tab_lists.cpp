@@ -89,6 +89,9 @@ wxWindow* TForm1::BuildSimaWriteTab(wxNotebook* book) {
     box->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { RunCommand([this] { Button10Click(); }); });
   }
   binding_.Bind(MakeLabeledEdit(page, "測点名：", 246, "Edit30", 294, 6, 40), state_.Edit30);
+  // Read by "保存" when it runs: the parcels of the last SIMA file read follow the points.
+  binding_.Bind(MakeCheckBox(page, "CheckBox31", "画地も保存", 100, kOptionRow2),
+                state_.CheckBox31);
   wxButton* save = MakeButton(page, "Button11", "保存", 338, 4, 42, 24);
   save->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RunCommand([this] { Button11Click(); }); });
   StringGrid4 = new ListGrid(page, "StringGrid4", state_.StringGrid4, clipboard_,

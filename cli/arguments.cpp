@@ -23,13 +23,19 @@ const std::vector<CommandInfo>& Commands() {
       {"excel", Command::Excel, 2, {"--force"}},
       {"get", Command::Get, 1, {"--cad"}},
       {"texts", Command::Texts, 1, {"--cad"}},
+      {"area",
+       Command::Area,
+       2,
+       {"--range", "--list", "--category", "--unit", "--name", "--direction", "--scale",
+        "--force"}},
   };
   return commands;
 }
 
 bool TakesValue(const std::string& option) {
   return option == "--settings" || option == "--set" || option == "--range" ||
-         option == "--scale" || option == "--sort";
+         option == "--scale" || option == "--sort" || option == "--category" ||
+         option == "--unit" || option == "--name";
 }
 
 [[noreturn]] void Fail(const std::string& message) {
@@ -59,6 +65,19 @@ void ApplyOption(Arguments& a, const std::string& option, const std::string& val
     } else {
       Fail("--sort には name か number を指定してください: " + value);
     }
+  } else if (option == "--category") {
+    if (value != "takuchi" && value != "other")
+      Fail("--category には takuchi か other を指定してください: " + value);
+    a.category = value;
+  } else if (option == "--unit") {
+    if (value != "m" && value != "mm") Fail("--unit には m か mm を指定してください: " + value);
+    a.unit = value;
+  } else if (option == "--name") {
+    a.parcelName = value;
+  } else if (option == "--direction") {
+    a.direction = true;
+  } else if (option == "--list") {
+    a.listParcel = true;
   } else if (option == "--tidy") {
     a.listOperations.push_back(ListOperation::Tidy);
   } else if (option == "--z0") {
@@ -134,6 +153,8 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   int expected = a.cad ? info->positionals - 1 : a.excel ? 0 : info->positionals;
   // excel without OUT: into the running spreadsheet.
   if (a.command == Command::Excel && positionals.size() == 1) expected = 1;
+  // area without OUT: the tables on standard output.
+  if (a.command == Command::Area && positionals.size() == 1) expected = 1;
   if (static_cast<int>(positionals.size()) != expected) {
     if (expected == 0)
       Fail(std::string(info->name) + (a.cad ? " --cad" : " --excel") + " は INPUT を取りません");
@@ -144,8 +165,11 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   if (expected == 2) a.output = positionals[1];
   if (a.command == Command::Excel && !a.output.empty() && !SheetFileKindOf(a.output))
     Fail("excel の OUT は .xlsx か .csv のファイルです: " + a.output);
-  if (a.command == Command::Excel && a.force && a.output.empty())
+  if ((a.command == Command::Excel || a.command == Command::Area) && a.force && a.output.empty())
     Fail("--force は OUT を指定したときだけ使えます");
+  if (a.command == Command::Area && !a.output.empty() &&
+      !(EndsWithIgnoringAsciiCase(a.output, ".dxf") || SheetFileKindOf(a.output)))
+    Fail("area の OUT は .dxf, .xlsx か .csv のファイルです: " + a.output);
   // get and texts read drawings only: any other file would list its bytes as points.
   const bool fromDrawing = a.command == Command::Get || a.command == Command::Texts;
   if (fromDrawing && !a.cad && !IsDrawingInputName(a.input))
@@ -164,6 +188,8 @@ std::string UsageText() {
   vensa-cli get   [--settings FILE] [--set Section/Key=Value]... DRAWING.dxf
   vensa-cli texts [--settings FILE] [--set Section/Key=Value]... DRAWING.dxf
   vensa-cli excel [--settings FILE] [--set Section/Key=Value]... [--force] INPUT OUT.xlsx|OUT.csv
+  vensa-cli area  [--settings FILE] [--set Section/Key=Value]... [--list] [--range TEXT] [--category takuchi|other]
+                  [--unit m|mm] [--name NAME] [--direction] [--scale F] [--force] INPUT [OUT.dxf|OUT.xlsx|OUT.csv]
   vensa-cli get   [...] --cad            (Windows) "CADから": CAD で選択した図形の座標リスト
   vensa-cli texts [...] --cad            (Windows) "TEXT 取得": CAD で選択した TEXT のリスト
   vensa-cli plot  [...] --cad INPUT      (Windows) 実行中のターゲット CAD へ "CADへ"
@@ -182,6 +208,15 @@ std::string UsageText() {
           ("リスト表示", "UCS", 小数桁, 検索範囲, "DIMSCALE 倍", 画層の設定に従う)。
           取得した図形数は標準エラーに 1 行で表示します
   texts   図面の全 TEXT に "TEXT 取得" を実行し、TEXT リスト (TEXT, X, Y, Z) を表示します
+  area    座標求積表: 画地ごとの倍面積・面積・地積と辺長 (--direction で方向角)。INPUT が画地 (D00)
+          のある .sim ならその全画地 (SIMA の座標, m)、それ以外は座標リストのプロット範囲
+          (--range) の行を順に 1 つの画地 (--name の名前) として計算します (--list: 画地のある
+          .sim でも座標リストから)。--category: 地積の
+          切捨て (takuchi: 宅地・鉱泉地 0.01 ㎡, other: 10 ㎡ を超えると 1 ㎡)、--unit: 座標リストの
+          単位 (既定は AREA/Other, AREA/MM の設定)。OUT なしは画地ごとに名前の行、見出し、点の行、
+          倍面積・面積・地積の行をタブ区切りで表示 (画地の間は空行)。OUT は図面 (.dxf, "XY 作表"
+          の大きさと画層) か表計算のファイル。計算できない画地は標準エラーに名前を表示し、
+          ほかの画地は続けます (既存の OUT は --force で置き換え)
   excel   "Excelへ" がシートに書くセルを OUT (Excel ブック .xlsx か CSV .csv) に書きます
           (Excel/ColN, ColX, ColY, ColZ, FlagZ, RowS の設定に従う。.xlsx の X, Y, Z は数値、
           測点名は文字列。既存の OUT は --force で置き換え)

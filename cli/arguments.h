@@ -8,7 +8,7 @@
 
 namespace vensa::cli {
 
-enum class Command { Help, Plot, Table, List, Sima, Excel, Get, Texts };
+enum class Command { Help, Plot, Table, List, Sima, Excel, Get, Texts, Area };
 
 // The list commands of "list", in the order given on the command line.
 enum class ListOperation { SortByName, SortByNumber, Tidy };
@@ -25,6 +25,13 @@ struct Arguments {
   bool cad = false;    // plot, table: into the running target CAD instead of OUT
   bool excel = false;  // list: from the running spreadsheet's active worksheet, no INPUT
   std::vector<ListOperation> listOperations;
+  // area: the land category ("takuchi", "other"), the list's unit ("m", "mm"), both empty
+  // for the settings' choice; the name of the list's parcel; the direction angles.
+  std::string category;
+  std::string unit;
+  std::string parcelName;
+  bool direction = false;
+  bool listParcel = false;  // area: the list's rows even when the SIMA file has parcels
   std::string input;
   std::string output;
 };

@@ -6,6 +6,7 @@
 #include "cad/commands/get_from_cad.h"
 #include "cad/commands/text_list.h"
 #include "cad/entity_tables.h"
+#include "cli/area_command.h"
 #include "cli/arguments.h"
 #include "cli/console_ui.h"
 #include "cli/drawing_input.h"
@@ -228,10 +229,11 @@ int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
         "座標リストの 1 行目に X座標, Y座標 がそろっていないため SIMA "
         "データを作成できません: " +
         args.input};
-  const SimaSaveOutcome saved = SaveSimaWriteList(state.StringGrid4, [&args] {
-    RequireReplaceable(args);
-    return std::optional<std::string>(args.output);
-  });
+  const SimaSaveOutcome saved =
+      SaveSimaWriteList(state.StringGrid4, SimaParcelsToSave(state), [&args] {
+        RequireReplaceable(args);
+        return std::optional<std::string>(args.output);
+      });
   if (saved.check == SimaSaveCheck::Outcome::kNothingToSave)
     throw Failure{"保存する SIMA データがありません (2 点以上の X座標, Y座標 が必要です): " +
                   args.input};
@@ -326,6 +328,8 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
         return RunSima(args, state, err);
       case Command::Get:
         return RunList(args, state, out);
+      case Command::Area:
+        return RunArea(args, state, out, err);
       case Command::Texts:
       case Command::Help:
         break;

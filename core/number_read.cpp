@@ -63,6 +63,54 @@ std::optional<double> TryReadNumber(std::string_view text) {
   return value;
 }
 
+std::optional<ExactDecimal> TryReadExactDecimal(std::string_view text) {
+  // The grammar of the general reader: blanks around, one sign ("+" only before digits),
+  // digits with at most one point and at least one digit, an exponent of digits.
+  text = TrimBlanks(text);
+  ExactDecimal d;
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) d.negative = text[i++] == '-';
+  int significant = 0;
+  int mantissaDigits = 0;
+  int fraction = 0;
+  bool point = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '.' && !point) {
+      point = true;
+    } else if (c >= '0' && c <= '9') {
+      ++mantissaDigits;
+      if (point) ++fraction;
+      if (d.digits == 0 && c == '0') continue;  // leading zeros are no significant digits
+      if (++significant > 18) return std::nullopt;
+      d.digits = d.digits * 10 + static_cast<std::uint64_t>(c - '0');
+    } else {
+      break;
+    }
+  }
+  if (mantissaDigits == 0) return std::nullopt;
+  std::int64_t exponent = 0;
+  if (i < text.size()) {
+    if (text[i] != 'e' && text[i] != 'E') return std::nullopt;
+    std::string_view rest = text.substr(i + 1);
+    if (!rest.empty() && rest.front() == '+') rest.remove_prefix(1);
+    if (rest.empty() || rest.front() == '+') return std::nullopt;
+    std::int32_t e = 0;
+    const auto [ptr, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), e, 10);
+    if (ec != std::errc() || ptr != rest.data() + rest.size() || e < -100000 || e > 100000)
+      return std::nullopt;
+    exponent = e;
+  }
+  exponent -= fraction;
+  if (d.digits == 0) return ExactDecimal{};
+  while (d.digits % 10 == 0) {
+    d.digits /= 10;
+    ++exponent;
+  }
+  d.exponent = static_cast<std::int32_t>(exponent);
+  return d;
+}
+
 double ReadNumberCell(std::string_view text) {
   return TryReadNumber(text).value_or(0.0);
 }

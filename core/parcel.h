@@ -21,6 +21,7 @@ struct TParcelVertex {
 struct TParcel {
   std::string number;  // field 1 of the D00 record
   std::string name;    // field 2 of the D00 record: the 地番, without its padding
+  std::string kind;    // field 3 of the D00 record, kept to be written back
   std::vector<TParcelVertex> vertices;
 };
 

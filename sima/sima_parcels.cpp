@@ -1,7 +1,8 @@
 #include "sima/sima_parcels.h"
 
 #include <cmath>
-#include <unordered_map>
+#include <functional>
+#include <optional>
 
 #include "core/error.h"
 #include "core/number_read.h"
@@ -16,46 +17,99 @@ bool SimaParcelCollector::Take(std::string_view code, std::string_view line,
     TParcel parcel;
     parcel.number.assign(TrimBlanks(SimaField(line, 1)));
     parcel.name.assign(TrimBlanks(SimaField(line, 2)));
+    parcel.kind.assign(TrimBlanks(SimaField(line, 3)));
+    // Parcels of a file are mostly alike: room for as many corners as the one before
+    // spares the vector its growing steps.
+    if (!parcels_.empty()) parcel.vertices.reserve(parcels_.back().vertices.size());
     parcels_.push_back(std::move(parcel));
     open_ = true;
     return true;
   }
   if (!open_) return false;
   if (code == "B01") {
-    corners_.push_back({parcels_.size() - 1, std::string(TrimBlanks(SimaField(line, 1))),
-                        std::string(TrimBlanks(SimaField(line, 2))), lineNumber});
+    parcels_.back().vertices.push_back({std::string(TrimBlanks(SimaField(line, 1))),
+                                        std::string(TrimBlanks(SimaField(line, 2))),
+                                        {},
+                                        {}});
+    cornerLines_.push_back(lineNumber);
     return true;
   }
   if (code == "D99") open_ = false;
   return code == "C03" || code == "D99";
 }
 
+namespace {
+
+// One column of the read list indexed by its texts without blanks: the first row holding
+// a text. Open addressing over one array of row numbers (0 an empty slot), so a file of a
+// million points costs one allocation, not a node per point.
+class ColumnIndex {
+ public:
+  ColumnIndex(const TextGrid& list, int column) : list_(list), column_(column) {
+    std::size_t size = 16;
+    while (size < 2 * static_cast<std::size_t>(list.RowCount())) size *= 2;
+    slots_.assign(size, 0);
+    mask_ = size - 1;
+    for (int r = 1; r < list.RowCount(); ++r) {
+      const std::string_view key = Key(r);
+      if (key.empty()) continue;
+      std::size_t i = Hash(key);
+      while (slots_[i] != 0 && Key(slots_[i]) != key) i = (i + 1) & mask_;
+      if (slots_[i] == 0) slots_[i] = r;
+    }
+  }
+
+  // The row, or 0 when no row holds the text.
+  int Find(std::string_view key) const {
+    if (key.empty()) return 0;
+    for (std::size_t i = Hash(key);; i = (i + 1) & mask_) {
+      if (slots_[i] == 0 || Key(slots_[i]) == key) return slots_[i];
+    }
+  }
+
+ private:
+  std::string_view Key(int row) const { return TrimBlanks(list_.Cell(column_, row)); }
+  std::size_t Hash(std::string_view key) const {
+    return std::hash<std::string_view>()(key) & mask_;
+  }
+
+  const TextGrid& list_;
+  int column_;
+  std::vector<int> slots_;
+  std::size_t mask_ = 0;
+};
+
+}  // namespace
+
 std::vector<TParcel> SimaParcelCollector::Resolve(const TextGrid& readList,
                                                   SimaReadResult& result) {
-  // Only the numbers and names the corners ask for are looked up, so the lookup costs
-  // what the parcels cost, not what the points do. The first point of a number wins.
-  std::unordered_map<std::string_view, int> byNumber, byName;
-  for (const Corner& c : corners_) {
-    byNumber.emplace(c.number, 0);
-    byName.emplace(c.name, 0);
-  }
-  for (int r = readList.RowCount() - 1; r >= 1; --r) {
-    if (auto it = byNumber.find(TrimBlanks(readList.Cell(kSimaColNumber, r))); it != byNumber.end())
-      it->second = r;
-    if (auto it = byName.find(TrimBlanks(readList.Cell(kSimaColName, r))); it != byName.end())
-      it->second = r;
-  }
-  for (const Corner& c : corners_) {
-    int row = c.number.empty() ? 0 : byNumber[c.number];
-    if (row == 0 && !c.name.empty()) row = byName[c.name];
-    if (row == 0) {
-      if (result.missingCorners++ == 0) result.firstMissingCornerLine = c.line;
-      continue;
+  if (cornerLines_.empty()) return std::move(parcels_);
+  const ColumnIndex byNumber(readList, kSimaColNumber);
+  // Names are indexed only when a corner is not found by its number.
+  std::optional<ColumnIndex> byName;
+  std::size_t corner = 0;
+  for (TParcel& parcel : parcels_) {
+    std::vector<TParcelVertex>& vertices = parcel.vertices;
+    std::size_t kept = 0;
+    for (TParcelVertex& v : vertices) {
+      const std::int64_t line = cornerLines_[corner++];
+      int row = byNumber.Find(v.number);
+      if (row == 0 && !v.name.empty()) {
+        if (!byName) byName.emplace(readList, kSimaColName);
+        row = byName->Find(v.name);
+      }
+      if (row == 0) {
+        if (result.missingCorners++ == 0) result.firstMissingCornerLine = line;
+        continue;
+      }
+      v.x.assign(TrimBlanks(readList.Cell(kSimaColX, row)));
+      v.y.assign(TrimBlanks(readList.Cell(kSimaColY, row)));
+      if (&vertices[kept] != &v) vertices[kept] = std::move(v);
+      ++kept;
     }
-    parcels_[c.parcel].vertices.push_back(
-        {c.number, c.name, readList.Cell(kSimaColX, row), readList.Cell(kSimaColY, row)});
+    vertices.resize(kept);
   }
-  corners_.clear();
+  cornerLines_.clear();
   return std::move(parcels_);
 }
 

@@ -34,14 +34,11 @@ class SimaParcelCollector {
   std::vector<TParcel> Resolve(const TextGrid& readList, SimaReadResult& result);
 
  private:
-  struct Corner {
-    std::size_t parcel;
-    std::string number;
-    std::string name;
-    std::int64_t line;
-  };
+  // The corners are vertices from the start, their coordinates filled in by Resolve: a
+  // file of half a million corners then holds their texts once. Their lines, in the
+  // order of the parcels and their vertices, name the first one not found.
   std::vector<TParcel> parcels_;
-  std::vector<Corner> corners_;
+  std::vector<std::int64_t> cornerLines_;
   bool open_ = false;
 };
 

@@ -118,14 +118,16 @@ std::string BuildSimaFileText(const TextGrid& writeList) {
   return BuildLines(writeList, [](std::string& out, std::string_view cell) { out += cell; });
 }
 
-void SaveSimaFile(const std::string& path, const TextGrid& writeList) {
+void SaveSimaFile(const std::string& path, const TextGrid& writeList,
+                  std::string_view moreRecords) {
   // Only cells that hold more than ASCII go through the code page conversion.
-  const std::string bytes = BuildLines(writeList, [](std::string& out, std::string_view cell) {
+  std::string bytes = BuildLines(writeList, [](std::string& out, std::string_view cell) {
     if (IsAscii(cell))
       out += cell;
     else
       out += Utf8ToAnsi(cell);
   });
+  bytes += IsAscii(moreRecords) ? std::string(moreRecords) : Utf8ToAnsi(moreRecords);
   SaveFileAtomically(path, bytes);
 }
 

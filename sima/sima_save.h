@@ -57,6 +57,10 @@ std::string BuildSimaFileText(const TextGrid& writeList);
 // the list; run CheckSimaWriteList first.
 //
 // "保存" as a whole is SaveSimaWriteList (sima/commands/sima_commands.h).
-void SaveSimaFile(const std::string& path, const TextGrid& writeList);
+//
+// `moreRecords` (UTF-8 lines ended by CR LF, such as the parcel blocks) follow the
+// points' "A99" line.
+void SaveSimaFile(const std::string& path, const TextGrid& writeList,
+                  std::string_view moreRecords = {});
 
 }  // namespace vensa

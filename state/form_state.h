@@ -166,7 +166,13 @@ struct FormState {
   CheckBoxState CheckBox15{true};  // "X-Y 反転"
   EditState Edit30{"A1"};          // "測点名："
   CheckBoxState CheckBox30;        // "リストの測点名": points keep the list's names
+  CheckBoxState CheckBox31;        // "画地も保存": "保存" also writes the parcels read
   TextGrid StringGrid4;            // the SIMA write list
+
+  // ---- The dialog "座標求積" (the coordinate list's pop-up menu) ---------------------
+  CheckBoxState CheckBox32;  // "その他の土地": 地積 by the rule of other land, else 宅地・鉱泉地
+  CheckBoxState CheckBox33;  // "座標は mm": the list's coordinates in millimetres
+  CheckBoxState CheckBox34;  // "方向角": the table has a direction angle column
 };
 
 // The window as it is created, before the settings file is read: every control at its

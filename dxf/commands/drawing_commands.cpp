@@ -1,5 +1,6 @@
 #include "dxf/commands/drawing_commands.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -69,15 +70,18 @@ CommandOutcome PlotToCad(const FormState& state, Platform& platform, Ui& ui,
   return outcome;
 }
 
-CommandOutcome TableToCad(const FormState& state, Platform& platform, Ui& ui,
-                          const std::string& insertFile, TableAxes axes) {
+}  // namespace
+
+CommandOutcome InsertAtPickedPoint(const FormState& state, Platform& platform, Ui& ui,
+                                   const std::string& insertFile,
+                                   const std::function<void(DxfBuilder&, double)>& build) {
   CommandOutcome outcome;
   std::optional<DrawingTarget> target = StartDrawing(state, platform, ui);
   if (!target) return CommandOutcome::Failed();
   // The old file goes first, so a table that fails to build never inserts a stale one.
   RemoveFileIfExists(insertFile);
   DxfFileWriter file(insertFile);
-  BuildTable(file.Builder(), state.StringGrid1, TableOptionsFromForm(state), target->scale, axes);
+  build(file.Builder(), target->scale);
   file.Commit();
   if (!FileExists(insertFile)) return CommandOutcome::Failed();
   // Checked before the pick, so the user is never asked for a corner in vain.
@@ -99,6 +103,15 @@ CommandOutcome TableToCad(const FormState& state, Platform& platform, Ui& ui,
     outcome.cause = e.what();
   }
   return outcome;
+}
+
+namespace {
+
+CommandOutcome TableToCad(const FormState& state, Platform& platform, Ui& ui,
+                          const std::string& insertFile, TableAxes axes) {
+  return InsertAtPickedPoint(state, platform, ui, insertFile, [&](DxfBuilder& out, double scale) {
+    BuildTable(out, state.StringGrid1, TableOptionsFromForm(state), scale, axes);
+  });
 }
 
 }  // namespace

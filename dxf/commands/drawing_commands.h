@@ -11,9 +11,11 @@
 // table's pick or insert failed (the cause, no note: the drawing unchanged says enough).
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "core/command_outcome.h"
+#include "dxf/dxf_writer.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
 #include "state/form_state.h"
@@ -39,6 +41,14 @@ CommandOutcome PlotIntoCad(const FormState& state, Platform& platform, Ui& ui,
 // "CADへ (Z=0)": the plot with every z 0.
 CommandOutcome PlotIntoCadAtZeroZ(const FormState& state, Platform& platform, Ui& ui,
                                   const std::string& insertFile);
+// A table's drawing inserted at a point the user picks, as "XY 作表" inserts its table:
+// the common start (nothing without a CAD or a list in use), the insert file built by
+// `build` with the drawing's scale, the pick, the insert. Errors of the pick and the
+// insert are dropped (not done, with the cause).
+CommandOutcome InsertAtPickedPoint(const FormState& state, Platform& platform, Ui& ui,
+                                   const std::string& insertFile,
+                                   const std::function<void(DxfBuilder&, double)>& build);
+
 // "XY 作表": the table with the list's columns as they are.
 CommandOutcome TableXYIntoCad(const FormState& state, Platform& platform, Ui& ui,
                               const std::string& insertFile);

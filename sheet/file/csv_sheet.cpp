@@ -74,9 +74,7 @@ FileWorksheet ReadCsv(std::string_view bytes, const std::string& path) {
   return sheet;
 }
 
-namespace {
-
-void AppendCell(std::string& out, const std::string& text) {
+void AppendCsvCell(std::string& out, std::string_view text) {
   const bool quoted = text.find_first_of(",\"\r\n") != std::string::npos ||
                       (!text.empty() && (IsBlank(text.front()) || IsBlank(text.back())));
   if (!quoted) {
@@ -91,8 +89,6 @@ void AppendCell(std::string& out, const std::string& text) {
   out += '"';
 }
 
-}  // namespace
-
 std::string CsvBytes(const FileWorksheet& sheet) {
   std::string out(kUtf8Bom);
   int row = 1;
@@ -100,7 +96,7 @@ std::string CsvBytes(const FileWorksheet& sheet) {
   for (const auto& [at, value] : sheet.Cells()) {
     for (; row < at.first; ++row, column = 1) out += "\r\n";
     for (; column < at.second; ++column) out += ',';
-    AppendCell(out, SheetValueToText(value));
+    AppendCsvCell(out, SheetValueToText(value));
   }
   if (!sheet.Cells().empty()) out += "\r\n";
   return out;

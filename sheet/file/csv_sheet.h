@@ -24,4 +24,7 @@ FileWorksheet ReadCsv(std::string_view bytes, const std::string& path);
 // holding a comma, a quote, a line end or blanks at either end are quoted.
 std::string CsvBytes(const FileWorksheet& sheet);
 
+// One cell as CsvBytes writes it, for writers that stream their rows.
+void AppendCsvCell(std::string& out, std::string_view text);
+
 }  // namespace vensa

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "sima/sima_parcel_writer.h"
 #include "sima/sima_reader.h"
 #include "sima/sima_record.h"
 
@@ -39,7 +40,11 @@ SimaReadOutcome ReadSimaFileDialog(FormState& state, EntityTables& tables, Ui& u
   return ReadSimaIntoForm(state, *path);
 }
 
-SimaSaveOutcome SaveSimaWriteList(const TextGrid& writeList,
+const std::vector<TParcel>* SimaParcelsToSave(const FormState& state) {
+  return state.CheckBox31.checked ? &state.SimaParcels : nullptr;
+}
+
+SimaSaveOutcome SaveSimaWriteList(const TextGrid& writeList, const std::vector<TParcel>* parcels,
                                   const std::function<std::optional<std::string>()>& choosePath) {
   SimaSaveOutcome saved;
   SimaSaveCheck check = CheckSimaWriteList(writeList);
@@ -54,13 +59,17 @@ SimaSaveOutcome SaveSimaWriteList(const TextGrid& writeList,
     saved.outcome = CommandOutcome::Failed();
     return saved;
   }
-  SaveSimaFile(*path, writeList);
+  SimaParcelRecords blocks;
+  if (parcels != nullptr) blocks = BuildSimaParcelRecords(*parcels, writeList);
+  SaveSimaFile(*path, writeList, blocks.lines);
   saved.path = *path;
+  saved.outcome.notes = std::move(blocks.leftOut);
   return saved;
 }
 
-SimaSaveOutcome SaveSimaFileDialog(const TextGrid& writeList, Ui& ui) {
-  return SaveSimaWriteList(writeList, [&ui]() -> std::optional<std::string> {
+SimaSaveOutcome SaveSimaFileDialog(const TextGrid& writeList, const std::vector<TParcel>* parcels,
+                                   Ui& ui) {
+  return SaveSimaWriteList(writeList, parcels, [&ui]() -> std::optional<std::string> {
     const auto chosen = ui.SaveFileDialog(std::string(kSimaSaveFilter));
     if (!chosen || chosen->empty()) return std::nullopt;
     std::string path = SimaSavePath(*chosen);

@@ -7,9 +7,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cad/entity_tables.h"
 #include "core/command_outcome.h"
+#include "core/parcel.h"
 #include "core/text_grid.h"
 #include "platform/ui.h"
 #include "sima/sima_reader.h"
@@ -52,14 +54,20 @@ struct SimaSaveOutcome {
   std::string path;
 };
 
+// The parcels "保存" writes behind the points: those of the SIMA file last read when
+// "画地も保存" is on, else none.
+const std::vector<TParcel>* SimaParcelsToSave(const FormState& state);
+
 // "保存": CheckSimaWriteList (nothing to save: not done, no note; rejected: not done, its
 // messages as the notes), then `choosePath` names the file (none: not done), then
-// SaveSimaFile.
-SimaSaveOutcome SaveSimaWriteList(const TextGrid& writeList,
+// SaveSimaFile, with the blocks of `parcels` (when given) after the points; a parcel whose
+// corner is no written point is left out with a note naming it.
+SimaSaveOutcome SaveSimaWriteList(const TextGrid& writeList, const std::vector<TParcel>* parcels,
                                   const std::function<std::optional<std::string>()>& choosePath);
 
 // "保存" as the window runs it: the path from the save dialog (kSimaSaveFilter,
 // SimaSavePath), kSimaOverwriteQuestion answered Yes for a file that exists.
-SimaSaveOutcome SaveSimaFileDialog(const TextGrid& writeList, Ui& ui);
+SimaSaveOutcome SaveSimaFileDialog(const TextGrid& writeList, const std::vector<TParcel>* parcels,
+                                   Ui& ui);
 
 }  // namespace vensa

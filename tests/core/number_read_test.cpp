@@ -70,3 +70,47 @@ TEST(ReadIntegerCell, StrictDecimalIntegersOnly) {
 
 }  // namespace
 }  // namespace vensa
+
+namespace vensa {
+namespace {
+
+// The exact reading takes the texts the general reader takes, no others, and gives the
+// digits and the power of ten as written.
+TEST(TryReadExactDecimal, SameGrammarAsTheGeneralReaderExactDigits) {
+  struct Case {
+    const char* text;
+    bool negative;
+    std::uint64_t digits;
+    int exponent;
+  };
+  const Case numbers[] = {
+      {"-32836.454", true, 32836454, -3},
+      {" 100.053245 ", false, 100053245, -6},
+      {"+12.500", false, 125, -1},
+      {"0.0", false, 0, 0},
+      {"5.", false, 5, 0},
+      {".25", false, 25, -2},
+      {"1.5E3", false, 15, 2},
+      {"-2e-4", true, 2, -4},
+      {"007", false, 7, 0},
+      {"120000", false, 12, 4},
+  };
+  for (const Case& c : numbers) {
+    const auto d = TryReadExactDecimal(c.text);
+    ASSERT_TRUE(d) << c.text;
+    EXPECT_EQ(d->negative, c.negative) << c.text;
+    EXPECT_EQ(d->digits, c.digits) << c.text;
+    EXPECT_EQ(d->exponent, c.exponent) << c.text;
+    EXPECT_TRUE(TryReadNumber(c.text)) << c.text;
+  }
+  for (const char* text : {"", " ", "abc", "1.2.3", ".", "-", "+-1", "+ 1", "1e", "1e+", "1x",
+                           "inf", "nan", "0x10", "1,5", "1234567890123456789"}) {
+    EXPECT_FALSE(TryReadExactDecimal(text)) << text;
+    if (std::string_view(text) != "1234567890123456789") {
+      EXPECT_FALSE(TryReadNumber(text)) << text;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vensa

@@ -27,7 +27,6 @@ DxfReadError Truncated() {
 
 // Refuses, before any pair is read, the files that are no ASCII DXF at all.
 void CheckKind(std::string_view bytes) {
-  if (TrimBlanks(bytes).empty()) throw DxfReadError("空のファイルです");
   if (bytes.starts_with("AutoCAD Binary DXF")) {
     throw DxfReadError("バイナリ形式の DXF は読めません。ASCII 形式の DXF で保存してください");
   }
@@ -35,6 +34,12 @@ void CheckKind(std::string_view bytes) {
   if (bytes.size() >= 6 && bytes.starts_with("AC1")) {
     throw DxfReadError("DWG ファイルは読めません。ASCII 形式の DXF で保存してください");
   }
+  // A DXF is text: a NUL byte early on (some other binary file, a file of zeros) says it
+  // is none, before the blanks around it could make it look empty.
+  if (bytes.substr(0, 64 * 1024).find('\0') != std::string_view::npos) {
+    throw DxfReadError("バイナリのファイルです (DXF のテキストではありません)");
+  }
+  if (TrimBlanks(bytes).empty()) throw DxfReadError("空のファイルです");
 }
 
 class DrawingReader {
@@ -268,7 +273,7 @@ Drawing ReadDrawing(std::string_view bytes) {
 Drawing ReadDrawingFile(const std::string& path) {
   Drawing drawing;
   try {
-    drawing = ReadDrawing(ReadFileBuffer(path).View());
+    drawing = ReadDrawing(ReadFileBuffer(path, {kDrawingMaxFileBytes, "図面"}).View());
   } catch (const DxfReadError& e) {
     throw DrawingFileError(path, e.what());
   }

@@ -118,7 +118,7 @@ std::string BuildSimaFileText(const TextGrid& writeList) {
   return BuildLines(writeList, [](std::string& out, std::string_view cell) { out += cell; });
 }
 
-void SaveSimaFile(const std::string& path, const TextGrid& writeList) {
+void SaveSimaFile(const std::string& path, const TextGrid& writeList, ExistingFile existing) {
   // Only cells that hold more than ASCII go through the code page conversion.
   const std::string bytes = BuildLines(writeList, [](std::string& out, std::string_view cell) {
     if (IsAscii(cell))
@@ -126,7 +126,7 @@ void SaveSimaFile(const std::string& path, const TextGrid& writeList) {
     else
       out += Utf8ToAnsi(cell);
   });
-  SaveFileAtomically(path, bytes);
+  SaveFileAtomically(path, bytes, existing);
 }
 
 }  // namespace vensa

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_io.h"
 #include "core/text_grid.h"
 
 namespace vensa {
@@ -58,6 +59,7 @@ std::string BuildSimaFileText(const TextGrid& writeList);
 //
 // "保存" as a whole: CheckSimaWriteList; on kReady the save dialog (kSimaSaveFilter;
 // cancel or an empty name stops), SimaSavePath, SimaOverwriteQuestion, then this.
-void SaveSimaFile(const std::string& path, const TextGrid& writeList);
+void SaveSimaFile(const std::string& path, const TextGrid& writeList,
+                  ExistingFile existing = ExistingFile::kReplace);
 
 }  // namespace vensa

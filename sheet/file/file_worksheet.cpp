@@ -15,8 +15,10 @@ void CheckCell(int row, int column) {
     throw SheetLimitError("列 " + std::to_string(column) + " はワークシートの範囲外です。");
 }
 
+// What a cell's text adds to the sheet: a text shared with other cells (a workbook's
+// shared string) is counted once, by the reader that keeps it.
 std::size_t TextSize(const SheetValue& value) {
-  return value.IsText() ? value.AsText().size() : 0;
+  return value.OwnTextBytes();
 }
 
 // One cell, one row or one column of a file worksheet. Only a cell has a value; a row or
@@ -51,7 +53,14 @@ class FileRange : public ExcelRange {
 SheetValue FileWorksheet::Get(int row, int column) const {
   CheckCell(row, column);
   auto it = cells_.find({row, column});
-  return it == cells_.end() ? SheetValue() : it->second;
+  if (it == cells_.end()) return SheetValue();
+  if (it->second.IsText()) {
+    textBytesRead_ += it->second.AsText().size();
+    if (textBytesRead_ > kMaxTextBytesRead)
+      throw SheetLimitError("セルから読み出す文字列が多すぎます (" +
+                            std::to_string(kMaxTextBytesRead >> 20) + " MB まで)。");
+  }
+  return it->second;
 }
 
 void FileWorksheet::Put(int row, int column, SheetValue value) {
@@ -85,7 +94,7 @@ void FileWorksheet::TypeNumbers(const std::vector<int>& columns) {
     if (!listed) continue;
     const std::optional<double> number = TryReadNumber(value.AsText());
     if (!number || !std::isfinite(*number)) continue;
-    textBytes_ -= value.AsText().size();
+    textBytes_ -= value.OwnTextBytes();
     value = SheetValue::Number(*number);
   }
 }

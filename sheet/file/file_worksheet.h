@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -28,18 +29,21 @@ class SheetLimitError : public VensaError {
 class FileWorksheet : public ExcelWorksheet {
  public:
   // The worksheet's size, as the spreadsheet application has it.
-  static constexpr int kMaxRow = 1048576;
+  static constexpr int kMaxRow = kWorksheetLastRow;
   static constexpr int kMaxColumn = 16384;
   // What one sheet may hold in memory: more cells than a list of a million points needs
   // in four columns, and a bound on what a small hostile file can make us allocate
   // (a shared text repeated in every cell of a compressed sheet, above all).
   static constexpr std::size_t kMaxCells = 5'000'000;
   static constexpr std::size_t kMaxTextBytes = 256u << 20;
+  // The text the cells may hand out to a list, all reads together: a shared text named by
+  // a million cells is held once here, but each list row the transfer fills keeps a copy.
+  static constexpr std::uint64_t kMaxTextBytesRead = std::uint64_t{256} << 20;
 
   explicit FileWorksheet(std::string name = "Sheet1") : name_(std::move(name)) {}
 
   // The cell's value; empty where nothing was put. Throws SheetLimitError outside the
-  // worksheet.
+  // worksheet, and once the texts read from the cells pass kMaxTextBytesRead.
   SheetValue Get(int row, int column) const;
   // Puts a value into the cell (an empty value empties it). Throws SheetLimitError outside
   // the worksheet and beyond kMaxCells or kMaxTextBytes.
@@ -61,6 +65,7 @@ class FileWorksheet : public ExcelWorksheet {
   std::string name_;
   std::map<std::pair<int, int>, SheetValue> cells_;
   std::size_t textBytes_ = 0;
+  mutable std::uint64_t textBytesRead_ = 0;
 };
 
 }  // namespace vensa

@@ -34,10 +34,12 @@ void CheckKind(std::string_view bytes) {
   if (bytes.size() >= 6 && bytes.starts_with("AC1")) {
     throw DxfReadError("DWG ファイルは読めません。ASCII 形式の DXF で保存してください");
   }
-  // A DXF is text: a NUL byte early on (some other binary file, a file of zeros) says it
-  // is none, before the blanks around it could make it look empty.
-  if (bytes.substr(0, 64 * 1024).find('\0') != std::string_view::npos) {
-    throw DxfReadError("バイナリのファイルです (DXF のテキストではありません)");
+  // A DXF is text: a NUL byte (some other binary file, a file of zeros, a damaged one)
+  // says it is none, before the blanks around it could make it look empty, and before it
+  // could reach a name that files written from the list would cut or carry on.
+  if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) {
+    throw DxfReadError("バイナリのファイルです (DXF のテキストではありません: " +
+                       std::to_string(LineOfPosition(bytes, nul)) + " 行目に NUL 文字)");
   }
   if (TrimBlanks(bytes).empty()) throw DxfReadError("空のファイルです");
 }

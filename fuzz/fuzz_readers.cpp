@@ -107,12 +107,11 @@ void ListDrawing(std::string_view bytes) {
 }
 
 // A spreadsheet file's worksheet, then "Exceｌから" on it with Z on, as the window reads it.
-void ReadSheet(const FileWorksheet& sheet) {
+void ReadSheet(FileWorksheet sheet) {
   FormState state = InitialFormState();
   state.CheckBox8.checked = true;
-  FileWorksheet copy = sheet;
-  copy.TypeNumbers({2, 3, 4});
-  ReadListFromSheet(state, copy);
+  sheet.TypeNumbers({2, 3, 4});
+  ReadListFromSheet(state, sheet);
 }
 
 void ReadCsvSheet(std::string_view bytes) {

@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -38,7 +37,7 @@ class FileWorksheet : public ExcelWorksheet {
   static constexpr std::size_t kMaxTextBytes = 256u << 20;
   // The text the cells may hand out to a list, all reads together: a shared text named by
   // a million cells is held once here, but each list row the transfer fills keeps a copy.
-  static constexpr std::uint64_t kMaxTextBytesRead = std::uint64_t{256} << 20;
+  static constexpr std::uint64_t kMaxTextBytesRead = std::uint64_t{128} << 20;
 
   explicit FileWorksheet(std::string name = "Sheet1") : name_(std::move(name)) {}
 
@@ -48,8 +47,10 @@ class FileWorksheet : public ExcelWorksheet {
   // Puts a value into the cell (an empty value empties it). Throws SheetLimitError outside
   // the worksheet and beyond kMaxCells or kMaxTextBytes.
   void Put(int row, int column, SheetValue value);
+  // One cell holding something: (row, column) and its value.
+  using Cell = std::pair<std::pair<int, int>, SheetValue>;
   // The cells holding something, by (row, column), rows first.
-  const std::map<std::pair<int, int>, SheetValue>& Cells() const { return cells_; }
+  const std::vector<Cell>& Cells() const;
 
   // Every text cell in the given columns whose text reads as a finite number becomes that
   // number, as the spreadsheet types what is entered into a cell.
@@ -62,8 +63,15 @@ class FileWorksheet : public ExcelWorksheet {
   std::shared_ptr<ExcelRange> Columns(int column) override;
 
  private:
+  // Cells put after a later one (a file listing them out of order) are appended and put
+  // in order when next looked at: a few bytes a cell in one array, and no file can make
+  // the putting quadratic. Of cells put twice the last one counts; an empty value put
+  // where the order is pending stays as a mark until then.
+  void PutInOrder() const;
+
   std::string name_;
-  std::map<std::pair<int, int>, SheetValue> cells_;
+  mutable std::vector<Cell> cells_;
+  mutable bool ordered_ = true;
   std::size_t textBytes_ = 0;
   mutable std::uint64_t textBytesRead_ = 0;
 };

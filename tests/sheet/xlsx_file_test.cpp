@@ -197,6 +197,26 @@ TEST(XlsxReader, CellsNamingOneSharedStringShareIt) {
   EXPECT_EQ(cells.begin()->second, SheetValue::Text(std::string(255, 'N')));
 }
 
+// Cells listed out of order (rows backwards, a cell twice) are put in order, the last of
+// a cell counting, however many come before.
+TEST(XlsxReader, CellsOutOfOrderArePutInOrderAndTheLastOfACellCounts) {
+  std::string data;
+  for (int r = 200; r >= 1; --r) {
+    const std::string n = std::to_string(r);
+    data += "<row r=\"" + n + "\"><c r=\"B" + n + "\"><v>" + n + "</v></c><c r=\"A" + n +
+            "\"><v>0</v></c></row>";
+  }
+  data += "<row r=\"7\"><c r=\"A7\"><v>70</v></c></row>";
+  const FileWorksheet sheet = ReadXlsx(Package(Workbook(data)), "o.xlsx");
+  ASSERT_EQ(sheet.Cells().size(), 400u);
+  for (std::size_t i = 0; i < 400; ++i) {
+    const auto& [at, value] = sheet.Cells()[i];
+    EXPECT_EQ(at, std::make_pair(static_cast<int>(i / 2) + 1, static_cast<int>(i % 2) + 1));
+  }
+  EXPECT_EQ(sheet.Get(7, 1), SheetValue::Number(70));
+  EXPECT_EQ(sheet.Get(7, 2), SheetValue::Number(7));
+}
+
 // What the cells hand out to a list is bounded too: each list row keeps its own copy of a
 // shared text.
 TEST(FileWorksheet, TextsReadFromTheCellsAreBounded) {

@@ -2,7 +2,8 @@
 // mixed entities: every automation call is a round trip into the CAD, so it prints the
 // calls per entity from the substitute CAD's call log, overall and per class. EntToSL
 // with the point-name search on 20,000 points and 20,000 texts: the best of several runs,
-// also with one text far out and with extreme drawing scales.
+// also with one text far out and with extreme drawing scales; and the search alone on
+// points and texts piled on one spot.
 #include <chrono>
 #include <cstdio>
 #include <map>
@@ -11,8 +12,10 @@
 
 #include "cad/cad_connection.h"
 #include "cad/commands/get_from_cad.h"
+#include "cad/commands/point_name_search.h"
 #include "cad/entity_reader.h"
 #include "cad/sim/sim_cad.h"
+#include "core/list_headers.h"
 #include "platform/sim/sim_platform.h"
 #include "platform/sim/sim_ui.h"
 
@@ -93,7 +96,7 @@ void CallsPerEntity() {
 
 // `far`: one more TEXT at x = 1e300; `dimscale`: the drawing's DIMSCALE, multiplied into
 // the search range ("DIMSCALE 倍") when it is not 1. Neither may slow the search down.
-void PointNameSearch(const char* what, bool far, double dimscale) {
+void EntToSlNameSearch(const char* what, bool far, double dimscale) {
   constexpr int kCount = 20'000;
   std::mt19937 random(11);
   std::uniform_real_distribution<double> at(0.0, 2000.0);
@@ -142,13 +145,46 @@ void PointNameSearch(const char* what, bool far, double dimscale) {
       state.StringGrid1.DataRowCount());
 }
 
+// Points and texts piled on one spot (or spread 1e-5 apart): every text is as near as
+// the first, and the search must still look at a few per row, not at all of them.
+void PointNameSearchOnOneSpot(int count, double spread) {
+  TextGrid list = TextGrid::WithHeaders(CoordListHeaders(), count);
+  std::vector<TTextBlk> texts(static_cast<std::size_t>(count));
+  for (int i = 1; i <= count; ++i) {
+    list.SetCell(1, i, "100");
+    list.SetCell(2, i, "200");
+    TTextBlk& t = texts[static_cast<std::size_t>(i - 1)];
+    t.str = "P" + std::to_string(i);
+    t.layer = "0";
+    t.pt10 = {100.0 + spread * i, 200.0, 0};
+  }
+  double best = 1e9;
+  std::size_t looked = 0;
+  for (int run = 0; run < kRuns; ++run) {
+    TextGrid named = list;
+    const auto start = std::chrono::steady_clock::now();
+    looked = NameRowsAfterTexts(named, count, texts, vensa::PointNameSearch{5.0, std::nullopt, ""});
+    best = std::min(
+        best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                  .count());
+  }
+  std::printf(
+      "point-name search on one spot (spread %g): %d points, %d texts: %.1f ms (best of %d), "
+      "%.1f texts looked at per row\n",
+      spread, count, count, best, kRuns, static_cast<double>(looked) / count);
+}
+
 }  // namespace
 
 int main() {
   CallsPerEntity();
-  PointNameSearch("", false, 1.0);
-  PointNameSearch(", one far text", true, 1.0);
-  PointNameSearch(", DIMSCALE 1e-12", false, 1e-12);
-  PointNameSearch(", DIMSCALE 1e300", false, 1e300);
+  EntToSlNameSearch("", false, 1.0);
+  EntToSlNameSearch(", one far text", true, 1.0);
+  EntToSlNameSearch(", DIMSCALE 1e-12", false, 1e-12);
+  EntToSlNameSearch(", DIMSCALE 1e300", false, 1e300);
+  for (const int count : {10'000, 40'000, 200'000}) {
+    PointNameSearchOnOneSpot(count, 0.0);
+    PointNameSearchOnOneSpot(count, 1e-5);
+  }
   return 0;
 }

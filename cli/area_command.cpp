@@ -4,6 +4,7 @@
 
 #include "area/commands/area_commands.h"
 #include "area/file/area_file.h"
+#include "cli/output_guard.h"
 #include "core/file_io.h"
 #include "core/text.h"
 #include "sheet/file/sheet_file.h"
@@ -18,10 +19,8 @@ int RunArea(const Arguments& args, FormState& state, std::ostream& out, std::ost
   const bool parcels = !args.listParcel && EndsWithIgnoringAsciiCase(args.input, ".sim") &&
                        !state.SimaParcels.empty();
   const AreaSource source = parcels ? AreaSource::kSimaParcels : AreaSource::kList;
-  if (!args.output.empty() && FileExists(args.output) && !args.force) {
-    err << "vensa-cli: ファイルが存在します (置き換えるには --force): " << args.output << '\n';
-    return 1;
-  }
+  // OUT is never INPUT, and replaced only with --force.
+  if (!args.output.empty()) CheckOutput(args.input, args.output, args.force);
   // Standard output and a CSV file take each table as it is made; a drawing and a
   // workbook are made of all of them.
   AreaTables tables;

@@ -1,5 +1,7 @@
 #include "cli/arguments.h"
 
+#include <cmath>
+
 #include "core/number_read.h"
 #include "core/text.h"
 #include "sheet/file/sheet_file.h"
@@ -16,8 +18,8 @@ struct CommandInfo {
 
 const std::vector<CommandInfo>& Commands() {
   static const std::vector<CommandInfo> commands = {
-      {"plot", Command::Plot, 2, {"--range", "--scale", "--z0", "--cad"}},
-      {"table", Command::Table, 2, {"--scale", "--yx", "--cad"}},
+      {"plot", Command::Plot, 2, {"--range", "--scale", "--z0", "--cad", "--force"}},
+      {"table", Command::Table, 2, {"--scale", "--yx", "--cad", "--force"}},
       {"list", Command::List, 1, {"--sort", "--tidy", "--excel"}},
       {"sima", Command::Sima, 2, {"--force"}},
       {"excel", Command::Excel, 2, {"--force"}},
@@ -55,6 +57,9 @@ void ApplyOption(Arguments& a, const std::string& option, const std::string& val
   } else if (option == "--scale") {
     const auto f = TryReadNumber(value);
     if (!f) Fail("--scale の値が数値ではありません: " + value);
+    // A negative scale would turn every size negative; sizes that the scale takes beyond
+    // every number are refused by the drawing, naming the setting.
+    if (!std::isfinite(*f) || *f < 0.0) Fail("--scale は 0 以上の数です: " + value);
     // A scale of 0 would collapse the drawing: it counts as 1, as DIMSCALE 0 does.
     a.scale = *f == 0.0 ? 1.0 : *f;
   } else if (option == "--sort") {
@@ -165,6 +170,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   if (expected == 2) a.output = positionals[1];
   if (a.command == Command::Excel && !a.output.empty() && !SheetFileKindOf(a.output))
     Fail("excel の OUT は .xlsx か .csv のファイルです: " + a.output);
+  if (a.cad && a.force) Fail("--force は --cad と一緒に使えません (OUT がありません)");
   if ((a.command == Command::Excel || a.command == Command::Area) && a.force && a.output.empty())
     Fail("--force は OUT を指定したときだけ使えます");
   if (a.command == Command::Area && !a.output.empty() &&
@@ -181,8 +187,8 @@ std::string UsageText() {
   return R"USAGE(vensa-cli: 座標リストを DXF・SIMA に変換します (Vensa のファイル変換をウィンドウなしで行う)
 
 使い方:
-  vensa-cli plot  [--settings FILE] [--set Section/Key=Value]... [--range TEXT] [--scale F] [--z0] INPUT OUT.dxf
-  vensa-cli table [--settings FILE] [--set Section/Key=Value]... [--scale F] [--yx] INPUT OUT.dxf
+  vensa-cli plot  [--settings FILE] [--set Section/Key=Value]... [--range TEXT] [--scale F] [--z0] [--force] INPUT OUT.dxf
+  vensa-cli table [--settings FILE] [--set Section/Key=Value]... [--scale F] [--yx] [--force] INPUT OUT.dxf
   vensa-cli list  [--settings FILE] [--set Section/Key=Value]... [--sort name|number]... [--tidy] INPUT
   vensa-cli sima  [--settings FILE] [--set Section/Key=Value]... [--force] INPUT OUT.sim
   vensa-cli get   [--settings FILE] [--set Section/Key=Value]... DRAWING.dxf
@@ -234,7 +240,8 @@ std::string UsageText() {
                        設定ファイルのキーを指定 (例: Draw/CheckBox21=1, Layer/PLINE=外周,
                        TableScale/1/1000=1)。真偽値は 1/0
   --range TEXT         プロット範囲 (例: 1-3,5,7,9-)
-  --scale F            図面の尺度 (DIMSCALE; 0 は 1 とみなす。既定 1)
+  --scale F            図面の尺度 (DIMSCALE; 0 以上。0 は 1 とみなす。既定 1)
+  --force              既存の OUT を置き換える (plot, table, sima, excel。INPUT 自身は置き換えない)
 
   --cad, --excel, OUT なしの excel はターゲット CAD (Target/ProgID, --set で変更可) と Excel が実行中で
   あることが必要です。実行されていなければメッセージを表示して終了コード 1 で終わります。

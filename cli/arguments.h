@@ -21,7 +21,7 @@ struct Arguments {
   double scale = 1.0;                                         // drawing scale factor
   bool zeroZ = false;                                         // plot: "CADへ (Z=0)"
   bool yx = false;                                            // table: "YX 作表"
-  bool force = false;                                         // sima: replace OUT
+  bool force = false;  // plot, table, sima, excel: replace an existing OUT
   bool cad = false;    // plot, table: into the running target CAD instead of OUT
   bool excel = false;  // list: from the running spreadsheet's active worksheet, no INPUT
   std::vector<ListOperation> listOperations;

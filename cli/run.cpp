@@ -11,7 +11,9 @@
 #include "cli/console_ui.h"
 #include "cli/drawing_input.h"
 #include "cli/list_text.h"
+#include "cli/output_guard.h"
 #include "cli/print_outcome.h"
+#include "cli/setting_checks.h"
 #include "core/coord_list.h"
 #include "core/error.h"
 #include "core/file_io.h"
@@ -47,22 +49,6 @@ struct Failure {
   std::string message;
 };
 
-// A number or a check box given on the command line must be an integer: the settings file
-// passes over a value it cannot read (the control keeps its default), but a value typed
-// in a command that would silently be something else is refused.
-void CheckIntegerValue(const std::string& sectionSlashKey, const std::string& value) {
-  const SettingKey* key = FindSettingKey(sectionSlashKey);
-  if (key == nullptr || key->type == SettingType::Text) return;
-  if (!TryReadInteger(ReadIniValue(value)))
-    throw BadArguments{"整数で指定してください: " + sectionSlashKey + "=" + value};
-}
-
-// sima and excel replace an OUT that exists only with --force.
-void RequireReplaceable(const Arguments& args) {
-  if (FileExists(args.output) && !args.force)
-    throw Failure{"ファイルが存在します (置き換えるには --force): " + args.output};
-}
-
 // The settings the program would start with: the settings file, then every --set on top.
 FormState StateFor(const Arguments& args) {
   FormState state = InitialFormState();
@@ -73,7 +59,7 @@ FormState StateFor(const Arguments& args) {
       throw Failure{"設定ファイルを読み込めません: " + *args.settingsFile};
   }
   for (const auto& [key, value] : args.settings) {
-    CheckIntegerValue(key, value);
+    CheckSettingValue(key, value);
     if (!ApplySettingValue(state, key, value))
       throw BadArguments{"設定ファイルにないキーです: " + key};
   }
@@ -105,7 +91,7 @@ void ReadInput(const std::string& path, FormState& state, std::ostream& err) {
   } else if (SheetFileKindOf(path)) {
     ReadListFromSheetFile(state, path);
   } else {
-    state.StringGrid1 = ReadListText(ReadFileBytes(path), path);
+    state.StringGrid1 = ReadListText(ReadFileBytes(path, kListTextCap), path);
   }
 }
 
@@ -117,7 +103,7 @@ void RequireListInUse(const FormState& state, const std::string& input) {
 int RunPlot(const Arguments& args, FormState& state, std::ostream& out) {
   RequireListInUse(state, args.input);
   state.Edit31.text = args.range;
-  DxfFileWriter file(args.output);
+  DxfFileWriter file(args.output, CheckOutput(args.input, args.output, args.force));
   const std::int32_t count =
       BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state), args.scale,
                 args.zeroZ ? PlotZMode::kZero : PlotZMode::kFromList, PlotParcelsFromForm(state));
@@ -128,7 +114,7 @@ int RunPlot(const Arguments& args, FormState& state, std::ostream& out) {
 
 int RunTable(const Arguments& args, FormState& state) {
   RequireListInUse(state, args.input);
-  DxfFileWriter file(args.output);
+  DxfFileWriter file(args.output, CheckOutput(args.input, args.output, args.force));
   BuildTable(file.Builder(), state.StringGrid1, TableOptionsFromForm(state), args.scale,
              args.yx ? TableAxes::kYX : TableAxes::kXY);
   file.Commit();
@@ -231,8 +217,8 @@ int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
         args.input};
   const SimaSaveOutcome saved =
       SaveSimaWriteList(state.StringGrid4, SimaParcelsToSave(state), [&args] {
-        RequireReplaceable(args);
-        return std::optional<std::string>(args.output);
+        return std::optional<SimaSaveTarget>(
+            {args.output, CheckOutput(args.input, args.output, args.force)});
       });
   if (saved.check == SimaSaveCheck::Outcome::kNothingToSave)
     throw Failure{"保存する SIMA データがありません (2 点以上の X座標, Y座標 が必要です): " +
@@ -255,8 +241,8 @@ int RunListFromExcel(const Arguments& args, FormState& state, const Automation& 
 int RunExcel(const Arguments& args, FormState& state, const Automation& automation) {
   if (state.StringGrid1.DataRowCount() == 0) throw Failure{"座標リストが空です: " + args.input};
   if (!args.output.empty()) {
-    RequireReplaceable(args);
-    WriteListToSheetFile(state, state.StringGrid1, args.output);
+    WriteListToSheetFile(state, state.StringGrid1, args.output,
+                         CheckOutput(args.input, args.output, args.force));
     return 0;
   }
   Platform& platform = RequireAutomation(automation);

@@ -4,8 +4,17 @@
 #include <chrono>
 #include <cstring>
 #include <fstream>
+#include <new>
 #include <random>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#ifndef _WIN32
+#include <unistd.h>
+#else
+#include <io.h>
+#endif
 
 #include "core/error.h"
 #include "core/large_block.h"
@@ -83,30 +92,61 @@ std::string NonFileReason(const char* kind) {
   return std::string("そこにあるのは通常のファイルではなく") + kind + "です。";
 }
 
-// The new file takes over what the old one had set: its permissions (on Windows its
-// attributes), so that saving never widens or narrows who may read it.
-void KeepModeOf(const fs::path& old, const fs::path& temp) {
 #ifdef _WIN32
+// The new file takes over what the old one had set: its attributes, so that saving never
+// widens or narrows who may read it.
+void KeepModeOf(const fs::path& old, const fs::path& temp) {
   const DWORD attributes = GetFileAttributesW(old.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return;
   constexpr DWORD kKept = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                           FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
   SetFileAttributesW(temp.c_str(), attributes & kKept);
-#else
-  std::error_code ec;
-  const fs::file_status st = fs::status(old, ec);
-  if (ec || st.type() != fs::file_type::regular) return;
-  fs::permissions(temp, st.permissions() & fs::perms::all, fs::perm_options::replace, ec);
-#endif
 }
+#else
+// The new file takes over who the old one belonged to and who could read it: its owner
+// and group where the process may set them (as root, or a group the user is in), then its
+// permissions. A new file gets what the process's file creation mask allows.
+void KeepOwnerAndModeOf(const fs::path& old, int fd) {
+  struct stat st {};
+  if (::stat(old.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+    // Each on its own: a user may set the group of a file it owns but never its owner.
+    if (::fchown(fd, st.st_uid, static_cast<gid_t>(-1)) != 0) {
+      // Not the process's to give away: the file stays the saving user's.
+    }
+    if (::fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
+      // Not a group of the saving user: the file keeps the user's group.
+    }
+    ::fchmod(fd, st.st_mode & 07777 & ~static_cast<mode_t>(S_ISUID | S_ISGID));
+    return;
+  }
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, 0666 & ~mask);
+}
+#endif
 
-fs::path TemporarySibling(const fs::path& target) {
+// A new file beside the target, made here and now (never one that was there, and never
+// opened through a link someone put at its name), readable by its owner alone.
+std::FILE* CreateTemporarySibling(const fs::path& target, fs::path& temp) {
   static std::mt19937_64 random(
       std::random_device{}() ^
       static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-  std::filesystem::path temp = target;
-  temp += ".~" + std::to_string(random() % 1000000000ULL) + ".tmp";
-  return temp;
+  for (int attempt = 0;; ++attempt) {
+    temp = target;
+    temp += ".~" + std::to_string(random() % 1000000000ULL) + ".tmp";
+    errno = 0;
+#ifdef _WIN32
+    const int fd =
+        _wopen(temp.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+    std::FILE* file = fd >= 0 ? _fdopen(fd, "wb") : nullptr;
+    if (fd >= 0 && !file) _close(fd);
+#else
+    const int fd = ::open(temp.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0600);
+    std::FILE* file = fd >= 0 ? ::fdopen(fd, "wb") : nullptr;
+    if (fd >= 0 && !file) ::close(fd);
+#endif
+    if (file || errno != EEXIST || attempt >= 100) return file;
+  }
 }
 
 // Opens the file for reading it whole; `size` is its length (0 for one that tells none).
@@ -141,40 +181,77 @@ std::string ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
-FileBuffer ReadFileBuffer(const std::string& path) {
+std::string CapText(std::uint64_t maxBytes) {
+  if (maxBytes >= (std::uint64_t{1} << 30) && maxBytes % (std::uint64_t{1} << 30) == 0)
+    return std::to_string(maxBytes >> 30) + " GB";
+  if (maxBytes >= (std::uint64_t{1} << 20)) return std::to_string(maxBytes >> 20) + " MB";
+  return std::to_string(maxBytes >> 10) + " KB";
+}
+
+namespace {
+
+void RequireWithinCap(const std::string& path, std::size_t size, const ReadCap& cap) {
+  if (size > cap.maxBytes) {
+    throw FileReadError(path, std::string(cap.kind) + "としては大きすぎます (" +
+                                  CapText(cap.maxBytes) + " まで)。");
+  }
+}
+
+}  // namespace
+
+std::string ReadFileBytes(const std::string& path, const ReadCap& cap) {
   std::size_t size = 0;
   std::ifstream in = OpenWholeFile(path, size);
+  RequireWithinCap(path, size, cap);
+  try {
+    std::string bytes(size, '\0');
+    bytes.resize(ReadWhole(in, bytes.data(), size, path));
+    return bytes;
+  } catch (const std::bad_alloc&) {
+    throw FileReadError(path, "読み込むメモリが足りません。");
+  }
+}
+
+FileBuffer ReadFileBuffer(const std::string& path, const ReadCap& cap) {
+  std::size_t size = 0;
+  std::ifstream in = OpenWholeFile(path, size);
+  RequireWithinCap(path, size, cap);
   FileBuffer buffer;
-  buffer.data_.reset(static_cast<char*>(AllocateLargeBlock(size)));
+  try {
+    buffer.data_.reset(static_cast<char*>(AllocateLargeBlock(size)));
+  } catch (const std::bad_alloc&) {
+    throw FileReadError(path, "読み込むメモリが足りません。");
+  }
   buffer.size_ = ReadWhole(in, buffer.data_.get(), size, path);
   return buffer;
 }
 
-AtomicFileWriter::AtomicFileWriter(const std::string& path)
-    : path_(path), target_(SaveTargetOf(path)) {
+AtomicFileWriter::AtomicFileWriter(const std::string& path, ExistingFile existing)
+    : path_(path), target_(SaveTargetOf(path)), existing_(existing) {
   done_ = true;  // until the temporary file exists there is nothing to remove
   // Refused before anything is created, so nothing at the path or beside it changes.
   if (const char* kind = NonFileAt(target_)) throw FileCreateError(path_, NonFileReason(kind));
-  temp_ = TemporarySibling(target_);
-  errno = 0;
-  out_.open(temp_, std::ios::binary | std::ios::trunc);
+  if (existing_ == ExistingFile::kKeep && fs::exists(fs::symlink_status(target_)))
+    throw FileCreateError(path_, kFileExistsReason);
+  out_ = CreateTemporarySibling(target_, temp_);
   if (!out_) throw FileCreateError(path_, ErrnoText(errno));
   done_ = false;
-#ifndef _WIN32
-  // At once, so the contents are never readable by more users than the old file allowed.
-  KeepModeOf(target_, temp_);
-#endif
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
   if (done_) return;
-  out_.close();
+  CloseTemporary();
   std::error_code ignored;
   std::filesystem::remove(temp_, ignored);
 }
 
+void AtomicFileWriter::CloseTemporary() {
+  if (out_) std::fclose(out_);
+  out_ = nullptr;
+}
+
 void AtomicFileWriter::Fail(const std::string& reason) {
-  out_.close();
+  CloseTemporary();
   std::error_code ignored;
   std::filesystem::remove(temp_, ignored);
   done_ = true;
@@ -182,34 +259,78 @@ void AtomicFileWriter::Fail(const std::string& reason) {
 }
 
 void AtomicFileWriter::Write(std::string_view bytes) {
-  if (done_) throw FileCreateError(path_, "the file is already closed");
+  if (done_ || !out_) throw FileCreateError(path_, "the file is already closed");
   errno = 0;
-  out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out_) Fail(ErrnoText(errno));
+  if (std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size()) Fail(ErrnoText(errno));
+}
+
+std::string AtomicFileWriter::HandOverTemporaryFile() {
+  if (done_) throw FileCreateError(path_, "the file is already closed");
+  CloseTemporary();
+  return PathToUtf8(temp_);
 }
 
 void AtomicFileWriter::Commit() {
   if (done_) throw FileCreateError(path_, "the file is already closed");
-  errno = 0;
-  out_.flush();
-  const int writeError = errno;
-  out_.close();
-  if (!out_) Fail(ErrnoText(writeError));
+  if (out_) {
+    errno = 0;
+    const bool flushed = std::fflush(out_) == 0;
+    const int writeError = errno;
+#ifndef _WIN32
+    // The old file's owner and mode, only now: the file stays the saving user's own and
+    // unreadable by others while it is written.
+    KeepOwnerAndModeOf(target_, ::fileno(out_));
+#endif
+    const bool closed = std::fclose(out_) == 0;
+    out_ = nullptr;
+    if (!flushed || !closed) Fail(ErrnoText(flushed ? errno : writeError));
+  } else {
+#ifndef _WIN32
+    // Written by name elsewhere (HandOverTemporaryFile).
+    const int fd = ::open(temp_.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) Fail(ErrnoText(errno));
+    KeepOwnerAndModeOf(target_, fd);
+    ::close(fd);
+#endif
+  }
   // What stands at the path may have changed while the file was written.
   if (const char* kind = NonFileAt(target_)) Fail(NonFileReason(kind));
 #ifdef _WIN32
   // Only once the contents are written and the file is closed: a read-only attribute
   // would stand in the way of writing.
   KeepModeOf(target_, temp_);
-#endif
+  const DWORD flags = existing_ == ExistingFile::kReplace ? MOVEFILE_REPLACE_EXISTING : 0;
+  if (!MoveFileExW(temp_.c_str(), target_.c_str(), flags)) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) Fail(kFileExistsReason);
+    Fail(std::system_category().message(static_cast<int>(error)));
+  }
+#else
+  if (existing_ == ExistingFile::kKeep) {
+    // A rename that never replaces (or, on a file system without one, a hard link): the
+    // check for a file at the path and the file's arrival there are one step.
+    int error = 0;
+    if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_NOREPLACE) != 0) {
+      error = errno;
+      if (error == EINVAL || error == ENOSYS) {
+        error = ::link(temp_.c_str(), target_.c_str()) == 0 ? 0 : errno;
+        std::error_code ignored;
+        std::filesystem::remove(temp_, ignored);
+      }
+    }
+    if (error != 0) Fail(error == EEXIST ? std::string(kFileExistsReason) : ErrnoText(error));
+    done_ = true;
+    return;
+  }
   std::error_code ec;
   std::filesystem::rename(temp_, target_, ec);
   if (ec) Fail(ec.message());
+#endif
   done_ = true;
 }
 
-void SaveFileAtomically(const std::string& path, std::string_view bytes) {
-  AtomicFileWriter file(path);
+void SaveFileAtomically(const std::string& path, std::string_view bytes, ExistingFile existing) {
+  AtomicFileWriter file(path, existing);
   file.Write(bytes);
   file.Commit();
 }
@@ -217,6 +338,11 @@ void SaveFileAtomically(const std::string& path, std::string_view bytes) {
 bool FileExists(const std::string& path) {
   std::error_code ec;
   return std::filesystem::is_regular_file(PathFromUtf8(path), ec);
+}
+
+bool IsSameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return std::filesystem::equivalent(PathFromUtf8(a), PathFromUtf8(b), ec);
 }
 
 bool RemoveFileIfExists(const std::string& path) {

@@ -6,12 +6,30 @@ namespace vensa {
 
 namespace {
 
-void AppendGridLine(std::string& text, const TextGrid& grid, const GridRect& block, int r) {
+// A cell's text as one field: a TAB would split it and a line break end the row (a
+// name typed with Alt+Enter in a spreadsheet, a quoted CSV cell), so each TAB, CR LF, CR
+// or LF becomes one blank. True when the cell held one.
+bool AppendField(std::string& text, const std::string& cell) {
+  if (cell.find_first_of("\t\r\n") == std::string::npos) {
+    text += cell;
+    return false;
+  }
+  for (std::size_t i = 0; i < cell.size(); ++i) {
+    const char c = cell[i];
+    if (c == '\r' && i + 1 < cell.size() && cell[i + 1] == '\n') ++i;
+    text += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+  }
+  return true;
+}
+
+std::size_t AppendGridLine(std::string& text, const TextGrid& grid, const GridRect& block, int r) {
+  std::size_t changed = 0;
   for (int c = block.left; c <= block.right; ++c) {
     if (c > block.left) text += '\t';
-    text += grid.Cell(c, r);
+    changed += AppendField(text, grid.Cell(c, r)) ? 1 : 0;
   }
   text += "\r\n";
+  return changed;
 }
 
 }  // namespace
@@ -22,18 +40,20 @@ std::string GridClipboardText(const TextGrid& grid, const GridRect& block) {
   return text;
 }
 
-void WriteGridClipboardText(const TextGrid& grid, const GridRect& block, std::ostream& out) {
+std::size_t WriteGridClipboardText(const TextGrid& grid, const GridRect& block, std::ostream& out) {
   constexpr std::size_t kPiece = std::size_t{1} << 16;
   std::string piece;
   piece.reserve(kPiece + 4096);
+  std::size_t changed = 0;
   for (int r = block.top; r <= block.bottom; ++r) {
-    AppendGridLine(piece, grid, block, r);
+    changed += AppendGridLine(piece, grid, block, r);
     if (piece.size() >= kPiece) {
       out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
       piece.clear();
     }
   }
   out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+  return changed;
 }
 
 std::vector<std::vector<std::string>> ParseGridClipboardText(std::string_view text) {

@@ -1,5 +1,6 @@
 #include "core/text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace vensa {
@@ -217,6 +218,25 @@ bool IsValidUtf8(std::string_view bytes) {
     if (DecodeUtf8(bytes, i) == 0xFFFD && i - before == 1) return false;
   }
   return true;
+}
+
+std::string QuotedExcerpt(std::string_view text) {
+  std::size_t end = std::min(text.size(), kQuotedBytes);
+  // Back to the start of a character: a UTF-8 continuation byte is 10xxxxxx.
+  if (end < text.size()) {
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  }
+  std::string shown(text.substr(0, end));
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  }
+  if (!IsValidUtf8(shown)) {
+    for (char& c : shown) {
+      if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+    }
+  }
+  if (end < text.size()) shown += "...";
+  return shown;
 }
 
 }  // namespace vensa

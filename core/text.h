@@ -54,6 +54,13 @@ void AppendUtf8(std::string& out, char32_t cp);
 
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates, <= U+10FFFF).
 bool IsValidUtf8(std::string_view bytes);
+
+// What a message quotes of a text from outside (a cell, a coordinate, a field): at most
+// kQuotedBytes bytes, cut before a character rather than inside one and then marked
+// "...", control characters and bytes that are no UTF-8 shown as "?". A refusal of a
+// field of megabytes thus stays a line.
+inline constexpr std::size_t kQuotedBytes = 40;
+std::string QuotedExcerpt(std::string_view text);
 bool IsAscii(std::string_view bytes);
 
 }  // namespace vensa

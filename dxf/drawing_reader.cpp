@@ -27,7 +27,6 @@ DxfReadError Truncated() {
 
 // Refuses, before any pair is read, the files that are no ASCII DXF at all.
 void CheckKind(std::string_view bytes) {
-  if (TrimBlanks(bytes).empty()) throw DxfReadError("空のファイルです");
   if (bytes.starts_with("AutoCAD Binary DXF")) {
     throw DxfReadError("バイナリ形式の DXF は読めません。ASCII 形式の DXF で保存してください");
   }
@@ -35,6 +34,14 @@ void CheckKind(std::string_view bytes) {
   if (bytes.size() >= 6 && bytes.starts_with("AC1")) {
     throw DxfReadError("DWG ファイルは読めません。ASCII 形式の DXF で保存してください");
   }
+  // A DXF is text: a NUL byte (some other binary file, a file of zeros, a damaged one)
+  // says it is none, before the blanks around it could make it look empty, and before it
+  // could reach a name that files written from the list would cut or carry on.
+  if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) {
+    throw DxfReadError("バイナリのファイルです (DXF のテキストではありません: " +
+                       std::to_string(LineOfPosition(bytes, nul)) + " 行目に NUL 文字)");
+  }
+  if (TrimBlanks(bytes).empty()) throw DxfReadError("空のファイルです");
 }
 
 class DrawingReader {
@@ -268,7 +275,7 @@ Drawing ReadDrawing(std::string_view bytes) {
 Drawing ReadDrawingFile(const std::string& path) {
   Drawing drawing;
   try {
-    drawing = ReadDrawing(ReadFileBuffer(path).View());
+    drawing = ReadDrawing(ReadFileBuffer(path, {kDrawingMaxFileBytes, "図面"}).View());
   } catch (const DxfReadError& e) {
     throw DrawingFileError(path, e.what());
   }

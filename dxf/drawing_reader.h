@@ -23,7 +23,12 @@ class DrawingFileError : public FileReadError {
 // finite number. Nothing is returned in part.
 Drawing ReadDrawing(std::string_view bytes);
 
-// ReadDrawing on a file; DrawingFileError (or FileReadError) names the file.
+// The largest drawing file read: survey drawings are tens of megabytes, and listing one
+// takes up to 20 times its size.
+inline constexpr std::uint64_t kDrawingMaxFileBytes = std::uint64_t{1} << 30;
+
+// ReadDrawing on a file; DrawingFileError (or FileReadError) names the file, also for a
+// file over kDrawingMaxFileBytes.
 Drawing ReadDrawingFile(const std::string& path);
 
 // True for a name that ends in ".dxf", in any letter case.

@@ -111,7 +111,8 @@ std::string EncodeDxf(std::string text) {
   return text;
 }
 
-DxfFileWriter::DxfFileWriter(const std::string& path, std::size_t chunkBytes) : file_(path) {
+DxfFileWriter::DxfFileWriter(const std::string& path, std::size_t chunkBytes, ExistingFile existing)
+    : file_(path, existing) {
   builder_.StreamTo(
       [this](std::string& chunk) {
         EncodeDxfInPlace(chunk);

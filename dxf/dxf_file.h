@@ -23,7 +23,10 @@ std::string EncodeDxf(std::string text);
 // was. A plot of a long list thus needs one chunk of memory, not the whole file.
 class DxfFileWriter {
  public:
-  explicit DxfFileWriter(const std::string& path, std::size_t chunkBytes = std::size_t{1} << 20);
+  explicit DxfFileWriter(const std::string& path, std::size_t chunkBytes = std::size_t{1} << 20,
+                         ExistingFile existing = ExistingFile::kReplace);
+  DxfFileWriter(const std::string& path, ExistingFile existing)
+      : DxfFileWriter(path, std::size_t{1} << 20, existing) {}
   DxfBuilder& Builder() { return builder_; }
   void Commit();
 

@@ -10,6 +10,7 @@
 #include "core/number_read.h"
 #include "core/plot_range.h"
 #include "core/text.h"
+#include "dxf/drawing_size.h"
 #include "dxf/dxf_fragments.h"
 
 namespace vensa {
@@ -98,9 +99,9 @@ std::size_t EstimateParcelBytes(const PlotOptions& o, std::span<const PlotParcel
 }
 
 // The parcels after everything else, so that a plot without them keeps its bytes.
-std::int32_t WriteParcels(DxfBuilder& out, const PlotOptions& options, double scale,
+// `height` is the name labels' (scaled).
+std::int32_t WriteParcels(DxfBuilder& out, const PlotOptions& options, double height,
                           std::span<const PlotParcel> parcels) {
-  const double height = ReadNumberCell(options.nameHeight) * scale;
   std::int32_t count = 0;
   for (const PlotParcel& parcel : parcels) {
     if (parcel.outline.size() < 2) continue;
@@ -184,6 +185,17 @@ TAcadPoint OutlineCentroid(std::span<const TAcadPoint> outline) {
 
 std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions& options,
                        double scale, PlotZMode zMode, std::span<const PlotParcel> parcels) {
+  // Every size drawn is checked before anything is written.
+  const double radius =
+      options.circle ? DrawingSize(options.radius, scale, "円の半径 (TextSize/CIRCLE)") : 0.0;
+  const double nameHeight =
+      options.nameLabel || !parcels.empty()
+          ? DrawingSize(options.nameHeight, scale, "測点名の文字サイズ (TextSize/TEXTPT)")
+          : 0.0;
+  const double coordHeight =
+      options.coordLabel
+          ? DrawingSize(options.coordHeight, scale, "座標値の文字サイズ (TextSize/TEXTXY)")
+          : 0.0;
   const int labelDecimals = std::clamp(options.decimals, 0, 8);
   const std::int32_t flags = (options.closed ? 1 : 0) + (options.is3d ? 8 : 0);
 
@@ -231,7 +243,6 @@ std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions&
     }
   }
   if (options.circle) {
-    const double radius = ReadNumberCell(options.radius) * scale;
     for (std::size_t k = 0; k < plot.size(); ++k) {
       if (!selected[k]) continue;
       WriteCircle(out, options.circleLayer, points[k], radius);
@@ -239,7 +250,7 @@ std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions&
     }
   }
   if (options.nameLabel) {
-    const double height = ReadNumberCell(options.nameHeight) * scale;
+    const double height = nameHeight;
     for (std::size_t k = 0; k < plot.size(); ++k) {
       const std::string_view name = TrimBlanks(plot[k].name);
       if (!selected[k] || name.empty()) continue;
@@ -248,7 +259,7 @@ std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions&
     }
   }
   if (options.coordLabel) {
-    const double height = ReadNumberCell(options.coordHeight) * scale;
+    const double height = coordHeight;
     std::string label;
     for (std::size_t k = 0; k < plot.size(); ++k) {
       if (!selected[k]) continue;
@@ -265,7 +276,7 @@ std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions&
     }
   }
 
-  count += WriteParcels(out, options, scale, parcels);
+  count += WriteParcels(out, options, nameHeight, parcels);
   WriteDxfClosing(out);
   return count;
 }

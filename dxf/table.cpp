@@ -1,11 +1,13 @@
 #include "dxf/table.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/coord_list.h"
 #include "core/geometry.h"
 #include "core/number_format.h"
 #include "core/number_read.h"
+#include "dxf/drawing_size.h"
 #include "dxf/dxf_fragments.h"
 
 namespace vensa {
@@ -22,6 +24,9 @@ int ReadTableDecimals(const std::string& text) {
   if (!k) throw TableDecimalsError(text);
   return std::clamp(*k, 0, 20);
 }
+
+// Decimals RoundToDigits rounds to with an exact power of ten.
+constexpr int kExactlyRoundedDecimals = 10;
 
 // Bytes enough for the whole table in the usual case, so that the text of a long table is
 // allocated once: per row a rule and up to four cells, every coordinate no longer than
@@ -81,13 +86,17 @@ void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& optio
 void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& options, double scale,
                 TableAxes axes, const TAcadPoint& corner) {
   TablePen pen(out, corner);
-  const double rh = ReadNumberCell(options.rowHeight) * scale;
-  const double w1 = ReadNumberCell(options.nameWidth) * scale;
-  const double w2 = ReadNumberCell(options.coordWidth) * scale;
-  const double h = ReadNumberCell(options.textHeight) * scale;
+  const double rh = DrawingSize(options.rowHeight, scale, "一行高さ (TableSize/Height)");
+  const double w1 = DrawingSize(options.nameWidth, scale, "列幅(測点） (TableSize/Width1)");
+  const double w2 = DrawingSize(options.coordWidth, scale, "列幅（座標値） (TableSize/Width2)");
+  const double h = DrawingSize(options.textHeight, scale, "表文字 (TextSize/TBLTEXT)");
   const int columns = options.zColumn ? 3 : 2;
   const double width = w1 + columns * w2;
   const int rows = list.DataRowCount() + 1;  // the header row included
+  // The table's far corner: each size may be finite while the whole is not.
+  if (!std::isfinite(width) || !std::isfinite(rh * rows)) {
+    throw DrawingSizeError("作表の大きさ (一行高さ × 行数, 列幅の合計) が有限の数になりません");
+  }
   const std::string& lineLayer = options.lineLayer;
   const std::string& textLayer = options.textLayer;
 
@@ -125,7 +134,10 @@ void BuildTable(DxfBuilder& out, const TextGrid& list, const TableOptions& optio
       double v = ReadNumberCell(list.Cell(source, p));
       if (options.divideBy1000) v /= 1000;
       value.clear();
-      AppendFixed(value, RoundToDigits(v, decimals), decimals);
+      // Up to 10 decimals the rounding's scale is exact; beyond, the value's own digits
+      // are printed (rounded once, by the formatting).
+      AppendFixed(value, decimals <= kExactlyRoundedDecimals ? RoundToDigits(v, decimals) : v,
+                  decimals);
       pen.Cell(textLayer, CellAlign::kRight, w1 + d * w2 - rh, y, h, value, CellRow::kData);
     }
   }

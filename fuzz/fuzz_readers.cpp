@@ -1,10 +1,15 @@
 #include "fuzz/fuzz_readers.h"
 
+#include <filesystem>
+#include <random>
+#include <sstream>
 #include <string>
 
 #include "cli/list_text.h"
+#include "cli/run.h"
 #include "core/encoding.h"
 #include "core/error.h"
+#include "core/file_io.h"
 #include "core/grid_text.h"
 #include "core/list_headers.h"
 #include "dxf/drawing_reader.h"
@@ -86,13 +91,27 @@ void ReadDrawingBytes(std::string_view bytes) {
   Refusing([&] { ReadDrawing(bytes); });
 }
 
+// "CADから" over the whole drawing as vensa-cli's get runs it: the listing and the
+// point-name search multiply what a drawing holds (one long text naming many points,
+// texts piled on one spot), which reading it alone does not show.
+void ListDrawing(std::string_view bytes) {
+  static const std::string path = [] {
+    const auto token = std::random_device{}();
+    return PathToUtf8(std::filesystem::temp_directory_path() /
+                      ("vensa-fuzz-" + std::to_string(token) + ".dxf"));
+  }();
+  SaveFileAtomically(path, bytes);
+  std::ostringstream out, err;
+  cli::Run({"get", path}, out, err, cli::Automation{});
+  RemoveFileIfExists(path);
+}
+
 // A spreadsheet file's worksheet, then "Exceｌから" on it with Z on, as the window reads it.
-void ReadSheet(const FileWorksheet& sheet) {
+void ReadSheet(FileWorksheet sheet) {
   FormState state = InitialFormState();
   state.CheckBox8.checked = true;
-  FileWorksheet copy = sheet;
-  copy.TypeNumbers({2, 3, 4});
-  ReadListFromSheet(state, copy);
+  sheet.TypeNumbers({2, 3, 4});
+  ReadListFromSheet(state, sheet);
 }
 
 void ReadCsvSheet(std::string_view bytes) {
@@ -112,6 +131,7 @@ const std::vector<Reader>& Readers() {
       {"target_cad_list", ReadTargetCadList},
       {"list_text", ReadListTexts},
       {"drawing", ReadDrawingBytes},
+      {"drawing_listing", ListDrawing},
       {"csv_sheet", ReadCsvSheet},
       {"xlsx_sheet", ReadXlsxSheet},
   };

@@ -15,6 +15,9 @@
 
 namespace vensa {
 
+// The last row of a worksheet, in the spreadsheet application and in a file alike.
+inline constexpr int kWorksheetLastRow = 1048576;
+
 // A cell, a whole row or a whole column of a worksheet.
 class ExcelRange {
  public:

@@ -26,7 +26,8 @@ void ReadRows(const FormState& form, ExcelWorksheet& sheet, TextGrid& list) {
   const std::vector<TransferField> fields = TransferFields(form);
   const int startRow = form.UpDown4.position;
   std::vector<std::string> cells(fields.size());
-  for (int i = 0;; ++i) {
+  // The worksheet's last row is read like every other; reading ends after it.
+  for (int i = 0; startRow + i <= kWorksheetLastRow; ++i) {
     const int r = startRow + i;
     for (std::size_t f = 0; f < fields.size(); ++f) {
       const TransferField& field = fields[f];

@@ -57,7 +57,7 @@ void RequireScalable(std::string_view text, bool scale1000, const std::string& w
   if (!scale1000) return;
   const std::optional<double> value = TryReadNumber(text);
   if (value && !std::isfinite(*value * 1000.0))
-    throw SimaRefusedError(where + "の座標 \"" + std::string(TrimBlanks(text)) +
+    throw SimaRefusedError(where + "の座標 \"" + QuotedExcerpt(TrimBlanks(text)) +
                            "\" は ×1000 で数値の範囲を超えます。");
 }
 
@@ -163,6 +163,13 @@ SimaReadResult LoadSimaBytes(std::string_view bytes, const SimaReadOptions& opti
     text = decoded.text;
   }
   result.encoding = decoded.encoding;
+  // A NUL byte makes it no text (the other readers refuse one too): kept in a name it
+  // would cut the name short in one file and break another.
+  if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+    throw SimaRefusedError("SIMA のテキストではありません (" +
+                           LineName(static_cast<std::int64_t>(LineOfPosition(text, nul))) +
+                           "に NUL 文字があります)。");
+  }
 
   // The first pass counts the points so that both lists are sized once (the rows they
   // gain start empty, which is what the row-by-row overwrite would leave as well), checks
@@ -227,12 +234,8 @@ SimaReadResult LoadSimaBytes(std::string_view bytes, const SimaReadOptions& opti
 SimaReadResult ReadSimaFile(const std::string& path, const SimaReadOptions& options,
                             TextGrid& readList, TextGrid& coordList) {
   RequireColumns(readList, coordList);
-  std::error_code ec;
-  const std::uintmax_t size = std::filesystem::file_size(PathFromUtf8(path), ec);
-  if (!ec && size > kSimaMaxFileBytes)
-    throw FileReadError(path, "SIMA ファイルとしては大きすぎます（1 GB まで）。");
   // Reading can fail; nothing is touched until the whole file is in memory.
-  const std::string bytes = ReadFileBytes(path);
+  const std::string bytes = ReadFileBytes(path, {kSimaMaxFileBytes, "SIMA ファイル"});
   try {
     return LoadSimaBytes(bytes, options, readList, coordList);
   } catch (const SimaRefusedError& e) {

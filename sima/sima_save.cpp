@@ -118,8 +118,8 @@ std::string BuildSimaFileText(const TextGrid& writeList) {
   return BuildLines(writeList, [](std::string& out, std::string_view cell) { out += cell; });
 }
 
-void SaveSimaFile(const std::string& path, const TextGrid& writeList,
-                  std::string_view moreRecords) {
+void SaveSimaFile(const std::string& path, const TextGrid& writeList, std::string_view moreRecords,
+                  ExistingFile existing) {
   // Only cells that hold more than ASCII go through the code page conversion.
   std::string bytes = BuildLines(writeList, [](std::string& out, std::string_view cell) {
     if (IsAscii(cell))
@@ -128,7 +128,7 @@ void SaveSimaFile(const std::string& path, const TextGrid& writeList,
       out += Utf8ToAnsi(cell);
   });
   bytes += IsAscii(moreRecords) ? std::string(moreRecords) : Utf8ToAnsi(moreRecords);
-  SaveFileAtomically(path, bytes);
+  SaveFileAtomically(path, bytes, existing);
 }
 
 }  // namespace vensa

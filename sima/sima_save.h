@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_io.h"
 #include "core/text_grid.h"
 
 namespace vensa {
@@ -61,6 +62,7 @@ std::string BuildSimaFileText(const TextGrid& writeList);
 // `moreRecords` (UTF-8 lines ended by CR LF, such as the parcel blocks) follow the
 // points' "A99" line.
 void SaveSimaFile(const std::string& path, const TextGrid& writeList,
-                  std::string_view moreRecords = {});
+                  std::string_view moreRecords = {},
+                  ExistingFile existing = ExistingFile::kReplace);
 
 }  // namespace vensa

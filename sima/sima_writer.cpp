@@ -1,11 +1,13 @@
 #include "sima/sima_writer.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
 
 #include "core/coord_list.h"
+#include "core/list_headers.h"
 #include "core/number_format.h"
 #include "core/number_read.h"
 #include "core/point_name.h"
@@ -15,7 +17,7 @@
 namespace vensa {
 
 SimaNameNumberError::SimaNameNumberError(const std::string& digits)
-    : VensaError("\"測点名：\" の番号 \"" + digits +
+    : VensaError("\"測点名：\" の番号 \"" + QuotedExcerpt(digits) +
                  "\" が大きすぎます。2147483647 以下の番号にしてください。") {}
 
 std::string PadLeft(std::string_view text, int width) {
@@ -52,6 +54,25 @@ void WriteCoordinate(std::string& cell, const std::string& text, bool divide1000
   AppendFixed(cell, ReadNumberCell(text) / 1000.0, 3);
 }
 
+// Every coordinate "1/1000" divides must be a number: checked before the write list
+// changes, so the list shows what the user typed and the message says where.
+void RequireNumbers(const TextGrid& coordList) {
+  for (int r = 1; r < coordList.RowCount(); ++r) {
+    if (coordList.Cell(kColX, r).empty() || coordList.Cell(kColY, r).empty()) continue;
+    for (int col : {kColX, kColY, kColZ}) {
+      const std::string& text = coordList.Cell(col, r);
+      const std::string_view trimmed = TrimBlanks(text);
+      if (trimmed.empty()) continue;
+      const std::optional<double> value = TryReadNumber(trimmed);
+      if (value && std::isfinite(*value)) continue;
+      throw SimaCoordinateError(
+          "座標リストの " + std::to_string(r) + " 行目の" +
+          std::string(TrimBlanks(CoordListHeaders()[static_cast<std::size_t>(col)])) + " \"" +
+          QuotedExcerpt(text) + "\" は数値ではありません (1/1000 できません)。");
+    }
+  }
+}
+
 }  // namespace
 
 bool BuildSimaWriteList(const TextGrid& coordList, const SimaWriteOptions& options,
@@ -59,6 +80,7 @@ bool BuildSimaWriteList(const TextGrid& coordList, const SimaWriteOptions& optio
   if (writeList.ColCount() < kSimaColumnCount)
     throw std::invalid_argument("the SIMA write list needs 6 columns");
   if (coordList.Cell(kColX, 1).empty() || coordList.Cell(kColY, 1).empty()) return false;
+  if (options.divide1000) RequireNumbers(coordList);
 
   writeList.SetRowCount(coordList.RowCount() + 2);
   writeList.SetCell(kSimaColCode, 1, std::string(kSimaDataStartCode));

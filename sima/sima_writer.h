@@ -35,6 +35,14 @@ class SimaNameNumberError : public VensaError {
   explicit SimaNameNumberError(const std::string& digits);
 };
 
+// With "1/1000" a coordinate of the list that is no finite number ("abc", "1e400",
+// "nan") cannot be divided: "データ作成" refuses it rather than write 0.000. The message
+// names the list row and column and quotes the cell.
+class SimaCoordinateError : public VensaError {
+ public:
+  using VensaError::VensaError;
+};
+
 // The text with blanks put in front until it is `width` characters long; a text of that
 // width or longer is returned unchanged. Characters are counted as the window counts
 // them (UTF-16 code units).
@@ -48,6 +56,8 @@ std::string PadLeft(std::string_view text, int width);
 // prefix followed by (start number + r - 1), or with options.listNames the list's own
 // name when it has one. An empty Z stays an empty field. Rows of the coordinate list
 // without X or Y are skipped but keep their place in the numbering.
+// With options.divide1000 a coordinate (X, Y, or a Z that is not empty) of a row taken
+// that reads as no finite number throws SimaCoordinateError before anything changes.
 // When the trailing digits of options.head exceed 2147483647 this throws
 // SimaNameNumberError after the write list was given the coordinate list's row count + 2
 // rows and "A00" in row 1.

@@ -150,12 +150,18 @@ std::string EncodeSettingsText(std::string_view text) {
   return EncodeText(text, FitsAnsi(text) ? TextEncoding::Ansi : TextEncoding::Utf8Bom);
 }
 
+namespace {
+
+constexpr ReadCap kSettingsCap{kSettingsMaxFileBytes, "設定ファイル"};
+
+}  // namespace
+
 bool LoadSettings(FormState& state, const std::string& path, const ScreenMetrics& screen) {
   IniDocument settings;
   bool read = false;
   if (FileExists(path)) {
     try {
-      settings = IniDocument(DecodeText(ReadFileBytes(path)).text);
+      settings = IniDocument(DecodeText(ReadFileBytes(path, kSettingsCap)).text);
       read = true;
     } catch (const FileReadError&) {
       // Start-up goes on with the defaults; saving will report the file.
@@ -167,7 +173,7 @@ bool LoadSettings(FormState& state, const std::string& path, const ScreenMetrics
 
 void SaveSettings(const FormState& state, const std::string& path) {
   IniDocument settings;
-  if (FileExists(path)) settings = IniDocument(DecodeText(ReadFileBytes(path)).text);
+  if (FileExists(path)) settings = IniDocument(DecodeText(ReadFileBytes(path, kSettingsCap)).text);
   StoreSettings(state, settings);
   SaveFileAtomically(path, EncodeSettingsText(settings.Text()));
 }

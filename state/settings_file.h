@@ -8,6 +8,7 @@
 // page cannot hold is never lost. Lines end in CR LF; saving replaces the file atomically.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,7 +50,12 @@ void StoreSettings(const FormState& state, IniDocument& settings);
 // The file's bytes for a settings text: ANSI when it fits the code page, else UTF-8 + BOM.
 std::string EncodeSettingsText(std::string_view text);
 
-// Reads the settings file into the state. A missing or unreadable file gives every key its
+// The largest settings file read: a few kilobytes are written, and a file of megabytes is
+// none the program wrote (reading it would take many times its size).
+inline constexpr std::uint64_t kSettingsMaxFileBytes = std::uint64_t{1} << 20;
+
+// Reads the settings file into the state (a file over kSettingsMaxFileBytes counts as
+// unreadable). A missing or unreadable file gives every key its
 // default, silently (start-up reports nothing); the result says whether the file was read.
 bool LoadSettings(FormState& state, const std::string& path, const ScreenMetrics& screen);
 

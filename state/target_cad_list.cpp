@@ -53,7 +53,7 @@ std::string TargetCadListBytes(const TargetCadList& list) {
 
 std::optional<TargetCadList> ReadTargetCadList(const std::string& path) {
   if (!FileExists(path)) return std::nullopt;
-  return ParseTargetCadList(ReadFileBytes(path));
+  return ParseTargetCadList(ReadFileBytes(path, {kTargetCadListMaxFileBytes, "CAD の一覧"}));
 }
 
 void WriteTargetCadList(const std::string& path, const TargetCadList& list) {

@@ -40,7 +40,11 @@ TargetCadList ParseTargetCadList(std::string_view bytes);
 // entry becomes a blank, so it cannot split the entry.
 std::string TargetCadListBytes(const TargetCadList& list);
 
-// nullopt when the file does not exist; FileReadError when it exists but cannot be read.
+// The largest target CAD list read: a few lines are written.
+inline constexpr std::uint64_t kTargetCadListMaxFileBytes = std::uint64_t{1} << 20;
+
+// nullopt when the file does not exist; FileReadError when it exists but cannot be read
+// or is larger than kTargetCadListMaxFileBytes.
 std::optional<TargetCadList> ReadTargetCadList(const std::string& path);
 // Replaces the file atomically (creating it if missing); FileCreateError on failure.
 void WriteTargetCadList(const std::string& path, const TargetCadList& list);

@@ -28,11 +28,13 @@ struct NearestTextQuery {
   double best;         // the distance of the one chosen (range * 100 before any)
   std::size_t chosen;  // its index; `none` while there is none
   std::size_t none;
+  std::size_t looked = 0;  // candidates considered: the work the search did
 
   NearestTextQuery(const TAcadPoint& at, double r, std::size_t candidates)
       : p(at), range(r), best(r * 100.0), chosen(candidates), none(candidates) {}
 
   void Consider(std::size_t i, const TAcadPoint& t) {
+    ++looked;
     if (!NearlyEqual2D(p, t, range)) return;
     const double dist = Distance2D(p, t);
     if (dist < best || (chosen != none && dist == best && i < chosen)) {

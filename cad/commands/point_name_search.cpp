@@ -1,6 +1,7 @@
 #include "cad/commands/point_name_search.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -66,6 +67,7 @@ class CandidateTree {
     double minX, minY, maxX, maxY;
     std::size_t begin, end;           // the node's candidates in order_
     std::size_t left = 0, right = 0;  // children; 0 for a leaf (node 0 is the root)
+    std::size_t first = 0;            // the earliest of its candidates in table order
   };
 
   std::size_t Build(std::size_t begin, std::size_t end, int depth) {
@@ -75,8 +77,10 @@ class CandidateTree {
     const TAcadPoint& first = candidates_[order_[begin]].at;
     box.minX = box.maxX = first.x;
     box.minY = box.maxY = first.y;
+    box.first = order_[begin];
     for (std::size_t k = begin; k < end; ++k) {
       const TAcadPoint& at = candidates_[order_[k]].at;
+      box.first = std::min(box.first, order_[k]);
       box.minX = std::min(box.minX, at.x);
       box.maxX = std::max(box.maxX, at.x);
       box.minY = std::min(box.minY, at.y);
@@ -112,10 +116,15 @@ class CandidateTree {
   }
 
   // Whether a text in the node may still be inside the window and not farther than the
-  // best: on equal distance a text earlier in the table still wins.
+  // best: on equal distance only a text earlier in the table than the one chosen wins, so
+  // a part whose texts all come later is passed over (texts piled on one spot would keep
+  // every part open otherwise, and each row would look at all of them).
   static bool MayHold(const Node& n, const NearestTextQuery& q) {
     const TAcadPoint c = Closest(n, q.p);
-    return NearlyEqual2D(q.p, c, q.range) && !(Distance2D(q.p, c) > q.best);
+    if (!NearlyEqual2D(q.p, c, q.range)) return false;
+    const double d = Distance2D(q.p, c);
+    if (d > q.best) return false;
+    return !(d == q.best && q.chosen != q.none && n.first > q.chosen);
   }
 
   void Visit(std::size_t index, NearestTextQuery& q) const {
@@ -127,9 +136,11 @@ class CandidateTree {
       return;
     }
     // The nearer half first, so the best is small when the farther one is looked at (an
-    // order only: squared distances do).
-    const bool leftFirst = !(SquaredDistance(q.p, Closest(nodes_[n.right], q.p)) <
-                             SquaredDistance(q.p, Closest(nodes_[n.left], q.p)));
+    // order only: squared distances do); of two as near, the one with the earlier text.
+    const double toLeft = SquaredDistance(q.p, Closest(nodes_[n.left], q.p));
+    const double toRight = SquaredDistance(q.p, Closest(nodes_[n.right], q.p));
+    const bool leftFirst =
+        toLeft < toRight || (!(toRight < toLeft) && nodes_[n.left].first <= nodes_[n.right].first);
     Visit(leftFirst ? n.left : n.right, q);
     Visit(leftFirst ? n.right : n.left, q);
   }
@@ -139,6 +150,25 @@ class CandidateTree {
   std::vector<Node> nodes_;
 };
 
+// One text names every row it is nearest to, each row holding a copy: a text of megabytes
+// beside thousands of points would take gigabytes. The names together may take what the
+// texts themselves take, several times over, and at least kNameBytesAlways.
+void RequireNamesWithinBudget(const std::vector<std::size_t>& chosen,
+                              const std::vector<TextCandidate>& candidates) {
+  std::uint64_t texts = 0;
+  for (const TextCandidate& c : candidates) texts += c.name->size();
+  const std::uint64_t allowed = kNameBytesAlways + kNameBytesPerTextByte * texts;
+  std::uint64_t names = 0;
+  for (std::size_t c : chosen) {
+    if (c != candidates.size()) names += candidates[c].name->size();
+  }
+  if (names > allowed) {
+    throw PointNameBudgetError("測点名検索: 長い TEXT が多くの点の名前になり、名前が合わせて " +
+                               std::to_string(names >> 20) + " MB になります (" +
+                               std::to_string(allowed >> 20) + " MB まで)。");
+  }
+}
+
 }  // namespace
 
 TAcadPoint TextPosition(const TTextBlk& text) {
@@ -146,12 +176,12 @@ TAcadPoint TextPosition(const TTextBlk& text) {
   return onBaseLine && text.code73 == 0 ? text.pt10 : text.pt11;
 }
 
-void NameRowsAfterTexts(TextGrid& list, int rows, std::span<const TTextBlk> texts,
-                        const PointNameSearch& search) {
+std::size_t NameRowsAfterTexts(TextGrid& list, int rows, std::span<const TTextBlk> texts,
+                               const PointNameSearch& search) {
   // A window of no size (or an unreadable range) admits no text.
-  if (!(search.range > 0.0)) return;
+  if (!(search.range > 0.0)) return 0;
   const std::vector<TextCandidate> candidates = TextCandidates(texts, search);
-  if (candidates.empty()) return;
+  if (candidates.empty()) return 0;
   // A grid where the texts spread over the plane (a survey's names beside their points),
   // the tree where they crowd or lie far apart.
   const std::unique_ptr<CandidateGrid> grid = CandidateGrid::Over(candidates, search.range);
@@ -160,7 +190,9 @@ void NameRowsAfterTexts(TextGrid& list, int rows, std::span<const TTextBlk> text
 
   rows = std::clamp(rows, 0, list.DataRowCount());
   std::vector<std::size_t> chosen(static_cast<std::size_t>(rows) + 1, candidates.size());
+  std::atomic<std::size_t> looked{0};
   auto searchRows = [&](int first, int last) {
+    std::size_t lookedHere = 0;
     for (int r = first; r <= last; ++r) {
       if (list.Cell(kColX, r).empty() || list.Cell(kColY, r).empty()) continue;
       const TAcadPoint p{ReadNumberCell(list.Cell(kColX, r)), ReadNumberCell(list.Cell(kColY, r)),
@@ -172,7 +204,9 @@ void NameRowsAfterTexts(TextGrid& list, int rows, std::span<const TTextBlk> text
         tree->Search(q);
       }
       chosen[static_cast<std::size_t>(r)] = q.chosen;
+      lookedHere += q.looked;
     }
+    looked += lookedHere;
   };
   // Each row's search reads the list and the index only: a long list shares the rows out
   // among the processor's cores, and each row is named as it would be by one.
@@ -196,10 +230,12 @@ void NameRowsAfterTexts(TextGrid& list, int rows, std::span<const TTextBlk> text
     if (first <= rows) searchRows(first, rows);
     for (std::thread& t : threads) t.join();
   }
+  RequireNamesWithinBudget(chosen, candidates);
   for (int r = 1; r <= rows; ++r) {
     const std::size_t c = chosen[static_cast<std::size_t>(r)];
     if (c != candidates.size()) list.SetCell(kColName, r, *candidates[c].name);
   }
+  return looked;
 }
 
 }  // namespace vensa

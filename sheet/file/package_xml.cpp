@@ -6,6 +6,8 @@
 #include <cstring>
 #include <exception>
 
+#include "core/text.h"
+
 namespace vensa {
 
 // The package's bytes as minizip's file: a read position over memory.
@@ -70,6 +72,8 @@ struct ParseContext {
   XmlPartHandler* handler = nullptr;
   std::exception_ptr failure;
   bool doctype = false;
+  int depth = 0;  // elements open
+  bool tooDeep = false;
 };
 
 std::string_view LocalName(const XML_Char* name) {
@@ -90,11 +94,19 @@ void Guarded(ParseContext& context, Call call) {
 
 void XMLCALL OnStart(void* data, const XML_Char* name, const XML_Char** attributes) {
   auto& context = *static_cast<ParseContext*>(data);
+  // The parser keeps every open element: elements nested millions deep in a few
+  // compressed kilobytes would take gigabytes.
+  if (++context.depth > ZipPackage::kMaxDepth) {
+    context.tooDeep = true;
+    XML_StopParser(context.parser, XML_FALSE);
+    return;
+  }
   Guarded(context, [&] { context.handler->Start(LocalName(name), attributes); });
 }
 
 void XMLCALL OnEnd(void* data, const XML_Char* name) {
   auto& context = *static_cast<ParseContext*>(data);
+  --context.depth;
   Guarded(context, [&] { context.handler->End(LocalName(name)); });
 }
 
@@ -168,10 +180,10 @@ bool ZipPackage::HasPart(const std::string& name) {
 
 bool ZipPackage::ReadXmlPart(const std::string& name, XmlPartHandler& handler) {
   if (!HasPart(name)) return false;
-  const std::string broken = "ブックの部品 " + name + " が壊れています";
+  const std::string broken = "ブックの部品 " + QuotedExcerpt(name) + " が壊れています";
   if (unzOpenCurrentFile(zip_) != UNZ_OK) throw PackageError(broken + "。");
   Parser parser;
-  ParseContext context{parser.get(), &handler, nullptr, false};
+  ParseContext context{parser.get(), &handler, nullptr, false, 0, false};
   XML_SetUserData(parser.get(), &context);
   XML_SetElementHandler(parser.get(), OnStart, OnEnd);
   XML_SetCharacterDataHandler(parser.get(), OnText);
@@ -187,13 +199,16 @@ bool ZipPackage::ReadXmlPart(const std::string& name, XmlPartHandler& handler) {
     if (unpacked_ > kMaxUnpackedBytes) {
       unzCloseCurrentFile(zip_);
       throw PackageError("展開すると " + std::to_string(kMaxUnpackedBytes >> 20) +
-                         " MB を超えます (" + name + ")。");
+                         " MB を超えます (" + QuotedExcerpt(name) + ")。");
     }
     const bool last = n == 0;
     const XML_Status status = XML_Parse(parser.get(), buffer, n, last ? XML_TRUE : XML_FALSE);
-    if (status != XML_STATUS_OK || context.failure || context.doctype) {
+    if (status != XML_STATUS_OK || context.failure || context.doctype || context.tooDeep) {
       unzCloseCurrentFile(zip_);
       if (context.failure) std::rethrow_exception(context.failure);
+      if (context.tooDeep)
+        throw PackageError(broken + " (要素の入れ子が " + std::to_string(kMaxDepth) +
+                           " 段を超えます)。");
       if (context.doctype) throw PackageError(broken + " (文書型宣言があります)。");
       throw PackageError(broken + " (XML の " +
                          std::to_string(XML_GetCurrentLineNumber(parser.get())) +

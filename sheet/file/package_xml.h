@@ -40,6 +40,8 @@ class ZipPackage {
   static constexpr std::uint64_t kMaxUnpackedBytes = 256u << 20;
   // The parts a package may list.
   static constexpr std::uint64_t kMaxParts = 100'000;
+  // How deep elements may nest: a worksheet nests them fewer than ten deep.
+  static constexpr int kMaxDepth = 256;
 
   // Opens the package over the bytes, which must outlive it. Throws PackageError when they
   // are no zip.

@@ -1,7 +1,5 @@
 #include "sheet/file/sheet_file.h"
 
-#include <filesystem>
-
 #include "core/error.h"
 #include "core/file_io.h"
 #include "core/text.h"
@@ -26,19 +24,17 @@ std::optional<SheetFileKind> SheetFileKindOf(const std::string& path) {
 FileWorksheet LoadSheetFile(const std::string& path) {
   const std::optional<SheetFileKind> kind = SheetFileKindOf(path);
   if (!kind) throw FileReadError(path, kKindMessage);
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(PathFromUtf8(path), error);
-  if (!error && size > kMaxSheetFileBytes)
-    throw FileReadError(path, "表計算のファイルとしては大きすぎます (" +
-                                  std::to_string(kMaxSheetFileBytes >> 20) + " MB まで)。");
-  const std::string bytes = ReadFileBytes(path);
+  const std::string bytes = ReadFileBytes(path, {kMaxSheetFileBytes, "表計算のファイル"});
   return *kind == SheetFileKind::Csv ? ReadCsv(bytes, path) : ReadXlsx(bytes, path);
 }
 
-void SaveSheetFile(const std::string& path, const FileWorksheet& sheet) {
+void SaveSheetFile(const std::string& path, const FileWorksheet& sheet, ExistingFile existing) {
   const std::optional<SheetFileKind> kind = SheetFileKindOf(path);
   if (!kind) throw FileCreateError(path, kKindMessage);
-  SaveFileAtomically(path, *kind == SheetFileKind::Csv ? CsvBytes(sheet) : XlsxBytes(sheet, path));
+  if (*kind == SheetFileKind::Csv) return SaveFileAtomically(path, CsvBytes(sheet), existing);
+  AtomicFileWriter file(path, existing);
+  WriteXlsxFile(sheet, file.HandOverTemporaryFile(), path);
+  file.Commit();
 }
 
 }  // namespace vensa

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/file_io.h"
 #include "sheet/file/file_worksheet.h"
 
 namespace vensa {
@@ -22,8 +23,10 @@ inline constexpr std::uintmax_t kMaxSheetFileBytes = 256u << 20;
 // or refused by its reader.
 FileWorksheet LoadSheetFile(const std::string& path);
 
-// Saves the worksheet as its kind says (CsvBytes, XlsxBytes), replacing the file
-// atomically (SaveFileAtomically). Throws FileCreateError naming the file.
-void SaveSheetFile(const std::string& path, const FileWorksheet& sheet);
+// Saves the worksheet as its kind says (CsvBytes, WriteXlsxFile), replacing the file
+// atomically (AtomicFileWriter), or with ExistingFile::kKeep only where none stands.
+// Throws FileCreateError naming the file.
+void SaveSheetFile(const std::string& path, const FileWorksheet& sheet,
+                   ExistingFile existing = ExistingFile::kReplace);
 
 }  // namespace vensa

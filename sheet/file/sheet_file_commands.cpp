@@ -28,7 +28,14 @@ std::vector<int> NumberSheetColumns(const FormState& form) {
 void ReadListFromSheetFile(FormState& form, const std::string& path) {
   FileWorksheet sheet = LoadSheetFile(path);
   if (SheetFileKindOf(path) == SheetFileKind::Csv) sheet.TypeNumbers(NumberSheetColumns(form));
-  ReadListFromSheet(form, sheet);
+  // The list stays as it was when the cells hand out more text than a list may take.
+  TextGrid kept = form.StringGrid1;
+  try {
+    ReadListFromSheet(form, sheet);
+  } catch (const SheetLimitError& e) {
+    form.StringGrid1 = std::move(kept);
+    throw FileReadError(path, e.what());
+  }
 }
 
 void ReadListFromSheetFileDialog(FormState& form, Ui& ui) {
@@ -37,7 +44,8 @@ void ReadListFromSheetFileDialog(FormState& form, Ui& ui) {
   ReadListFromSheetFile(form, *path);
 }
 
-void WriteListToSheetFile(const FormState& form, const TextGrid& list, const std::string& path) {
+void WriteListToSheetFile(const FormState& form, const TextGrid& list, const std::string& path,
+                          ExistingFile existing) {
   const std::optional<SheetFileKind> kind = SheetFileKindOf(path);
   FileWorksheet sheet;
   try {
@@ -47,7 +55,7 @@ void WriteListToSheetFile(const FormState& form, const TextGrid& list, const std
     throw FileCreateError(path, e.what());
   }
   if (kind == SheetFileKind::Xlsx) sheet.TypeNumbers(NumberSheetColumns(form));
-  SaveSheetFile(path, sheet);
+  SaveSheetFile(path, sheet, existing);
 }
 
 std::string SheetFileSavePath(const std::string& chosenName) {

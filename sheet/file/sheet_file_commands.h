@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_io.h"
 #include "core/text_grid.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
@@ -37,10 +38,12 @@ void ReadListFromSheetFile(FormState& form, const std::string& path);
 // The same for the file the user picks; nothing when the dialog is cancelled.
 void ReadListFromSheetFileDialog(FormState& form, Ui& ui);
 
-// "Excelへ" of `list` into a new file (.csv or .xlsx; an existing one is replaced): the
-// cells WriteListToSheet would write into the worksheet, nothing else. FileCreateError
-// names the file when it cannot be written; what was there stays then.
-void WriteListToSheetFile(const FormState& form, const TextGrid& list, const std::string& path);
+// "Excelへ" of `list` into a new file (.csv or .xlsx; an existing one is replaced, or with
+// ExistingFile::kKeep refused): the cells WriteListToSheet would write into the worksheet,
+// nothing else. FileCreateError names the file when it cannot be written; what was there
+// stays then.
+void WriteListToSheetFile(const FormState& form, const TextGrid& list, const std::string& path,
+                          ExistingFile existing = ExistingFile::kReplace);
 
 // The question asked (Yes and No, Yes the default) before an existing file is replaced;
 // unless the answer is Yes nothing is written.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/number_read.h"
+#include "core/text.h"
 #include "sheet/file/package_xml.h"
 
 namespace vensa {
@@ -89,7 +90,9 @@ struct FirstSheet : XmlPartHandler {
 // The shared strings: each <si> is the text of its <t> runs; phonetic guides (<rPh>, the
 // reading of Japanese names) are no part of the text.
 struct SharedStrings : XmlPartHandler {
-  std::vector<std::string> strings;
+  // Each held once however many cells name it.
+  std::vector<SheetValue::SharedString> strings;
+  std::size_t bytes = 0;
   std::string current;
   int phonetic = 0;
   bool inText = false;
@@ -106,7 +109,11 @@ struct SharedStrings : XmlPartHandler {
     if (strings.size() >= FileWorksheet::kMaxCells)
       throw PackageError("共有文字列が多すぎます (" + std::to_string(FileWorksheet::kMaxCells) +
                          " まで)。");
-    strings.push_back(std::move(current));
+    bytes += current.size();
+    if (bytes > FileWorksheet::kMaxTextBytes)
+      throw PackageError("共有文字列が多すぎます (" +
+                         std::to_string(FileWorksheet::kMaxTextBytes >> 20) + " MB まで)。");
+    strings.push_back(std::make_shared<const std::string>(std::move(current)));
     current.clear();
   }
   void Text(std::string_view text) override {
@@ -137,10 +144,11 @@ bool ParseReference(std::string_view ref, int& row, int& column) {
 
 // The cells of the sheet part.
 struct SheetCells : XmlPartHandler {
-  SheetCells(FileWorksheet& sheet, const std::vector<std::string>& strings, std::string part)
+  SheetCells(FileWorksheet& sheet, const std::vector<SheetValue::SharedString>& strings,
+             std::string part)
       : sheet(sheet), strings(strings), part(std::move(part)) {}
   FileWorksheet& sheet;
-  const std::vector<std::string>& strings;
+  const std::vector<SheetValue::SharedString>& strings;
   std::string part;
 
   bool inData = false;
@@ -154,7 +162,7 @@ struct SheetCells : XmlPartHandler {
   int phonetic = 0;
 
   [[noreturn]] void Fail(const std::string& what) const {
-    throw PackageError(part + " の" + what + "。");
+    throw PackageError(QuotedExcerpt(part) + " の" + what + "。");
   }
 
   void Start(std::string_view name, const char** attributes) override {
@@ -166,7 +174,7 @@ struct SheetCells : XmlPartHandler {
       if (r) {
         const std::optional<std::int32_t> n = TryReadInteger(r);
         if (!n || *n < 1 || *n > FileWorksheet::kMaxRow)
-          Fail("行番号 \"" + std::string(r) + "\" が正しくありません");
+          Fail("行番号 \"" + QuotedExcerpt(r) + "\" が正しくありません");
         at = *n;
       }
       if (at > FileWorksheet::kMaxRow) Fail("行がワークシートに収まりません");
@@ -180,7 +188,7 @@ struct SheetCells : XmlPartHandler {
       if (r) {
         int cellRow = 0;
         if (!ParseReference(r, cellRow, column))
-          Fail("セル参照 \"" + reference + "\" が正しくありません");
+          Fail("セル参照 \"" + QuotedExcerpt(reference) + "\" が正しくありません");
         row = cellRow;
       } else {
         if (row == 0) row = 1;
@@ -219,7 +227,7 @@ struct SheetCells : XmlPartHandler {
       if (value.empty()) return;
       const std::optional<std::int32_t> index = TryReadInteger(value);
       if (!index || *index < 0 || static_cast<std::size_t>(*index) >= strings.size())
-        Fail("共有文字列の番号 \"" + value + "\" が範囲外です");
+        Fail("共有文字列の番号 \"" + QuotedExcerpt(value) + "\" が範囲外です");
       cell = SheetValue::Text(strings[static_cast<std::size_t>(*index)]);
     } else if (type == "inlineStr") {
       cell = SheetValue::Text(inline_);
@@ -233,7 +241,8 @@ struct SheetCells : XmlPartHandler {
       if (value.empty()) return;
       const std::optional<double> number = TryReadNumber(value);
       if (!number || !std::isfinite(*number))
-        Fail("セル " + reference + " の数値 \"" + value + "\" が正しくありません");
+        Fail("セル " + QuotedExcerpt(reference) + " の数値 \"" + QuotedExcerpt(value) +
+             "\" が正しくありません");
       cell = SheetValue::Number(*number);
     }
     sheet.Put(row, column, std::move(cell));
@@ -248,22 +257,24 @@ FileWorksheet ReadPackage(std::string_view bytes) {
       root.officeDocument.empty() ? "xl/workbook.xml" : root.officeDocument;
   FirstSheet first;
   if (!package.ReadXmlPart(workbook, first))
-    throw PackageError("ブックの部品 " + workbook + " がありません (XLSX ではありません)。");
+    throw PackageError("ブックの部品 " + QuotedExcerpt(workbook) +
+                       " がありません (XLSX ではありません)。");
   if (!first.found) throw PackageError("ブックにワークシートがありません。");
   const std::string folder = FolderOf(workbook);
   Relationships links(folder);
   const std::string linksPart = folder + "_rels/" + workbook.substr(folder.size()) + ".rels";
   if (!package.ReadXmlPart(linksPart, links))
-    throw PackageError("ブックの部品 " + linksPart + " がありません。");
+    throw PackageError("ブックの部品 " + QuotedExcerpt(linksPart) + " がありません。");
   const auto target = links.targets.find(first.relationship);
   if (target == links.targets.end())
-    throw PackageError("ブックの最初のワークシート \"" + first.name + "\" の部品がありません。");
+    throw PackageError("ブックの最初のワークシート \"" + QuotedExcerpt(first.name) +
+                       "\" の部品がありません。");
   SharedStrings strings;
   if (!links.sharedStrings.empty()) package.ReadXmlPart(links.sharedStrings, strings);
   FileWorksheet sheet(first.name.empty() ? "Sheet1" : first.name);
   SheetCells cells(sheet, strings.strings, target->second);
   if (!package.ReadXmlPart(target->second, cells))
-    throw PackageError("ブックの部品 " + target->second + " がありません。");
+    throw PackageError("ブックの部品 " + QuotedExcerpt(target->second) + " がありません。");
   return sheet;
 }
 

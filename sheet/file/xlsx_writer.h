@@ -7,11 +7,12 @@
 
 namespace vensa {
 
-// The workbook's bytes: one sheet named as the worksheet, number cells as numbers, text
-// cells as text (a text that looks like a number stays text: the caller types the cells
-// it wants as numbers first, FileWorksheet::TypeNumbers). The library that packs it
-// writes to a file: a temporary one in the system's temporary folder, read back and
-// removed. Throws FileCreateError naming `path` when it cannot be made.
-std::string XlsxBytes(const FileWorksheet& sheet, const std::string& path);
+// Writes the workbook into `file`: one sheet named as the worksheet, number cells as
+// numbers, text cells as text (a text that looks like a number stays text: the caller
+// types the cells it wants as numbers first, FileWorksheet::TypeNumbers). The library
+// that packs it writes by file name, so `file` is the save's own temporary file beside
+// `path` (AtomicFileWriter::HandOverTemporaryFile). Throws FileCreateError naming `path`
+// when it cannot be made.
+void WriteXlsxFile(const FileWorksheet& sheet, const std::string& file, const std::string& path);
 
 }  // namespace vensa

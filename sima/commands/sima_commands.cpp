@@ -44,8 +44,9 @@ const std::vector<TParcel>* SimaParcelsToSave(const FormState& state) {
   return state.CheckBox31.checked ? &state.SimaParcels : nullptr;
 }
 
-SimaSaveOutcome SaveSimaWriteList(const TextGrid& writeList, const std::vector<TParcel>* parcels,
-                                  const std::function<std::optional<std::string>()>& choosePath) {
+SimaSaveOutcome SaveSimaWriteList(
+    const TextGrid& writeList, const std::vector<TParcel>* parcels,
+    const std::function<std::optional<SimaSaveTarget>()>& choosePath) {
   SimaSaveOutcome saved;
   SimaSaveCheck check = CheckSimaWriteList(writeList);
   saved.check = check.outcome;
@@ -54,28 +55,28 @@ SimaSaveOutcome SaveSimaWriteList(const TextGrid& writeList, const std::vector<T
     saved.outcome.notes = std::move(check.messages);
     return saved;
   }
-  const std::optional<std::string> path = choosePath();
-  if (!path) {
+  const std::optional<SimaSaveTarget> target = choosePath();
+  if (!target) {
     saved.outcome = CommandOutcome::Failed();
     return saved;
   }
   SimaParcelRecords blocks;
   if (parcels != nullptr) blocks = BuildSimaParcelRecords(*parcels, writeList);
-  SaveSimaFile(*path, writeList, blocks.lines);
-  saved.path = *path;
+  SaveSimaFile(target->path, writeList, blocks.lines, target->existing);
+  saved.path = target->path;
   saved.outcome.notes = std::move(blocks.leftOut);
   return saved;
 }
 
 SimaSaveOutcome SaveSimaFileDialog(const TextGrid& writeList, const std::vector<TParcel>* parcels,
                                    Ui& ui) {
-  return SaveSimaWriteList(writeList, parcels, [&ui]() -> std::optional<std::string> {
+  return SaveSimaWriteList(writeList, parcels, [&ui]() -> std::optional<SimaSaveTarget> {
     const auto chosen = ui.SaveFileDialog(std::string(kSimaSaveFilter));
     if (!chosen || chosen->empty()) return std::nullopt;
     std::string path = SimaSavePath(*chosen);
     if (const auto question = SimaOverwriteQuestion(path))
       if (ui.AskYesNo(*question, true) != MessageAnswer::Yes) return std::nullopt;
-    return path;
+    return SimaSaveTarget{path};
   });
 }
 

@@ -82,7 +82,7 @@ TEST_F(Cli, PlotOptionsRangeScaleAndZeroZ) {
   EXPECT_EQ(dxf.find("10.50000000"), std::string::npos);  // z 0 everywhere
 
   // A scale of 0 counts as 1.
-  r = Run({"plot", "--scale=0", list, out});
+  r = Run({"plot", "--force", "--scale=0", list, out});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(ReadFileBytes(out).find(" 40\r\n1.8\r\n"), std::string::npos);
 }
@@ -98,7 +98,7 @@ TEST_F(Cli, TableWritesXyOrYxAndRefusesDecimalsThatAreNoInteger) {
              1.0, TableAxes::kXY);
   EXPECT_EQ(ReadFileBytes(out), EncodeDxf(expected.Take()));
 
-  r = Run({"table", "--yx", "--set", "TableScale/1/1000=1", list, out});
+  r = Run({"table", "--force", "--yx", "--set", "TableScale/1/1000=1", list, out});
   ASSERT_EQ(r.status, 0) << r.err;
   // The column headed "X座標" now shows the list's y, divided by 1000.
   EXPECT_NE(ReadFileBytes(out).find("  1\r\n0.200\r\n"), std::string::npos);
@@ -262,6 +262,14 @@ TEST_F(Cli, BadArgumentsExitWithTwoAndTheUsage) {
            {"list", "--sort", "size", list},
            {"list", "--tidy=1", list},
            {"sima", "--set"},
+           // Values the window's controls could not hold are refused, not clamped.
+           {"list", "--set", "Excel/RowS=20000", list},
+           {"list", "--set", "Excel/ColX=99", list},
+           {"get", "--set", "AutoCAD/RoundOff=1000", "d.dxf"},
+           {"plot", "--set", "Draw/CheckBox21=2", list, "o.dxf"},
+           {"plot", "--scale", "-1", list, "o.dxf"},
+           {"plot", "--scale", "nan", list, "o.dxf"},
+           {"plot", "--cad", "--force", list},
        }) {
     const Result r = Run(args);
     EXPECT_EQ(r.status, 2) << (args.empty() ? std::string("(none)") : args[0]);
@@ -270,6 +278,60 @@ TEST_F(Cli, BadArgumentsExitWithTwoAndTheUsage) {
   const Result help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("例:"), std::string::npos);
+}
+
+// OUT is never INPUT, and an existing OUT is replaced only with --force, for every
+// command that writes a file.
+TEST_F(Cli, AnExistingOutIsReplacedOnlyWithForceAndInputNever) {
+  const std::string list = Write("l.txt", kThreePoints);
+  for (const auto& [command, name] : {std::pair{"plot", "o.dxf"}, std::pair{"table", "o.dxf"},
+                                      std::pair{"sima", "o.sim"}, std::pair{"excel", "o.csv"}}) {
+    SCOPED_TRACE(command);
+    const std::string out = Write(name, "kept");
+    Result r = Run({command, list, out});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("--force"), std::string::npos) << r.err;
+    EXPECT_EQ(ReadFileBytes(out), "kept");
+    r = Run({command, "--force", list, out});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(ReadFileBytes(out), "kept");
+    // INPUT itself, by its own name or another spelling of it, even with --force.
+    for (const std::string& self : {list, PathOf("./l.txt")}) {
+      r = Run({command, "--force", list, self});
+      EXPECT_EQ(r.status, command == std::string("excel") ? 2 : 1) << self;
+      EXPECT_EQ(ReadFileBytes(list), kThreePoints);
+    }
+    std::filesystem::remove(PathFromUtf8(out));
+  }
+  const std::string csv = Write("in.csv", "P,1,2\r\nQ,3,4\r\n");
+  const Result r = Run({"excel", "--force", csv, csv});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("INPUT"), std::string::npos) << r.err;
+  EXPECT_EQ(ReadFileBytes(csv), "P,1,2\r\nQ,3,4\r\n");
+}
+
+// A size beyond every number once scaled is refused naming the setting; nothing written.
+TEST_F(Cli, SizesNoDrawingCanTakeAreRefusedNamingTheSetting) {
+  const std::string list = Write("l.txt", kThreePoints);
+  const std::string out = PathOf("o.dxf");
+  Result r = Run({"plot", "--scale", "1e308", list, out});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("TextSize/TEXTXY"), std::string::npos) << r.err;
+  r = Run({"table", "--set", "TextSize/TBLTEXT=-5", list, out});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("TextSize/TBLTEXT"), std::string::npos) << r.err;
+  EXPECT_FALSE(FileExists(out));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+// Names holding a TAB or a line break are listed as one field of one row.
+TEST_F(Cli, NamesWithTabsAndLineBreaksStayOneField) {
+  const std::string csv = Write("names.csv", "\"A\tB\",1,2\r\n\"C\r\nD\",3,4\r\n");
+  const Result r = Run({"list", csv});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "A B\t1\t2\t\t1\r\nC D\t3\t4\t\t2\r\n");
 }
 
 TEST_F(Cli, SettingsFileIsReadFirstAndSetGoesOnTop) {
@@ -281,7 +343,7 @@ TEST_F(Cli, SettingsFileIsReadFirstAndSetGoesOnTop) {
   Result r = Run({"plot", "--settings", ini, list, out});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "0\n");
-  r = Run({"plot", "--settings", ini, "--set", "AutoCAD/StrP=1", list, out});
+  r = Run({"plot", "--force", "--settings", ini, "--set", "AutoCAD/StrP=1", list, out});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(ReadFileBytes(out).find("  8\r\n\x8D\xC0\x95\x57\r\n"), std::string::npos);  // 座標
 

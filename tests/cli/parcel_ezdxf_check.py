@@ -52,7 +52,7 @@ def check(condition, message):
 
 
 def plot(cli, sima, out, *settings):
-    args = [cli, "plot"]
+    args = [cli, "plot", "--force"]
     for s in settings:
         args += ["--set", s]
     done = subprocess.run(args + [sima, out], capture_output=True)

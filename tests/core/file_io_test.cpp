@@ -1,6 +1,9 @@
 #include "core/file_io.h"
 
+#include <atomic>
 #include <filesystem>
+#include <thread>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/socket.h>
@@ -162,6 +165,80 @@ TEST_F(FileIo, SaveThroughASymbolicLinkReplacesItsTargetAndKeepsTheLinkAndTheMod
   struct stat st {};
   ASSERT_EQ(stat(plain.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+#endif
+
+// Without replacing, "is a file there" and "put the file there" are one step: of two
+// saves racing onto one new path exactly one wins, the other fails naming the path.
+TEST_F(FileIo, OfTwoSavesOntoOneNewPathWithoutReplacingExactlyOneWins) {
+  for (int round = 0; round < 20; ++round) {
+    const std::string path = PathOf("race" + std::to_string(round) + ".sim");
+    std::atomic<int> won{0};
+    std::atomic<int> refused{0};
+    std::vector<std::thread> savers;
+    for (const char* bytes : {"first", "second"}) {
+      savers.emplace_back([&, bytes] {
+        try {
+          SaveFileAtomically(path, bytes, ExistingFile::kKeep);
+          ++won;
+        } catch (const FileCreateError& e) {
+          EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
+          ++refused;
+        }
+      });
+    }
+    for (std::thread& t : savers) t.join();
+    EXPECT_EQ(won, 1);
+    EXPECT_EQ(refused, 1);
+    const std::string kept = ReadFileBytes(path);
+    EXPECT_TRUE(kept == "first" || kept == "second") << kept;
+  }
+  // Nothing but the saved files is left.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_),
+                          std::filesystem::directory_iterator()),
+            20);
+}
+
+TEST_F(FileIo, ReadingPastItsCapIsRefusedNamingTheFile) {
+  const std::string path = PathOf("big.txt");
+  SaveFileAtomically(path, std::string(2048, 'x'));
+  EXPECT_EQ(ReadFileBytes(path, {2048, "一覧"}).size(), 2048u);
+  try {
+    ReadFileBytes(path, {2047, "一覧"});
+    ADD_FAILURE() << "read";
+  } catch (const FileReadError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "ファイル \"" + path + "\" を読み込めません。一覧としては大きすぎます (1 KB まで)。");
+  }
+  EXPECT_EQ(CapText(std::uint64_t{1} << 30), "1 GB");
+  EXPECT_EQ(CapText(std::uint64_t{256} << 20), "256 MB");
+}
+
+#ifndef _WIN32
+// The temporary file is the save's own, beside the target and private until it takes the
+// old file's place; the saved file keeps the old one's owner, group and mode.
+TEST_F(FileIo, TheTemporaryFileIsPrivateAndTheSavedFileKeepsOwnerAndMode) {
+  const std::string path = PathOf("owned.xlsx");
+  SaveFileAtomically(path, "old");
+  ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+  // Another owner and group where the test may give them away (as root).
+  const bool root = geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(chown(path.c_str(), 4321, 4321), 0);
+  }
+  AtomicFileWriter file(path);
+  const std::string temp = file.HandOverTemporaryFile();
+  struct stat st {};
+  ASSERT_EQ(stat(temp.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(PathFromUtf8(temp).parent_path(), dir_);
+  file.Commit();
+  ASSERT_EQ(stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  if (root) {
+    EXPECT_EQ(st.st_uid, 4321u);
+    EXPECT_EQ(st.st_gid, 4321u);
+  }
 }
 #endif
 

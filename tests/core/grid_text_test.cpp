@@ -1,5 +1,7 @@
 #include "core/grid_text.h"
 
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 namespace vensa {
@@ -13,6 +15,18 @@ TEST(GridClipboardText, RowsEndInCrLfCellsJoinedByTab) {
   grid.SetCell(0, 2, "P2");
   EXPECT_EQ(GridClipboardText(grid, {0, 1, 2, 2}), "P1\t10\t20\r\nP2\t\t\r\n");
   EXPECT_EQ(GridClipboardText(grid, {1, 1, 1, 1}), "10\r\n");
+}
+
+// A name typed with TABs or line breaks (a quoted CSV cell, Alt+Enter in a spreadsheet)
+// stays one field of one row.
+TEST(GridClipboardText, TabsAndLineBreaksInsideACellBecomeBlanks) {
+  TextGrid grid(2, 2);
+  grid.SetCell(0, 1, "A\tB\r\nC\rD\nE");
+  grid.SetCell(1, 1, "10");
+  EXPECT_EQ(GridClipboardText(grid, {0, 1, 1, 1}), "A B C D E\t10\r\n");
+  std::ostringstream out;
+  EXPECT_EQ(WriteGridClipboardText(grid, {0, 1, 1, 1}, out), 1u);
+  EXPECT_EQ(out.str(), "A B C D E\t10\r\n");
 }
 
 TEST(ParseGridClipboardText, OnlyLinesEndedByCrLfCount) {

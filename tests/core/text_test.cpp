@@ -86,4 +86,27 @@ TEST(AsciiCase, OnlyAsciiLettersChangeCase) {
 }
 
 }  // namespace
+TEST(QuotedExcerpt, CutsLongTextsBeforeACharacterAndShowsControlsAsQuestionMarks) {
+  const std::string kanji = "測";  // three bytes
+  const std::pair<std::string, std::string> cases[] = {
+      {"12.5", "12.5"},
+      {std::string(40, '1'), std::string(40, '1')},
+      {std::string(10'000'000, '1'), std::string(40, '1') + "..."},
+      // 13 characters are 39 bytes: the 14th would be cut inside.
+      {[&] {
+         std::string t;
+         for (int i = 0; i < 20; ++i) t += kanji;
+         return t;
+       }(),
+       [&] {
+         std::string t;
+         for (int i = 0; i < 13; ++i) t += kanji;
+         return t + "...";
+       }()},
+      {std::string("a\tb\nc\0d", 7), "a?b?c?d"},
+      {"\xff\xfe", "??"},
+  };
+  for (const auto& [text, shown] : cases) EXPECT_EQ(QuotedExcerpt(text), shown);
+}
+
 }  // namespace vensa

@@ -98,6 +98,10 @@ TEST(ReadDrawing, RefusesWhatIsNoReadableAsciiDxfAndSaysWhere) {
   } cases[] = {
       {"", "空のファイルです"},
       {" \r\n", "空のファイルです"},
+      // A file of zeros is binary, not empty.
+      {std::string(100000, '\0'), "バイナリのファイルです"},
+      {header + entities + Dxf({"0 TEXT", "1 A"}) + std::string(1, '\0') + end,
+       "19 行目に NUL 文字"},
       {std::string("AutoCAD Binary DXF\r\n\x1a\0", 22), "バイナリ形式の DXF は読めません"},
       {std::string("AC1032\0\0\0", 9), "DWG ファイルは読めません"},
       {"PK\x03\x04\x01\x02 zip", "1 行目 はグループコードではありません: \"PK???? zip\""},

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "dxf/drawing_size.h"
 #include "dxf_golden.h"
 
 namespace vensa {
@@ -126,6 +127,39 @@ TEST(BuildPlot, DefaultsDrawCoordinateLabelsOnly) {
   EXPECT_EQ(plot.count, 3);
   EXPECT_EQ(CountLines(plot.text, "TEXT"), 3);
   EXPECT_EQ(CountLines(plot.text, "POLYLINE"), 0);
+}
+
+// Heights and radii that no drawing can take (negative, no number, or beyond every number
+// once scaled) are refused naming the setting, before anything is written; a size the
+// plot does not draw is not looked at.
+TEST(BuildPlot, SizesThatAreNoDrawableNumberAreRefusedNamingTheSetting) {
+  struct Case {
+    std::string PlotOptions::*size;
+    const char* text;
+    double scale;
+    const char* named;
+  } cases[] = {
+      {&PlotOptions::coordHeight, "-5", 1.0, "TextSize/TEXTXY"},
+      {&PlotOptions::nameHeight, "1e300", 1e10, "TextSize/TEXTPT"},
+      {&PlotOptions::radius, "5.0", 1e308, "TextSize/CIRCLE"},
+  };
+  for (const Case& c : cases) {
+    PlotOptions o = ExampleOptions();
+    o.circle = o.nameLabel = o.coordLabel = true;
+    o.*c.size = c.text;
+    DxfBuilder out;
+    try {
+      BuildPlot(out, ExampleList(), o, c.scale, PlotZMode::kFromList);
+      ADD_FAILURE() << c.named;
+    } catch (const DrawingSizeError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.named), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(out.Size(), 0u);
+  }
+  PlotOptions o = ExampleOptions();
+  o.circle = false;
+  o.radius = "-1";
+  EXPECT_NO_THROW(BuildOf(ExampleList(), o));
 }
 
 std::vector<std::int32_t> GroupsOf(const TextGrid& list, const PlotOptions& options) {

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "dxf/drawing_size.h"
 #include "dxf_golden.h"
 
 namespace vensa {
@@ -157,6 +159,43 @@ TEST(BuildTable, ValuesDividedRoundedAndPrinted) {
   o.decimals = "+1";
   EXPECT_EQ(EntitiesOf(TableOf(CoordListOf({{"", "1.25", "x"}}), o))[10].text, "1.3");
   EXPECT_EQ(EntitiesOf(TableOf(CoordListOf({{"", "1.25", "x"}}), o))[11].text, "0.0");
+}
+
+// Beyond ten decimals the value's own digits are printed, not those of a scale held in
+// single precision (100 once came out as 99.999999590400).
+TEST(BuildTable, ManyDecimalsPrintTheValuesOwnDigits) {
+  TableOptions o;
+  for (const auto& [decimals, x, shown] : {std::tuple{"12", "100", "100.000000000000"},
+                                           std::tuple{"20", "-2.5", "-2.50000000000000000000"},
+                                           std::tuple{"11", "0.125", "0.12500000000"},
+                                           std::tuple{"10", "1.23456789012", "1.2345678901"}}) {
+    o.decimals = decimals;
+    EXPECT_EQ(EntitiesOf(TableOf(CoordListOf({{"", x, "1"}}), o))[10].text, shown) << decimals;
+  }
+}
+
+// A size that no drawing can take, as typed or once scaled, is refused naming the setting
+// before anything is written.
+TEST(BuildTable, SizesThatAreNoDrawableNumberAreRefusedNamingTheSetting) {
+  const auto refused = [](TableOptions o, double scale, const std::string& named) {
+    DxfBuilder out;
+    try {
+      BuildTable(out, ExampleList(), o, scale, TableAxes::kXY);
+      ADD_FAILURE() << named;
+    } catch (const DrawingSizeError& e) {
+      EXPECT_NE(std::string(e.what()).find(named), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(out.Size(), 0u) << named;
+  };
+  TableOptions o;
+  o.textHeight = "-5";
+  refused(o, 1.0, "表文字 (TextSize/TBLTEXT)");
+  o.textHeight = "1e300";
+  refused(o, 1e10, "表文字 (TextSize/TBLTEXT)");
+  refused(TableOptions{}, 1e308, "一行高さ (TableSize/Height)");
+  o = TableOptions{};
+  o.coordWidth = "1e308";
+  refused(o, 1.0, "作表の大きさ");
 }
 
 TEST(BuildTable, EmptyRowKeepsItsRulesButHasNoTexts) {

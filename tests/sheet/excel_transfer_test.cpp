@@ -169,11 +169,13 @@ TEST_F(ExcelTransferTest, ReadWithoutSpreadsheetChangesNothing) {
   EXPECT_EQ(form.Caption, "Vensa2023");
 }
 
-TEST_F(ExcelTransferTest, ReadingRunsOffTheWorksheetEndAndStopsThere) {
+// The last row of the worksheet is read like any other; reading ends after it, and the
+// list is finished (PLOT No.) as after any other end.
+TEST_F(ExcelTransferTest, ReadingEndsAfterTheWorksheetsLastRow) {
   form.UpDown4.position = SimWorksheet::kMaxRow;
   PutRows(SimWorksheet::kMaxRow, {{"P", "1", "2"}});
   ReadListFromExcel(form, link, platform);
-  EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{"P", "1", "2", "", ""}}));
+  EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{"P", "1", "2", "", "1"}}));
 }
 
 // ---- Writing: "Excelへ" ------------------------------------------------------------------

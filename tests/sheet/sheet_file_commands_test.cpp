@@ -60,6 +60,18 @@ TEST_F(SheetFileCommandTest, CsvReadsTheSameCellsAsTheWorksheetNumbersTypedNames
   EXPECT_EQ(form.StatusBar1[1], "");
 }
 
+// The worksheet's last row is a row: a file whose rows run to it is read to its end.
+TEST_F(SheetFileCommandTest, RowsRunningToTheWorksheetsLastRowAreRead) {
+  std::string rows;
+  rows.reserve(2 * 1048574 + 64);
+  for (int r = 1; r <= 1048574; ++r) rows += "\r\n";
+  const std::string path = dir.Write("last.csv", rows + ",P1,1,2\r\n,P2,3,4\r\n");
+  form.UpDown4.position = 1048575;
+  ReadListFromSheetFile(form, path);
+  EXPECT_EQ(DataRows(form.StringGrid1),
+            (std::vector<Row>{{"P1", "2", "1", "", "1"}, {"P2", "4", "3", "", "2"}}));
+}
+
 TEST_F(SheetFileCommandTest, XlsxWrittenHoldsCoordinatesAsNumbersAndNamesAsText) {
   SetList(form.StringGrid1, {{"001", "12.500", "20", "", "1"}, {"P2", "1e3", "abc", "5.25", "2"}});
   const std::string path = dir.File("out.xlsx");

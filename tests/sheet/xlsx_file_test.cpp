@@ -11,6 +11,7 @@
 #include "core/error.h"
 #include "core/file_io.h"
 #include "sheet/file/package_xml.h"
+#include "sheet/file/sheet_file.h"
 #include "sheet/file/xlsx_reader.h"
 #include "sheet/file/xlsx_writer.h"
 #include "sheet_file_dump.h"
@@ -126,6 +127,12 @@ TEST(XlsxReader, FollowsTheRelationshipsWhereverTheyLead) {
   EXPECT_EQ(test::DumpCells(ReadXlsx(Package(parts), "b.xlsx")), "1:2=名; 1:3#3");
 }
 
+std::string Repeated(const std::string& text, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += text;
+  return out;
+}
+
 // A sheet part of a few hundred kB that unpacks to 300 MB of blanks inside its root.
 std::string Bomb() {
   Parts parts = Workbook("");
@@ -158,6 +165,13 @@ TEST(XlsxReader, RefusesBrokenAndHostileWorkbooksNamingTheFile) {
       // A few hundred kB unpacking to more than the bound: refused when the bound is
       // passed, not after taking it all.
       {Bomb(), "展開すると 256 MB を超えます (xl/worksheets/sheet1.xml)。"},
+      // Elements nested deeper than any sheet: refused before the parser holds them all.
+      {Package(Workbook(Repeated("<a>", 300))),
+       "ブックの部品 xl/worksheets/sheet1.xml が壊れています (要素の入れ子が 256 段を超えます)。"},
+      // A reference of kilobytes is quoted by its first characters only.
+      {Package(Workbook("<row><c r=\"" + std::string(5000, 'A') + "1\"><v>1</v></c></row>")),
+       "xl/worksheets/sheet1.xml のセル参照 \"" + std::string(40, 'A') +
+           "...\" が正しくありません。"},
   };
   for (const auto& [bytes, reason] : cases) {
     SCOPED_TRACE(reason);
@@ -170,6 +184,54 @@ TEST(XlsxReader, RefusesBrokenAndHostileWorkbooksNamingTheFile) {
   }
 }
 
+// A million cells naming one shared string hold it once, not a copy each.
+TEST(XlsxReader, CellsNamingOneSharedStringShareIt) {
+  const std::string data =
+      "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>"
+      "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>0</v></c></row>";
+  const FileWorksheet sheet =
+      ReadXlsx(Package(Workbook(data, "<si><t>" + std::string(255, 'N') + "</t></si>")), "s.xlsx");
+  const auto& cells = sheet.Cells();
+  ASSERT_EQ(cells.size(), 2u);
+  EXPECT_EQ(&cells.begin()->second.AsText(), &std::next(cells.begin())->second.AsText());
+  EXPECT_EQ(cells.begin()->second, SheetValue::Text(std::string(255, 'N')));
+}
+
+// Cells listed out of order (rows backwards, a cell twice) are put in order, the last of
+// a cell counting, however many come before.
+TEST(XlsxReader, CellsOutOfOrderArePutInOrderAndTheLastOfACellCounts) {
+  std::string data;
+  for (int r = 200; r >= 1; --r) {
+    const std::string n = std::to_string(r);
+    data += "<row r=\"" + n + "\"><c r=\"B" + n + "\"><v>" + n + "</v></c><c r=\"A" + n +
+            "\"><v>0</v></c></row>";
+  }
+  data += "<row r=\"7\"><c r=\"A7\"><v>70</v></c></row>";
+  const FileWorksheet sheet = ReadXlsx(Package(Workbook(data)), "o.xlsx");
+  ASSERT_EQ(sheet.Cells().size(), 400u);
+  for (std::size_t i = 0; i < 400; ++i) {
+    const auto& [at, value] = sheet.Cells()[i];
+    EXPECT_EQ(at, std::make_pair(static_cast<int>(i / 2) + 1, static_cast<int>(i % 2) + 1));
+  }
+  EXPECT_EQ(sheet.Get(7, 1), SheetValue::Number(70));
+  EXPECT_EQ(sheet.Get(7, 2), SheetValue::Number(7));
+}
+
+// What the cells hand out to a list is bounded too: each list row keeps its own copy of a
+// shared text.
+TEST(FileWorksheet, TextsReadFromTheCellsAreBounded) {
+  FileWorksheet sheet;
+  const auto shared = std::make_shared<const std::string>(std::size_t{1} << 18, 'N');
+  const int rows = static_cast<int>(FileWorksheet::kMaxTextBytesRead / shared->size()) + 2;
+  for (int r = 1; r <= rows; ++r) sheet.Put(r, 1, SheetValue::Text(shared));
+  int read = 0;
+  try {
+    for (int r = 1; r <= rows; ++r, ++read) sheet.Get(r, 1);
+  } catch (const SheetLimitError&) {
+  }
+  EXPECT_EQ(read, rows - 2);
+}
+
 TEST(XlsxWriter, WritesNumbersAsNumbersAndTextsAsTexts) {
   FileWorksheet sheet;
   sheet.Put(3, 2, SheetValue::Text("001"));
@@ -177,8 +239,10 @@ TEST(XlsxWriter, WritesNumbersAsNumbersAndTextsAsTexts) {
   sheet.Put(3, 4, SheetValue::Number(-1e-7));
   sheet.Put(4, 2, SheetValue::Text("境界杭 \"1\" <&>"));
   sheet.Put(4, 30, SheetValue::Text("far"));
-  const std::string bytes = XlsxBytes(sheet, "w.xlsx");
-  EXPECT_EQ(test::DumpCells(ReadXlsx(bytes, "w.xlsx")), test::DumpCells(sheet));
+  test::TempDir dir;
+  const std::string path = dir.File("w.xlsx");
+  SaveSheetFile(path, sheet);
+  EXPECT_EQ(test::DumpCells(ReadXlsx(ReadFileBytes(path), path)), test::DumpCells(sheet));
 }
 
 }  // namespace

@@ -50,15 +50,39 @@ TEST(SimaBuild, BothOptionsOffCopiesTheTextsXBeforeY) {
   EXPECT_EQ(write.Row(3), (Row{"A01", "    2", "A2", "1500", "2500", "10"}));
 }
 
-TEST(SimaBuild, DividingRoundsToThreeDecimalsAndReadsNonNumbersAsZero) {
+TEST(SimaBuild, DividingRoundsToThreeDecimals) {
   const TextGrid coord = CoordListOf(
-      {{"", "12.6", "2", "-0.4"}, {"", " 1234567 ", "abc", "-1e3"}, {"", "0.5", "-0.5", "x"}});
+      {{"", "12.6", "2", "-0.4"}, {"", " 1234567 ", "0", "-1e3"}, {"", "0.5", "-0.5", "-0.1"}});
   TextGrid write = MakeSimaList();
   ASSERT_TRUE(BuildSimaWriteList(coord, Options(true, false), write));
   EXPECT_EQ(write.Row(2), (Row{"A01", "    1", "A1", "0.013", "0.002", "0.000"}));
   EXPECT_EQ(write.Row(3), (Row{"A01", "    2", "A2", "1234.567", "0.000", "-1.000"}));
   // Halfway values round away from zero; no "-0.000".
   EXPECT_EQ(write.Row(4), (Row{"A01", "    3", "A3", "0.001", "-0.001", "0.000"}));
+}
+
+// "1/1000" of a coordinate that is no number would write 0.000: refused naming the row,
+// before the write list changes. Without "1/1000" the text is copied as typed.
+TEST(SimaBuild, DividingACoordinateThatIsNoNumberIsRefusedNamingTheRow) {
+  const std::pair<Row, std::string> cases[] = {
+      {{"", "1", "abc", "0"}, "座標リストの 2 行目のY座標 \"abc\""},
+      {{"", "1e400", "2", "0"}, "座標リストの 2 行目のX座標 \"1e400\""},
+      {{"", "1", "2", "nan"}, "座標リストの 2 行目のZ座標 \"nan\""},
+  };
+  for (const auto& [row, where] : cases) {
+    const TextGrid coord = CoordListOf({{"", "1", "2", "3"}, row});
+    TextGrid write = MakeSimaList();
+    write.SetCell(kSimaColName, 1, "kept");
+    try {
+      BuildSimaWriteList(coord, Options(true, false), write);
+      ADD_FAILURE() << where;
+    } catch (const SimaCoordinateError& e) {
+      EXPECT_NE(std::string(e.what()).find(where), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(write.Cell(kSimaColName, 1), "kept");
+    ASSERT_TRUE(BuildSimaWriteList(coord, Options(false, false), write));
+    EXPECT_EQ(write.Row(3)[3], row[1]);
+  }
 }
 
 TEST(SimaBuild, NamesAndNumbersFollowTheListRowsWithGaps) {

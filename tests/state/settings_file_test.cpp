@@ -274,5 +274,17 @@ TEST_F(SettingsFileTest, AFailedSaveReportsTheFile) {
   EXPECT_THROW(SaveSettings(InitialFormState(), PathOf("no/such/dir/vensa.ini")), FileCreateError);
 }
 
+// A settings file of megabytes is none the program wrote: start-up takes the defaults
+// without reading it, and saving refuses to replace what it did not read.
+TEST_F(SettingsFileTest, AFileOverItsCapIsNotReadAndNotReplaced) {
+  const std::string big = "[Excel]\r\nColX=5\r\n;" + std::string(kSettingsMaxFileBytes, 'x');
+  WriteIni(big);
+  FormState s = InitialFormState();
+  EXPECT_FALSE(LoadSettings(s, Ini(), kScreen));
+  EXPECT_EQ(s.UpDown2.position, 1);
+  EXPECT_THROW(SaveSettings(s, Ini()), FileReadError);
+  EXPECT_EQ(ReadFileBytes(Ini()).size(), big.size());
+}
+
 }  // namespace
 }  // namespace vensa

@@ -83,5 +83,46 @@ TEST(PointNameSearch, LongListNamesAsTheLiteralScan) {
   for (int r = 1; r <= 60000; ++r) ASSERT_EQ(list.Cell(0, r), expected[r - 1]) << r;
 }
 
+// Texts piled on one spot are all equally near: the first in table order names every row,
+// and each row looks at a few texts, not at all of them (the tie rule passes over the
+// parts of the plane whose texts all come later).
+TEST(PointNameSearch, TextsOnOneSpotNameEveryRowAfterTheFirstLookingAtFew) {
+  constexpr int kRows = 4000;
+  for (const double spread : {0.0, 1e-5}) {
+    TextGrid list = TextGrid::WithHeaders(CoordListHeaders(), kRows);
+    std::vector<TTextBlk> texts(kRows);
+    for (int r = 1; r <= kRows; ++r) {
+      list.SetCell(1, r, "100");
+      list.SetCell(2, r, "200");
+      // In table order from the far end of the pile, so the first text is the nearest.
+      texts[static_cast<std::size_t>(r - 1)].str = "T" + std::to_string(r);
+      texts[static_cast<std::size_t>(r - 1)].pt10 = {100.0 + spread * r, 200.0, 0};
+    }
+    const std::size_t looked =
+        NameRowsAfterTexts(list, kRows, texts, PointNameSearch{5.0, std::nullopt, ""});
+    for (int r = 1; r <= kRows; ++r) ASSERT_EQ(list.Cell(0, r), "T1") << spread << " " << r;
+    EXPECT_LE(looked, static_cast<std::size_t>(kRows) * 64) << spread;
+  }
+}
+
+// A text of a megabyte beside a hundred points would be copied into each of them: the
+// names outgrow their budget and are refused before any row changes.
+TEST(PointNameSearch, NamesBeyondTheirBudgetAreRefusedBeforeAnyRowChanges) {
+  TextGrid list = TextGrid::WithHeaders(CoordListHeaders(), 100);
+  for (int r = 1; r <= 100; ++r) {
+    list.SetCell(0, r, "keep");
+    list.SetCell(1, r, std::to_string(r * 0.01));
+    list.SetCell(2, r, "0");
+  }
+  std::vector<TTextBlk> texts(1);
+  texts[0].str = std::string(std::size_t{1} << 20, 'N');
+  EXPECT_THROW(NameRowsAfterTexts(list, 100, texts, PointNameSearch{5.0, std::nullopt, ""}),
+               PointNameBudgetError);
+  for (int r = 1; r <= 100; ++r) EXPECT_EQ(list.Cell(0, r), "keep");
+  // Ten rows take 10 MB: within the budget.
+  NameRowsAfterTexts(list, 10, texts, PointNameSearch{5.0, std::nullopt, ""});
+  EXPECT_EQ(list.Cell(0, 10).size(), std::size_t{1} << 20);
+}
+
 }  // namespace
 }  // namespace vensa

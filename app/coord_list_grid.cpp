@@ -46,9 +46,8 @@ void TForm1::UpdateRowIndicator() {
 void TForm1::CoordListCurrentCellMoved() {
   StringGrid1->PullSelection();
   UpdateRowIndicator();
-  // A drawing file has no view to pan: the list just moves.
-  if (state_.CheckBox18.checked && !state_.TargetIsDrawingFile)
-    RunCommand([this] { PanToCoordListRow(state_, platform_, ui_); });
+  if (PansOnCoordListMove(state_))
+    RunCommand([this] { ShowOutcome(FollowCoordListRowOnTarget(state_, cadPlatform_, ui_)); });
 }
 
 std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {

@@ -9,10 +9,9 @@
 #include "cad/minimized_main_window.h"
 #include "core/coord_list.h"
 #include "core/file_io.h"
+#include "dxf/commands/drawing_file_commands.h"
 #include "dxf/commands/form_options.h"
 #include "dxf/dxf_file.h"
-#include "dxf/dxf_writer.h"
-#include "dxf/plot.h"
 #include "dxf/table.h"
 
 namespace vensa {
@@ -58,11 +57,7 @@ CommandOutcome PlotToCad(const FormState& state, Platform& platform, Ui& ui,
   CommandOutcome outcome;
   std::optional<DrawingTarget> target = StartDrawing(state, platform, ui);
   if (!target) return CommandOutcome::Failed();
-  DxfFileWriter file(insertFile);
-  const std::int32_t count =
-      BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state), target->scale, zMode,
-                PlotParcelsFromForm(state));
-  file.Commit();
+  const std::int32_t count = PlotIntoFile(state, target->scale, zMode, insertFile).entityCount;
   if (count > 0 && FileExists(insertFile)) {
     const std::optional<std::string> path = CommandLinePath(platform, insertFile, outcome);
     if (path) target->document->SendCommand(InsertCommandText(*path, "0,0,0"));

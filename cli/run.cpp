@@ -139,25 +139,11 @@ Platform& RequireAutomation(const Automation& automation) {
   return *automation.platform;
 }
 
-// Whether a CAD runs under the target ProgID. The window ends its command silently there;
-// a script needs to know, so the command fails with a message saying which CAD is missing.
-bool RunningCad(Platform& platform, const std::string& progId, std::ostream& err) {
-  const std::optional<std::string> classId = platform.ClassIdFromProgId(progId);
-  if (!classId) {
-    err << kProgram << InvalidProgIdMessage(progId) << '\n';
-    return false;
-  }
-  if (platform.GetActiveObject(*classId) != nullptr) return true;
-  err << kProgram << "CAD が実行されていません (ProgID: " << progId << ")\n";
-  return false;
-}
-
 // "CADへ" / "CADへ (Z=0)" / "XY 作表" / "YX 作表" into the running target CAD.
 int RunIntoCad(const Arguments& args, FormState& state, const Automation& automation,
                std::ostream& err) {
   Platform& platform = RequireAutomation(automation);
   RequireListInUse(state, args.input);
-  if (!RunningCad(platform, state.TargetProgID, err)) return 1;
   ConsoleUi ui(err);
   CommandOutcome outcome;
   if (args.command == Command::Plot) {
@@ -168,7 +154,9 @@ int RunIntoCad(const Arguments& args, FormState& state, const Automation& automa
     outcome =
         (args.yx ? TableYXIntoCad : TableXYIntoCad)(state, platform, ui, automation.insertFile);
   }
-  // Not done: the drawing did not reach the CAD (a path it cannot take, a cancelled pick).
+  // Not done: the drawing did not reach the CAD (no CAD runs under the target ProgID, a
+  // path it cannot take, a cancelled pick). The window ends silently where no CAD runs; a
+  // script needs to know, so the cause says which CAD is missing.
   if (PrintOutcome(outcome, err)) return 0;
   if (!outcome.cause.empty()) err << kProgram << outcome.cause << '\n';
   return 1;
@@ -273,11 +261,10 @@ int RunExcel(const Arguments& args, FormState& state, const Automation& automati
 int RunFromCad(const Arguments& args, FormState& state, const Automation& automation,
                std::ostream& out, std::ostream& err) {
   Platform& platform = RequireAutomation(automation);
-  if (!RunningCad(platform, state.TargetProgID, err)) return 1;
   ConsoleUi ui(err);
   EntityTables tables;
-  // "取得失敗" and the like: the command did not finish. Entities read but none listed is
-  // a note, and an empty list.
+  // "取得失敗", no CAD running and the like: the command did not finish. Entities read but
+  // none listed is a note, and an empty list.
   if (args.command == Command::Texts) {
     const GetTextsOutcome got = GetTextsFromCad(state, tables, platform, ui);
     if (!PrintOutcome(got.outcome, err)) return Unfinished(got.outcome, err);

@@ -165,9 +165,14 @@ void RelistEntities(FormState& state, const EntityTables& tables, Platform& plat
   EntToSL(state, tables, platform, ui);
 }
 
-std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platform, Ui& ui) {
+std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platform, Ui& ui,
+                                             CommandOutcome& ended) {
   state.CurrentUcs = UcsAxes{};
-  if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return nullptr;
+  const TargetCadCheck cad = ConnectTargetCad(platform, ui, state.TargetProgID);
+  if (!cad) {
+    ended = cad.ended;
+    return nullptr;
+  }
   std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
   BringCadToFront(platform, *app);
   std::shared_ptr<CadDocument> document = app->ActiveDocument();
@@ -181,10 +186,8 @@ std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platfor
 
 GetFromCadOutcome GetFromCad(FormState& state, EntityTables& tables, Platform& platform, Ui& ui) {
   GetFromCadOutcome got;
-  std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui);
-  if (!document) {
-    got.outcome.done = false;
-  } else {
+  std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui, got.outcome);
+  if (document) {
     bool failed = false;
     MinimizedMainWindow window(ui, platform);
     std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*document);

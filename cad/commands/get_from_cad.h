@@ -50,8 +50,9 @@ void RelistEntities(FormState& state, const EntityTables& tables, Platform& plat
 // the read lists in taken (the world system, or the drawing's current UCS from UCSXDIR,
 // UCSYDIR and UCSORG when "UCS" is on). The caller then minimises the main window
 // (MinimizedMainWindow). Null, with the world UCS, when no CAD runs under the target
-// ProgID; automation errors reach the caller.
-std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platform, Ui& ui);
+// ProgID, `ended` then what the command returns; automation errors reach the caller.
+std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platform, Ui& ui,
+                                             CommandOutcome& ended);
 
 // The read summary of status panel 1: " POLYLINE=2, POINT=5," for each non-empty table.
 std::string ReadSummary(const EntityTables& tables);

@@ -50,7 +50,8 @@ double LabelHeight(const FormState& state, CadDocument& document) {
 
 PickPointsOutcome PickPointsWithId(FormState& state, Platform& platform, Ui& ui) {
   PickPointsOutcome picked;
-  if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return {CommandOutcome::Failed()};
+  const TargetCadCheck cad = ConnectTargetCad(platform, ui, state.TargetProgID);
+  if (!cad) return {cad.ended};
   std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
   BringCadToFront(platform, *app);
   std::shared_ptr<CadDocument> document = app->ActiveDocument();

@@ -12,7 +12,8 @@ CommandOutcome PanToListRow(const TextGrid& list, const std::string& progId, Pla
   const int r = list.current.row;
   if (r < 1 || list.Cell(kColX, r).empty() || list.Cell(kColY, r).empty())
     return CommandOutcome::Failed();
-  if (!ConnectTargetCad(platform, ui, progId)) return CommandOutcome::Failed();
+  const TargetCadCheck cad = ConnectTargetCad(platform, ui, progId);
+  if (!cad) return cad.ended;
   // The pan leaves the CAD behind the main window: the user goes on in the list.
   std::shared_ptr<CadApplication> app = AttachTargetCad(platform, progId);
   std::shared_ptr<CadDocument> document = app->ActiveDocument();
@@ -38,7 +39,8 @@ CommandOutcome FollowTextListRow(const FormState& state, Platform& platform, Ui&
 }
 
 CommandOutcome LayerFromPickedText(FormState& state, Platform& platform, Ui& ui) {
-  if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return CommandOutcome::Failed();
+  const TargetCadCheck cad = ConnectTargetCad(platform, ui, state.TargetProgID);
+  if (!cad) return cad.ended;
   std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
   BringCadToFront(platform, *app);
   std::shared_ptr<CadDocument> document = app->ActiveDocument();
@@ -64,7 +66,8 @@ CommandOutcome LayerFromPickedText(FormState& state, Platform& platform, Ui& ui)
 }
 
 CommandOutcome BringCadForward(const FormState& state, Platform& platform, Ui& ui) {
-  if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return CommandOutcome::Failed();
+  const TargetCadCheck cad = ConnectTargetCad(platform, ui, state.TargetProgID);
+  if (!cad) return cad.ended;
   ActivateCadWindow(platform, *AttachTargetCad(platform, state.TargetProgID));
   return {};
 }

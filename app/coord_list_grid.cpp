@@ -61,11 +61,7 @@ std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
       {nullptr, {}},
       {"選択範囲をクリア", [&list] { ClearSelectedCells(list); }},
       {"表示データをすべてクリア", [&list] { ClearShownData(list); }},
-      {"内部データをすべてクリア",
-       [this] {
-         ClearInternalData(state_);
-         tables_.Clear();
-       }},
+      {"内部データをすべてクリア", [this] { ShowOutcome(ClearInternalData(state_, tables_)); }},
       {nullptr, {}},
       {"測点名でソート", [this] { N10Click(); }},
       {"測点名の番号のみでソート", [this] { N15Click(); }},

@@ -12,6 +12,7 @@
 #include "core/list_sort.h"
 #include "core/number_format.h"
 #include "core/number_read.h"
+#include "state/grid_edit.h"
 
 namespace vensa {
 
@@ -163,6 +164,14 @@ void EntToSL(FormState& state, const EntityTables& tables, Platform& platform, U
 
 void RelistEntities(FormState& state, const EntityTables& tables, Platform& platform, Ui& ui) {
   EntToSL(state, tables, platform, ui);
+}
+
+CommandOutcome ClearInternalData(FormState& state, EntityTables& tables) {
+  ClearShownData(state.StringGrid1);
+  tables.Clear();
+  CommandOutcome outcome;
+  outcome.summary = std::string();
+  return outcome;
 }
 
 std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platform, Ui& ui,

@@ -213,7 +213,7 @@ void OpenDrawingClick(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
   if (path) OpenDrawingTarget(state, target, *path);
 }
 
-CommandOutcome NeedsRunningCad() {
+CommandOutcome RefusedWithoutRunningCad() {
   return CommandOutcome::Failed(kNeedsRunningCadMessage);
 }
 
@@ -226,7 +226,7 @@ bool PansOnTextListMove(const FormState& state) {
 }
 
 CommandOutcome AlwaysPanOnTarget(const FormState& state) {
-  if (state.TargetIsDrawingFile && state.CheckBox18.checked) return NeedsRunningCad();
+  if (state.TargetIsDrawingFile && state.CheckBox18.checked) return RefusedWithoutRunningCad();
   return {};
 }
 
@@ -264,17 +264,17 @@ CommandOutcome TableOnTarget(FormState& state, DrawingTargetPlatform& target, Ui
 }
 
 PickPointsOutcome PickPointsOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
-  if (state.TargetIsDrawingFile) return {NeedsRunningCad()};
+  if (state.TargetIsDrawingFile) return {RefusedWithoutRunningCad()};
   return PickPointsWithId(state, target, ui);
 }
 
 CommandOutcome PanToTextListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
-  if (state.TargetIsDrawingFile) return NeedsRunningCad();
+  if (state.TargetIsDrawingFile) return RefusedWithoutRunningCad();
   return PanToTextListRow(state, target, ui);
 }
 
 CommandOutcome PanToCoordListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
-  if (state.TargetIsDrawingFile) return NeedsRunningCad();
+  if (state.TargetIsDrawingFile) return RefusedWithoutRunningCad();
   return PanToCoordListRow(state, target, ui);
 }
 

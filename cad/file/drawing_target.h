@@ -75,7 +75,7 @@ void OpenDrawingClick(FormState& state, DrawingTargetPlatform& target, Ui& ui);
 
 // With the drawing target chosen, the commands that need a user at a running CAD say so
 // and do nothing: not done, kNeedsRunningCadMessage as the note.
-CommandOutcome NeedsRunningCad();
+CommandOutcome RefusedWithoutRunningCad();
 
 // Whether a current-cell move of the coordinate list, or of the text list, pans: its
 // "常にPAN" on and a running CAD the target. The window runs the Follow... command only
@@ -84,7 +84,7 @@ bool PansOnCoordListMove(const FormState& state);
 bool PansOnTextListMove(const FormState& state);
 
 // "常にPAN" of the coordinate list switched: with the drawing target chosen and the box on,
-// NeedsRunningCad; otherwise done, nothing to say.
+// RefusedWithoutRunningCad; otherwise done, nothing to say.
 CommandOutcome AlwaysPanOnTarget(const FormState& state);
 
 // The window's CAD buttons, whichever the target. With the drawing target: "CADから" and
@@ -95,7 +95,7 @@ CommandOutcome AlwaysPanOnTarget(const FormState& state);
 // ("<drawing>_plot.dxf" proposed), DIMSCALE from the drawing where asked; "XY 作表" and
 // "YX 作表" save the table with its top-left corner at a typed point (the list's smallest
 // X and largest Y proposed; "<drawing>_table.dxf"); the PANs and "ID" say that they need a
-// running CAD and do nothing (NeedsRunningCad), and the list's current-cell moves pan
+// running CAD and do nothing (RefusedWithoutRunningCad), and the list's current-cell moves pan
 // nothing. Otherwise each is the button's command on the running CAD. Each returns what the
 // command it ran returned; not done, without a note, when the user chose no drawing or no
 // layer.

@@ -18,7 +18,7 @@ void TForm1::ShowOutcome(const CommandOutcome& outcome) {
 }
 
 void TForm1::Button1Click() {
-  ReadListFromSheetOrFile(state_, excel_, platform_, ui_);
+  ShowOutcome(ReadListFromSheetOrFile(state_, excel_, platform_, ui_));
 }
 void TForm1::Button2Click() {
   ShowOutcome(PlotOnTarget(state_, cadPlatform_, ui_, files_.insertFile, PlotZMode::kFromList));
@@ -30,13 +30,13 @@ void TForm1::Button4Click() {
   ShowOutcome(GetFromTarget(state_, tables_, cadPlatform_, ui_).outcome);
 }
 void TForm1::Button5Click() {
-  WriteCoordListToSheetOrFile(state_, excel_, platform_, ui_);
+  ShowOutcome(WriteCoordListToSheetOrFile(state_, excel_, platform_, ui_));
 }
 void TForm1::Button6Click() {
   ShowOutcome(GetTextsFromTarget(state_, tables_, cadPlatform_, ui_).outcome);
 }
 void TForm1::Button7Click() {
-  WriteTextListToSheetOrFile(state_, excel_, platform_, ui_);
+  ShowOutcome(WriteTextListToSheetOrFile(state_, excel_, platform_, ui_));
 }
 void TForm1::Button8Click() {
   ShowOutcome(TableOnTarget(state_, cadPlatform_, ui_, files_.insertFile, TableAxes::kYX));
@@ -51,7 +51,7 @@ void TForm1::Button11Click() {
   ShowOutcome(SaveSimaFileDialog(state_.StringGrid4, SimaParcelsToSave(state_), ui_).outcome);
 }
 void TForm1::Button12Click() {
-  PickPointsOnTarget(state_, cadPlatform_, ui_);
+  ShowOutcome(PickPointsOnTarget(state_, cadPlatform_, ui_).outcome);
 }
 void TForm1::Button13Click() {
   ShowOutcome(PlotOnTarget(state_, cadPlatform_, ui_, files_.insertFile, PlotZMode::kZero));

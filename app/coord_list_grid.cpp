@@ -46,9 +46,8 @@ void TForm1::UpdateRowIndicator() {
 void TForm1::CoordListCurrentCellMoved() {
   StringGrid1->PullSelection();
   UpdateRowIndicator();
-  // A drawing file has no view to pan: the list just moves.
-  if (state_.CheckBox18.checked && !state_.TargetIsDrawingFile)
-    RunCommand([this] { PanToCoordListRow(state_, platform_, ui_); });
+  if (PansOnCoordListMove(state_))
+    RunCommand([this] { ShowOutcome(FollowCoordListRowOnTarget(state_, cadPlatform_, ui_)); });
 }
 
 std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
@@ -62,11 +61,7 @@ std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
       {nullptr, {}},
       {"選択範囲をクリア", [&list] { ClearSelectedCells(list); }},
       {"表示データをすべてクリア", [&list] { ClearShownData(list); }},
-      {"内部データをすべてクリア",
-       [this] {
-         ClearInternalData(state_);
-         tables_.Clear();
-       }},
+      {"内部データをすべてクリア", [this] { ShowOutcome(ClearInternalData(state_, tables_)); }},
       {nullptr, {}},
       {"測点名でソート", [this] { N10Click(); }},
       {"測点名の番号のみでソート", [this] { N15Click(); }},

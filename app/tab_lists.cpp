@@ -27,7 +27,7 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
   binding_.Bind(MakeCheckBox(page, "CheckBox17", "常にPAN", 200, 6), state_.CheckBox17);
   wxButton* pan = MakeButton(page, "SpeedButton1", "PAN", 290, 4, 60, 24);
   pan->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] { PanToTextListRowOnTarget(state_, cadPlatform_, ui_); });
+    RunCommand([this] { ShowOutcome(PanToTextListRowOnTarget(state_, cadPlatform_, ui_)); });
   });
   MakeLabel(page, "↓項目名クリックでソート", 4, 28);
 
@@ -44,8 +44,8 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
   // A current-cell move pans when the text list's "常にPAN" is on.
   StringGrid2->onCurrentCellMoved = [this] {
     StringGrid2->PullSelection();
-    if (state_.CheckBox17.checked && !state_.TargetIsDrawingFile)
-      RunCommand([this] { FollowTextListRow(state_, platform_, ui_); });
+    if (PansOnTextListMove(state_))
+      RunCommand([this] { ShowOutcome(FollowTextListRowOnTarget(state_, cadPlatform_, ui_)); });
   };
   auto* gauge = new wxGauge(page, wxID_ANY, 100, {2, gaugeTop}, {kPageWidth - 4, kGaugeHeight},
                             wxGA_HORIZONTAL | wxGA_SMOOTH, wxDefaultValidator, "ProgressBar2");

@@ -171,11 +171,11 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
   binding_.Bind(checkBox18, s.CheckBox18);
   checkBox18->Bind(wxEVT_CHECKBOX, [this, checkBox18](wxCommandEvent& event) {
     event.Skip();
-    if (checkBox18->GetValue()) RunCommand([this] { RefuseWithoutRunningCad(state_, ui_); });
+    if (checkBox18->GetValue()) RunCommand([this] { ShowOutcome(AlwaysPanOnTarget(state_)); });
   });
   wxButton* pan = MakeButton(page, "SpeedButton3", "PAN", 316, 241, 60, 22);
   pan->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] { PanToCoordListRowOnTarget(state_, cadPlatform_, ui_); });
+    RunCommand([this] { ShowOutcome(PanToCoordListRowOnTarget(state_, cadPlatform_, ui_)); });
   });
 
   wxTextCtrl* edit31 = MakeLabeledEdit(page, "プロット範囲", 4, "Edit31", 76, 266, 140);

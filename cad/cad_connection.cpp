@@ -20,13 +20,21 @@ std::string InvalidProgIdMessage(const std::string& progId) {
   return "ProgID（クラス文字列）: \n" + progId + " は無効です．";
 }
 
-bool ConnectTargetCad(Platform& platform, Ui& ui, const std::string& progId) {
+TargetCadCheck ConnectTargetCad(Platform& platform, Ui& ui, const std::string& progId) {
+  TargetCadCheck check;
+  check.ended = CommandOutcome::Failed();
   std::optional<std::string> classId = platform.ClassIdFromProgId(progId);
   if (!classId) {
     ui.ShowMessage(InvalidProgIdMessage(progId));
-    return false;
+    return check;
   }
-  return platform.GetActiveObject(*classId) != nullptr;
+  check.running = platform.GetActiveObject(*classId) != nullptr;
+  if (check.running) {
+    check.ended = {};
+  } else {
+    check.ended.cause = "CAD が実行されていません (ProgID: " + progId + ")";
+  }
+  return check;
 }
 
 std::shared_ptr<CadApplication> AttachTargetCad(Platform& platform, const std::string& progId) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "cad/cad_model.h"
+#include "core/command_outcome.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
 
@@ -21,9 +22,19 @@ inline constexpr int kMinimizePauseMs = 100;
 // The message shown when no class is registered for the ProgID.
 std::string InvalidProgIdMessage(const std::string& progId);
 
-// True when a CAD registered under `progId` is running. An unregistered ProgID is
-// reported through `ui` and gives false; a CAD that is not running gives false silently.
-bool ConnectTargetCad(Platform& platform, Ui& ui, const std::string& progId);
+// Whether a CAD runs under the target ProgID, and what a command that ends for want of one
+// returns: not done, and for a registered ProgID under which no CAD runs the cause "CAD
+// が実行されていません (ProgID: …)" (the window shows nothing then; vensa-cli prints it).
+struct TargetCadCheck {
+  bool running = false;
+  CommandOutcome ended;
+
+  explicit operator bool() const { return running; }
+};
+
+// Running when a CAD registered under `progId` is running. An unregistered ProgID is
+// reported through `ui` (no cause then); a CAD that is not running is not running silently.
+TargetCadCheck ConnectTargetCad(Platform& platform, Ui& ui, const std::string& progId);
 
 // The running application object of `progId`. AutomationError when the ProgID is not
 // registered, no instance runs (any more), or the running object is not a CAD.

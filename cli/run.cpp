@@ -22,11 +22,8 @@
 #include "core/number_read.h"
 #include "core/text.h"
 #include "dxf/commands/drawing_commands.h"
-#include "dxf/commands/form_options.h"
+#include "dxf/commands/drawing_file_commands.h"
 #include "dxf/drawing_reader.h"
-#include "dxf/dxf_file.h"
-#include "dxf/plot.h"
-#include "dxf/table.h"
 #include "sheet/excel_link.h"
 #include "sheet/excel_transfer.h"
 #include "sheet/file/sheet_file.h"
@@ -89,7 +86,7 @@ void ReadInput(const std::string& path, FormState& state, std::ostream& err) {
     }
     PrintOutcome(read.outcome, err);
   } else if (SheetFileKindOf(path)) {
-    ReadListFromSheetFile(state, path);
+    PrintOutcome(ReadListFromSheetFile(state, path), err);
   } else {
     state.StringGrid1 = ReadListText(ReadFileBytes(path, kListTextCap), path);
   }
@@ -97,27 +94,32 @@ void ReadInput(const std::string& path, FormState& state, std::ostream& err) {
 
 void RequireListInUse(const FormState& state, const std::string& input) {
   if (!IsListInUse(state.StringGrid1))
-    throw Failure{"座標リストが空です (1 行目に X座標がありません): " + input};
+    throw Failure{std::string(kListNotInUseMessage) + ": " + input};
 }
 
-int RunPlot(const Arguments& args, FormState& state, std::ostream& out) {
-  RequireListInUse(state, args.input);
+// A drawing command into OUT that did not finish: the list was not in use.
+void RequireDrawn(const CommandOutcome& outcome, const std::string& input, std::ostream& err) {
+  if (!PrintOutcome(outcome, err)) throw Failure{outcome.cause + ": " + input};
+}
+
+// The plot into OUT, its entity count on stdout.
+int RunPlot(const Arguments& args, FormState& state, std::ostream& out, std::ostream& err) {
   state.Edit31.text = args.range;
-  DxfFileWriter file(args.output, CheckOutput(args.input, args.output, args.force));
-  const std::int32_t count =
-      BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state), args.scale,
-                args.zeroZ ? PlotZMode::kZero : PlotZMode::kFromList, PlotParcelsFromForm(state));
-  file.Commit();
-  out << count << '\n';
+  const ExistingFile existing = CheckOutput(args.input, args.output, args.force);
+  const PlotOutcome plotted =
+      PlotIntoFile(state, args.scale, args.zeroZ ? PlotZMode::kZero : PlotZMode::kFromList,
+                   args.output, existing);
+  RequireDrawn(plotted.outcome, args.input, err);
+  out << plotted.entityCount << '\n';
   return 0;
 }
 
-int RunTable(const Arguments& args, FormState& state) {
-  RequireListInUse(state, args.input);
-  DxfFileWriter file(args.output, CheckOutput(args.input, args.output, args.force));
-  BuildTable(file.Builder(), state.StringGrid1, TableOptionsFromForm(state), args.scale,
-             args.yx ? TableAxes::kYX : TableAxes::kXY);
-  file.Commit();
+// The table into OUT, its top-left corner at the origin.
+int RunTable(const Arguments& args, FormState& state, std::ostream& err) {
+  const ExistingFile existing = CheckOutput(args.input, args.output, args.force);
+  RequireDrawn(TableIntoFile(state, args.scale, args.yx ? TableAxes::kYX : TableAxes::kXY,
+                             TAcadPoint{}, args.output, existing),
+               args.input, err);
   return 0;
 }
 
@@ -126,25 +128,11 @@ Platform& RequireAutomation(const Automation& automation) {
   return *automation.platform;
 }
 
-// Whether a CAD runs under the target ProgID. The window ends its command silently there;
-// a script needs to know, so the command fails with a message saying which CAD is missing.
-bool RunningCad(Platform& platform, const std::string& progId, std::ostream& err) {
-  const std::optional<std::string> classId = platform.ClassIdFromProgId(progId);
-  if (!classId) {
-    err << kProgram << InvalidProgIdMessage(progId) << '\n';
-    return false;
-  }
-  if (platform.GetActiveObject(*classId) != nullptr) return true;
-  err << kProgram << "CAD が実行されていません (ProgID: " << progId << ")\n";
-  return false;
-}
-
 // "CADへ" / "CADへ (Z=0)" / "XY 作表" / "YX 作表" into the running target CAD.
 int RunIntoCad(const Arguments& args, FormState& state, const Automation& automation,
                std::ostream& err) {
   Platform& platform = RequireAutomation(automation);
   RequireListInUse(state, args.input);
-  if (!RunningCad(platform, state.TargetProgID, err)) return 1;
   ConsoleUi ui(err);
   CommandOutcome outcome;
   if (args.command == Command::Plot) {
@@ -155,16 +143,12 @@ int RunIntoCad(const Arguments& args, FormState& state, const Automation& automa
     outcome =
         (args.yx ? TableYXIntoCad : TableXYIntoCad)(state, platform, ui, automation.insertFile);
   }
-  // Not done: the drawing did not reach the CAD (a path it cannot take, a cancelled pick).
+  // Not done: the drawing did not reach the CAD (no CAD runs under the target ProgID, a
+  // path it cannot take, a cancelled pick). The window ends silently where no CAD runs; a
+  // script needs to know, so the cause says which CAD is missing.
   if (PrintOutcome(outcome, err)) return 0;
   if (!outcome.cause.empty()) err << kProgram << outcome.cause << '\n';
   return 1;
-}
-
-// The spreadsheet link as the window holds it; not attached means no spreadsheet runs or
-// it has no workbook open.
-void RequireAttached(const ExcelLink& link) {
-  if (!link.Attached()) throw Failure{"Excel が実行されていないか、開いているブックがありません"};
 }
 
 // The four columns of the text list: TEXT, X, Y, Z.
@@ -217,7 +201,7 @@ int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
         args.input};
   const SimaSaveOutcome saved =
       SaveSimaWriteList(state.StringGrid4, SimaParcelsToSave(state), [&args] {
-        return std::optional<SimaSaveTarget>(
+        return std::optional<SaveTarget>(
             {args.output, CheckOutput(args.input, args.output, args.force)});
       });
   if (saved.check == SimaSaveCheck::Outcome::kNothingToSave)
@@ -226,36 +210,39 @@ int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
   return PrintOutcome(saved.outcome, err) ? 0 : 1;
 }
 
+// A command that did not finish: why, when the error said more than its notes.
+int Unfinished(const CommandOutcome& outcome, std::ostream& err) {
+  if (!outcome.cause.empty()) err << kProgram << outcome.cause << '\n';
+  return 1;
+}
+
 // "Exceｌから": the coordinate list from the active worksheet, then the list's own steps.
+// Not done (no spreadsheet, or a read broken off): nothing printed.
 int RunListFromExcel(const Arguments& args, FormState& state, const Automation& automation,
-                     std::ostream& out) {
+                     std::ostream& out, std::ostream& err) {
   Platform& platform = RequireAutomation(automation);
   ExcelLink link;
-  ReadListFromExcel(state, link, platform);
-  RequireAttached(link);
+  const CommandOutcome read = ReadListFromExcel(state, link, platform);
+  if (!PrintOutcome(read, err)) return Unfinished(read, err);
   return RunList(args, state, out);
 }
 
 // "Excelへ": the coordinate list into OUT (.xlsx, .csv), or without OUT to the active
 // worksheet.
-int RunExcel(const Arguments& args, FormState& state, const Automation& automation) {
+int RunExcel(const Arguments& args, FormState& state, const Automation& automation,
+             std::ostream& err) {
   if (state.StringGrid1.DataRowCount() == 0) throw Failure{"座標リストが空です: " + args.input};
+  CommandOutcome written;
   if (!args.output.empty()) {
-    WriteListToSheetFile(state, state.StringGrid1, args.output,
-                         CheckOutput(args.input, args.output, args.force));
-    return 0;
+    written = WriteListToChosenSheetFile(state, state.StringGrid1, [&args] {
+      return std::optional<SaveTarget>(
+          {args.output, CheckOutput(args.input, args.output, args.force)});
+    });
+  } else {
+    ExcelLink link;
+    written = WriteCoordListToExcel(state, link, RequireAutomation(automation));
   }
-  Platform& platform = RequireAutomation(automation);
-  ExcelLink link;
-  WriteCoordListToExcel(state, link, platform);
-  RequireAttached(link);
-  return 0;
-}
-
-// A reading command that did not finish: why, when the error said more than its notes.
-int Unfinished(const CommandOutcome& outcome, std::ostream& err) {
-  if (!outcome.cause.empty()) err << kProgram << outcome.cause << '\n';
-  return 1;
+  return PrintOutcome(written, err) ? 0 : Unfinished(written, err);
 }
 
 // "CADから" / "TEXT 取得": the user selects in the running target CAD; the list goes to
@@ -263,11 +250,10 @@ int Unfinished(const CommandOutcome& outcome, std::ostream& err) {
 int RunFromCad(const Arguments& args, FormState& state, const Automation& automation,
                std::ostream& out, std::ostream& err) {
   Platform& platform = RequireAutomation(automation);
-  if (!RunningCad(platform, state.TargetProgID, err)) return 1;
   ConsoleUi ui(err);
   EntityTables tables;
-  // "取得失敗" and the like: the command did not finish. Entities read but none listed is
-  // a note, and an empty list.
+  // "取得失敗", no CAD running and the like: the command did not finish. Entities read but
+  // none listed is a note, and an empty list.
   if (args.command == Command::Texts) {
     const GetTextsOutcome got = GetTextsFromCad(state, tables, platform, ui);
     if (!PrintOutcome(got.outcome, err)) return Unfinished(got.outcome, err);
@@ -302,14 +288,14 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
     if (args.cad) return RunIntoCad(args, state, automation, err);
     switch (args.command) {
       case Command::Plot:
-        return RunPlot(args, state, out);
+        return RunPlot(args, state, out, err);
       case Command::Table:
-        return RunTable(args, state);
+        return RunTable(args, state, err);
       case Command::List:
-        if (args.excel) return RunListFromExcel(args, state, automation, out);
+        if (args.excel) return RunListFromExcel(args, state, automation, out, err);
         return RunList(args, state, out);
       case Command::Excel:
-        return RunExcel(args, state, automation);
+        return RunExcel(args, state, automation, err);
       case Command::Sima:
         return RunSima(args, state, err);
       case Command::Get:

@@ -53,6 +53,13 @@ FileBuffer ReadFileBuffer(const std::string& path, const ReadCap& cap);
 // one wins, the other fails naming the path, and neither replaces the other's file.
 enum class ExistingFile { kReplace, kKeep };
 
+// Where a command saves: the file, and what the save does with one that stands there (the
+// window asked before replacing one; vensa-cli without --force keeps it).
+struct SaveTarget {
+  std::string path;
+  ExistingFile existing = ExistingFile::kReplace;
+};
+
 // The reason a save with ExistingFile::kKeep gives when a file stands at the path.
 inline constexpr const char* kFileExistsReason = "ファイルが存在します (置き換えません)。";
 

@@ -48,22 +48,37 @@ void ReadRows(const FormState& form, ExcelWorksheet& sheet, TextGrid& list) {
 
 }  // namespace
 
-void ReadListFromSheet(FormState& form, ExcelWorksheet& sheet) {
+CommandOutcome ReadListFromSheet(FormState& form, ExcelWorksheet& sheet) {
   TextGrid& list = form.StringGrid1;
   // Down to the header row: nothing of the earlier content may survive into the new list.
   list.SetRowCount(1);
   ReadRows(form, sheet, list);
   RenumberPlotNo(list);
   form.ListDisplayGroupEnabled = false;
-  form.StatusBar1[1].clear();
+  CommandOutcome outcome;
+  outcome.summary = std::string();
+  return outcome;
 }
 
-void ReadListFromExcel(FormState& form, ExcelLink& link, Platform& platform) {
-  if (!GetExcelApp(form, link, platform)) return;
+namespace {
+
+CommandOutcome NotAttached() {
+  CommandOutcome outcome = CommandOutcome::Failed();
+  outcome.cause = kNoSpreadsheetMessage;
+  return outcome;
+}
+
+}  // namespace
+
+CommandOutcome ReadListFromExcel(FormState& form, ExcelLink& link, Platform& platform) {
+  if (!GetExcelApp(form, link, platform)) return NotAttached();
   try {
-    ReadListFromSheet(form, *link.WorkSheet);
-  } catch (const std::exception&) {
-    // Reading is best effort: the rows taken so far stay, without the finishing touches.
+    return ReadListFromSheet(form, *link.WorkSheet);
+  } catch (const std::exception& e) {
+    // The window says nothing: the rows taken so far stay, without the finishing touches.
+    CommandOutcome outcome = CommandOutcome::Failed();
+    outcome.cause = e.what();
+    return outcome;
   }
 }
 
@@ -82,20 +97,22 @@ void WriteListToSheet(const FormState& form, const TextGrid& list, ExcelWorkshee
 
 namespace {
 
-void WriteList(FormState& form, const TextGrid& list, ExcelLink& link, Platform& platform) {
-  if (!GetExcelApp(form, link, platform)) return;
-  if (list.DataRowCount() == 0) return;
+CommandOutcome WriteList(FormState& form, const TextGrid& list, ExcelLink& link,
+                         Platform& platform) {
+  if (!GetExcelApp(form, link, platform)) return NotAttached();
+  if (list.DataRowCount() == 0) return CommandOutcome::Failed();
   WriteListToSheet(form, list, *link.WorkSheet);
+  return {};
 }
 
 }  // namespace
 
-void WriteCoordListToExcel(FormState& form, ExcelLink& link, Platform& platform) {
-  WriteList(form, form.StringGrid1, link, platform);
+CommandOutcome WriteCoordListToExcel(FormState& form, ExcelLink& link, Platform& platform) {
+  return WriteList(form, form.StringGrid1, link, platform);
 }
 
-void WriteTextListToExcel(FormState& form, ExcelLink& link, Platform& platform) {
-  WriteList(form, form.StringGrid2, link, platform);
+CommandOutcome WriteTextListToExcel(FormState& form, ExcelLink& link, Platform& platform) {
+  return WriteList(form, form.StringGrid2, link, platform);
 }
 
 }  // namespace vensa

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "core/command_outcome.h"
 #include "core/text_grid.h"
 #include "platform/platform.h"
 #include "sheet/excel_link.h"
@@ -23,24 +24,31 @@ struct TransferField {
 // The fields in transfer order: name, X, Y, and Z only while "Z座標" is on.
 std::vector<TransferField> TransferFields(const FormState& form);
 
+// Why a transfer did nothing: no spreadsheet runs, or it has no workbook open. The window
+// says nothing then; vensa-cli gives this as the cause.
+inline constexpr char kNoSpreadsheetMessage[] =
+    "Excel が実行されていないか、開いているブックがありません";
+
 // "Exceｌから": rebuilds the coordinate list from the active worksheet, row after row
 // from the start row until the first row whose X or Y cell is empty, then numbers the
-// PLOT No. column. Nothing happens without a spreadsheet; an error while reading ends
-// the read silently with the rows taken so far.
-void ReadListFromExcel(FormState& form, ExcelLink& link, Platform& platform);
+// PLOT No. column. Without a spreadsheet: nothing changes, not done, kNoSpreadsheetMessage
+// as the cause. An error while reading ends the read without a message, the rows taken so
+// far kept: not done, the error's text as the cause, the status panel as it was.
+CommandOutcome ReadListFromExcel(FormState& form, ExcelLink& link, Platform& platform);
 
 // The reading of "Exceｌから" from the given worksheet: the coordinate list rebuilt from it,
-// PLOT No. numbered, the list display group off and the summary panel cleared. An error
-// of the worksheet passes through, the rows taken so far left in the list.
-void ReadListFromSheet(FormState& form, ExcelWorksheet& sheet);
+// PLOT No. numbered and the list display group off; the outcome empties the status panel.
+// An error of the worksheet passes through, the rows taken so far left in the list.
+CommandOutcome ReadListFromSheet(FormState& form, ExcelWorksheet& sheet);
 
-// "Excelへ" of the main tab: writes the coordinate list to the active worksheet. Errors
-// are not caught: they end the transfer at the failing cell and reach the general error
-// report.
-void WriteCoordListToExcel(FormState& form, ExcelLink& link, Platform& platform);
+// "Excelへ" of the main tab: writes the coordinate list to the active worksheet. Without a
+// spreadsheet: not done, kNoSpreadsheetMessage as the cause; a list without data rows: not
+// done, no cause. Errors are not caught: they end the transfer at the failing cell and
+// reach the general error report.
+CommandOutcome WriteCoordListToExcel(FormState& form, ExcelLink& link, Platform& platform);
 
 // "Excelへ" of the " TEXT " tab: the same for the text list.
-void WriteTextListToExcel(FormState& form, ExcelLink& link, Platform& platform);
+CommandOutcome WriteTextListToExcel(FormState& form, ExcelLink& link, Platform& platform);
 
 // The common write: list rows 1..n to worksheet rows start row .. start row + n - 1. An
 // empty list cell leaves its worksheet cell as it was.

@@ -135,9 +135,4 @@ void ClearShownData(TextGrid& list) {
   list.SetRowCount(2);
 }
 
-void ClearInternalData(FormState& state) {
-  ClearShownData(state.StringGrid1);
-  state.StatusBar1[1].clear();
-}
-
 }  // namespace vensa

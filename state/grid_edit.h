@@ -43,8 +43,5 @@ void PasteAtFirstCell(TextGrid& list, Clipboard& clipboard);
 void ClearSelectedCells(TextGrid& list);
 // "表示データをすべてクリア": one empty data row remains, PLOT No. "1".
 void ClearShownData(TextGrid& list);
-// "内部データをすべてクリア" as far as the form goes: the list as above and the message
-// panel emptied. The caller empties the entity tables read from the CAD.
-void ClearInternalData(FormState& state);
 
 }  // namespace vensa

@@ -12,6 +12,7 @@
 #include "core/list_sort.h"
 #include "core/number_format.h"
 #include "core/number_read.h"
+#include "state/grid_edit.h"
 
 namespace vensa {
 
@@ -165,9 +166,22 @@ void RelistEntities(FormState& state, const EntityTables& tables, Platform& plat
   EntToSL(state, tables, platform, ui);
 }
 
-std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platform, Ui& ui) {
+CommandOutcome ClearInternalData(FormState& state, EntityTables& tables) {
+  ClearShownData(state.StringGrid1);
+  tables.Clear();
+  CommandOutcome outcome;
+  outcome.summary = std::string();
+  return outcome;
+}
+
+std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platform, Ui& ui,
+                                             CommandOutcome& ended) {
   state.CurrentUcs = UcsAxes{};
-  if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return nullptr;
+  const TargetCadCheck cad = ConnectTargetCad(platform, ui, state.TargetProgID);
+  if (!cad) {
+    ended = cad.ended;
+    return nullptr;
+  }
   std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
   BringCadToFront(platform, *app);
   std::shared_ptr<CadDocument> document = app->ActiveDocument();
@@ -181,10 +195,8 @@ std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platfor
 
 GetFromCadOutcome GetFromCad(FormState& state, EntityTables& tables, Platform& platform, Ui& ui) {
   GetFromCadOutcome got;
-  std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui);
-  if (!document) {
-    got.outcome.done = false;
-  } else {
+  std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui, got.outcome);
+  if (document) {
     bool failed = false;
     MinimizedMainWindow window(ui, platform);
     std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*document);

@@ -46,12 +46,18 @@ void EntToSL(FormState& state, const EntityTables& tables, Platform& platform, U
 // already showing its new state: the list is rebuilt from the same tables.
 void RelistEntities(FormState& state, const EntityTables& tables, Platform& platform, Ui& ui);
 
+// "内部データをすべてクリア" of the list's pop-up menu: the coordinate list emptied as
+// "表示データをすべてクリア" empties it, the entities of the last read let go (the "リスト表示"
+// boxes then list nothing), and the status panel emptied (an empty summary).
+CommandOutcome ClearInternalData(FormState& state, EntityTables& tables);
+
 // The start of both reading commands: the target CAD attached and brought forward, the UCS
 // the read lists in taken (the world system, or the drawing's current UCS from UCSXDIR,
 // UCSYDIR and UCSORG when "UCS" is on). The caller then minimises the main window
 // (MinimizedMainWindow). Null, with the world UCS, when no CAD runs under the target
-// ProgID; automation errors reach the caller.
-std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platform, Ui& ui);
+// ProgID, `ended` then what the command returns; automation errors reach the caller.
+std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platform, Ui& ui,
+                                             CommandOutcome& ended);
 
 // The read summary of status panel 1: " POLYLINE=2, POINT=5," for each non-empty table.
 std::string ReadSummary(const EntityTables& tables);

@@ -48,8 +48,10 @@ double LabelHeight(const FormState& state, CadDocument& document) {
 
 }  // namespace
 
-void PickPointsWithId(FormState& state, Platform& platform, Ui& ui) {
-  if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return;
+PickPointsOutcome PickPointsWithId(FormState& state, Platform& platform, Ui& ui) {
+  PickPointsOutcome picked;
+  const TargetCadCheck cad = ConnectTargetCad(platform, ui, state.TargetProgID);
+  if (!cad) return {cad.ended};
   std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
   BringCadToFront(platform, *app);
   std::shared_ptr<CadDocument> document = app->ActiveDocument();
@@ -71,7 +73,7 @@ void PickPointsWithId(FormState& state, Platform& platform, Ui& ui) {
         row = 0;
         break;
       default:
-        return;
+        return {CommandOutcome::Failed()};
     }
   }
 
@@ -117,7 +119,7 @@ void PickPointsWithId(FormState& state, Platform& platform, Ui& ui) {
     name.Advance();
     state.Edit33.text = name.Current();
     state.ListDisplayGroupEnabled = false;
-    state.StatusBar1[1].clear();
+    ++picked.pointsListed;
   }
 
   platform.Sleep(kMinimizePauseMs);
@@ -130,6 +132,8 @@ void PickPointsWithId(FormState& state, Platform& platform, Ui& ui) {
     list.SetRowCount(row + 1);
     RenumberPlotNo(list);
   }
+  if (picked.pointsListed > 0) picked.outcome.summary = std::string();
+  return picked;
 }
 
 }  // namespace vensa

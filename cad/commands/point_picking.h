@@ -2,6 +2,7 @@
 // the coordinate list under a running name and, optionally, labelled in the drawing.
 #pragma once
 
+#include "core/command_outcome.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
 #include "state/form_state.h"
@@ -15,8 +16,16 @@ inline constexpr int kIdlePollIntervalMs = 200;
 // A pick counts only when LASTPOINT moved farther than this in the plane.
 inline constexpr double kPickMoveThreshold = 1.0;
 
+// What "ID" did: not done when no CAD runs under the target ProgID or the question was
+// cancelled; otherwise the picks listed, and, when there was one, the status panel emptied
+// (an empty summary).
+struct PickPointsOutcome {
+  CommandOutcome outcome;
+  int pointsListed = 0;
+};
+
 // The picks end with a cancel, a repeated pick or a failed CAD call; the rows added stay.
 // Errors before the first pick (attaching, DIMSCALE, the label layer) reach the caller.
-void PickPointsWithId(FormState& state, Platform& platform, Ui& ui);
+PickPointsOutcome PickPointsWithId(FormState& state, Platform& platform, Ui& ui);
 
 }  // namespace vensa

@@ -109,10 +109,9 @@ void EntToSL2(FormState& state, const EntityTables& tables) {
 GetTextsOutcome GetTextsFromCad(FormState& state, EntityTables& tables, Platform& platform,
                                 Ui& ui) {
   GetTextsOutcome got;
-  std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui);
+  std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui, got.outcome);
   if (!document) {
     ui.RestoreMainWindow();
-    got.outcome.done = false;
     return got;
   }
   MinimizedMainWindow window(ui, platform);

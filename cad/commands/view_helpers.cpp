@@ -7,10 +7,13 @@
 
 namespace vensa {
 
-void PanToListRow(const TextGrid& list, const std::string& progId, Platform& platform, Ui& ui) {
+CommandOutcome PanToListRow(const TextGrid& list, const std::string& progId, Platform& platform,
+                            Ui& ui) {
   const int r = list.current.row;
-  if (r < 1 || list.Cell(kColX, r).empty() || list.Cell(kColY, r).empty()) return;
-  if (!ConnectTargetCad(platform, ui, progId)) return;
+  if (r < 1 || list.Cell(kColX, r).empty() || list.Cell(kColY, r).empty())
+    return CommandOutcome::Failed();
+  const TargetCadCheck cad = ConnectTargetCad(platform, ui, progId);
+  if (!cad) return cad.ended;
   // The pan leaves the CAD behind the main window: the user goes on in the list.
   std::shared_ptr<CadApplication> app = AttachTargetCad(platform, progId);
   std::shared_ptr<CadDocument> document = app->ActiveDocument();
@@ -18,23 +21,26 @@ void PanToListRow(const TextGrid& list, const std::string& progId, Platform& pla
   const double size = VariantToDouble(document->GetVariable("VIEWSIZE"));
   app->ZoomCenter(center, size);
   document->Regen(0);
+  return {};
 }
 
-void PanToCoordListRow(const FormState& state, Platform& platform, Ui& ui) {
-  if (state.entToSlFlag) return;
-  PanToListRow(state.StringGrid1, state.TargetProgID, platform, ui);
+CommandOutcome PanToCoordListRow(const FormState& state, Platform& platform, Ui& ui) {
+  if (state.entToSlFlag) return CommandOutcome::Failed();
+  return PanToListRow(state.StringGrid1, state.TargetProgID, platform, ui);
 }
 
-void PanToTextListRow(const FormState& state, Platform& platform, Ui& ui) {
-  PanToListRow(state.StringGrid2, state.TargetProgID, platform, ui);
+CommandOutcome PanToTextListRow(const FormState& state, Platform& platform, Ui& ui) {
+  return PanToListRow(state.StringGrid2, state.TargetProgID, platform, ui);
 }
 
-void FollowTextListRow(const FormState& state, Platform& platform, Ui& ui) {
-  if (state.CheckBox17.checked) PanToTextListRow(state, platform, ui);
+CommandOutcome FollowTextListRow(const FormState& state, Platform& platform, Ui& ui) {
+  if (!state.CheckBox17.checked) return CommandOutcome::Failed();
+  return PanToTextListRow(state, platform, ui);
 }
 
-void LayerFromPickedText(FormState& state, Platform& platform, Ui& ui) {
-  if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return;
+CommandOutcome LayerFromPickedText(FormState& state, Platform& platform, Ui& ui) {
+  const TargetCadCheck cad = ConnectTargetCad(platform, ui, state.TargetProgID);
+  if (!cad) return cad.ended;
   std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
   BringCadToFront(platform, *app);
   std::shared_ptr<CadDocument> document = app->ActiveDocument();
@@ -42,23 +48,28 @@ void LayerFromPickedText(FormState& state, Platform& platform, Ui& ui) {
   // Snap would pull the pick away from the text the user points at.
   const std::int32_t savedSnap = VariantToInteger(document->GetVariable("SNAPMODE"));
   document->SetVariable("SNAPMODE", 0);
+  CommandOutcome outcome = CommandOutcome::Failed();
   try {
     PickedEntity picked = document->Utility()->GetEntity(kLayerPickPrompt);
     if (picked.entity->EntityName() == "AcDbText") {
       state.Edit29.text = picked.entity->Layer();
+      outcome = {};
     } else {
-      ui.ShowMessage(kNotATextMessage);
+      outcome = CommandOutcome::Failed(kNotATextMessage);
     }
   } catch (const VensaError&) {
     // A cancelled or failed pick changes nothing.
   }
   document->SetVariable("SNAPMODE", savedSnap);
   window.Restore();
+  return outcome;
 }
 
-void BringCadForward(const FormState& state, Platform& platform, Ui& ui) {
-  if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return;
+CommandOutcome BringCadForward(const FormState& state, Platform& platform, Ui& ui) {
+  const TargetCadCheck cad = ConnectTargetCad(platform, ui, state.TargetProgID);
+  if (!cad) return cad.ended;
   ActivateCadWindow(platform, *AttachTargetCad(platform, state.TargetProgID));
+  return {};
 }
 
 }  // namespace vensa

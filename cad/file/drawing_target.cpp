@@ -14,8 +14,7 @@
 #include "core/file_io.h"
 #include "core/number_read.h"
 #include "dxf/commands/drawing_commands.h"
-#include "dxf/commands/form_options.h"
-#include "dxf/dxf_file.h"
+#include "dxf/commands/drawing_file_commands.h"
 #include "state/target_cad_list.h"
 
 namespace vensa {
@@ -153,13 +152,15 @@ bool ReadyDrawingTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui)
   return target.Drawing() != nullptr && target.Drawing()->Path() == state.TargetDrawing;
 }
 
-void LayerFromDrawing(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
-  if (!ReadyDrawingTarget(state, target, ui)) return;
+CommandOutcome LayerFromDrawing(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (!ReadyDrawingTarget(state, target, ui)) return CommandOutcome::Failed();
   std::shared_ptr<CadLayers> layers = target.Drawing()->Application()->ActiveDocument()->Layers();
   std::vector<std::string> names;
   for (int i = 0; i < layers->Count(); ++i) names.push_back(layers->Item(i)->Name());
   const std::optional<std::size_t> chosen = ui.ChooseFromList(kLayerChoicePrompt, names);
-  if (chosen && *chosen < names.size()) state.Edit29.text = names[*chosen];
+  if (!chosen || *chosen >= names.size()) return CommandOutcome::Failed();
+  state.Edit29.text = names[*chosen];
+  return {};
 }
 
 CommandOutcome PlotToDrawingFile(FormState& state, DrawingTargetPlatform& target, Ui& ui,
@@ -171,11 +172,7 @@ CommandOutcome PlotToDrawingFile(FormState& state, DrawingTargetPlatform& target
   if (!IsListInUse(state.StringGrid1)) return CommandOutcome::Failed();
   const std::optional<std::string> path = AskOutputFile(cad, ui, "_plot", outcome);
   if (!path) return outcome;
-  DxfFileWriter file(*path);
-  BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state), scale, zMode,
-            PlotParcelsFromForm(state));
-  file.Commit();
-  return outcome;
+  return PlotIntoFile(state, scale, zMode, *path).outcome;
 }
 
 CommandOutcome TableToDrawingFile(FormState& state, DrawingTargetPlatform& target, Ui& ui,
@@ -190,10 +187,7 @@ CommandOutcome TableToDrawingFile(FormState& state, DrawingTargetPlatform& targe
   if (!corner) return CommandOutcome::Failed();
   const std::optional<std::string> path = AskOutputFile(cad, ui, "_table", outcome);
   if (!path) return outcome;
-  DxfFileWriter file(*path);
-  BuildTable(file.Builder(), state.StringGrid1, TableOptionsFromForm(state), scale, axes, *corner);
-  file.Commit();
-  return outcome;
+  return TableIntoFile(state, scale, axes, *corner, *path);
 }
 
 }  // namespace
@@ -219,10 +213,21 @@ void OpenDrawingClick(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
   if (path) OpenDrawingTarget(state, target, *path);
 }
 
-bool RefuseWithoutRunningCad(const FormState& state, Ui& ui) {
-  if (!state.TargetIsDrawingFile) return false;
-  ui.ShowMessage(kNeedsRunningCadMessage);
-  return true;
+CommandOutcome RefusedWithoutRunningCad() {
+  return CommandOutcome::Failed(kNeedsRunningCadMessage);
+}
+
+bool PansOnCoordListMove(const FormState& state) {
+  return state.CheckBox18.checked && !state.TargetIsDrawingFile;
+}
+
+bool PansOnTextListMove(const FormState& state) {
+  return state.CheckBox17.checked && !state.TargetIsDrawingFile;
+}
+
+CommandOutcome AlwaysPanOnTarget(const FormState& state) {
+  if (state.TargetIsDrawingFile && state.CheckBox18.checked) return RefusedWithoutRunningCad();
+  return {};
 }
 
 GetFromCadOutcome GetFromTarget(FormState& state, EntityTables& tables,
@@ -239,9 +244,9 @@ GetTextsOutcome GetTextsFromTarget(FormState& state, EntityTables& tables,
   return GetTextsFromCad(state, tables, target, ui);
 }
 
-void LayerFromTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+CommandOutcome LayerFromTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
   if (state.TargetIsDrawingFile) return LayerFromDrawing(state, target, ui);
-  LayerFromPickedText(state, target, ui);
+  return LayerFromPickedText(state, target, ui);
 }
 
 CommandOutcome PlotOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
@@ -258,16 +263,30 @@ CommandOutcome TableOnTarget(FormState& state, DrawingTargetPlatform& target, Ui
   return TableXYIntoCad(state, target, ui, insertFile);
 }
 
-void PickPointsOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
-  if (!RefuseWithoutRunningCad(state, ui)) PickPointsWithId(state, target, ui);
+PickPointsOutcome PickPointsOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (state.TargetIsDrawingFile) return {RefusedWithoutRunningCad()};
+  return PickPointsWithId(state, target, ui);
 }
 
-void PanToTextListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
-  if (!RefuseWithoutRunningCad(state, ui)) PanToTextListRow(state, target, ui);
+CommandOutcome PanToTextListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (state.TargetIsDrawingFile) return RefusedWithoutRunningCad();
+  return PanToTextListRow(state, target, ui);
 }
 
-void PanToCoordListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
-  if (!RefuseWithoutRunningCad(state, ui)) PanToCoordListRow(state, target, ui);
+CommandOutcome PanToCoordListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (state.TargetIsDrawingFile) return RefusedWithoutRunningCad();
+  return PanToCoordListRow(state, target, ui);
+}
+
+// A drawing file has no view to pan: the list just moves.
+CommandOutcome FollowTextListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (!PansOnTextListMove(state)) return CommandOutcome::Failed();
+  return PanToTextListRow(state, target, ui);
+}
+
+CommandOutcome FollowCoordListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (!PansOnCoordListMove(state)) return CommandOutcome::Failed();
+  return PanToCoordListRow(state, target, ui);
 }
 
 }  // namespace vensa

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cad/commands/get_from_cad.h"
+#include "cad/commands/point_picking.h"
 #include "cad/commands/text_list.h"
 #include "cad/entity_tables.h"
 #include "cad/file/drawing_file_cad.h"
@@ -73,8 +74,18 @@ void OpenDrawingTarget(FormState& state, DrawingTargetPlatform& target, const st
 void OpenDrawingClick(FormState& state, DrawingTargetPlatform& target, Ui& ui);
 
 // With the drawing target chosen, the commands that need a user at a running CAD say so
-// and do nothing: true when the message was given.
-bool RefuseWithoutRunningCad(const FormState& state, Ui& ui);
+// and do nothing: not done, kNeedsRunningCadMessage as the note.
+CommandOutcome RefusedWithoutRunningCad();
+
+// Whether a current-cell move of the coordinate list, or of the text list, pans: its
+// "常にPAN" on and a running CAD the target. The window runs the Follow... command only
+// then, so that a plain move costs no command.
+bool PansOnCoordListMove(const FormState& state);
+bool PansOnTextListMove(const FormState& state);
+
+// "常にPAN" of the coordinate list switched: with the drawing target chosen and the box on,
+// RefusedWithoutRunningCad; otherwise done, nothing to say.
+CommandOutcome AlwaysPanOnTarget(const FormState& state);
 
 // The window's CAD buttons, whichever the target. With the drawing target: "CADから" and
 // "TEXT 取得" read the last drawing opened (asked for when there is none, read again when
@@ -84,14 +95,15 @@ bool RefuseWithoutRunningCad(const FormState& state, Ui& ui);
 // ("<drawing>_plot.dxf" proposed), DIMSCALE from the drawing where asked; "XY 作表" and
 // "YX 作表" save the table with its top-left corner at a typed point (the list's smallest
 // X and largest Y proposed; "<drawing>_table.dxf"); the PANs and "ID" say that they need a
-// running CAD and do nothing. Otherwise each is the button's command on the running CAD.
-// The two reading commands return what the command on the CAD returned; not done, without a
-// note, when the user chose no drawing.
+// running CAD and do nothing (RefusedWithoutRunningCad), and the list's current-cell moves pan
+// nothing. Otherwise each is the button's command on the running CAD. Each returns what the
+// command it ran returned; not done, without a note, when the user chose no drawing or no
+// layer.
 GetFromCadOutcome GetFromTarget(FormState& state, EntityTables& tables,
                                 DrawingTargetPlatform& target, Ui& ui);
 GetTextsOutcome GetTextsFromTarget(FormState& state, EntityTables& tables,
                                    DrawingTargetPlatform& target, Ui& ui);
-void LayerFromTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+CommandOutcome LayerFromTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
 // The plot and the table return what they did: not done, without a note, when the user
 // cancels a dialog; kNotIntoOpenDrawingMessage as the note when the drawing itself is
 // named to save into.
@@ -99,8 +111,10 @@ CommandOutcome PlotOnTarget(FormState& state, DrawingTargetPlatform& target, Ui&
                             const std::string& insertFile, PlotZMode zMode);
 CommandOutcome TableOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
                              const std::string& insertFile, TableAxes axes);
-void PickPointsOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
-void PanToTextListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
-void PanToCoordListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+PickPointsOutcome PickPointsOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+CommandOutcome PanToTextListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+CommandOutcome PanToCoordListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+CommandOutcome FollowTextListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+CommandOutcome FollowCoordListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
 
 }  // namespace vensa

@@ -9,10 +9,9 @@
 #include "cad/minimized_main_window.h"
 #include "core/coord_list.h"
 #include "core/file_io.h"
+#include "dxf/commands/drawing_file_commands.h"
 #include "dxf/commands/form_options.h"
 #include "dxf/dxf_file.h"
-#include "dxf/dxf_writer.h"
-#include "dxf/plot.h"
 #include "dxf/table.h"
 
 namespace vensa {
@@ -25,16 +24,25 @@ struct DrawingTarget {
   double scale = 1.0;
 };
 
-// Connect, attach, bring the CAD forward, take its drawing and its scale. Nothing when no
-// CAD runs or the list is not in use; the CAD is in front by then in the second case.
-std::optional<DrawingTarget> StartDrawing(const FormState& state, Platform& platform, Ui& ui) {
-  if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return std::nullopt;
+// Connect, attach, bring the CAD forward, take its drawing and its scale. Nothing, `ended`
+// what the command returns, when no CAD runs or the list is not in use; the CAD is in
+// front by then in the second case.
+std::optional<DrawingTarget> StartDrawing(const FormState& state, Platform& platform, Ui& ui,
+                                          CommandOutcome& ended) {
+  const TargetCadCheck cad = ConnectTargetCad(platform, ui, state.TargetProgID);
+  if (!cad) {
+    ended = cad.ended;
+    return std::nullopt;
+  }
   DrawingTarget target;
   target.app = AttachTargetCad(platform, state.TargetProgID);
   BringCadToFront(platform, *target.app);
   target.document = target.app->ActiveDocument();
   if (state.CheckBox24.checked) target.scale = DimScaleOf(*target.document);
-  if (!IsListInUse(state.StringGrid1)) return std::nullopt;
+  if (!IsListInUse(state.StringGrid1)) {
+    ended = CommandOutcome::Failed();
+    return std::nullopt;
+  }
   return target;
 }
 
@@ -56,13 +64,9 @@ std::optional<std::string> CommandLinePath(Platform& platform, const std::string
 CommandOutcome PlotToCad(const FormState& state, Platform& platform, Ui& ui,
                          const std::string& insertFile, PlotZMode zMode) {
   CommandOutcome outcome;
-  std::optional<DrawingTarget> target = StartDrawing(state, platform, ui);
-  if (!target) return CommandOutcome::Failed();
-  DxfFileWriter file(insertFile);
-  const std::int32_t count =
-      BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state), target->scale, zMode,
-                PlotParcelsFromForm(state));
-  file.Commit();
+  std::optional<DrawingTarget> target = StartDrawing(state, platform, ui, outcome);
+  if (!target) return outcome;
+  const std::int32_t count = PlotIntoFile(state, target->scale, zMode, insertFile).entityCount;
   if (count > 0 && FileExists(insertFile)) {
     const std::optional<std::string> path = CommandLinePath(platform, insertFile, outcome);
     if (path) target->document->SendCommand(InsertCommandText(*path, "0,0,0"));
@@ -76,8 +80,8 @@ CommandOutcome InsertAtPickedPoint(const FormState& state, Platform& platform, U
                                    const std::string& insertFile,
                                    const std::function<void(DxfBuilder&, double)>& build) {
   CommandOutcome outcome;
-  std::optional<DrawingTarget> target = StartDrawing(state, platform, ui);
-  if (!target) return CommandOutcome::Failed();
+  std::optional<DrawingTarget> target = StartDrawing(state, platform, ui, outcome);
+  if (!target) return outcome;
   // The old file goes first, so a table that fails to build never inserts a stale one.
   RemoveFileIfExists(insertFile);
   DxfFileWriter file(insertFile);

@@ -25,23 +25,23 @@ std::vector<int> NumberSheetColumns(const FormState& form) {
   return columns;
 }
 
-void ReadListFromSheetFile(FormState& form, const std::string& path) {
+CommandOutcome ReadListFromSheetFile(FormState& form, const std::string& path) {
   FileWorksheet sheet = LoadSheetFile(path);
   if (SheetFileKindOf(path) == SheetFileKind::Csv) sheet.TypeNumbers(NumberSheetColumns(form));
   // The list stays as it was when the cells hand out more text than a list may take.
   TextGrid kept = form.StringGrid1;
   try {
-    ReadListFromSheet(form, sheet);
+    return ReadListFromSheet(form, sheet);
   } catch (const SheetLimitError& e) {
     form.StringGrid1 = std::move(kept);
     throw FileReadError(path, e.what());
   }
 }
 
-void ReadListFromSheetFileDialog(FormState& form, Ui& ui) {
+CommandOutcome ReadListFromSheetFileDialog(FormState& form, Ui& ui) {
   const std::optional<std::string> path = ui.OpenFileDialog(kSheetFileFilter);
-  if (!path || path->empty()) return;
-  ReadListFromSheetFile(form, *path);
+  if (!path || path->empty()) return CommandOutcome::Failed();
+  return ReadListFromSheetFile(form, *path);
 }
 
 void WriteListToSheetFile(const FormState& form, const TextGrid& list, const std::string& path,
@@ -62,41 +62,54 @@ std::string SheetFileSavePath(const std::string& chosenName) {
   return PathFromUtf8(chosenName).has_extension() ? chosenName : chosenName + ".xlsx";
 }
 
+CommandOutcome WriteListToChosenSheetFile(
+    const FormState& form, const TextGrid& list,
+    const std::function<std::optional<SaveTarget>()>& choosePath) {
+  if (list.DataRowCount() == 0) return CommandOutcome::Failed();
+  const std::optional<SaveTarget> target = choosePath();
+  if (!target) return CommandOutcome::Failed();
+  WriteListToSheetFile(form, list, target->path, target->existing);
+  return {};
+}
+
 namespace {
 
-void WriteListToChosenFile(const FormState& form, const TextGrid& list, Ui& ui) {
-  if (list.DataRowCount() == 0) return;
+// The save dialog's file, kSheetFileOverwriteQuestion answered Yes when it exists.
+std::optional<SaveTarget> AskSheetFile(Ui& ui) {
   const std::optional<std::string> chosen = ui.SaveFileDialog(kSheetFileFilter);
-  if (!chosen || chosen->empty()) return;
-  const std::string path = SheetFileSavePath(*chosen);
+  if (!chosen || chosen->empty()) return std::nullopt;
+  std::string path = SheetFileSavePath(*chosen);
   if (FileExists(path) && ui.AskYesNo(kSheetFileOverwriteQuestion, true) != MessageAnswer::Yes)
-    return;
-  WriteListToSheetFile(form, list, path);
+    return std::nullopt;
+  return SaveTarget{path};
 }
 
 }  // namespace
 
-void WriteCoordListToSheetFileDialog(FormState& form, Ui& ui) {
-  WriteListToChosenFile(form, form.StringGrid1, ui);
+CommandOutcome WriteCoordListToSheetFileDialog(FormState& form, Ui& ui) {
+  return WriteListToChosenSheetFile(form, form.StringGrid1, [&ui] { return AskSheetFile(ui); });
 }
 
-void WriteTextListToSheetFileDialog(FormState& form, Ui& ui) {
-  WriteListToChosenFile(form, form.StringGrid2, ui);
+CommandOutcome WriteTextListToSheetFileDialog(FormState& form, Ui& ui) {
+  return WriteListToChosenSheetFile(form, form.StringGrid2, [&ui] { return AskSheetFile(ui); });
 }
 
-void ReadListFromSheetOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui) {
+CommandOutcome ReadListFromSheetOrFile(FormState& form, ExcelLink& link, Platform& platform,
+                                       Ui& ui) {
   if (GetExcelApp(form, link, platform)) return ReadListFromExcel(form, link, platform);
-  ReadListFromSheetFileDialog(form, ui);
+  return ReadListFromSheetFileDialog(form, ui);
 }
 
-void WriteCoordListToSheetOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui) {
+CommandOutcome WriteCoordListToSheetOrFile(FormState& form, ExcelLink& link, Platform& platform,
+                                           Ui& ui) {
   if (GetExcelApp(form, link, platform)) return WriteCoordListToExcel(form, link, platform);
-  WriteCoordListToSheetFileDialog(form, ui);
+  return WriteCoordListToSheetFileDialog(form, ui);
 }
 
-void WriteTextListToSheetOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui) {
+CommandOutcome WriteTextListToSheetOrFile(FormState& form, ExcelLink& link, Platform& platform,
+                                          Ui& ui) {
   if (GetExcelApp(form, link, platform)) return WriteTextListToExcel(form, link, platform);
-  WriteTextListToSheetFileDialog(form, ui);
+  return WriteTextListToSheetFileDialog(form, ui);
 }
 
 }  // namespace vensa

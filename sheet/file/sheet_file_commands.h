@@ -12,9 +12,12 @@
 // type the file gives them. A CSV is written with the list's texts exactly.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/command_outcome.h"
 #include "core/file_io.h"
 #include "core/text_grid.h"
 #include "platform/platform.h"
@@ -31,12 +34,12 @@ inline constexpr const char* kSheetFileFilter = "Excel ブック (*.xlsx)|*.xlsx
 std::vector<int> NumberSheetColumns(const FormState& form);
 
 // "Exceｌから" from the file (.csv or .xlsx): the coordinate list rebuilt from it as from
-// the active worksheet. A file that cannot be read throws FileReadError naming it, before
-// anything in the list changes.
-void ReadListFromSheetFile(FormState& form, const std::string& path);
+// the active worksheet, with the same outcome. A file that cannot be read throws
+// FileReadError naming it, before anything in the list changes.
+CommandOutcome ReadListFromSheetFile(FormState& form, const std::string& path);
 
-// The same for the file the user picks; nothing when the dialog is cancelled.
-void ReadListFromSheetFileDialog(FormState& form, Ui& ui);
+// The same for the file the user picks; nothing, not done, when the dialog is cancelled.
+CommandOutcome ReadListFromSheetFileDialog(FormState& form, Ui& ui);
 
 // "Excelへ" of `list` into a new file (.csv or .xlsx; an existing one is replaced, or with
 // ExistingFile::kKeep refused): the cells WriteListToSheet would write into the worksheet,
@@ -53,16 +56,27 @@ inline constexpr const char* kSheetFileOverwriteQuestion =
 // The save dialog's name with ".xlsx" appended when its file name has no extension.
 std::string SheetFileSavePath(const std::string& chosenName);
 
+// "Excelへ" of `list` into a file, one function for the window and vensa-cli: a list
+// without data rows is not written (not done); otherwise `choosePath` names the file (none:
+// not done, nothing written), and WriteListToSheetFile writes it.
+CommandOutcome WriteListToChosenSheetFile(
+    const FormState& form, const TextGrid& list,
+    const std::function<std::optional<SaveTarget>()>& choosePath);
+
 // "Excelへ" of the coordinate list (main tab) and of the text list (" TEXT ") into the
 // file the user picks (SheetFileSavePath, then kSheetFileOverwriteQuestion for a file
-// that exists); nothing when the list has no rows or the dialog is cancelled.
-void WriteCoordListToSheetFileDialog(FormState& form, Ui& ui);
-void WriteTextListToSheetFileDialog(FormState& form, Ui& ui);
+// that exists); nothing, not done, when the list has no rows or the dialog is cancelled.
+CommandOutcome WriteCoordListToSheetFileDialog(FormState& form, Ui& ui);
+CommandOutcome WriteTextListToSheetFileDialog(FormState& form, Ui& ui);
 
 // The buttons: with a spreadsheet running (GetExcelApp attaches), what ReadListFromExcel,
-// WriteCoordListToExcel and WriteTextListToExcel do; without one, the file dialog and the file.
-void ReadListFromSheetOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui);
-void WriteCoordListToSheetOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui);
-void WriteTextListToSheetOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui);
+// WriteCoordListToExcel and WriteTextListToExcel do; without one, the file dialog and the
+// file. Each returns the outcome of the one it ran.
+CommandOutcome ReadListFromSheetOrFile(FormState& form, ExcelLink& link, Platform& platform,
+                                       Ui& ui);
+CommandOutcome WriteCoordListToSheetOrFile(FormState& form, ExcelLink& link, Platform& platform,
+                                           Ui& ui);
+CommandOutcome WriteTextListToSheetOrFile(FormState& form, ExcelLink& link, Platform& platform,
+                                          Ui& ui);
 
 }  // namespace vensa

@@ -44,9 +44,8 @@ const std::vector<TParcel>* SimaParcelsToSave(const FormState& state) {
   return state.CheckBox31.checked ? &state.SimaParcels : nullptr;
 }
 
-SimaSaveOutcome SaveSimaWriteList(
-    const TextGrid& writeList, const std::vector<TParcel>* parcels,
-    const std::function<std::optional<SimaSaveTarget>()>& choosePath) {
+SimaSaveOutcome SaveSimaWriteList(const TextGrid& writeList, const std::vector<TParcel>* parcels,
+                                  const std::function<std::optional<SaveTarget>()>& choosePath) {
   SimaSaveOutcome saved;
   SimaSaveCheck check = CheckSimaWriteList(writeList);
   saved.check = check.outcome;
@@ -55,7 +54,7 @@ SimaSaveOutcome SaveSimaWriteList(
     saved.outcome.notes = std::move(check.messages);
     return saved;
   }
-  const std::optional<SimaSaveTarget> target = choosePath();
+  const std::optional<SaveTarget> target = choosePath();
   if (!target) {
     saved.outcome = CommandOutcome::Failed();
     return saved;
@@ -70,13 +69,13 @@ SimaSaveOutcome SaveSimaWriteList(
 
 SimaSaveOutcome SaveSimaFileDialog(const TextGrid& writeList, const std::vector<TParcel>* parcels,
                                    Ui& ui) {
-  return SaveSimaWriteList(writeList, parcels, [&ui]() -> std::optional<SimaSaveTarget> {
+  return SaveSimaWriteList(writeList, parcels, [&ui]() -> std::optional<SaveTarget> {
     const auto chosen = ui.SaveFileDialog(std::string(kSimaSaveFilter));
     if (!chosen || chosen->empty()) return std::nullopt;
     std::string path = SimaSavePath(*chosen);
     if (const auto question = SimaOverwriteQuestion(path))
       if (ui.AskYesNo(*question, true) != MessageAnswer::Yes) return std::nullopt;
-    return SimaSaveTarget{path};
+    return SaveTarget{path};
   });
 }
 

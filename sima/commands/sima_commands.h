@@ -55,13 +55,6 @@ struct SimaSaveOutcome {
   std::string path;
 };
 
-// Where "保存" writes: the file, and what the save does with one that appears there
-// meanwhile (the window asked before replacing one; vensa-cli without --force keeps it).
-struct SimaSaveTarget {
-  std::string path;
-  ExistingFile existing = ExistingFile::kReplace;
-};
-
 // The parcels "保存" writes behind the points: those of the SIMA file last read when
 // "画地も保存" is on, else none.
 const std::vector<TParcel>* SimaParcelsToSave(const FormState& state);
@@ -71,7 +64,7 @@ const std::vector<TParcel>* SimaParcelsToSave(const FormState& state);
 // SaveSimaFile, with the blocks of `parcels` (when given) after the points; a parcel whose
 // corner is no written point is left out with a note naming it.
 SimaSaveOutcome SaveSimaWriteList(const TextGrid& writeList, const std::vector<TParcel>* parcels,
-                                  const std::function<std::optional<SimaSaveTarget>()>& choosePath);
+                                  const std::function<std::optional<SaveTarget>()>& choosePath);
 
 // "保存" as the window runs it: the path from the save dialog (kSimaSaveFilter,
 // SimaSavePath), kSimaOverwriteQuestion answered Yes for a file that exists.

@@ -28,9 +28,12 @@ struct Rig {
 
 TEST(ConnectTargetCadTest, UnregisteredProgIdIsReported) {
   Rig rig;
-  EXPECT_FALSE(ConnectTargetCad(rig.platform, rig.ui, "Nothing.Application"));
+  const TargetCadCheck check = ConnectTargetCad(rig.platform, rig.ui, "Nothing.Application");
+  EXPECT_FALSE(check);
   EXPECT_EQ(rig.ui.Messages(),
             (Lines{"ProgID（クラス文字列）: \nNothing.Application は無効です．"}));
+  EXPECT_FALSE(check.ended.done);
+  EXPECT_EQ(check.ended.cause, "") << "the message said it";
   EXPECT_EQ(rig.log->CountPrefix("GetActiveObject"), 0);
 }
 
@@ -43,8 +46,11 @@ TEST(ConnectTargetCadTest, EmptyProgIdShowsNothingBeforeTheTail) {
 TEST(ConnectTargetCadTest, RegisteredButNotRunningIsSilent) {
   Rig rig;
   rig.platform.RegisterClass(kProgId, "{X}");
-  EXPECT_FALSE(ConnectTargetCad(rig.platform, rig.ui, kProgId));
+  const TargetCadCheck check = ConnectTargetCad(rig.platform, rig.ui, kProgId);
+  EXPECT_FALSE(check);
   EXPECT_TRUE(rig.ui.Messages().empty());
+  EXPECT_FALSE(check.ended.done);
+  EXPECT_EQ(check.ended.cause, std::string("CAD が実行されていません (ProgID: ") + kProgId + ")");
 }
 
 TEST(ConnectTargetCadTest, RunningCadConnectsAndAttaches) {

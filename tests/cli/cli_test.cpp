@@ -563,6 +563,12 @@ TEST_F(Cli, ExcelCommandsReadAndWriteTheActiveWorksheet) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "A-1\t100\t200\t\t1\r\nA-2\t150.25\t200\t\t2\r\nB-1\t150.25\t260.125\t\t3\r\n");
   EXPECT_EQ(Run({"list", "--excel", list}, automation).status, 2) << "no INPUT with --excel";
+  // A read the spreadsheet broke off lists nothing: the rows taken are no list.
+  excel.FailAt("range.Value", 4, "busy");
+  r = Run({"list", "--excel"}, automation);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "vensa-cli: busy\n");
 }
 
 TEST_F(Cli, SpreadsheetFilesAreReadAndWrittenWithTheExcelSettings) {

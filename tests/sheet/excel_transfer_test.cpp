@@ -45,14 +45,14 @@ class ExcelTransferTest : public SheetCommandTest {
 TEST_F(ExcelTransferTest, ReadsRowsUntilTheFirstEmptyXAndNumbersThem) {
   PutRows(1, {{"P1", "10", "20", "99"}, {"P2", "11", "21"}, {"P3", "12", "22"}, {"P4", "", "23"}});
   form.ListDisplayGroupEnabled = true;
-  form.StatusBar1[1] = "取得失敗";
-  ReadListFromExcel(form, link, platform);
+  const CommandOutcome read = ReadListFromExcel(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{"P1", "10", "20", "", "1"},
                                                           {"P2", "11", "21", "", "2"},
                                                           {"P3", "12", "22", "", "3"}}));
   EXPECT_EQ(form.StringGrid1.Row(0), CoordListHeaders());
   EXPECT_FALSE(form.ListDisplayGroupEnabled);
-  EXPECT_EQ(form.StatusBar1[1], "");
+  EXPECT_TRUE(read.done);
+  EXPECT_EQ(read.summary, "") << "the status panel emptied";
   EXPECT_EQ(form.Caption, "Vensa2023.8.9 [ Sheet1 ] ");
 }
 
@@ -145,10 +145,15 @@ TEST_F(ExcelTransferTest, AReadErrorKeepsTheRowsTakenAndSkipsTheNumbering) {
   PutRows(1, {{"P1", "10", "20"}, {"P2", "11", "21"}, {"P3", "12", "22"}, {"P4", "13", "23"}});
   form.ListDisplayGroupEnabled = true;
   excel.FailAt("range.Value", 8, "busy");  // the X of worksheet row 3
-  EXPECT_NO_THROW(ReadListFromExcel(form, link, platform));
+  const CommandOutcome read = ReadListFromExcel(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1),
             (std::vector<Row>{{"P1", "10", "20", "", ""}, {"P2", "11", "21", "", ""}}));
   EXPECT_TRUE(form.ListDisplayGroupEnabled);
+  // Broken off: no message, the status panel as it was, the cause for vensa-cli.
+  EXPECT_FALSE(read.done);
+  EXPECT_TRUE(read.notes.empty());
+  EXPECT_FALSE(read.summary);
+  EXPECT_EQ(read.cause, "busy");
   EXPECT_EQ(Calls().back(), "B3.Value");
 }
 
@@ -162,10 +167,15 @@ TEST_F(ExcelTransferTest, ReadErrorAtTheVeryFirstCellLeavesAnEmptyList) {
 TEST_F(ExcelTransferTest, ReadWithoutSpreadsheetChangesNothing) {
   SetList(form.StringGrid1, {{"KEEP", "1", "2", "", "1"}});
   excel.CloseWorkbook("Book1.xlsx");
-  ReadListFromExcel(form, link, platform);
+  const CommandOutcome withoutBook = ReadListFromExcel(form, link, platform);
   excel.Quit(platform);
-  ReadListFromExcel(form, link, platform);
+  const CommandOutcome withoutSpreadsheet = ReadListFromExcel(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{"KEEP", "1", "2", "", "1"}}));
+  for (const CommandOutcome& read : {withoutBook, withoutSpreadsheet}) {
+    EXPECT_FALSE(read.done);
+    EXPECT_TRUE(read.notes.empty()) << "the window says nothing";
+    EXPECT_EQ(read.cause, kNoSpreadsheetMessage);
+  }
   EXPECT_EQ(form.Caption, "Vensa2023");
 }
 
@@ -246,15 +256,15 @@ TEST_F(ExcelTransferTest, AWriteErrorStopsAtThatCellAndReachesTheCaller) {
 TEST_F(ExcelTransferTest, WriteWithoutSpreadsheetOrWithoutDataRowsWritesNothing) {
   form.StringGrid1.SetRowCount(1);
   ClearCalls();
-  EXPECT_NO_THROW(WriteCoordListToExcel(form, link, platform));
+  EXPECT_FALSE(WriteCoordListToExcel(form, link, platform).done);
   EXPECT_EQ(Calls(), AttachCalls());  // attached, but there is nothing to write
 
   SetList(form.StringGrid1, {{"P1", "1", "2", "", "1"}});
   excel.CloseWorkbook("Book1.xlsx");
-  EXPECT_NO_THROW(WriteCoordListToExcel(form, link, platform));
+  EXPECT_EQ(WriteCoordListToExcel(form, link, platform).cause, kNoSpreadsheetMessage);
   excel.Quit(platform);
-  EXPECT_NO_THROW(WriteCoordListToExcel(form, link, platform));
-  EXPECT_NO_THROW(WriteTextListToExcel(form, link, platform));
+  EXPECT_EQ(WriteCoordListToExcel(form, link, platform).cause, kNoSpreadsheetMessage);
+  EXPECT_EQ(WriteTextListToExcel(form, link, platform).cause, kNoSpreadsheetMessage);
   EXPECT_EQ(platform.Log().CountPrefix("sheet.Cells"), 0);
 }
 

@@ -51,13 +51,12 @@ TEST_F(SheetFileCommandTest, CsvReadsTheSameCellsAsTheWorksheetNumbersTypedNames
   const std::string path = dir.Write(
       "測点.csv",
       "title,,,\r\n\r\n,001,20.000,\" 12.500\",1e1\r\n,P2,21,11,\r\n,P3,22,,\r\n,P4,23,13,x\r\n");
-  form.StatusBar1[1] = "old";
-  ReadListFromSheetFile(form, path);
+  const CommandOutcome read = ReadListFromSheetFile(form, path);
   // X and Y as from number cells (the list's text of a number), the name as written; the
   // list ends at the row without X, as on the worksheet.
   EXPECT_EQ(DataRows(form.StringGrid1),
             (std::vector<Row>{{"001", "12.5", "20", "10", "1"}, {"P2", "11", "21", "", "2"}}));
-  EXPECT_EQ(form.StatusBar1[1], "");
+  EXPECT_EQ(read.summary, "");
 }
 
 // The worksheet's last row is a row: a file whose rows run to it is read to its end.
@@ -128,14 +127,14 @@ TEST_F(SheetFileCommandTest, ButtonsUseTheRunningSpreadsheetElseAskForAFile) {
   EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{"P1", "10", "20", "", "1"}}));
   // Cancelled: nothing read, nothing written.
   ui.QueueFileName(std::nullopt);
-  ReadListFromSheetOrFile(form, link, platform, ui);
+  EXPECT_FALSE(ReadListFromSheetOrFile(form, link, platform, ui).done);
   EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{"P1", "10", "20", "", "1"}}));
 
   // A file that exists is replaced only when the user says so; a name without extension
   // is a workbook.
   SetList(form.StringGrid1, {{"P2", "30", "40", "", "1"}});
   ui.QueueFileName(coords);
-  WriteCoordListToSheetOrFile(form, link, platform, ui);
+  EXPECT_FALSE(WriteCoordListToSheetOrFile(form, link, platform, ui).done);
   EXPECT_EQ(ReadFileBytes(coords), "\xEF\xBB\xBF\r\n\r\n,P1,20,10\r\n") << "not asked: No";
   ui.QueueFileName(coords);
   ui.QueueAnswer(MessageAnswer::Yes);

@@ -228,12 +228,9 @@ TEST(CoordListMenuTest, PastesRenumberAndGrowFromTheCurrentRow) {
 }
 
 TEST(CoordListMenuTest, ClearingLeavesOneNumberedRow) {
-  FormState state;
-  state.StringGrid1 = ListOf(Numbered(100, "n"));
-  state.StatusBar1[1] = "message";
-  ClearInternalData(state);
-  EXPECT_EQ(DataRows(state.StringGrid1), (Rows{"||||1"}));
-  EXPECT_EQ(state.StatusBar1[1], "");
+  TextGrid shown = ListOf(Numbered(100, "n"));
+  ClearShownData(shown);
+  EXPECT_EQ(DataRows(shown), (Rows{"||||1"}));
 
   TextGrid list = ListOf({"a|1|2", "b|3|4"});
   list.selection = {1, 1, 2, 1};

@@ -151,6 +151,17 @@ TEST_F(ReadFixture, ClickedBoxesRelistTheSameTablesWithoutTheCad) {
   EXPECT_EQ(log_->CountPrefix("doc."), 0);
 }
 
+TEST_F(ReadFixture, ClearingInternalDataLetsTheTablesGo) {
+  AddPoint(tables_, {1, 2, 3});
+  EntToSL(state_, tables_, platform_, ui_);
+  const CommandOutcome cleared = ClearInternalData(state_, tables_);
+  EXPECT_EQ(DataRows(state_.StringGrid1), (Rows{{"", "", "", "", "1"}}));
+  EXPECT_TRUE(tables_.PointEnts.empty());
+  EXPECT_EQ(cleared.summary, "") << "the status panel emptied";
+  RelistEntities(state_, tables_, platform_, ui_);
+  EXPECT_EQ(DataRows(state_.StringGrid1), (Rows{{"", "", "", "", "1"}}));
+}
+
 TEST_F(ReadFixture, ListingErrorReachesTheCallerWithTheFlagDown) {
   AddPoint(tables_, {1, 2, 3});
   cad_.FailAt("doc.GetVariable", 1, "CAD は応答しません");

@@ -27,9 +27,12 @@ TEST_F(PointPickingTest, GoldenCallOrderWithLabelsAndIntersections) {
   state_.Edit33.text = "A-1";
   cad_.SetSystemVariable("DIMSCALE", 50.0);
   Picks({{12.34567, 8.9, 0}});
-  PickPointsWithId(state_, platform_, ui_);
+  const PickPointsOutcome picked = PickPointsWithId(state_, platform_, ui_);
 
   EXPECT_EQ(DataRows(state_.StringGrid1), (Rows{{"A-1", "12.346", "8.900", "0.000", "1"}}));
+  EXPECT_TRUE(picked.outcome.done);
+  EXPECT_EQ(picked.pointsListed, 1);
+  EXPECT_EQ(picked.outcome.summary, "") << "the status panel emptied";
   EXPECT_EQ(state_.Edit33.text, "A-2");
   std::vector<SimEntity> labels = cad_.EntitiesOnLayer("VENSA_TEXTPT");
   ASSERT_EQ(labels.size(), 1u);
@@ -115,9 +118,13 @@ TEST_F(PointPickingTest, AppendOrRestartAndEndStates) {
     ui_.QueueAnswer(c.answer);
     std::vector<TAcadPoint> picks(static_cast<std::size_t>(c.picks), TAcadPoint{10, 0, 0});
     Picks(picks);
-    PickPointsWithId(state_, platform_, ui_);
+    const PickPointsOutcome picked = PickPointsWithId(state_, platform_, ui_);
     EXPECT_EQ(DataRows(state_.StringGrid1), c.rows);
     EXPECT_EQ(ui_.Questions().back(), kAppendOrRestartQuestion);
+    const bool cancelled = c.answer == MessageAnswer::Cancel;
+    EXPECT_EQ(picked.outcome.done, !cancelled);
+    EXPECT_EQ(picked.pointsListed, cancelled ? 0 : c.picks);
+    EXPECT_EQ(picked.outcome.summary.has_value(), !cancelled && c.picks > 0);
   }
 }
 

@@ -10,17 +10,18 @@ using namespace test;
 TEST_F(ReadFixture, PanCentresTheViewOnTheRowWithoutBringingTheCadForward) {
   SetRows(state_.StringGrid1, {{"A", "1", "2", ""}, {"B", "", "5", "6"}});
   state_.StringGrid1.current = {1, 1};
-  PanToCoordListRow(state_, platform_, ui_);
+  EXPECT_TRUE(PanToCoordListRow(state_, platform_, ui_).done);
   EXPECT_EQ(LogFrom("app."), (Lines{"app.ActiveDocument", "doc.GetVariable VIEWSIZE",
                                     "app.ZoomCenter 1,2,0 100", "doc.Regen 0"}));
 
   log_->Clear();
   state_.StringGrid1.current = {1, 2};  // no X: nothing, not even the CAD check
-  PanToCoordListRow(state_, platform_, ui_);
+  EXPECT_FALSE(PanToCoordListRow(state_, platform_, ui_).done);
   state_.StringGrid1.current = {1, 1};
   state_.entToSlFlag = true;
-  PanToCoordListRow(state_, platform_, ui_);
-  FollowTextListRow(state_, platform_, ui_);  // "常にPAN" of the text list is off
+  EXPECT_FALSE(PanToCoordListRow(state_, platform_, ui_).done);
+  // "常にPAN" of the text list is off
+  EXPECT_FALSE(FollowTextListRow(state_, platform_, ui_).done);
   EXPECT_TRUE(log_->Lines().empty());
 
   SetRows(state_.StringGrid2, {{"T", "7", "8", "9"}});
@@ -36,7 +37,7 @@ TEST_F(ReadFixture, LayerFromAPickedText) {
     SimEntity picked;
     bool cancel;
     std::string edit29;
-    Lines messages;
+    Lines notes;
   };
   for (const Case& c :
        {Case{"a text", TextEnt("A", {}, "測点"), false, "測点", {}},
@@ -56,9 +57,11 @@ TEST_F(ReadFixture, LayerFromAPickedText) {
     }
     state_.Edit29.text = "old";
     log_->Clear();
-    LayerFromPickedText(state_, platform_, ui);
+    const CommandOutcome outcome = LayerFromPickedText(state_, platform_, ui);
     EXPECT_EQ(state_.Edit29.text, c.edit29);
-    EXPECT_EQ(ui.Messages(), c.messages);
+    EXPECT_EQ(outcome.done, c.edit29 != "old");
+    EXPECT_EQ(outcome.notes, c.notes);
+    EXPECT_TRUE(ui.Messages().empty()) << "the window shows the notes";
     EXPECT_EQ(cad.SystemVariable("SNAPMODE"), CadValue{std::int32_t{1}});
     Lines log = LogFrom("doc.GetVariable SNAPMODE");
     ASSERT_GE(log.size(), 4u);

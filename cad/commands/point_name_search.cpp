@@ -142,8 +142,7 @@ class CandidateTree {
 }  // namespace
 
 TAcadPoint TextPosition(const TTextBlk& text) {
-  const bool onBaseLine = text.code72 == 0 || text.code72 == 3 || text.code72 == 5;
-  return onBaseLine && text.code73 == 0 ? text.pt10 : text.pt11;
+  return StandsAtInsertionPoint(text) ? text.pt10 : text.pt11;
 }
 
 void NameRowsAfterTexts(TextGrid& list, int rows, std::span<const TTextBlk> texts,

@@ -110,6 +110,10 @@ class CadSelectionSet {
   // The census of the set when the CAD can take it without a call per entity (a drawing
   // read from its file); nothing for a running CAD.
   virtual std::optional<SelectionCensus> Census() { return std::nullopt; }
+  // The entity reader has taken from the set all it wanted. A CAD that stands in for one
+  // read (a drawing file vensa-cli reads once) may let its entities go; a running CAD
+  // keeps them.
+  virtual void EntitiesRead() {}
   virtual std::string Name() = 0;
   virtual int Count() = 0;
   virtual std::shared_ptr<CadEntity> Item(int index) = 0;  // from 0

@@ -106,6 +106,7 @@ int ReadSelectedEntities(CadSelectionSet& set, int readMode, ProgressBarId progr
       point.pt = VariantToPoint(entity->Coordinates());
     }
   }
+  set.EntitiesRead();
   ui.SetProgressPosition(progressBar, 0);
   if (bad3dPolylines > 0) ui.ShowMessage(k3dPolylineReadMessage);
   return static_cast<int>(tables.lineCount + tables.CircleBlks.size() + tables.LwpBlks.size() +

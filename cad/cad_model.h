@@ -1,7 +1,9 @@
-// The CAD's automation objects as the system uses them: one method per member asked of
-// the target CAD. Every method may throw AutomationError (CAD closed or busy, pick
-// cancelled, property refused). The Windows build implements these over late-bound
-// calls; cad/sim/ holds a substitute CAD that keeps a drawing of its own.
+// The CAD's automation objects as the system uses them: one method per member of the
+// target CAD's object model that the commands ask or the test server answers (the entity
+// reader asks an entity only what some command reads: cad/entity_reader.cpp). Every
+// method may throw AutomationError (CAD closed or busy, pick cancelled, property refused).
+// The Windows build implements these over late-bound calls; cad/sim/ holds a substitute
+// CAD that keeps a drawing of its own.
 #pragma once
 
 #include <cstdint>

@@ -104,7 +104,7 @@ void EntToSlNameSearch(const char* what, bool far, double dimscale) {
   EntityTables tables;
   for (int i = 0; i < kCount; ++i) {
     const TAcadPoint p{at(random), at(random), 0};
-    tables.PointEnts.push_back(TPointEnt{"0", p});
+    tables.PointEnts.push_back(TPointEnt{p});
     TTextBlk t;
     t.str = "P" + std::to_string(i);
     t.layer = "0";

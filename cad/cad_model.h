@@ -1,7 +1,9 @@
-// The CAD's automation objects as the system uses them: one method per member asked of
-// the target CAD. Every method may throw AutomationError (CAD closed or busy, pick
-// cancelled, property refused). The Windows build implements these over late-bound
-// calls; cad/sim/ holds a substitute CAD that keeps a drawing of its own.
+// The CAD's automation objects as the system uses them: one method per member of the
+// target CAD's object model that the commands ask or the test server answers (the entity
+// reader asks an entity only what some command reads: cad/entity_reader.cpp). Every
+// method may throw AutomationError (CAD closed or busy, pick cancelled, property refused).
+// The Windows build implements these over late-bound calls; cad/sim/ holds a substitute
+// CAD that keeps a drawing of its own.
 #pragma once
 
 #include <cstdint>
@@ -110,6 +112,10 @@ class CadSelectionSet {
   // The census of the set when the CAD can take it without a call per entity (a drawing
   // read from its file); nothing for a running CAD.
   virtual std::optional<SelectionCensus> Census() { return std::nullopt; }
+  // The entity reader has taken from the set all it wanted. A CAD that stands in for one
+  // read (a drawing file vensa-cli reads once) may let its entities go; a running CAD
+  // keeps them.
+  virtual void EntitiesRead() {}
   virtual std::string Name() = 0;
   virtual int Count() = 0;
   virtual std::shared_ptr<CadEntity> Item(int index) = 0;  // from 0

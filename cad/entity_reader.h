@@ -12,12 +12,13 @@ namespace vensa {
 // Shown after a read that met 3-D polylines whose coordinates are no whole triples.
 inline constexpr char k3dPolylineReadMessage[] = "3DPOLYLINE を正しく取得できませんでした．";
 
-// Empties the tables, then reads every entity of the set in order: lines, circles, arcs,
-// ellipses, polylines of the three kinds with their vertices, texts and points; any other
-// class is passed over. The progress bar runs from 1 to Count; with readMode 1 the
-// counter "i / n" also goes to status panel 0 (both through `ui` and into
-// `statusPanel0`, the form's copy). Returns the number of lines, circles, polylines,
-// texts and points read (arcs and ellipses are read but not counted), and resets the bar.
+// Empties the tables, then reads every entity of the set in order: circles, polylines of
+// the three kinds with their vertices, texts and points into their tables, lines, arcs and
+// ellipses into their counts; any other class is passed over. Of each entity the CAD is
+// asked only what some command reads. The progress bar runs from 1 to Count; with
+// readMode 1 the counter "i / n" also goes to status panel 0 (both through `ui` and into
+// `statusPanel0`, the form's copy). Returns the number of lines, circles, polylines, texts
+// and points read (arcs and ellipses are counted apart), and resets the bar.
 //
 // Nothing is caught: an automation error ends the read at that entity, the tables keep
 // what was read, including the record of the failing entity as far as it was filled, and

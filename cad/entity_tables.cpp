@@ -4,15 +4,13 @@ namespace vensa {
 
 void EntityTables::Clear() {
   ClearForSimaRead();
-  EllipseBlks.clear();
-  InsertBlks.clear();
-  FaceBlks.clear();
+  ellipseCount = 0;
 }
 
 void EntityTables::ClearForSimaRead() {
+  lineCount = 0;
+  arcCount = 0;
   CircleBlks.clear();
-  LineBlks.clear();
-  ArcBlks.clear();
   LwpBlks.clear();
   LwpEles.clear();
   TextBlks.clear();

@@ -6,9 +6,11 @@
 namespace vensa::cli {
 namespace {
 
-// The drawing as the running CAD of whatever the target ProgID names.
+// The drawing as the running CAD of whatever the target ProgID names, read once: its
+// entities are let go when they are in the tables, before the listing.
 struct DrawingSession {
-  explicit DrawingSession(const std::string& path) : cad(path), platform(cad) {}
+  explicit DrawingSession(const std::string& path)
+      : cad(path, DrawingKept::kUntilRead), platform(cad) {}
 
   DrawingFileCad cad;
   DrawingFilePlatform platform;

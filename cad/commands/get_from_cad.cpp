@@ -1,6 +1,6 @@
 #include "cad/commands/get_from_cad.h"
 
-#include <unordered_map>
+#include <algorithm>
 
 #include "cad/cad_connection.h"
 #include "cad/commands/point_name_search.h"
@@ -37,36 +37,6 @@ double SearchScale(const FormState& state, Platform& platform, Ui& ui) {
   std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
   return DimScaleOf(*app->ActiveDocument());
 }
-
-// The normal of the polyline each vertex belongs to, found by its handle. The CAD
-// reports light and 2-D polyline vertices in the polyline's own coordinate system; a
-// mirrored polyline (normal 0,0,-1) would otherwise be listed with X negated. The
-// vertices follow their polyline in the tables, so it is looked for from the polyline of
-// the vertex before; only a handle not found there is looked up by hashing.
-class PolylineNormals {
- public:
-  explicit PolylineNormals(const EntityTables& tables) : polylines_(tables.LwpBlks) {}
-
-  const TAcadPoint* Of(const TLwpEle& vertex) {
-    for (std::size_t k = next_; k < polylines_.size() && k < next_ + 2; ++k) {
-      if (polylines_[k].hand == vertex.hand) {
-        next_ = k;
-        return &polylines_[k].code210;
-      }
-    }
-    if (byHandle_.empty()) {
-      byHandle_.reserve(polylines_.size());
-      for (std::size_t k = 0; k < polylines_.size(); ++k) byHandle_.emplace(polylines_[k].hand, k);
-    }
-    auto found = byHandle_.find(vertex.hand);
-    return found == byHandle_.end() ? nullptr : &polylines_[found->second].code210;
-  }
-
- private:
-  const EntityTable<TLwpBlk>& polylines_;
-  std::size_t next_ = 0;
-  std::unordered_map<std::string, std::size_t> byHandle_;
-};
 
 class RowWriter {
  public:
@@ -107,7 +77,7 @@ std::string ReadSummary(const EntityTables& tables) {
   add("CIRCLE", tables.CircleBlks.size());
   add("TEXT", tables.TextBlks.size());
   add("POINT", tables.PointEnts.size());
-  add("LINE", tables.LineBlks.size());
+  add("LINE", tables.lineCount);
   return summary;
 }
 
@@ -131,11 +101,16 @@ void EntToSL(FormState& state, const EntityTables& tables, Platform& platform, U
 
   RowWriter rows(state, list);
   static const std::string kNoName;
-  if (state.CheckBox1.checked && !tables.LwpEles.empty()) {
-    PolylineNormals normals(tables);
-    for (const TLwpEle& v : tables.LwpEles) {
-      const TAcadPoint* normal = normals.Of(v);
-      rows.Add(normal == nullptr ? v.code10 : OcsToWcs(v.code10, *normal), kNoName);
+  if (state.CheckBox1.checked) {
+    // The CAD reports light and 2-D polyline vertices in the polyline's own coordinate
+    // system: a mirrored polyline (normal 0,0,-1) would otherwise be listed with X negated.
+    // The vertices of each polyline follow those of the one before.
+    std::size_t vertex = 0;
+    for (const TLwpBlk& polyline : tables.LwpBlks) {
+      const std::size_t end = std::min(vertex + polyline.vertices, tables.LwpEles.size());
+      for (; vertex < end; ++vertex) {
+        rows.Add(OcsToWcs(tables.LwpEles[vertex].code10, polyline.code210), kNoName);
+      }
     }
   }
   if (state.CheckBox2.checked) {

@@ -172,8 +172,7 @@ void RequireNamesWithinBudget(const std::vector<std::size_t>& chosen,
 }  // namespace
 
 TAcadPoint TextPosition(const TTextBlk& text) {
-  const bool onBaseLine = text.code72 == 0 || text.code72 == 3 || text.code72 == 5;
-  return onBaseLine && text.code73 == 0 ? text.pt10 : text.pt11;
+  return StandsAtInsertionPoint(text) ? text.pt10 : text.pt11;
 }
 
 std::size_t NameRowsAfterTexts(TextGrid& list, int rows, std::span<const TTextBlk> texts,

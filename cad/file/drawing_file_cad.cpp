@@ -35,13 +35,14 @@ struct SelectionSetData {
 // What the application's objects share while the drawing is open: the drawing, the
 // document's selection sets, its layers and the system variables set by the commands.
 struct FileCadState {
-  std::shared_ptr<const Drawing> drawing;
+  std::shared_ptr<const Drawing> drawing;  // null once let go after its read
+  DrawingKept kept;
   std::vector<std::shared_ptr<SelectionSetData>> sets;
   std::vector<std::string> layers;
   std::unordered_set<std::string> upperLayers;  // the names above, ASCII upper-cased
   std::vector<std::pair<std::string, CadValue>> variables;
 
-  explicit FileCadState(std::shared_ptr<const Drawing> d) : drawing(std::move(d)) {
+  FileCadState(std::shared_ptr<const Drawing> d, DrawingKept k) : drawing(std::move(d)), kept(k) {
     // The layer table, then the layers only entities name, as a CAD lists them after
     // opening the drawing; letter case is not told apart.
     for (const std::string& name : drawing->layers) AddLayer(name);
@@ -57,6 +58,12 @@ struct FileCadState {
 
   void AddLayer(const std::string& name) {
     if (upperLayers.insert(AsciiUpper(name)).second) layers.push_back(name);
+  }
+
+  // The drawing's entities, for `member`; refused once let go.
+  const Drawing& Entities(const char* member) const {
+    if (!drawing) throw AutomationError(member, kDrawingLetGoMessage);
+    return *drawing;
   }
 
   CadValue* Variable(const std::string& name) {
@@ -140,16 +147,17 @@ class FileSelectionSet final : public CadSelectionSet {
     const std::size_t entity = set.entities[static_cast<std::size_t>(index)];
     // Readers take the entities one after the other and let go of each: the one let go
     // is loaded again rather than a new one made, 100,000s of times.
+    const Drawing& drawing = state_->Entities("Item");
     if (spare_ && spare_.use_count() == 1) {
-      spare_->Load(*state_->drawing, entity);
+      spare_->Load(drawing, entity);
     } else {
-      spare_ = std::make_shared<FileEntity>(*state_->drawing, entity);
+      spare_ = std::make_shared<FileEntity>(drawing, entity);
     }
     return spare_;
   }
   std::optional<SelectionCensus> Census() override {
     const SelectionSetData& set = Live("Census");
-    const Drawing& drawing = *state_->drawing;
+    const Drawing& drawing = state_->Entities("Census");
     // The class names are the drawing's own strings, one per class: entities are counted
     // by the address of theirs.
     std::vector<std::pair<const std::string*, std::size_t>> counts;
@@ -168,7 +176,7 @@ class FileSelectionSet final : public CadSelectionSet {
   // A user's select-all: every entity not yet in the set that passes the filter.
   void SelectOnScreen(const std::optional<SelectionFilter>& filter) override {
     SelectionSetData& set = Live("SelectOnScreen");
-    const Drawing& drawing = *state_->drawing;
+    const Drawing& drawing = state_->Entities("SelectOnScreen");
     std::vector<bool> taken(drawing.Size(), false);
     for (std::uint32_t i : set.entities) taken[i] = true;
     for (std::size_t i = 0; i < drawing.Size(); ++i) {
@@ -176,6 +184,10 @@ class FileSelectionSet final : public CadSelectionSet {
         set.entities.push_back(static_cast<std::uint32_t>(i));
       }
     }
+  }
+  // The entity last handed out keeps a copy of its own.
+  void EntitiesRead() override {
+    if (state_->kept == DrawingKept::kUntilRead) state_->drawing.reset();
   }
   void Clear() override { Live("Clear").entities.clear(); }
   void Delete() override {
@@ -325,8 +337,9 @@ std::filesystem::file_time_type StampOf(const std::string& path) {
 
 }  // namespace
 
-DrawingFileCad::DrawingFileCad(std::string path)
+DrawingFileCad::DrawingFileCad(std::string path, DrawingKept kept)
     : path_(std::move(path)),
+      kept_(kept),
       stamp_(StampOf(path_)),
       drawing_(std::make_shared<const Drawing>(ReadDrawingFile(path_))) {}
 
@@ -334,14 +347,17 @@ bool DrawingFileCad::ReloadIfChanged() {
   const std::filesystem::file_time_type stamp = StampOf(path_);
   if (stamp == stamp_) return false;
   drawing_ = std::make_shared<const Drawing>(ReadDrawingFile(path_));
+  application_.reset();
   stamp_ = stamp;
   return true;
 }
 
 std::shared_ptr<CadApplication> DrawingFileCad::Application() {
-  if (!application_ || application_drawing_ != drawing_) {
-    application_ = std::make_shared<FileApplication>(std::make_shared<FileCadState>(drawing_));
-    application_drawing_ = drawing_;
+  if (!application_) {
+    application_ =
+        std::make_shared<FileApplication>(std::make_shared<FileCadState>(drawing_, kept_));
+    // Held by the application alone, which lets it go after the read.
+    if (kept_ == DrawingKept::kUntilRead) drawing_.reset();
   }
   return application_;
 }

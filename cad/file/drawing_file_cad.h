@@ -3,7 +3,9 @@
 // 取得" and "画層取得" read a drawing with the rules they apply to the CAD. An on-screen
 // selection takes every model-space entity (every TEXT with the TEXT filter), as a user's
 // select-all does. What needs a user at a running CAD (picking a point or an entity,
-// commands, panning, adding texts) fails with kNeedsRunningCadMessage. The file itself is
+// commands, panning, adding texts) fails with kNeedsRunningCadMessage. A drawing kept
+// until read is let go once the entity reader has read it; its entities are then refused
+// with kDrawingLetGoMessage, its layers and variables still answered. The file itself is
 // never written.
 #pragma once
 
@@ -19,14 +21,19 @@ namespace vensa {
 
 inline constexpr char kNeedsRunningCadMessage[] =
     "図面ファイルではこの操作はできません。実行中の CAD が必要です";
+inline constexpr char kDrawingLetGoMessage[] = "図面の図形は読み終えて閉じられています";
+
+// How long the drawing's entities are kept: while the drawing is open (the window's
+// target, read command after command), or until the entity reader has read them once
+// (vensa-cli, whose listing then needs the memory more than the drawing).
+enum class DrawingKept { kWhileOpen, kUntilRead };
 
 class DrawingFileCad {
  public:
   // Reads the drawing; DrawingFileError (or FileReadError) names the file.
-  explicit DrawingFileCad(std::string path);
+  explicit DrawingFileCad(std::string path, DrawingKept kept = DrawingKept::kWhileOpen);
 
   const std::string& Path() const { return path_; }
-  const Drawing& GetDrawing() const { return *drawing_; }
 
   // Reads the file again when its time stamp changed since it was read; true when it did.
   bool ReloadIfChanged();
@@ -37,10 +44,11 @@ class DrawingFileCad {
 
  private:
   std::string path_;
+  DrawingKept kept_;
   std::filesystem::file_time_type stamp_;
+  // The drawing as read: kept here while it is open, else held by the application alone.
   std::shared_ptr<const Drawing> drawing_;
   std::shared_ptr<CadApplication> application_;
-  std::shared_ptr<const Drawing> application_drawing_;
 };
 
 // The platform of a program whose CAD is a drawing file: every ProgID names the drawing,

@@ -6,7 +6,9 @@
 #include <fstream>
 
 #include "cad/cad_connection.h"
+#include "cad/entity_reader.h"
 #include "platform/automation_error.h"
+#include "platform/sim/sim_ui.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/text_lines.h"
 
@@ -79,6 +81,40 @@ TEST(DrawingFileCad, AnswersTheCadObjectsOverTheDrawingAndRefusesWhatNeedsAUser)
       path, std::filesystem::last_write_time(path) + std::chrono::seconds(2));
   EXPECT_TRUE(file.ReloadIfChanged());
   EXPECT_EQ(file.Application()->ActiveDocument()->Layers()->Item(2)->Name(), "別");
+}
+
+// vensa-cli reads a drawing once: its entities go when the reader has them, what the
+// listing still asks (variables, layers, the set itself) stays. The window keeps them.
+TEST(DrawingFileCad, ADrawingKeptUntilReadLetsItsEntitiesGoAfterTheRead) {
+  test::TempDir dir;
+  const std::string path = dir.Write("a.dxf", Drawing("名前"));
+  for (DrawingKept kept : {DrawingKept::kUntilRead, DrawingKept::kWhileOpen}) {
+    DrawingFileCad file(path, kept);
+    DrawingFilePlatform platform(file);
+    const std::shared_ptr<CadDocument> doc =
+        AttachTargetCad(platform, "AnyCad.Application")->ActiveDocument();
+    std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*doc);
+    set->SelectOnScreen(std::nullopt);
+    SimUi ui;
+    EntityTables tables;
+    std::string panel;
+    EXPECT_EQ(ReadSelectedEntities(*set, 2, ProgressBarId::ProgressBar2, ui, tables, panel), 3);
+    EXPECT_EQ(tables.TextBlks.size(), 1u);
+    EXPECT_EQ(VariantToDouble(doc->GetVariable("DIMSCALE")), 500.0);
+    EXPECT_EQ(doc->Layers()->Count(), 3);
+    EXPECT_EQ(set->Count(), 3);
+    if (kept == DrawingKept::kWhileOpen) {
+      EXPECT_EQ(set->Item(1)->TextString(), "A-1");
+      continue;
+    }
+    try {
+      set->Item(0);
+      ADD_FAILURE() << "an entity of a drawing let go";
+    } catch (const AutomationError& e) {
+      EXPECT_STREQ(e.what(), kDrawingLetGoMessage);
+    }
+    set->Delete();
+  }
 }
 
 }  // namespace

@@ -25,16 +25,14 @@ TTextBlk Txt(const std::string& str, const TAcadPoint& at, const std::string& la
 }
 
 // One polyline header and its vertices.
-void AddPolyline(EntityTables& t, const std::string& hand, const std::vector<TAcadPoint>& points,
+void AddPolyline(EntityTables& t, const std::vector<TAcadPoint>& points,
                  const TAcadPoint& normal = {0, 0, 1}) {
-  TLwpBlk& header = t.LwpBlks.emplace_back();
-  header.hand = hand;
-  header.code210 = normal;
-  for (const TAcadPoint& p : points) t.LwpEles.push_back(TLwpEle{0, p, 0.0, hand});
+  t.LwpBlks.push_back(TLwpBlk{normal, points.size()});
+  for (const TAcadPoint& p : points) t.LwpEles.push_back(TLwpEle{p});
 }
 
 void AddPoint(EntityTables& t, const TAcadPoint& p) {
-  t.PointEnts.push_back(TPointEnt{"0", p});
+  t.PointEnts.push_back(TPointEnt{p});
 }
 
 struct ListingCase {
@@ -75,8 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
         ListingCase{"vertices in vertex order, a mirrored polyline's in world coordinates",
                     [](EntityTables& t, FormState& s, SimCad&) {
                       s.CheckBox1.checked = true;
-                      AddPolyline(t, "A1", {{0, 0, 0}, {1.23449, 0, 0}});
-                      AddPolyline(t, "B1", {{3, 4, 2}}, {0, 0, -1});
+                      AddPolyline(t, {{0, 0, 0}, {1.23449, 0, 0}});
+                      AddPolyline(t, {{3, 4, 2}}, {0, 0, -1});
                     },
                     {{"", "0.000", "0.000", "0.000", "1"},
                      {"", "1.234", "0.000", "0.000", "2"},
@@ -217,22 +215,16 @@ TEST_F(ReadFixture, GetFromCadGoldenCallOrder) {
                                         "sset.Item 0",
                                         "ent.EntityName",
                                         "ent.Coordinates",
-                                        "ent.Layer",
                                         "ui.SetStatusPanel 0 2 / 2",
                                         "ui.SetProgressPosition ProgressBar1 2",
                                         "ui.ProcessPendingMessages",
                                         "sset.Item 1",
                                         "ent.EntityName",
                                         "ent.InsertionPoint",
-                                        "ent.TextAlignmentPoint",
-                                        "ent.Layer",
-                                        "ent.TextString",
-                                        "ent.color",
-                                        "ent.Height",
-                                        "ent.ScaleFactor",
-                                        "ent.Rotation",
                                         "ent.HorizontalAlignment",
                                         "ent.VerticalAlignment",
+                                        "ent.Layer",
+                                        "ent.TextString",
                                         "ui.SetProgressPosition ProgressBar1 0",
                                         "ui.ProcessPendingMessages",
                                         "ClassIdFromProgId Gcad.Application.23",
@@ -265,7 +257,7 @@ TEST_F(ReadFixture, OnlyArcsClearTheSummaryWithoutMessage) {
   EXPECT_EQ(got.outcome.summary, "");
   EXPECT_TRUE(got.outcome.notes.empty());
   EXPECT_TRUE(ui_.Messages().empty());
-  EXPECT_EQ(tables_.ArcBlks.size(), 1u);
+  EXPECT_EQ(tables_.arcCount, 1u);
 }
 
 // Cancel and failures in the guarded part: "取得失敗", the group disabled, the set deleted.
@@ -287,7 +279,7 @@ TEST_P(GetFromCadFailureTest, IsReportedAndLeavesTheListAsItWas) {
     cad_.QueueSelectionCancel();
   } else {
     cad_.QueueSelection(handles);
-    cad_.FailAt("ent.Layer", 2, "オブジェクトは削除されています");
+    cad_.FailAt("ent.Coordinates", 2, "オブジェクトは削除されています");
   }
   const GetFromCadOutcome got = GetFromCad(state_, tables_, platform_, ui_);
   EXPECT_FALSE(got.outcome.done);

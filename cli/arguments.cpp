@@ -16,20 +16,21 @@ struct CommandInfo {
 
 const std::vector<CommandInfo>& Commands() {
   static const std::vector<CommandInfo> commands = {
-      {"plot", Command::Plot, 2, {"--range", "--scale", "--z0", "--cad"}},
-      {"table", Command::Table, 2, {"--scale", "--yx", "--cad"}},
-      {"list", Command::List, 1, {"--sort", "--tidy", "--excel"}},
-      {"sima", Command::Sima, 2, {"--force"}},
-      {"excel", Command::Excel, 2, {"--force"}},
+      {"plot", Command::Plot, 2, {"--range", "--scale", "--z0", "--cad", "--zone", "--latlon"}},
+      {"table", Command::Table, 2, {"--scale", "--yx", "--cad", "--zone", "--latlon"}},
+      {"list", Command::List, 1, {"--sort", "--tidy", "--excel", "--zone", "--latlon"}},
+      {"sima", Command::Sima, 2, {"--force", "--zone", "--latlon"}},
+      {"excel", Command::Excel, 2, {"--force", "--zone", "--latlon"}},
       {"get", Command::Get, 1, {"--cad"}},
       {"texts", Command::Texts, 1, {"--cad"}},
+      {"geo", Command::Geo, 2, {"--range", "--zone", "--latlon"}},
   };
   return commands;
 }
 
 bool TakesValue(const std::string& option) {
   return option == "--settings" || option == "--set" || option == "--range" ||
-         option == "--scale" || option == "--sort";
+         option == "--scale" || option == "--sort" || option == "--zone";
 }
 
 [[noreturn]] void Fail(const std::string& message) {
@@ -59,6 +60,13 @@ void ApplyOption(Arguments& a, const std::string& option, const std::string& val
     } else {
       Fail("--sort には name か number を指定してください: " + value);
     }
+  } else if (option == "--zone") {
+    const auto zone = TryReadInteger(value);
+    if (!zone || *zone < 1 || *zone > 19)
+      Fail("--zone には平面直角座標系の番号 1〜19 を指定してください: " + value);
+    a.zone = *zone;
+  } else if (option == "--latlon") {
+    a.latlon = true;
   } else if (option == "--tidy") {
     a.listOperations.push_back(ListOperation::Tidy);
   } else if (option == "--z0") {
@@ -78,6 +86,11 @@ void ApplyOption(Arguments& a, const std::string& option, const std::string& val
 
 bool IsDrawingInputName(const std::string& path) {
   return EndsWithIgnoringAsciiCase(path, ".dxf") || EndsWithIgnoringAsciiCase(path, ".dwg");
+}
+
+bool IsMapInputName(const std::string& path) {
+  return EndsWithIgnoringAsciiCase(path, ".geojson") || EndsWithIgnoringAsciiCase(path, ".json") ||
+         EndsWithIgnoringAsciiCase(path, ".kml");
 }
 
 Arguments ParseArguments(const std::vector<std::string>& args) {
@@ -146,6 +159,11 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     Fail("excel の OUT は .xlsx か .csv のファイルです: " + a.output);
   if (a.command == Command::Excel && a.force && a.output.empty())
     Fail("--force は OUT を指定したときだけ使えます");
+  if (a.latlon && (IsDrawingInputName(a.input) || EndsWithIgnoringAsciiCase(a.input, ".sim") ||
+                   IsMapInputName(a.input)))
+    Fail("--latlon は緯度経度の CSV・XLSX・タブ区切りの INPUT に使います: " + a.input);
+  if (a.command == Command::Geo && !IsMapInputName(a.output))
+    Fail("geo の OUT は .geojson, .json か .kml のファイルです: " + a.output);
   // get and texts read drawings only: any other file would list its bytes as points.
   const bool fromDrawing = a.command == Command::Get || a.command == Command::Texts;
   if (fromDrawing && !a.cad && !IsDrawingInputName(a.input))
@@ -164,6 +182,7 @@ std::string UsageText() {
   vensa-cli get   [--settings FILE] [--set Section/Key=Value]... DRAWING.dxf
   vensa-cli texts [--settings FILE] [--set Section/Key=Value]... DRAWING.dxf
   vensa-cli excel [--settings FILE] [--set Section/Key=Value]... [--force] INPUT OUT.xlsx|OUT.csv
+  vensa-cli geo   [--settings FILE] [--set Section/Key=Value]... [--zone N] [--range TEXT] INPUT OUT.geojson|OUT.kml
   vensa-cli get   [...] --cad            (Windows) "CADから": CAD で選択した図形の座標リスト
   vensa-cli texts [...] --cad            (Windows) "TEXT 取得": CAD で選択した TEXT のリスト
   vensa-cli plot  [...] --cad INPUT      (Windows) 実行中のターゲット CAD へ "CADへ"
@@ -182,6 +201,9 @@ std::string UsageText() {
           ("リスト表示", "UCS", 小数桁, 検索範囲, "DIMSCALE 倍", 画層の設定に従う)。
           取得した図形数は標準エラーに 1 行で表示します
   texts   図面の全 TEXT に "TEXT 取得" を実行し、TEXT リスト (TEXT, X, Y, Z) を表示します
+  geo     座標リスト (X 北, Y 東, m; プロット範囲の行) と読み込んだ SIMA の画地を、平面直角座標系
+          (--zone, 設定 Geo/Zone) から緯度経度にして GeoJSON (.geojson, .json) か KML (.kml) に
+          書きます (JGD2011, 10 進 9 桁。Z は高さとしてそのまま)
   excel   "Excelへ" がシートに書くセルを OUT (Excel ブック .xlsx か CSV .csv) に書きます
           (Excel/ColN, ColX, ColY, ColZ, FlagZ, RowS の設定に従う。.xlsx の X, Y, Z は数値、
           測点名は文字列。既存の OUT は --force で置き換え)
@@ -192,8 +214,14 @@ std::string UsageText() {
           ".dxf" で終わると図面 (座標リストは get が表示するもの)、
           ".csv" か ".xlsx" で終わると表計算のファイル ("Exceｌから" と同じく Excel/ColN,
           ColX, ColY, ColZ, FlagZ, RowS の列と開始行から。.xlsx は最初のシート)、
+          ".geojson", ".json", ".kml" で終わると地図ファイル (Point と線・面の頂点を緯度経度から
+          --zone の系の X, Y へ。名前は name、高さは Z)、
           それ以外はタブ区切りの行: 測点名, X, Y, Z (UTF-8/UTF-16 は BOM で、BOM なしは
           UTF-8 として正しければ UTF-8、それ以外は ANSI (CP932))
+  --latlon             INPUT (.csv, .xlsx, タブ区切り) の X, Y の列が緯度, 経度 (10 進の度か
+                       度分秒: 36°06′13.58925″, 36-06-13.58925, 360613.58925) で、--zone の系の
+                       X, Y に変換して読む
+  --zone N             平面直角座標系 (JGD2011) の系番号 1〜19 (設定 Geo/Zone より優先)
   --settings FILE      設定ファイル (INI) を読み込む (プログラム起動時と同じ)
   --set Section/Key=Value
                        設定ファイルのキーを指定 (例: Draw/CheckBox21=1, Layer/PLINE=外周,

@@ -8,7 +8,7 @@
 
 namespace vensa::cli {
 
-enum class Command { Help, Plot, Table, List, Sima, Excel, Get, Texts };
+enum class Command { Help, Plot, Table, List, Sima, Excel, Get, Texts, Geo };
 
 // The list commands of "list", in the order given on the command line.
 enum class ListOperation { SortByName, SortByNumber, Tidy };
@@ -24,6 +24,8 @@ struct Arguments {
   bool force = false;                                         // sima: replace OUT
   bool cad = false;    // plot, table: into the running target CAD instead of OUT
   bool excel = false;  // list: from the running spreadsheet's active worksheet, no INPUT
+  std::optional<int> zone;  // --zone: the plane-rectangular zone, 1..19
+  bool latlon = false;      // INPUT's X and Y cells hold latitude and longitude
   std::vector<ListOperation> listOperations;
   std::string input;
   std::string output;
@@ -37,6 +39,9 @@ struct BadArguments {
 // Whether INPUT names a drawing: ".dxf", or ".dwg", which the drawing reader refuses with
 // its own message, in any letter case.
 bool IsDrawingInputName(const std::string& path);
+
+// Whether the name is a map file's: ".geojson", ".json" or ".kml" in any letter case.
+bool IsMapInputName(const std::string& path);
 
 // Parses everything after the program name. Throws BadArguments.
 Arguments ParseArguments(const std::vector<std::string>& args);

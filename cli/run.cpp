@@ -9,6 +9,7 @@
 #include "cli/arguments.h"
 #include "cli/console_ui.h"
 #include "cli/drawing_input.h"
+#include "cli/geo_command.h"
 #include "cli/list_text.h"
 #include "core/coord_list.h"
 #include "core/error.h"
@@ -292,7 +293,8 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
       PrintTextList(state.StringGrid2, args.input, out, err);
       return 0;
     }
-    if (!args.excel) ReadInput(args.input, state, err);
+    if (!args.excel && !ReadMapInput(args, state, err)) ReadInput(args.input, state, err);
+    ConvertLatLonInput(args, state, err);
     if (args.cad) return RunIntoCad(args, state, automation, err);
     switch (args.command) {
       case Command::Plot:
@@ -308,6 +310,8 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
         return RunSima(args, state, err);
       case Command::Get:
         return RunList(args, state, out);
+      case Command::Geo:
+        return RunGeo(args, state, err);
       case Command::Texts:
       case Command::Help:
         break;

@@ -11,8 +11,9 @@ namespace vensa {
 namespace {
 
 // The marks and the characters that stand for ASCII ones, mapped to one byte each: 'd'
-// degrees, 'm' minutes, 's' seconds, ' ' a separator, digits, '.', '+', '-'; N S E W
-// for the hemispheres.
+// degrees, 'm' minutes, 's' seconds (lower case: ASCII letters are brought to upper case,
+// so a typed "S" stays the southern hemisphere), ' ' a separator, digits, '.', '+', '-';
+// N S E W for the hemispheres.
 struct Replacement {
   std::string_view from;
   char to;
@@ -113,7 +114,7 @@ std::optional<double> ReadParts(std::string_view s) {
   std::size_t start = 0;
   for (std::size_t i = 0; i <= s.size(); ++i) {
     const char c = i < s.size() ? s[i] : ' ';
-    if (c == 'D' || c == 'M' || c == 'S' || c == ' ' || c == ':' || c == '-') {
+    if (c == 'd' || c == 'm' || c == 's' || c == ' ' || c == ':' || c == '-') {
       if (i > start) {
         tokens.push_back(s.substr(start, i - start));
         marks.push_back(c == ':' || c == '-' ? ' ' : c);
@@ -127,9 +128,9 @@ std::optional<double> ReadParts(std::string_view s) {
   int next = 0;  // the part the next unmarked number fills
   for (std::size_t t = 0; t < tokens.size(); ++t) {
     int part = next;
-    if (marks[t] == 'D') part = 0;
-    if (marks[t] == 'M') part = 1;
-    if (marks[t] == 'S') part = 2;
+    if (marks[t] == 'd') part = 0;
+    if (marks[t] == 'm') part = 1;
+    if (marks[t] == 's') part = 2;
     if (part < next || part > 2) return std::nullopt;
     const auto value = ReadPart(tokens[t], t + 1 == tokens.size());
     if (!value) return std::nullopt;
@@ -172,7 +173,7 @@ std::optional<double> ReadAngleText(std::string_view text) {
   }
   if (s.empty()) return std::nullopt;
   std::optional<double> value;
-  if (s.find_first_of("DMS :-") == std::string_view::npos) {
+  if (s.find_first_of("dms :-") == std::string_view::npos) {
     value = ReadPart(s, true);
     if (value && *value >= 10000.0) {
       // DDDMMSS.sss: the seconds are the last two digits before the point.

@@ -95,11 +95,14 @@ struct Reader {
     throw GeoFileError("GeoJSON ファイル \"" + fileName + "\": " + what);
   }
 
+  // Checked before anything else is done with it: a position is two or three numbers, so
+  // comparing or copying one never walks a deep value.
   LatLon Position(const Json& p, std::optional<double>& height) const {
     if (!p.is_array() || p.size() < 2 || p.size() > 3)
-      Fail("座標は [経度, 緯度] か [経度, 緯度, 高さ] です: " + p.dump(-1, ' ', false, Json::error_handler_t::replace).substr(0, 80));
+      Fail(std::string("座標は [経度, 緯度] か [経度, 緯度, 高さ] です (") + p.type_name() +
+           (p.is_array() ? ", 要素 " + std::to_string(p.size()) : std::string()) + ")");
     for (const Json& v : p)
-      if (!v.is_number()) Fail("座標が数値ではありません: " + p.dump().substr(0, 80));
+      if (!v.is_number()) Fail(std::string("座標が数値ではありません (") + v.type_name() + ")");
     height.reset();
     if (p.size() == 3) height = p[2].get<double>();
     return {p[1].get<double>(), p[0].get<double>()};
@@ -116,12 +119,17 @@ struct Reader {
   void AddVertices(const std::string& name, const Json& line, bool ring, std::size_t& k) {
     if (!line.is_array()) Fail("座標の配列がありません");
     std::size_t n = line.size();
-    if (ring && n >= 2 && line[0] == line[n - 1]) --n;
+    if (ring && n >= 2) {
+      std::optional<double> h0, h1;
+      const LatLon first = Position(line[0], h0), last = Position(line[n - 1], h1);
+      if (first.latitude == last.latitude && first.longitude == last.longitude && h0 == h1) --n;
+    }
     for (std::size_t i = 0; i < n; ++i) Add(VertexName(name, ++k), line[i]);
   }
 
-  void Geometry(const std::string& name, const Json& g) {
+  void Geometry(const std::string& name, const Json& g, int depth = 0) {
     if (g.is_null()) return;  // a feature without a place
+    if (depth > kMaxDepth) Fail("GeometryCollection の入れ子が深すぎます");
     if (!g.is_object()) Fail("geometry がオブジェクトではありません");
     const auto type = g.find("type");
     if (type == g.end() || !type->is_string()) Fail("geometry に type がありません");
@@ -129,7 +137,7 @@ struct Reader {
     if (t == "GeometryCollection") {
       const auto members = g.find("geometries");
       if (members == g.end() || !members->is_array()) Fail("geometries がありません");
-      for (const Json& member : *members) Geometry(name, member);
+      for (const Json& member : *members) Geometry(name, member, depth + 1);
       return;
     }
     const auto c = g.find("coordinates");
@@ -261,19 +269,14 @@ std::vector<GeoPlace> ReadGeoJson(std::string_view bytes, const std::string& fil
     reader.Fail("大きすぎます (" + std::to_string(kMaxGeoFileBytes >> 20) + " MB まで)");
   Json document;
   try {
-    // Nesting is bounded while parsing, before a deep document is built.
-    const Json::parser_callback_t depthCheck = [&](int depth, Json::parse_event_t, Json&) {
-      if (depth > kMaxDepth) throw GeoFileError("入れ子が深すぎます");
-      return true;
-    };
-    document = Json::parse(bytes.begin(), bytes.end(), depthCheck);
+    // The parser keeps its own stack (no recursion), and so does the document's release;
+    // what walks the document below goes only as deep as GeoJSON does.
+    document = Json::parse(bytes.begin(), bytes.end());
   } catch (const Json::parse_error& e) {
     std::string what = e.what();
-    if (const std::size_t colon = what.rfind(": "); colon != std::string::npos)
+    if (const std::size_t colon = what.find(": "); colon != std::string::npos)
       what = what.substr(colon + 2);
     reader.Fail(LineAndColumn(bytes, e.byte == 0 ? 0 : e.byte - 1) + ": JSON の誤り (" + what + ")");
-  } catch (const GeoFileError& e) {
-    reader.Fail(e.what());
   }
   reader.Object(document);
   return std::move(reader.places);

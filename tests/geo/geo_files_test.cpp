@@ -87,7 +87,14 @@ TEST(GeoJson, RefusesNamingFileAndPlace) {
   for (const Case& c : std::vector<Case>{
            {"{\"type\":\"Point\",\n \"coordinates\":[1,2,]}", "\"bad.geojson\": 2 行 "},
            {"", "1 行 0 桁"},
-           {std::string(100, '[') + std::string(100, ']'), "入れ子が深すぎます"},
+           {std::string(100000, '[') + std::string(100000, ']'), "GeoJSON のオブジェクトではありません"},
+           {[] {
+              std::string deep;
+              for (int i = 0; i < 100; ++i) deep += R"({"type":"GeometryCollection","geometries":[)";
+              for (int i = 0; i < 100; ++i) deep += "]}";
+              return deep;
+            }(),
+            "入れ子が深すぎます"},
            {"[1,2]", "GeoJSON のオブジェクトではありません"},
            {R"({"type":"Point","coordinates":[1]})", "[経度, 緯度]"},
            {R"({"type":"Point","coordinates":[1,"2"]})", "数値ではありません"},

@@ -17,6 +17,14 @@ constexpr int kMaxDepth = 64;
 // The text as a JSON string: quoted and escaped by the JSON library; bytes that are no
 // UTF-8 become U+FFFD.
 void AppendString(std::string& out, std::string_view text) {
+  // Printable ASCII without quote or backslash, as most point names are, stands as it is.
+  if (std::all_of(text.begin(), text.end(),
+                  [](char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; })) {
+    out += '"';
+    out += text;
+    out += '"';
+    return;
+  }
   out += Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 

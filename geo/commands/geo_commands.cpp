@@ -223,6 +223,8 @@ CommandOutcome SaveListAsMapDialog(FormState& form, Ui& ui) {
   auto path = ui.SaveFileDialog(kMapFileFilter);
   if (!path || path->empty()) return {false, {}, {}};
   if (PathFromUtf8(*path).extension().empty()) *path += ".geojson";
+  if (FileExists(*path) && ui.AskYesNo(kMapOverwriteQuestion, true) != MessageAnswer::Yes)
+    return {false, {}, {}};
   return SaveListAsMap(form, *zone, *path);
 }
 

@@ -55,8 +55,12 @@ CommandOutcome ConvertLatLonColumns(TextGrid& list, int zone);
 // from the 19 (then held by the form); nothing when the choice is cancelled.
 std::optional<int> ZoneOfFormOrAsk(FormState& form, Ui& ui);
 
+// The question asked (Yes and No, Yes the default) before an existing file is replaced.
+inline constexpr const char* kMapOverwriteQuestion = "すでにファイルが存在します．上書きしますか？";
+
 // "地図ファイルに保存": the zone, the file chosen in a save dialog (".geojson" added to a
-// name without extension), SaveListAsMap. Not done, without a note, when cancelled.
+// name without extension), kMapOverwriteQuestion for a file that exists, SaveListAsMap.
+// Not done, without a note, when cancelled or not answered Yes.
 CommandOutcome SaveListAsMapDialog(FormState& form, Ui& ui);
 
 // "地図ファイルを開く": the zone, the GeoJSON or KML file chosen, ReadMapIntoList.

@@ -100,6 +100,18 @@ TEST(GeoCommands, TheZoneIsTheFormsOrTheOneChosen) {
   EXPECT_EQ(ZoneOfFormOrAsk(form, ui), 9);
   EXPECT_EQ(form.GeoZone.text, "9");
   EXPECT_EQ(ZoneOfForm(form), 9);
+  // The dialogs' steps: a name without extension saves GeoJSON; an existing file is
+  // replaced only when the question is answered Yes.
+  test::TempDir dir;
+  form.StringGrid1 = CoordListOf({{"A", "1", "2"}});
+  ui.QueueFileName(dir.File("map"));
+  EXPECT_TRUE(SaveListAsMapDialog(form, ui).done);
+  ui.QueueFileName(dir.File("map.geojson"));
+  EXPECT_FALSE(SaveListAsMapDialog(form, ui).done);
+  EXPECT_EQ(ui.Questions().back(), kMapOverwriteQuestion);
+  ui.QueueFileName(dir.File("map.geojson"));
+  ui.QueueAnswer(MessageAnswer::Yes);
+  EXPECT_TRUE(SaveListAsMapDialog(form, ui).done);
   form.GeoZone.text = "20";
   EXPECT_EQ(ErrorOf([&] { ZoneOfForm(form); }), "Geo/Zone は平面直角座標系の 1〜19 です: 20");
 }

@@ -285,6 +285,12 @@ std::vector<GeoPlace> ReadGeoJson(std::string_view bytes, const std::string& fil
     if (const std::size_t colon = what.find(": "); colon != std::string::npos)
       what = what.substr(colon + 2);
     reader.Fail(LineAndColumn(bytes, e.byte == 0 ? 0 : e.byte - 1) + ": JSON の誤り (" + what + ")");
+  } catch (const Json::exception& e) {
+    // A number beyond every double ("1e400") is refused by the parser as out of range.
+    std::string what = e.what();
+    if (const std::size_t bracket = what.find("] "); bracket != std::string::npos)
+      what = what.substr(bracket + 2);
+    reader.Fail("JSON の誤り (" + what + ")");
   }
   reader.Object(document);
   return std::move(reader.places);

@@ -87,6 +87,7 @@ TEST(GeoJson, RefusesNamingFileAndPlace) {
   for (const Case& c : std::vector<Case>{
            {"{\"type\":\"Point\",\n \"coordinates\":[1,2,]}", "\"bad.geojson\": 2 行 "},
            {"", "1 行 0 桁"},
+           {R"({"type":"Point","coordinates":[1e400,2]})", "number overflow"},
            {std::string(100000, '[') + std::string(100000, ']'), "GeoJSON のオブジェクトではありません"},
            {[] {
               std::string deep;

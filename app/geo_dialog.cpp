@@ -21,13 +21,13 @@ TGeoDialog::TGeoDialog(TForm1& form)
   zones.Add(U8("なし"));
   for (int zone = kFirstPlaneZone; zone <= kLastPlaneZone; ++zone)
     zones.Add(wxString::FromUTF8(PlaneZoneLabel(zone)));
-  ComboZone = new wxChoice(this, wxID_ANY, {160, 10}, {128, -1}, zones, 0, wxDefaultValidator,
-                           "ComboZone");
+  ComboZone =
+      new wxChoice(this, wxID_ANY, {160, 10}, {128, -1}, zones, 0, wxDefaultValidator, "ComboZone");
   LabelFor(ComboZone, "平面直角座標系 (JGD2011)");
   auto* save = MakeButton(this, "ButtonMapSave", "地図ファイルに保存 (GeoJSON, KML)...", 12, 48,
                           276, 26, "座標リスト (プロット範囲の行) と SIMA の画地");
-  auto* open = MakeButton(this, "ButtonMapOpen", "地図ファイルを開く (GeoJSON, KML)...", 12, 80,
-                          276, 26);
+  auto* open =
+      MakeButton(this, "ButtonMapOpen", "地図ファイルを開く (GeoJSON, KML)...", 12, 80, 276, 26);
   auto* latlon = MakeButton(this, "ButtonLatLonOpen", "緯度経度の表を開く (CSV, XLSX)...", 12, 112,
                             276, 26, "グループ \"Excel\" の列: X座標に緯度, Y座標に経度");
   new wxButton(this, wxID_CANCEL, U8("閉じる"), {212, 160}, {76, 26}, 0, wxDefaultValidator,

@@ -51,16 +51,23 @@ int main() {
   const std::string geojson = PathToUtf8(dir / "points.geojson");
   const std::string kml = PathToUtf8(dir / "points.kml");
   double cpu = 0;
-  double wall = bench::BestOf(kRuns, [&] {
-    for (int i = 1; i <= kPoints; ++i)
-      PlaneToLatLon(kZone, {static_cast<double>(i % 317) * 63.1, static_cast<double>(i / 317) * 63.7});
-  }, &cpu);
+  double wall = bench::BestOf(
+      kRuns,
+      [&] {
+        for (int i = 1; i <= kPoints; ++i)
+          PlaneToLatLon(kZone,
+                        {static_cast<double>(i % 317) * 63.1, static_cast<double>(i / 317) * 63.7});
+      },
+      &cpu);
   Report("100,000 points to latitude/longitude", wall, cpu);
-  wall = bench::BestOf(kRuns, [&] { SaveListAsMap(form, kZone, geojson); }, &cpu);
+  wall = bench::BestOf(
+      kRuns, [&] { SaveListAsMap(form, kZone, geojson); }, &cpu);
   Report("100,000 points to GeoJSON (saved)", wall, cpu);
-  wall = bench::BestOf(kRuns, [&] { SaveListAsMap(form, kZone, kml); }, &cpu);
+  wall = bench::BestOf(
+      kRuns, [&] { SaveListAsMap(form, kZone, kml); }, &cpu);
   Report("100,000 points to KML (saved)", wall, cpu);
-  wall = bench::BestOf(kRuns, [&] { ReadMapIntoList(form, kZone, geojson); }, &cpu);
+  wall = bench::BestOf(
+      kRuns, [&] { ReadMapIntoList(form, kZone, geojson); }, &cpu);
   Report("GeoJSON of 100,000 points into the list", wall, cpu);
   std::printf("GeoJSON %.1f MB, KML %.1f MB\n",
               static_cast<double>(std::filesystem::file_size(geojson)) / 1e6,

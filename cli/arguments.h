@@ -22,8 +22,8 @@ struct Arguments {
   bool zeroZ = false;                                         // plot: "CADへ (Z=0)"
   bool yx = false;                                            // table: "YX 作表"
   bool force = false;                                         // sima: replace OUT
-  bool cad = false;    // plot, table: into the running target CAD instead of OUT
-  bool excel = false;  // list: from the running spreadsheet's active worksheet, no INPUT
+  bool cad = false;         // plot, table: into the running target CAD instead of OUT
+  bool excel = false;       // list: from the running spreadsheet's active worksheet, no INPUT
   std::optional<int> zone;  // --zone: the plane-rectangular zone, 1..19
   bool latlon = false;      // INPUT's X and Y cells hold latitude and longitude
   std::vector<ListOperation> listOperations;

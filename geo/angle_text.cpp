@@ -20,15 +20,15 @@ struct Replacement {
 };
 
 constexpr std::array kReplacements = {
-    Replacement{"°", 'd'},  Replacement{"º", 'd'},  Replacement{"˚", 'd'},
-    Replacement{"度", 'd'}, Replacement{"′", 'm'},  Replacement{"’", 'm'},
-    Replacement{"＇", 'm'}, Replacement{"分", 'm'}, Replacement{"″", 's'},
-    Replacement{"”", 's'},  Replacement{"＂", 's'}, Replacement{"秒", 's'},
-    Replacement{"．", '.'}, Replacement{"－", '-'}, Replacement{"−", '-'},
-    Replacement{"＋", '+'}, Replacement{"：", ':'}, Replacement{"　", ' '},
+    Replacement{"°", 'd'},    Replacement{"º", 'd'},    Replacement{"˚", 'd'},
+    Replacement{"度", 'd'},   Replacement{"′", 'm'},    Replacement{"’", 'm'},
+    Replacement{"＇", 'm'},   Replacement{"分", 'm'},   Replacement{"″", 's'},
+    Replacement{"”", 's'},    Replacement{"＂", 's'},   Replacement{"秒", 's'},
+    Replacement{"．", '.'},   Replacement{"－", '-'},   Replacement{"−", '-'},
+    Replacement{"＋", '+'},   Replacement{"：", ':'},   Replacement{"　", ' '},
     Replacement{"北緯", 'N'}, Replacement{"南緯", 'S'}, Replacement{"東経", 'E'},
-    Replacement{"西経", 'W'}, Replacement{"Ｎ", 'N'}, Replacement{"Ｓ", 'S'},
-    Replacement{"Ｅ", 'E'}, Replacement{"Ｗ", 'W'},
+    Replacement{"西経", 'W'}, Replacement{"Ｎ", 'N'},   Replacement{"Ｓ", 'S'},
+    Replacement{"Ｅ", 'E'},   Replacement{"Ｗ", 'W'},
 };
 
 // The text in one byte per character; nothing for a character of no form.

@@ -207,7 +207,8 @@ struct Reader {
 std::string LineAndColumn(std::string_view bytes, std::size_t offset) {
   offset = std::min(offset, bytes.size());
   const std::string_view before = bytes.substr(0, offset);
-  const std::size_t line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+  const std::size_t line =
+      1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
   const std::size_t lineStart = before.rfind('\n');
   const std::size_t column = offset - (lineStart == std::string_view::npos ? 0 : lineStart + 1);
   return std::to_string(line) + " 行 " + std::to_string(column) + " 桁";
@@ -284,7 +285,8 @@ std::vector<GeoPlace> ReadGeoJson(std::string_view bytes, const std::string& fil
     std::string what = e.what();
     if (const std::size_t colon = what.find(": "); colon != std::string::npos)
       what = what.substr(colon + 2);
-    reader.Fail(LineAndColumn(bytes, e.byte == 0 ? 0 : e.byte - 1) + ": JSON の誤り (" + what + ")");
+    reader.Fail(LineAndColumn(bytes, e.byte == 0 ? 0 : e.byte - 1) + ": JSON の誤り (" + what +
+                ")");
   } catch (const Json::exception& e) {
     // A number beyond every double ("1e400") is refused by the parser as out of range.
     std::string what = e.what();

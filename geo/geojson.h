@@ -29,8 +29,8 @@ void AppendGeoJson(std::string& out, std::span<const GeoPointFeature> points,
 // closing repeat) and their Multi forms and GeometryCollections, in document order. A
 // feature's name is its property "name" (a text or a number), else "". Throws
 // GeoFileError naming `fileName` with the line and column for JSON that is not well-
-// formed, GeometryCollections nested deeper than 64, more than kMaxGeoFileBytes, no GeoJSON object, or a
-// position that is not two or three numbers.
+// formed, GeometryCollections nested deeper than 64, more than kMaxGeoFileBytes, no GeoJSON object,
+// or a position that is not two or three numbers.
 std::vector<GeoPlace> ReadGeoJson(std::string_view bytes, const std::string& fileName);
 
 }  // namespace vensa

@@ -33,8 +33,7 @@ void AppendEscaped(std::string& out, std::string_view text) {
         break;
       default:
         // Control characters other than TAB, LF and CR are no XML 1.0 text: left out.
-        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r')
-          out += c;
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r') out += c;
     }
   }
 }
@@ -76,9 +75,9 @@ struct KmlReader {
   const std::string& fileName;
   XML_Parser parser = nullptr;
   std::vector<GeoPlace> places;
-  int placemarkDepth = 0;     // >0 inside a Placemark
+  int placemarkDepth = 0;  // >0 inside a Placemark
   int depth = 0;
-  int nameDepth = -1;         // the depth of the Placemark's own name element
+  int nameDepth = -1;  // the depth of the Placemark's own name element
   bool inCoordinates = false;
   bool ring = false;
   std::string name;
@@ -218,8 +217,9 @@ void XMLCALL OnText(void* data, const XML_Char* s, int length) {
 
 void XMLCALL OnDoctype(void* data, const XML_Char*, const XML_Char*, const XML_Char*, int) {
   auto* reader = static_cast<KmlReader*>(data);
-  reader->error = reader->Where(static_cast<unsigned long>(XML_GetCurrentLineNumber(reader->parser))) +
-                  "文書型宣言 (DOCTYPE) は読みません";
+  reader->error =
+      reader->Where(static_cast<unsigned long>(XML_GetCurrentLineNumber(reader->parser))) +
+      "文書型宣言 (DOCTYPE) は読みません";
   XML_StopParser(reader->parser, XML_FALSE);
 }
 
@@ -288,10 +288,12 @@ std::vector<GeoPlace> ReadKml(std::string_view bytes, const std::string& fileNam
   do {
     const std::size_t n = std::min(kPiece, bytes.size() - offset);
     const bool last = offset + n == bytes.size();
-    if (XML_Parse(parser.get(), bytes.data() + offset, static_cast<int>(n), last) != XML_STATUS_OK) {
+    if (XML_Parse(parser.get(), bytes.data() + offset, static_cast<int>(n), last) !=
+        XML_STATUS_OK) {
       if (!reader.error.empty()) throw GeoFileError(reader.error);
-      throw GeoFileError(reader.Where(static_cast<unsigned long>(XML_GetCurrentLineNumber(parser.get()))) +
-                         "XML の誤り (" + XML_ErrorString(XML_GetErrorCode(parser.get())) + ")");
+      throw GeoFileError(
+          reader.Where(static_cast<unsigned long>(XML_GetCurrentLineNumber(parser.get()))) +
+          "XML の誤り (" + XML_ErrorString(XML_GetErrorCode(parser.get())) + ")");
     }
     offset += n;
   } while (offset < bytes.size());

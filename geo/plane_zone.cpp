@@ -23,12 +23,12 @@ struct Origin {
 
 // The 19 origins (zone 1 first): latitude and longitude in whole degrees and minutes.
 constexpr std::array<Origin, 19> kOrigins = {{
-    {33, 0, 129, 30, "I"},   {33, 0, 131, 0, "II"},    {36, 0, 132, 10, "III"},
-    {33, 0, 133, 30, "IV"},  {36, 0, 134, 20, "V"},    {36, 0, 136, 0, "VI"},
-    {36, 0, 137, 10, "VII"}, {36, 0, 138, 30, "VIII"}, {36, 0, 139, 50, "IX"},
-    {40, 0, 140, 50, "X"},   {44, 0, 140, 15, "XI"},   {44, 0, 142, 15, "XII"},
-    {44, 0, 144, 15, "XIII"}, {26, 0, 142, 0, "XIV"},  {26, 0, 127, 30, "XV"},
-    {26, 0, 124, 0, "XVI"},  {26, 0, 131, 0, "XVII"},  {20, 0, 136, 0, "XVIII"},
+    {33, 0, 129, 30, "I"},    {33, 0, 131, 0, "II"},    {36, 0, 132, 10, "III"},
+    {33, 0, 133, 30, "IV"},   {36, 0, 134, 20, "V"},    {36, 0, 136, 0, "VI"},
+    {36, 0, 137, 10, "VII"},  {36, 0, 138, 30, "VIII"}, {36, 0, 139, 50, "IX"},
+    {40, 0, 140, 50, "X"},    {44, 0, 140, 15, "XI"},   {44, 0, 142, 15, "XII"},
+    {44, 0, 144, 15, "XIII"}, {26, 0, 142, 0, "XIV"},   {26, 0, 127, 30, "XV"},
+    {26, 0, 124, 0, "XVI"},   {26, 0, 131, 0, "XVII"},  {20, 0, 136, 0, "XVIII"},
     {26, 0, 154, 0, "XIX"},
 }};
 
@@ -50,8 +50,8 @@ const ZoneFrame& FrameOf(int zone) {
       const Origin& o = kOrigins[i];
       all[i].origin = {o.degLat + o.minLat / 60.0, o.degLon + o.minLon / 60.0};
       double easting = 0.0;
-      Projection().Forward(all[i].origin.longitude, all[i].origin.latitude,
-                           all[i].origin.longitude, easting, all[i].originNorthing);
+      Projection().Forward(all[i].origin.longitude, all[i].origin.latitude, all[i].origin.longitude,
+                           easting, all[i].originNorthing);
     }
     return all;
   }();
@@ -103,8 +103,7 @@ PlaneXY LatLonToPlane(int zone, LatLon point) {
   RequireNearOrigin(zone, point.longitude);
   const ZoneFrame& frame = FrameOf(zone);
   double easting = 0.0, northing = 0.0;
-  Projection().Forward(frame.origin.longitude, point.latitude, point.longitude, easting,
-                       northing);
+  Projection().Forward(frame.origin.longitude, point.latitude, point.longitude, easting, northing);
   return {northing - frame.originNorthing, easting};
 }
 

@@ -33,8 +33,7 @@ std::string KindName(MapFileKind kind) {
 
 MapFileKind RequireMapKind(const std::string& path) {
   const auto kind = MapFileKindOf(path);
-  if (!kind)
-    throw VensaError("地図ファイルは .geojson, .json か .kml です: " + path);
+  if (!kind) throw VensaError("地図ファイルは .geojson, .json か .kml です: " + path);
   return *kind;
 }
 
@@ -74,8 +73,8 @@ std::optional<int> ZoneOfForm(const FormState& form) {
   if (text.empty()) return std::nullopt;
   const auto zone = TryReadInteger(text);
   if (!zone || !IsPlaneZone(*zone))
-    throw GeoRangeError(std::string(kZoneSettingKey) + " は平面直角座標系の 1〜19 です: " +
-                        std::string(text));
+    throw GeoRangeError(std::string(kZoneSettingKey) +
+                        " は平面直角座標系の 1〜19 です: " + std::string(text));
   return *zone;
 }
 
@@ -121,7 +120,8 @@ CommandOutcome SaveListAsMap(const FormState& form, int zone, const std::string&
   CommandOutcome outcome;
   if (points.empty() && parcels.empty()) {
     outcome.done = false;
-    outcome.notes.push_back("地図に書く点がありません (X座標, Y座標 のある行がプロット範囲にありません): " + path);
+    outcome.notes.push_back(
+        "地図に書く点がありません (X座標, Y座標 のある行がプロット範囲にありません): " + path);
     return outcome;
   }
   const std::string text = kind == MapFileKind::Kml
@@ -169,8 +169,8 @@ CommandOutcome ReadMapIntoList(FormState& form, int zone, const std::string& pat
   RenumberPlotNo(list);
   form.StringGrid1 = std::move(list);
   form.ListDisplayGroupEnabled = false;
-  outcome.summary = KindName(kind) + ": " + std::to_string(places.size()) + " 点 → " +
-                    PlaneZoneLabel(zone);
+  outcome.summary =
+      KindName(kind) + ": " + std::to_string(places.size()) + " 点 → " + PlaneZoneLabel(zone);
   return outcome;
 }
 
@@ -186,10 +186,12 @@ CommandOutcome ConvertLatLonColumns(TextGrid& list, int zone) {
     const std::string where = RowLabel(row, list.Cell(kColName, row));
     const auto latitude = ReadAngleText(lat);
     if (!latitude)
-      throw GeoRangeError(where + "緯度が数値でも度分秒でもありません: \"" + std::string(lat) + "\"");
+      throw GeoRangeError(where + "緯度が数値でも度分秒でもありません: \"" + std::string(lat) +
+                          "\"");
     const auto longitude = ReadAngleText(lon);
     if (!longitude)
-      throw GeoRangeError(where + "経度が数値でも度分秒でもありません: \"" + std::string(lon) + "\"");
+      throw GeoRangeError(where + "経度が数値でも度分秒でもありません: \"" + std::string(lon) +
+                          "\"");
     try {
       rows.push_back({row, LatLonToPlane(zone, {*latitude, *longitude})});
     } catch (const GeoRangeError& e) {

@@ -28,13 +28,11 @@ std::string ErrorOf(const std::function<void()>& run) {
 TEST(GeoCommands, SavesTheRowsOfThePlotRangeAndTheParcels) {
   test::TempDir dir;
   FormState form = InitialFormState();
-  form.StringGrid1 = CoordListOf({{"A", "11543.6883", "22916.2436", "3"},
-                                  {"", "", ""},
-                                  {"B", "100", "200"},
-                                  {"C", "0", "0"}});
+  form.StringGrid1 = CoordListOf(
+      {{"A", "11543.6883", "22916.2436", "3"}, {"", "", ""}, {"B", "100", "200"}, {"C", "0", "0"}});
   form.Edit31.text = "1-3";
-  form.SimaParcels = {{"1", "446-2", {{"1", "K1", "0", "0"}, {"2", "K2", "10", "0"},
-                                      {"3", "K3", "10", "20"}}}};
+  form.SimaParcels = {
+      {"1", "446-2", {{"1", "K1", "0", "0"}, {"2", "K2", "10", "0"}, {"3", "K3", "10", "20"}}}};
   const std::string path = dir.File("地図.geojson");
   const CommandOutcome outcome = SaveListAsMap(form, 9, path);
   EXPECT_TRUE(outcome.done);
@@ -50,8 +48,9 @@ TEST(GeoCommands, SavesTheRowsOfThePlotRangeAndTheParcels) {
   EXPECT_EQ(ErrorOf([&] { SaveListAsMap(form, 9, path); }),
             "行 3 (B): Y座標 が数値ではありません: \"2OO\"");
   form.StringGrid1.SetCell(kColY, 3, "2000000");
-  EXPECT_NE(ErrorOf([&] { SaveListAsMap(form, 9, path); }).find("行 3 (B): X 100, Y 2000000 は第9系"),
-            std::string::npos);
+  EXPECT_NE(
+      ErrorOf([&] { SaveListAsMap(form, 9, path); }).find("行 3 (B): X 100, Y 2000000 は第9系"),
+      std::string::npos);
   EXPECT_EQ(places.size(), ReadGeoJson(ReadFileBytes(path), path).size());
   EXPECT_NE(ErrorOf([&] { SaveListAsMap(form, 9, dir.File("a.txt")); }).find(".kml"),
             std::string::npos);
@@ -64,18 +63,23 @@ TEST(GeoCommands, SavesTheRowsOfThePlotRangeAndTheParcels) {
 TEST(GeoCommands, ReadsMapFilesAllOrNothing) {
   test::TempDir dir;
   FormState form = InitialFormState();
-  const std::string good = dir.Write(
-      "p.kml", "<kml><Placemark><name>K1</name><Point><coordinates>140.087855042,36.103774791,"
-               "7.25</coordinates></Point></Placemark></kml>");
+  const std::string good =
+      dir.Write("p.kml",
+                "<kml><Placemark><name>K1</name><Point><coordinates>140.087855042,36.103774791,"
+                "7.25</coordinates></Point></Placemark></kml>");
   EXPECT_EQ(ReadMapIntoList(form, 9, good).summary, "KML: 1 点 → 第9系 (IX)");
-  EXPECT_EQ(form.StringGrid1.Row(1), (std::vector<std::string>{"K1", "11543.6882", "22916.2436",
-                                                               "7.25", "1"}));
-  const std::string far = dir.Write(
-      "far.geojson", R"({"type":"MultiPoint","coordinates":[[140,36],[129.5,33]]})");
-  EXPECT_NE(ErrorOf([&] { ReadMapIntoList(form, 9, far); }).find("far.geojson: 行 2 (2): 経度 129.5 は第9系 (IX)の原点"),
+  EXPECT_EQ(form.StringGrid1.Row(1),
+            (std::vector<std::string>{"K1", "11543.6882", "22916.2436", "7.25", "1"}));
+  const std::string far =
+      dir.Write("far.geojson", R"({"type":"MultiPoint","coordinates":[[140,36],[129.5,33]]})");
+  EXPECT_NE(ErrorOf([&] {
+              ReadMapIntoList(form, 9, far);
+            }).find("far.geojson: 行 2 (2): 経度 129.5 は第9系 (IX)の原点"),
             std::string::npos);
   EXPECT_EQ(form.StringGrid1.Cell(kColName, 1), "K1");  // the list is as it was
-  EXPECT_FALSE(ReadMapIntoList(form, 9, dir.Write("e.json", R"({"type":"FeatureCollection","features":[]})")).done);
+  EXPECT_FALSE(
+      ReadMapIntoList(form, 9, dir.Write("e.json", R"({"type":"FeatureCollection","features":[]})"))
+          .done);
 }
 
 TEST(GeoCommands, ConvertsLatitudeLongitudeColumns) {
@@ -85,7 +89,8 @@ TEST(GeoCommands, ConvertsLatitudeLongitudeColumns) {
   EXPECT_EQ(ConvertLatLonColumns(list, 9).summary, "緯度経度: 2 点 → 第9系 (IX)");
   EXPECT_EQ(list.Row(1), (std::vector<std::string>{"G1", "11543.6883", "22916.2436", "31.2", "1"}));
   EXPECT_EQ(list.Cell(kColY, 3), "22916.2436");
-  TextGrid bad = CoordListOf({{"G1", "36.1", "140.1"}, {"G2", "36度", "東経140°61′"}, {"G3", "", "140"}});
+  TextGrid bad =
+      CoordListOf({{"G1", "36.1", "140.1"}, {"G2", "36度", "東経140°61′"}, {"G3", "", "140"}});
   EXPECT_EQ(ErrorOf([&] { ConvertLatLonColumns(bad, 9); }),
             "行 2 (G2): 経度が数値でも度分秒でもありません: \"東経140°61′\"");
   EXPECT_EQ(bad.Cell(kColX, 1), "36.1");  // nothing converted

@@ -19,19 +19,20 @@ const std::vector<GeoParcelFeature> kParcels = {
 };
 
 TEST(GeoJson, WritesPointsAndCounterClockwiseParcels) {
-  EXPECT_EQ(GeoJsonText(kPoints, kParcels, 9),
-            "{\"type\":\"FeatureCollection\",\"features\":[\n"
-            "{\"type\":\"Feature\",\"geometry\":{\"type\":\"Point\",\"coordinates\":[140.087855042,"
-            "36.103774791,25.5]},\"properties\":{\"name\":\"A-1\",\"X\":11543.688,\"Y\":22916.244,"
-            "\"Z\":25.5,\"zone\":9}},\n"
-            "{\"type\":\"Feature\",\"geometry\":{\"type\":\"Point\",\"coordinates\":[139.500000000,"
-            "36.500000000]},\"properties\":{\"name\":\"\\\"引\\\"<&>\",\"X\":12,\"Y\":\"x\",\"Z\":null,"
-            "\"zone\":9}},\n"
-            "{\"type\":\"Feature\",\"geometry\":{\"type\":\"Polygon\",\"coordinates\":[[[140.001000000,"
-            "36.000000000],[140.001000000,36.001000000],[140.000000000,36.001000000],[140.000000000,"
-            "36.000000000],[140.001000000,36.000000000]]]},\"properties\":{\"name\":\"446-2\","
-            "\"number\":\"1\",\"area\":900.00,\"zone\":9}}\n"
-            "]}\n");
+  EXPECT_EQ(
+      GeoJsonText(kPoints, kParcels, 9),
+      "{\"type\":\"FeatureCollection\",\"features\":[\n"
+      "{\"type\":\"Feature\",\"geometry\":{\"type\":\"Point\",\"coordinates\":[140.087855042,"
+      "36.103774791,25.5]},\"properties\":{\"name\":\"A-1\",\"X\":11543.688,\"Y\":22916.244,"
+      "\"Z\":25.5,\"zone\":9}},\n"
+      "{\"type\":\"Feature\",\"geometry\":{\"type\":\"Point\",\"coordinates\":[139.500000000,"
+      "36.500000000]},\"properties\":{\"name\":\"\\\"引\\\"<&>\",\"X\":12,\"Y\":\"x\",\"Z\":null,"
+      "\"zone\":9}},\n"
+      "{\"type\":\"Feature\",\"geometry\":{\"type\":\"Polygon\",\"coordinates\":[[[140.001000000,"
+      "36.000000000],[140.001000000,36.001000000],[140.000000000,36.001000000],[140.000000000,"
+      "36.000000000],[140.001000000,36.000000000]]]},\"properties\":{\"name\":\"446-2\","
+      "\"number\":\"1\",\"area\":900.00,\"zone\":9}}\n"
+      "]}\n");
 }
 
 TEST(Kml, WritesPlacemarksEscaped) {
@@ -51,7 +52,8 @@ TEST(Kml, WritesPlacemarksEscaped) {
   ASSERT_EQ(places.size(), 6u);
   EXPECT_EQ(places[1].name, "\"引\"<&>");
   EXPECT_EQ(places[5].name, "446-2-4");
-  const std::vector<GeoPlace> fromJson = ReadGeoJson(GeoJsonText(kPoints, kParcels, 9), "w.geojson");
+  const std::vector<GeoPlace> fromJson =
+      ReadGeoJson(GeoJsonText(kPoints, kParcels, 9), "w.geojson");
   ASSERT_EQ(fromJson.size(), 6u);
   EXPECT_EQ(fromJson[0].height, 25.5);
 }
@@ -76,7 +78,8 @@ TEST(GeoJson, ReadsPointsAndVertices) {
   EXPECT_EQ(Names(ReadGeoJson(doc, "a.geojson")),
             "K1@36.20,140.10h 12-1@36.00,140.00 12-2@36.50,140.50 1@2.000,1.0000 2@4.000,3.0000 "
             "3@6.000,5.0000 G-1@8.000,7.0000 ");
-  EXPECT_EQ(Names(ReadGeoJson(R"({"type":"Point","coordinates":[1,2]})", "b.json")), "@2.000,1.0000 ");
+  EXPECT_EQ(Names(ReadGeoJson(R"({"type":"Point","coordinates":[1,2]})", "b.json")),
+            "@2.000,1.0000 ");
 }
 
 TEST(GeoJson, RefusesNamingFileAndPlace) {
@@ -88,10 +91,12 @@ TEST(GeoJson, RefusesNamingFileAndPlace) {
            {"{\"type\":\"Point\",\n \"coordinates\":[1,2,]}", "\"bad.geojson\": 2 行 "},
            {"", "1 行 0 桁"},
            {R"({"type":"Point","coordinates":[1e400,2]})", "number overflow"},
-           {std::string(100000, '[') + std::string(100000, ']'), "GeoJSON のオブジェクトではありません"},
+           {std::string(100000, '[') + std::string(100000, ']'),
+            "GeoJSON のオブジェクトではありません"},
            {[] {
               std::string deep;
-              for (int i = 0; i < 100; ++i) deep += R"({"type":"GeometryCollection","geometries":[)";
+              for (int i = 0; i < 100; ++i)
+                deep += R"({"type":"GeometryCollection","geometries":[)";
               for (int i = 0; i < 100; ++i) deep += "]}";
               return deep;
             }(),

@@ -55,7 +55,7 @@ void TGeoDialog::ZoneChange() {
 void TGeoDialog::Run(CommandOutcome (*command)(FormState&, Ui&)) {
   form_.RunCommand([this, command] {
     const CommandOutcome outcome = command(form_.State(), form_.Dialogs());
-    if (!outcome.summary.empty()) form_.State().StatusBar1[1] = outcome.summary;
+    if (outcome.summary) form_.State().StatusBar1[1] = *outcome.summary;
     for (const std::string& note : outcome.notes) form_.Dialogs().ShowMessage(note);
   });
   // A zone asked for by the command shows here too.
@@ -67,11 +67,11 @@ void TGeoDialog::Run(CommandOutcome (*command)(FormState&, Ui&)) {
 
 CommandOutcome ReadLatLonSheetFileDialog(FormState& form, Ui& ui) {
   const auto zone = ZoneOfFormOrAsk(form, ui);
-  if (!zone) return {false, {}, {}};
+  if (!zone) return CommandOutcome::Failed();
   FormState read = form;
   read.StringGrid1 = TextGrid();
   ReadListFromSheetFileDialog(read, ui);
-  if (read.StringGrid1.RowCount() == 0) return {false, {}, {}};  // cancelled
+  if (read.StringGrid1.RowCount() == 0) return CommandOutcome::Failed();  // cancelled
   CommandOutcome outcome = ConvertLatLonColumns(read.StringGrid1, *zone);
   form = std::move(read);
   return outcome;

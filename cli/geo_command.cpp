@@ -1,5 +1,6 @@
 #include "cli/geo_command.h"
 
+#include "cli/print_outcome.h"
 #include "core/error.h"
 #include "geo/commands/geo_commands.h"
 
@@ -14,29 +15,23 @@ int ZoneFor(const Arguments& args, const FormState& state) {
                    kZoneSettingKey + "=N, N は 1〜19)");
 }
 
-int Report(const CommandOutcome& outcome, std::ostream& err) {
-  if (!outcome.summary.empty()) err << outcome.summary << '\n';
-  for (const std::string& note : outcome.notes) err << note << '\n';
-  return outcome.done ? 0 : 1;
-}
-
 }  // namespace
 
 bool ReadMapInput(const Arguments& args, FormState& state, std::ostream& err) {
   if (!MapFileKindOf(args.input)) return false;
   const CommandOutcome outcome = ReadMapIntoList(state, ZoneFor(args, state), args.input);
-  if (Report(outcome, err) != 0) throw VensaError("vensa-cli: 座標リストが空です: " + args.input);
+  if (!PrintOutcome(outcome, err)) throw VensaError("vensa-cli: 座標リストが空です: " + args.input);
   return true;
 }
 
 void ConvertLatLonInput(const Arguments& args, FormState& state, std::ostream& err) {
   if (!args.latlon) return;
-  Report(ConvertLatLonColumns(state.StringGrid1, ZoneFor(args, state)), err);
+  PrintOutcome(ConvertLatLonColumns(state.StringGrid1, ZoneFor(args, state)), err);
 }
 
 int RunGeo(const Arguments& args, FormState& state, std::ostream& err) {
   state.Edit31.text = args.range;
-  return Report(SaveListAsMap(state, ZoneFor(args, state), args.output), err);
+  return PrintOutcome(SaveListAsMap(state, ZoneFor(args, state), args.output), err) ? 0 : 1;
 }
 
 }  // namespace vensa::cli

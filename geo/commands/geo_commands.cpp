@@ -129,7 +129,7 @@ CommandOutcome SaveListAsMap(const FormState& form, int zone, const std::string&
                                : GeoJsonText(points, parcels, zone);
   SaveFileAtomically(path, text);
   outcome.summary = KindName(kind) + ": " + std::to_string(points.size()) + " 点" +
-                    (parcels.empty() ? "" : ", 画地 " + std::to_string(parcels.size())) + ", " +
+                    (parcels.empty() ? "" : "、画地 " + std::to_string(parcels.size())) + "、" +
                     PlaneZoneLabel(zone);
   return outcome;
 }
@@ -221,20 +221,20 @@ std::optional<int> ZoneOfFormOrAsk(FormState& form, Ui& ui) {
 
 CommandOutcome SaveListAsMapDialog(FormState& form, Ui& ui) {
   const auto zone = ZoneOfFormOrAsk(form, ui);
-  if (!zone) return {false, {}, {}};
+  if (!zone) return CommandOutcome::Failed();
   auto path = ui.SaveFileDialog(kMapFileFilter);
-  if (!path || path->empty()) return {false, {}, {}};
+  if (!path || path->empty()) return CommandOutcome::Failed();
   if (PathFromUtf8(*path).extension().empty()) *path += ".geojson";
   if (FileExists(*path) && ui.AskYesNo(kMapOverwriteQuestion, true) != MessageAnswer::Yes)
-    return {false, {}, {}};
+    return CommandOutcome::Failed();
   return SaveListAsMap(form, *zone, *path);
 }
 
 CommandOutcome ReadMapIntoListDialog(FormState& form, Ui& ui) {
   const auto zone = ZoneOfFormOrAsk(form, ui);
-  if (!zone) return {false, {}, {}};
+  if (!zone) return CommandOutcome::Failed();
   const auto path = ui.OpenFileDialog(kMapFileFilter);
-  if (!path || path->empty()) return {false, {}, {}};
+  if (!path || path->empty()) return CommandOutcome::Failed();
   return ReadMapIntoList(form, *zone, *path);
 }
 

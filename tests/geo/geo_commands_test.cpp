@@ -36,7 +36,7 @@ TEST(GeoCommands, SavesTheRowsOfThePlotRangeAndTheParcels) {
   const std::string path = dir.File("地図.geojson");
   const CommandOutcome outcome = SaveListAsMap(form, 9, path);
   EXPECT_TRUE(outcome.done);
-  EXPECT_EQ(outcome.summary, "GeoJSON: 2 点, 画地 1, 第9系 (IX)");
+  EXPECT_EQ(outcome.summary, "GeoJSON: 2 点、画地 1、第9系 (IX)");
   const std::vector<GeoPlace> places = ReadGeoJson(ReadFileBytes(path), path);
   ASSERT_EQ(places.size(), 5u);  // A, B and the parcel's three corners
   EXPECT_EQ(places[1].name, "B");

@@ -6,6 +6,7 @@
 
 #include "app/about_box.h"
 #include "app/cell_renderers.h"
+#include "app/geo_dialog.h"
 #include "app/main_form.h"
 #include "cad/commands/view_helpers.h"
 #include "core/coord_list.h"
@@ -69,6 +70,11 @@ std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
       {"同じ行データを整理", [this] { N13Click(); }},
       {nullptr, {}},
       {"座標求積...", [this] { AreaClick(); }},
+      {"地図 (緯度経度)...",
+       [this] {
+         TGeoDialog dialog(*this);
+         dialog.ShowModal();
+       }},
       {nullptr, {}},
       {"バージョン情報",
        [this] {

@@ -48,6 +48,8 @@ class TForm1 : public wxFrame {
   // Message boxes and the dialogs that ask the user go to `dialogs` (a program driving
   // the window); null gives them back to the screen.
   void RouteDialogsTo(Ui* dialogs) { ui_.RouteDialogsTo(dialogs); }
+  // The message boxes and dialogs of the window, for the commands of its dialogs.
+  Ui& Dialogs() { return ui_; }
 
   // Controls into the state, the command, the state shown again; an uncaught error ends
   // the command where it stands and is reported (message box, the program goes on).

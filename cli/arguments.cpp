@@ -18,18 +18,22 @@ struct CommandInfo {
 
 const std::vector<CommandInfo>& Commands() {
   static const std::vector<CommandInfo> commands = {
-      {"plot", Command::Plot, 2, {"--range", "--scale", "--z0", "--cad", "--force"}},
-      {"table", Command::Table, 2, {"--scale", "--yx", "--cad", "--force"}},
-      {"list", Command::List, 1, {"--sort", "--tidy", "--excel"}},
-      {"sima", Command::Sima, 2, {"--force"}},
-      {"excel", Command::Excel, 2, {"--force"}},
+      {"plot",
+       Command::Plot,
+       2,
+       {"--range", "--scale", "--z0", "--cad", "--force", "--zone", "--latlon"}},
+      {"table", Command::Table, 2, {"--scale", "--yx", "--cad", "--force", "--zone", "--latlon"}},
+      {"list", Command::List, 1, {"--sort", "--tidy", "--excel", "--zone", "--latlon"}},
+      {"sima", Command::Sima, 2, {"--force", "--zone", "--latlon"}},
+      {"excel", Command::Excel, 2, {"--force", "--zone", "--latlon"}},
       {"get", Command::Get, 1, {"--cad"}},
       {"texts", Command::Texts, 1, {"--cad"}},
       {"area",
        Command::Area,
        2,
-       {"--range", "--list", "--category", "--unit", "--name", "--direction", "--scale",
-        "--force"}},
+       {"--range", "--list", "--category", "--unit", "--name", "--direction", "--scale", "--force",
+        "--zone", "--latlon"}},
+      {"geo", Command::Geo, 2, {"--range", "--zone", "--latlon", "--force"}},
   };
   return commands;
 }
@@ -37,7 +41,7 @@ const std::vector<CommandInfo>& Commands() {
 bool TakesValue(const std::string& option) {
   return option == "--settings" || option == "--set" || option == "--range" ||
          option == "--scale" || option == "--sort" || option == "--category" ||
-         option == "--unit" || option == "--name";
+         option == "--unit" || option == "--name" || option == "--zone";
 }
 
 [[noreturn]] void Fail(const std::string& message) {
@@ -83,6 +87,13 @@ void ApplyOption(Arguments& a, const std::string& option, const std::string& val
     a.direction = true;
   } else if (option == "--list") {
     a.listParcel = true;
+  } else if (option == "--zone") {
+    const auto zone = TryReadInteger(value);
+    if (!zone || *zone < 1 || *zone > 19)
+      Fail("--zone には平面直角座標系の番号 1〜19 を指定してください: " + value);
+    a.zone = *zone;
+  } else if (option == "--latlon") {
+    a.latlon = true;
   } else if (option == "--tidy") {
     a.listOperations.push_back(ListOperation::Tidy);
   } else if (option == "--z0") {
@@ -102,6 +113,11 @@ void ApplyOption(Arguments& a, const std::string& option, const std::string& val
 
 bool IsDrawingInputName(const std::string& path) {
   return EndsWithIgnoringAsciiCase(path, ".dxf") || EndsWithIgnoringAsciiCase(path, ".dwg");
+}
+
+bool IsMapInputName(const std::string& path) {
+  return EndsWithIgnoringAsciiCase(path, ".geojson") || EndsWithIgnoringAsciiCase(path, ".json") ||
+         EndsWithIgnoringAsciiCase(path, ".kml");
 }
 
 Arguments ParseArguments(const std::vector<std::string>& args) {
@@ -176,6 +192,11 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   if (a.command == Command::Area && !a.output.empty() &&
       !(EndsWithIgnoringAsciiCase(a.output, ".dxf") || SheetFileKindOf(a.output)))
     Fail("area の OUT は .dxf, .xlsx か .csv のファイルです: " + a.output);
+  if (a.latlon && (IsDrawingInputName(a.input) || EndsWithIgnoringAsciiCase(a.input, ".sim") ||
+                   IsMapInputName(a.input)))
+    Fail("--latlon は緯度経度の CSV・XLSX・タブ区切りの INPUT に使います: " + a.input);
+  if (a.command == Command::Geo && !IsMapInputName(a.output))
+    Fail("geo の OUT は .geojson, .json か .kml のファイルです: " + a.output);
   // get and texts read drawings only: any other file would list its bytes as points.
   const bool fromDrawing = a.command == Command::Get || a.command == Command::Texts;
   if (fromDrawing && !a.cad && !IsDrawingInputName(a.input))
@@ -196,6 +217,7 @@ std::string UsageText() {
   vensa-cli excel [--settings FILE] [--set Section/Key=Value]... [--force] INPUT OUT.xlsx|OUT.csv
   vensa-cli area  [--settings FILE] [--set Section/Key=Value]... [--list] [--range TEXT] [--category takuchi|other]
                   [--unit m|mm] [--name NAME] [--direction] [--scale F] [--force] INPUT [OUT.dxf|OUT.xlsx|OUT.csv]
+  vensa-cli geo   [--settings FILE] [--set Section/Key=Value]... [--zone N] [--range TEXT] [--force] INPUT OUT.geojson|OUT.kml
   vensa-cli get   [...] --cad            (Windows) "CADから": CAD で選択した図形の座標リスト
   vensa-cli texts [...] --cad            (Windows) "TEXT 取得": CAD で選択した TEXT のリスト
   vensa-cli plot  [...] --cad INPUT      (Windows) 実行中のターゲット CAD へ "CADへ"
@@ -223,6 +245,9 @@ std::string UsageText() {
           倍面積・面積・地積の行をタブ区切りで表示 (画地の間は空行)。OUT は図面 (.dxf, "XY 作表"
           の大きさと画層) か表計算のファイル。計算できない画地は標準エラーに名前を表示し、
           ほかの画地は続けます (既存の OUT は --force で置き換え)
+  geo     座標リスト (X 北, Y 東, m; プロット範囲の行) と読み込んだ SIMA の画地を、平面直角座標系
+          (--zone, 設定 Geo/Zone) から緯度経度にして GeoJSON (.geojson, .json) か KML (.kml) に
+          書きます (JGD2011, 10 進 9 桁。Z は高さとしてそのまま)
   excel   "Excelへ" がシートに書くセルを OUT (Excel ブック .xlsx か CSV .csv) に書きます
           (Excel/ColN, ColX, ColY, ColZ, FlagZ, RowS の設定に従う。.xlsx の X, Y, Z は数値、
           測点名は文字列。既存の OUT は --force で置き換え)
@@ -233,8 +258,14 @@ std::string UsageText() {
           ".dxf" で終わると図面 (座標リストは get が表示するもの)、
           ".csv" か ".xlsx" で終わると表計算のファイル ("Exceｌから" と同じく Excel/ColN,
           ColX, ColY, ColZ, FlagZ, RowS の列と開始行から。.xlsx は最初のシート)、
+          ".geojson", ".json", ".kml" で終わると地図ファイル (Point と線・面の頂点を緯度経度から
+          --zone の系の X, Y へ。名前は name、高さは Z)、
           それ以外はタブ区切りの行: 測点名, X, Y, Z (UTF-8/UTF-16 は BOM で、BOM なしは
           UTF-8 として正しければ UTF-8、それ以外は ANSI (CP932))
+  --latlon             INPUT (.csv, .xlsx, タブ区切り) の X, Y の列が緯度, 経度 (10 進の度か
+                       度分秒: 36°06′13.58925″, 36-06-13.58925, 360613.58925) で、--zone の系の
+                       X, Y に変換して読む
+  --zone N             平面直角座標系 (JGD2011) の系番号 1〜19 (設定 Geo/Zone より優先)
   --settings FILE      設定ファイル (INI) を読み込む (プログラム起動時と同じ)
   --set Section/Key=Value
                        設定ファイルのキーを指定 (例: Draw/CheckBox21=1, Layer/PLINE=外周,

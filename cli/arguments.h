@@ -8,7 +8,7 @@
 
 namespace vensa::cli {
 
-enum class Command { Help, Plot, Table, List, Sima, Excel, Get, Texts, Area };
+enum class Command { Help, Plot, Table, List, Sima, Excel, Get, Texts, Area, Geo };
 
 // The list commands of "list", in the order given on the command line.
 enum class ListOperation { SortByName, SortByNumber, Tidy };
@@ -21,9 +21,11 @@ struct Arguments {
   double scale = 1.0;                                         // drawing scale factor
   bool zeroZ = false;                                         // plot: "CADへ (Z=0)"
   bool yx = false;                                            // table: "YX 作表"
-  bool force = false;  // plot, table, sima, excel: replace an existing OUT
-  bool cad = false;    // plot, table: into the running target CAD instead of OUT
-  bool excel = false;  // list: from the running spreadsheet's active worksheet, no INPUT
+  bool force = false;       // plot, table, sima, excel, area: replace an existing OUT
+  bool cad = false;         // plot, table: into the running target CAD instead of OUT
+  bool excel = false;       // list: from the running spreadsheet's active worksheet, no INPUT
+  std::optional<int> zone;  // --zone: the plane-rectangular zone, 1..19
+  bool latlon = false;      // INPUT's X and Y cells hold latitude and longitude
   std::vector<ListOperation> listOperations;
   // area: the land category ("takuchi", "other"), the list's unit ("m", "mm"), both empty
   // for the settings' choice; the name of the list's parcel; the direction angles.
@@ -44,6 +46,9 @@ struct BadArguments {
 // Whether INPUT names a drawing: ".dxf", or ".dwg", which the drawing reader refuses with
 // its own message, in any letter case.
 bool IsDrawingInputName(const std::string& path);
+
+// Whether the name is a map file's: ".geojson", ".json" or ".kml" in any letter case.
+bool IsMapInputName(const std::string& path);
 
 // Parses everything after the program name. Throws BadArguments.
 Arguments ParseArguments(const std::vector<std::string>& args);

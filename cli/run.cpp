@@ -10,6 +10,7 @@
 #include "cli/arguments.h"
 #include "cli/console_ui.h"
 #include "cli/drawing_input.h"
+#include "cli/geo_command.h"
 #include "cli/list_text.h"
 #include "cli/output_guard.h"
 #include "cli/print_outcome.h"
@@ -284,7 +285,8 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
       PrintTextList(state.StringGrid2, args.input, out, err);
       return 0;
     }
-    if (!args.excel) ReadInput(args.input, state, err);
+    if (!args.excel && !ReadMapInput(args, state, err)) ReadInput(args.input, state, err);
+    ConvertLatLonInput(args, state, err);
     if (args.cad) return RunIntoCad(args, state, automation, err);
     switch (args.command) {
       case Command::Plot:
@@ -302,6 +304,8 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
         return RunList(args, state, out);
       case Command::Area:
         return RunArea(args, state, out, err);
+      case Command::Geo:
+        return RunGeo(args, state, err);
       case Command::Texts:
       case Command::Help:
         break;

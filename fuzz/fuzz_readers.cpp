@@ -1,5 +1,6 @@
 #include "fuzz/fuzz_readers.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <sstream>
@@ -13,6 +14,11 @@
 #include "core/grid_text.h"
 #include "core/list_headers.h"
 #include "dxf/drawing_reader.h"
+#include "geo/angle_text.h"
+#include "geo/commands/geo_commands.h"
+#include "geo/geojson.h"
+#include "geo/kml.h"
+#include "geo/plane_zone.h"
 #include "platform/clipboard.h"
 #include "sheet/excel_transfer.h"
 #include "sheet/file/csv_sheet.h"
@@ -122,6 +128,39 @@ void ReadXlsxSheet(std::string_view bytes) {
   Refusing([&] { ReadSheet(ReadXlsx(bytes, "fuzz.xlsx")); });
 }
 
+// The places of a map file, each taken into the zone its longitude lies nearest to.
+void TakePlaces(const std::vector<GeoPlace>& places) {
+  for (const GeoPlace& place : places) {
+    Refusing([&] {
+      const int zone = place.position.longitude < 135.0 ? 2 : 9;
+      PlaneToLatLon(zone, LatLonToPlane(zone, place.position));
+    });
+  }
+}
+
+void ReadGeoJsonBytes(std::string_view bytes) {
+  Refusing([&] { TakePlaces(ReadGeoJson(bytes, "fuzz.geojson")); });
+}
+
+void ReadKmlBytes(std::string_view bytes) {
+  Refusing([&] { TakePlaces(ReadKml(bytes, "fuzz.kml")); });
+}
+
+// A latitude/longitude list as vensa-cli --latlon reads it: the list text, its X and Y
+// cells taken as angles; and each line as one angle text.
+void ReadLatLonText(std::string_view bytes) {
+  Refusing([&] {
+    TextGrid list = cli::ReadListText(bytes, "fuzz");
+    ConvertLatLonColumns(list, 9);
+  });
+  std::size_t start = 0;
+  while (start <= bytes.size()) {
+    const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+    ReadAngleText(bytes.substr(start, end - start));
+    start = end + 1;
+  }
+}
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -134,6 +173,9 @@ const std::vector<Reader>& Readers() {
       {"drawing_listing", ListDrawing},
       {"csv_sheet", ReadCsvSheet},
       {"xlsx_sheet", ReadXlsxSheet},
+      {"geojson", ReadGeoJsonBytes},
+      {"kml", ReadKmlBytes},
+      {"latlon_text", ReadLatLonText},
   };
   return readers;
 }

@@ -14,7 +14,8 @@ struct Reader {
 };
 
 // SIMA files, the settings file, the target CAD list, the list text and the clipboard
-// text, DXF drawings, spreadsheet files (CSV, XLSX).
+// text, DXF drawings, spreadsheet files (CSV, XLSX), map files (GeoJSON, KML) and
+// latitude/longitude lists.
 const std::vector<Reader>& Readers();
 
 // The reader of that name, or null.

@@ -113,6 +113,9 @@ struct FormState {
   EditState Edit31;          // "プロット範囲" "(ex: 1-3, 5, 7, 9-)"; never stored
   CheckBoxState CheckBox18;  // "常にPAN" of the coordinate list; never stored
   TextGrid StringGrid1;      // the coordinate list
+  // The plane-rectangular zone (1..19) of the list's X and Y for maps and latitude/
+  // longitude lists, chosen in the dialog of the list's "地図 (緯度経度)..."; empty: none.
+  EditState GeoZone;
 
   // ---- Tab " CAD 設定 " ---------------------------------------------------------------
   EditState Edit35;                   // "名称" of the target CAD (read-only)

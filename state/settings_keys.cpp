@@ -90,6 +90,7 @@ constexpr std::array kKeys = {
     B("DIMSCALE", "CheckBox25", &FormState::CheckBox25),
     B("LISTUP", "CheckBox27", &FormState::CheckBox27),
     B("POLYLINE", "3D", &FormState::CheckBox28),
+    X("Geo", "Zone", &FormState::GeoZone),
     S("Target", "ProgID", T::Text, SettingRole::TargetProgId),
     S("Target", "DrawingFile", T::Bool, SettingRole::TargetDrawingFile),
     S("Target", "Drawing", T::Text, SettingRole::TargetDrawing),

@@ -270,6 +270,10 @@ TEST_F(Cli, BadArgumentsExitWithTwoAndTheUsage) {
            {"plot", "--scale", "-1", list, "o.dxf"},
            {"plot", "--scale", "nan", list, "o.dxf"},
            {"plot", "--cad", "--force", list},
+           {"geo", "--zone", "0", list, "o.kml"},
+           {"geo", "--zone", "9", list, "o.dxf"},
+           {"list", "--latlon", "--zone", "9", "p.kml"},
+           {"get", "--zone", "9", "d.dxf"},
        }) {
     const Result r = Run(args);
     EXPECT_EQ(r.status, 2) << (args.empty() ? std::string("(none)") : args[0]);
@@ -332,6 +336,30 @@ TEST_F(Cli, NamesWithTabsAndLineBreaksStayOneField) {
   const Result r = Run({"list", csv});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "A B\t1\t2\t\t1\r\nC D\t3\t4\t\t2\r\n");
+}
+
+TEST_F(Cli, GeoNeedsAZoneAndMapsGoBothWays) {
+  const std::string list = Write("survey.txt", "K1\t11543.6883\t22916.2436\t25.5\r\n");
+  const std::string kml = PathOf("map.kml");
+  Result r = Run({"geo", list, kml});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("--zone N か --set Geo/Zone=N"), std::string::npos) << r.err;
+  EXPECT_FALSE(FileExists(kml));
+  r = Run({"geo", "--set", "Geo/Zone=9", list, kml});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "KML: 1 点、第9系 (IX)\n");
+  r = Run({"list", "--zone", "9", kml});
+  EXPECT_EQ(r.out, "K1\t11543.6882\t22916.2436\t25.5\t1\r\n");
+  // The same point in another zone is more than 10 degrees from its origin.
+  r = Run({"list", "--zone", "1", kml});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("行 1 (K1): 経度 140.087855042 は第1系 (I)の原点から 10 度"),
+            std::string::npos)
+      << r.err;
+  r = Run({"list", "--latlon", "--zone", "9",
+           Write("gnss.txt", "G1\t36-06-13.58925\t140°05′16.27815″\r\nG2\t36.1\tx\r\n")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("行 2 (G2): 経度が数値でも度分秒でもありません: \"x\""), std::string::npos);
 }
 
 TEST_F(Cli, SettingsFileIsReadFirstAndSetGoesOnTop) {

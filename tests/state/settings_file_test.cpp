@@ -68,6 +68,7 @@ TEST_F(SettingsFileTest, StartAndCloseWithoutFileWritesTheDefaults) {
       "[DIMSCALE]", "CheckBox24=1", "CheckBox25=1",
       "[LISTUP]", "CheckBox27=0",
       "[POLYLINE]", "3D=0",
+      "[Geo]", "Zone=",
       "[Target]", "ProgID=Gcad.Application.23",
   });
   // clang-format on

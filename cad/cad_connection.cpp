@@ -20,13 +20,19 @@ std::string InvalidProgIdMessage(const std::string& progId) {
   return "ProgID（クラス文字列）: \n" + progId + " は無効です．";
 }
 
+std::string CadNotRunningNote(const std::string& progId) {
+  return "CAD (" + progId + ") が起動していません";
+}
+
 bool ConnectTargetCad(Platform& platform, Ui& ui, const std::string& progId) {
   std::optional<std::string> classId = platform.ClassIdFromProgId(progId);
   if (!classId) {
     ui.ShowMessage(InvalidProgIdMessage(progId));
     return false;
   }
-  return platform.GetActiveObject(*classId) != nullptr;
+  if (platform.GetActiveObject(*classId) != nullptr) return true;
+  ui.SetStatusPanel(1, CadNotRunningNote(progId));
+  return false;
 }
 
 std::shared_ptr<CadApplication> AttachTargetCad(Platform& platform, const std::string& progId) {

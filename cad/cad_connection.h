@@ -21,8 +21,13 @@ inline constexpr int kMinimizePauseMs = 100;
 // The message shown when no class is registered for the ProgID.
 std::string InvalidProgIdMessage(const std::string& progId);
 
+// The note in the second status panel when the target CAD is registered but not running.
+std::string CadNotRunningNote(const std::string& progId);
+
 // True when a CAD registered under `progId` is running. An unregistered ProgID is
-// reported through `ui` and gives false; a CAD that is not running gives false silently.
+// reported through `ui` in a message box and gives false; a CAD that is not running gives
+// false with CadNotRunningNote in the status bar, so that the command ending there is seen
+// to have had nothing to work with.
 bool ConnectTargetCad(Platform& platform, Ui& ui, const std::string& progId);
 
 // The running application object of `progId`. AutomationError when the ProgID is not

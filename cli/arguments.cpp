@@ -23,6 +23,7 @@ const std::vector<CommandInfo>& Commands() {
       {"excel", Command::Excel, 2, {"--force"}},
       {"get", Command::Get, 1, {"--cad"}},
       {"texts", Command::Texts, 1, {"--cad"}},
+      {"cads", Command::Cads, 0, {}},
   };
   return commands;
 }
@@ -135,6 +136,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   // excel without OUT: into the running spreadsheet.
   if (a.command == Command::Excel && positionals.size() == 1) expected = 1;
   if (static_cast<int>(positionals.size()) != expected) {
+    if (expected == 0 && a.command == Command::Cads) Fail("cads は INPUT を取りません");
     if (expected == 0)
       Fail(std::string(info->name) + (a.cad ? " --cad" : " --excel") + " は INPUT を取りません");
     Fail(std::string(info->name) + " には " + (expected == 2 ? "INPUT と OUT" : "INPUT") +
@@ -169,6 +171,7 @@ std::string UsageText() {
   vensa-cli plot  [...] --cad INPUT      (Windows) 実行中のターゲット CAD へ "CADへ"
   vensa-cli table [...] --cad INPUT      (Windows) "XY 作表" / "YX 作表": 左上基点は CAD で指示
   vensa-cli list  [...] --excel          (Windows) "Exceｌから": 実行中の Excel の作業中シートから
+  vensa-cli cads                         (Windows) "検出": 登録されている CAD (名称, ProgID, 起動中/未起動)
   vensa-cli excel [...] INPUT            (Windows) "Excelへ": 作業中シートへ書き込む
   vensa-cli --help
 
@@ -182,6 +185,8 @@ std::string UsageText() {
           ("リスト表示", "UCS", 小数桁, 検索範囲, "DIMSCALE 倍", 画層の設定に従う)。
           取得した図形数は標準エラーに 1 行で表示します
   texts   図面の全 TEXT に "TEXT 取得" を実行し、TEXT リスト (TEXT, X, Y, Z) を表示します
+  cads    ターゲット CAD の "検出" と同じく、この PC に登録されている CAD を 1 行ずつ
+          名称, ProgID, 起動中/未起動 のタブ区切りで表示します (レジストリは読むだけ)
   excel   "Excelへ" がシートに書くセルを OUT (Excel ブック .xlsx か CSV .csv) に書きます
           (Excel/ColN, ColX, ColY, ColZ, FlagZ, RowS の設定に従う。.xlsx の X, Y, Z は数値、
           測点名は文字列。既存の OUT は --force で置き換え)

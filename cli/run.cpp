@@ -7,6 +7,7 @@
 #include "cad/commands/text_list.h"
 #include "cad/entity_tables.h"
 #include "cli/arguments.h"
+#include "cli/cads_command.h"
 #include "cli/console_ui.h"
 #include "cli/drawing_input.h"
 #include "cli/list_text.h"
@@ -284,6 +285,7 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
       out << UsageText();
       return 0;
     }
+    if (args.command == Command::Cads) return RunCads(automation, out, err);
     FormState state = StateFor(args);
     if (args.cad && (args.command == Command::Get || args.command == Command::Texts))
       return RunFromCad(args, state, automation, out, err);
@@ -309,6 +311,7 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
       case Command::Get:
         return RunList(args, state, out);
       case Command::Texts:
+      case Command::Cads:
       case Command::Help:
         break;
     }

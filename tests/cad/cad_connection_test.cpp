@@ -40,11 +40,12 @@ TEST(ConnectTargetCadTest, EmptyProgIdShowsNothingBeforeTheTail) {
   EXPECT_EQ(rig.ui.Messages(), (Lines{"ProgID（クラス文字列）: \n は無効です．"}));
 }
 
-TEST(ConnectTargetCadTest, RegisteredButNotRunningIsSilent) {
+TEST(ConnectTargetCadTest, RegisteredButNotRunningIsNotedInTheStatusBarOnly) {
   Rig rig;
   rig.platform.RegisterClass(kProgId, "{X}");
   EXPECT_FALSE(ConnectTargetCad(rig.platform, rig.ui, kProgId));
   EXPECT_TRUE(rig.ui.Messages().empty());
+  EXPECT_EQ(rig.ui.StatusPanel(1), "CAD (Gcad.Application.23) が起動していません");
 }
 
 TEST(ConnectTargetCadTest, RunningCadConnectsAndAttaches) {
@@ -53,6 +54,7 @@ TEST(ConnectTargetCadTest, RunningCadConnectsAndAttaches) {
   EXPECT_TRUE(ConnectTargetCad(rig.platform, rig.ui, kProgId));
   EXPECT_EQ(AttachTargetCad(rig.platform, kProgId), rig.cad.Application());
   EXPECT_TRUE(rig.ui.Messages().empty());
+  EXPECT_EQ(rig.ui.StatusPanel(1), "");
 }
 
 TEST(AttachTargetCadTest, FailsAsAutomationErrorWhenNoCadIsThere) {

@@ -300,7 +300,9 @@ TEST_F(ReadFixture, NothingSelectedOrNoCadChangesNothing) {
   log_->Clear();
   Button4Click(state_, tables_, platform_, ui_);
   EXPECT_FALSE(state_.ListDisplayGroupEnabled);
-  EXPECT_EQ(LogFrom("ui."), (Lines{"ui.RestoreMainWindow", "ui.BringMainWindowForward"}));
+  EXPECT_EQ(LogFrom("ui."),
+            (Lines{"ui.SetStatusPanel 1 CAD (Gcad.Application.23) が起動していません",
+                   "ui.RestoreMainWindow", "ui.BringMainWindowForward"}));
   EXPECT_TRUE(ui_.Messages().empty());
 }
 

@@ -9,7 +9,6 @@
 #include "app/main_form.h"
 #include "cad/commands/view_helpers.h"
 #include "core/coord_list.h"
-#include "core/list_sort.h"
 #include "state/coord_list_view.h"
 #include "state/grid_edit.h"
 
@@ -49,7 +48,7 @@ void TForm1::CoordListCurrentCellMoved() {
   UpdateRowIndicator();
   // A drawing file has no view to pan: the list just moves.
   if (state_.CheckBox18.checked && !state_.TargetIsDrawingFile)
-    RunCommand([this] { SpeedButton3Click(state_, platform_, ui_); });
+    RunCommand([this] { PanToCoordListRow(state_, platform_, ui_); });
 }
 
 std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
@@ -69,10 +68,10 @@ std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
          tables_.Clear();
        }},
       {nullptr, {}},
-      {"測点名でソート", [&list] { N10Click(list); }},
-      {"測点名の番号のみでソート", [&list] { N15Click(list); }},
+      {"測点名でソート", [this] { N10Click(); }},
+      {"測点名の番号のみでソート", [this] { N15Click(); }},
       {nullptr, {}},
-      {"同じ行データを整理", [&list] { N13Click(list); }},
+      {"同じ行データを整理", [this] { N13Click(); }},
       {nullptr, {}},
       {"バージョン情報",
        [this] {

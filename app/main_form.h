@@ -19,6 +19,7 @@
 #include "app/wx_ui.h"
 #include "cad/entity_tables.h"
 #include "cad/file/drawing_target.h"
+#include "core/command_outcome.h"
 #include "platform/platform.h"
 #include "platform/retrying_message_filter.h"
 #include "sheet/excel_link.h"
@@ -77,6 +78,30 @@ class TForm1 : public wxFrame {
   void ShowCoordListPopup();
   void CoordListCurrentCellMoved();
   void UpdateRowIndicator();
+
+  // What a command did, shown: its summary in the second status panel (none leaves the
+  // panel as it was), each note in a message box.
+  void ShowOutcome(const CommandOutcome& outcome);
+
+  // The handlers of the command buttons and the list's sort items, each binding its control
+  // to one command (button_handlers.cpp); RunCommand runs them.
+  void Button1Click();  // "Exceｌから"
+  void Button2Click();  // "CADへ"
+  void Button3Click();  // "XY 作表"
+  void Button4Click();  // "CADから"
+  void Button5Click();  // "Excelへ" of the main tab
+  void Button6Click();  // "TEXT 取得"
+  void Button7Click();  // "Excelへ" of " TEXT "
+  void Button8Click();  // "YX 作表"
+  void Button9Click();  // "読み込み"
+  void Button10Click();  // "データ作成", also "1/1000", "X-Y 反転" and "リストの測点名"
+  void Button11Click();    // "保存"
+  void Button12Click();    // "ID (INT)"
+  void Button13Click();    // "CADへ (Z=0)"
+  void CheckBox13Click();  // "×1000" and "X-Y 反転" of " SIMA/R "
+  void N10Click();         // "測点名でソート"
+  void N13Click();         // "同じ行データを整理"
+  void N15Click();         // "測点名の番号のみでソート"
 
   void FormCreate(const ScreenMetrics& screen);
   void FormClose(wxCloseEvent& event);

@@ -7,11 +7,7 @@
 #include "app/main_form.h"
 #include "cad/commands/text_list.h"
 #include "cad/commands/view_helpers.h"
-#include "sheet/file/sheet_file_commands.h"
-#include "sima/sima_reader.h"
 #include "sima/sima_record.h"
-#include "sima/sima_save.h"
-#include "sima/sima_writer.h"
 
 namespace vensa {
 namespace {
@@ -20,30 +16,18 @@ namespace {
 constexpr int kOptionRow2 = 28;
 constexpr int kListTop = 48;
 
-SimaReadOptions ReadOptions(const FormState& s) {
-  return {s.CheckBox13.checked, s.CheckBox12.checked};
-}
-
-SimaWriteOptions WriteOptions(const FormState& s) {
-  return {s.CheckBox14.checked, s.CheckBox15.checked, s.Edit30.text, s.CheckBox30.checked};
-}
-
 }  // namespace
 
 wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
   wxPanel* page = MakePage(book, "TabSheet4");
   wxButton* read = MakeButton(page, "Button6", "TEXT 取得", 4, 4, 90, 24);
-  read->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] { Button6ClickOnTarget(state_, tables_, cadPlatform_, ui_); });
-  });
+  read->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RunCommand([this] { Button6Click(); }); });
   wxButton* toSheet = MakeButton(page, "Button7", "Excelへ", 98, 4, 90, 24);
-  toSheet->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] { Button7ClickOrFile(state_, excel_, platform_, ui_); });
-  });
+  toSheet->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RunCommand([this] { Button7Click(); }); });
   binding_.Bind(MakeCheckBox(page, "CheckBox17", "常にPAN", 200, 6), state_.CheckBox17);
   wxButton* pan = MakeButton(page, "SpeedButton1", "PAN", 290, 4, 60, 24);
   pan->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] { SpeedButton1ClickOnTarget(state_, cadPlatform_, ui_); });
+    RunCommand([this] { PanToTextListRowOnTarget(state_, cadPlatform_, ui_); });
   });
   MakeLabel(page, "↓項目名クリックでソート", 4, 28);
 
@@ -55,14 +39,13 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
   StringGrid2->SetSize(2, listTop, kPageWidth - 4, gaugeTop - listTop - 2);
   StringGrid2->Bind(wxEVT_GRID_LABEL_LEFT_CLICK, [this](wxGridEvent& event) {
     if (event.GetRow() < 0 && event.GetCol() >= 0)
-      RunCommand(
-          [this, col = event.GetCol()] { StringGrid2FixedCellClick(state_.StringGrid2, col); });
+      RunCommand([this, col = event.GetCol()] { SortTextListByColumn(state_.StringGrid2, col); });
   });
   // A current-cell move pans when the text list's "常にPAN" is on.
   StringGrid2->onCurrentCellMoved = [this] {
     StringGrid2->PullSelection();
     if (state_.CheckBox17.checked && !state_.TargetIsDrawingFile)
-      RunCommand([this] { StringGrid2Click(state_, platform_, ui_); });
+      RunCommand([this] { FollowTextListRow(state_, platform_, ui_); });
   };
   auto* gauge = new wxGauge(page, wxID_ANY, 100, {2, gaugeTop}, {kPageWidth - 4, kGaugeHeight},
                             wxGA_HORIZONTAL | wxGA_SMOOTH, wxDefaultValidator, "ProgressBar2");
@@ -73,29 +56,14 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
 wxWindow* TForm1::BuildSimaReadTab(wxNotebook* book) {
   wxPanel* page = MakePage(book, "TabSheet5");
   wxButton* read = MakeButton(page, "Button9", "読み込み", 4, 4, 90, 24);
-  read->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] {
-      const auto path = ui_.OpenFileDialog(std::string(kSimaOpenFilter));
-      if (!path || path->empty()) return;
-      tables_.ClearForSimaRead();
-      state_.ListDisplayGroupEnabled = false;
-      state_.StatusBar1[1].clear();
-      SimaReadResult read =
-          Button9Click(*path, ReadOptions(state_), state_.StringGrid3, state_.StringGrid1);
-      state_.SimaParcels = std::move(read.parcels);
-      state_.StatusBar1[1] = SimaReadSummary(read);
-      if (read.pointCount == 0) ui_.ShowMessage(std::string(kSimaNoPointsMessage));
-    });
-  });
+  read->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RunCommand([this] { Button9Click(); }); });
   for (auto [name, caption, state, x] :
        {std::tuple{"CheckBox13", "×1000", &state_.CheckBox13, 110},
         std::tuple{"CheckBox12", "X-Y 反転", &state_.CheckBox12, 180}}) {
     wxCheckBox* box = MakeCheckBox(page, name, caption, x, 6);
     binding_.Bind(box, *state);
-    box->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
-      RunCommand(
-          [this] { CheckBox13Click(ReadOptions(state_), state_.StringGrid3, state_.StringGrid1); });
-    });
+    box->Bind(wxEVT_CHECKBOX,
+              [this](wxCommandEvent&) { RunCommand([this] { CheckBox13Click(); }); });
   }
   MakeLabel(page, "(メインへ転記)", 270, 6);
   // Read by "CADへ" and "CADへ (Z=0)" when they run; a click changes nothing here.
@@ -111,40 +79,18 @@ wxWindow* TForm1::BuildSimaReadTab(wxNotebook* book) {
 wxWindow* TForm1::BuildSimaWriteTab(wxNotebook* book) {
   wxPanel* page = MakePage(book, "TabSheet6");
   wxButton* build = MakeButton(page, "Button10", "データ作成", 4, 4, 90, 24);
-  build->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand(
-        [this] { Button10Click(state_.StringGrid1, WriteOptions(state_), state_.StringGrid4); });
-  });
+  build->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RunCommand([this] { Button10Click(); }); });
   for (auto [name, caption, state, x, y] :
        {std::tuple{"CheckBox14", "1/1000", &state_.CheckBox14, 100, 6},
         std::tuple{"CheckBox15", "X-Y 反転", &state_.CheckBox15, 166, 6},
         std::tuple{"CheckBox30", "リストの測点名", &state_.CheckBox30, 246, kOptionRow2}}) {
     wxCheckBox* box = MakeCheckBox(page, name, caption, x, y);
     binding_.Bind(box, *state);
-    box->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
-      RunCommand([this] {
-        CheckBox14Click(state_.StringGrid1, WriteOptions(state_), state_.StringGrid4);
-      });
-    });
+    box->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { RunCommand([this] { Button10Click(); }); });
   }
   binding_.Bind(MakeLabeledEdit(page, "測点名：", 246, "Edit30", 294, 6, 40), state_.Edit30);
   wxButton* save = MakeButton(page, "Button11", "保存", 338, 4, 42, 24);
-  save->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] {
-      const SimaSaveCheck check = CheckSimaWriteList(state_.StringGrid4);
-      if (check.outcome == SimaSaveCheck::Outcome::kNothingToSave) return;
-      if (check.outcome == SimaSaveCheck::Outcome::kRejected) {
-        for (const std::string& message : check.messages) ui_.ShowMessage(message);
-        return;
-      }
-      const auto chosen = ui_.SaveFileDialog(std::string(kSimaSaveFilter));
-      if (!chosen || chosen->empty()) return;
-      const std::string path = SimaSavePath(*chosen);
-      if (const auto question = SimaOverwriteQuestion(path))
-        if (ui_.AskYesNo(*question, true) != MessageAnswer::Yes) return;
-      SaveSimaFile(path, state_.StringGrid4);
-    });
-  });
+  save->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RunCommand([this] { Button11Click(); }); });
   StringGrid4 = new ListGrid(page, "StringGrid4", state_.StringGrid4, clipboard_,
                              {.colWidth = 58, .editable = true});
   StringGrid4->SetSize(2, kListTop, kPageWidth - 4, kPageHeight - kListTop - 2);

@@ -48,11 +48,11 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
     int x, y, editWidth;
   };
   const Column columns[] = {
-      {"測点名", "Edit3", "UpDown1", s.Edit3, s.UpDown1, &UpDown1Click, 10, 18, 24},
-      {"X座標", "Edit4", "UpDown2", s.Edit4, s.UpDown2, &UpDown2Click, 106, 18, 24},
-      {"Y座標", "Edit5", "UpDown3", s.Edit5, s.UpDown3, &UpDown3Click, 10, 44, 24},
-      {nullptr, "Edit21", "UpDown5", s.Edit21, s.UpDown5, &UpDown5Click, 106, 44, 24},
-      {"開始行", "Edit6", "UpDown4", s.Edit6, s.UpDown4, &UpDown4Click, 10, 70, 44},
+      {"測点名", "Edit3", "UpDown1", s.Edit3, s.UpDown1, &StepNameColumn, 10, 18, 24},
+      {"X座標", "Edit4", "UpDown2", s.Edit4, s.UpDown2, &StepXColumn, 106, 18, 24},
+      {"Y座標", "Edit5", "UpDown3", s.Edit5, s.UpDown3, &StepYColumn, 10, 44, 24},
+      {nullptr, "Edit21", "UpDown5", s.Edit21, s.UpDown5, &StepZColumn, 106, 44, 24},
+      {"開始行", "Edit6", "UpDown4", s.Edit6, s.UpDown4, &StepStartRow, 10, 70, 44},
   };
   for (const Column& c : columns) {
     if (c.label) MakeLabel(page, c.label, c.x, c.y);
@@ -91,7 +91,7 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
     listBoxes.push_back(box);
     if (l.name != std::string_view("UCS"))
       box->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
-        RunCommand([this] { ListDisplayBoxClick(state_, tables_, platform_, ui_); });
+        RunCommand([this] { RelistEntities(state_, tables_, platform_, ui_); });
       });
   }
   binding_.Add(nullptr, [this, listGroup, listBoxes] {
@@ -132,32 +132,18 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
     const char* hint;
     std::function<void()> run;
   };
-  const std::string& insertFile = files_.insertFile;
   const Command commands[] = {
-      {"Button1", "Exceｌから", "Excel から座標リストを取得",
-       [this] { Button1ClickOrFile(state_, excel_, platform_, ui_); }},
+      {"Button1", "Exceｌから", "Excel から座標リストを取得", [this] { Button1Click(); }},
       {"Button2", "CADへ", "座標リストをチェックした図形でCADへプロット",
-       [this, &insertFile] {
-         PlotOnTarget(state_, cadPlatform_, ui_, insertFile, PlotZMode::kFromList);
-       }},
-      {"Button13", "CADへ (Z=0)", "CAD にプロット（Z値=0)",
-       [this, &insertFile] {
-         PlotOnTarget(state_, cadPlatform_, ui_, insertFile, PlotZMode::kZero);
-       }},
+       [this] { Button2Click(); }},
+      {"Button13", "CADへ (Z=0)", "CAD にプロット（Z値=0)", [this] { Button13Click(); }},
       {"Button4", "CADから", "CAD から図形を取得し、チェックした図形の座標をリストに追加",
-       [this] { Button4ClickOnTarget(state_, tables_, cadPlatform_, ui_); }},
-      {"Button5", "Excelへ", "現在の座標リストを Excel に転送",
-       [this] { Button5ClickOrFile(state_, excel_, platform_, ui_); }},
-      {"Button3", "XY 作表", "X, Y で座標リストを作表",
-       [this, &insertFile] {
-         TableOnTarget(state_, cadPlatform_, ui_, insertFile, TableAxes::kXY);
-       }},
-      {"Button8", "YX 作表", "Y, X で座標リストを作表",
-       [this, &insertFile] {
-         TableOnTarget(state_, cadPlatform_, ui_, insertFile, TableAxes::kYX);
-       }},
+       [this] { Button4Click(); }},
+      {"Button5", "Excelへ", "現在の座標リストを Excel に転送", [this] { Button5Click(); }},
+      {"Button3", "XY 作表", "X, Y で座標リストを作表", [this] { Button3Click(); }},
+      {"Button8", "YX 作表", "Y, X で座標リストを作表", [this] { Button8Click(); }},
       {"Button12", "ID (INT)", "CAD で座標を指示し、リストに追加 (右クリックで INT 反転)",
-       [this] { Button12ClickOnTarget(state_, cadPlatform_, ui_); }},
+       [this] { Button12Click(); }},
   };
   wxButton* button12 = nullptr;
   for (int i = 0; i < 8; ++i) {
@@ -189,7 +175,7 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
   });
   wxButton* pan = MakeButton(page, "SpeedButton3", "PAN", 316, 241, 60, 22);
   pan->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] { SpeedButton3ClickOnTarget(state_, cadPlatform_, ui_); });
+    RunCommand([this] { PanToCoordListRowOnTarget(state_, cadPlatform_, ui_); });
   });
 
   wxTextCtrl* edit31 = MakeLabeledEdit(page, "プロット範囲", 4, "Edit31", 76, 266, 140);

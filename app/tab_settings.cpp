@@ -98,7 +98,7 @@ wxWindow* TForm1::BuildGetIdSettingsTab(wxNotebook* book) {
   binding_.Bind(edit29, s.Edit29);
   wxButton* layer = MakeButton(page, "SpeedButton2", "画層取得", 290, 59, 86, 24);
   layer->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] { SpeedButton2ClickOnTarget(state_, cadPlatform_, ui_); });
+    RunCommand([this] { LayerFromTarget(state_, cadPlatform_, ui_); });
   });
 
   MakeGroup(page, "ID", 4, 92, 375, 130);
@@ -124,7 +124,7 @@ wxWindow* TForm1::BuildGetIdSettingsTab(wxNotebook* book) {
 
   wxButton* hidden = MakeButton(page, "SpeedButton4", "", 340, 236, 20, 20);
   hidden->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    RunCommand([this] { SpeedButton4Click(state_, platform_, ui_); });
+    RunCommand([this] { BringCadForward(state_, platform_, ui_); });
   });
   hidden->Hide();
   return page;

@@ -171,7 +171,7 @@ int main(int argc, char** argv) {
   cad->RegisterWith(platform, state.TargetProgID);
   vensa::EntityTables tables;
   log->Clear();
-  vensa::Button4Click(state, tables, platform, ui);
+  vensa::GetFromCad(state, tables, platform, ui);
   const std::size_t cadCalls = static_cast<std::size_t>(
       std::count_if(log->Lines().begin(), log->Lines().end(), [](const std::string& line) {
         return line.rfind("ui.", 0) != 0 && line.rfind("platform.", 0) != 0;

@@ -98,19 +98,19 @@ int main() {
   // (the old lists are dropped before the timing starts).
   TextGrid sima, coord;
   const SimaReadOptions readOptions{true, true};
-  const Timing readNew = Best([&] { Button9Click(inPath, readOptions, sima, coord); },
+  const Timing readNew = Best([&] { ReadSimaFile(inPath, readOptions, sima, coord); },
                               [&] {
                                 sima = MakeSimaList();
                                 coord = MakeCoordList();
                               });
   // The window keeps its lists, so reading a file of the same size again reuses the rows.
-  const Timing readAgain = Best([&] { Button9Click(inPath, readOptions, sima, coord); });
+  const Timing readAgain = Best([&] { ReadSimaFile(inPath, readOptions, sima, coord); });
 
   TextGrid write;
   const SimaWriteOptions writeOptions{true, true, "A1"};
-  const Timing buildNew =
-      Best([&] { Button10Click(coord, writeOptions, write); }, [&] { write = MakeSimaList(); });
-  const Timing buildAgain = Best([&] { Button10Click(coord, writeOptions, write); });
+  const Timing buildNew = Best([&] { BuildSimaWriteList(coord, writeOptions, write); },
+                               [&] { write = MakeSimaList(); });
+  const Timing buildAgain = Best([&] { BuildSimaWriteList(coord, writeOptions, write); });
   const Timing save = Best([&] {
     if (CheckSimaWriteList(write).outcome != SimaSaveCheck::Outcome::kReady) std::abort();
     SaveSimaFile(outPath, write);

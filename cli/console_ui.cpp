@@ -4,7 +4,6 @@ namespace vensa::cli {
 
 void ConsoleUi::Report(const std::string& text) {
   err_ << "vensa-cli: " << text << '\n';
-  messages_.push_back(text);
 }
 
 MessageAnswer ConsoleUi::AskYesNoCancel(const std::string& text) {

@@ -11,6 +11,7 @@
 #include "cli/console_ui.h"
 #include "cli/drawing_input.h"
 #include "cli/list_text.h"
+#include "cli/print_outcome.h"
 #include "core/coord_list.h"
 #include "core/error.h"
 #include "core/file_io.h"
@@ -28,8 +29,8 @@
 #include "sheet/excel_transfer.h"
 #include "sheet/file/sheet_file.h"
 #include "sheet/file/sheet_file_commands.h"
+#include "sima/commands/sima_commands.h"
 #include "sima/sima_reader.h"
-#include "sima/sima_save.h"
 #include "sima/sima_writer.h"
 #include "state/form_state.h"
 #include "state/ini_document.h"
@@ -85,14 +86,22 @@ FormState StateFor(const Arguments& args) {
 // settings of the group "Excel", otherwise the TAB-separated list text.
 void ReadInput(const std::string& path, FormState& state, std::ostream& err) {
   if (IsDrawingInputName(path)) {
-    GetFromDrawing(path, state, err);
+    ConsoleUi ui(err);
+    const GetFromCadOutcome got = GetFromDrawing(path, state, ui);
+    // "取得失敗": the command did not finish. Entities read but none listed is a note.
+    if (!got.outcome.done)
+      throw VensaError(got.outcome.notes.empty() ? got.outcome.cause + ": " + path
+                                                 : got.outcome.notes.front() + ": " + path);
+    PrintOutcome(got.outcome, err);
   } else if (EndsWithIgnoringAsciiCase(path, ".sim")) {
-    const SimaReadOptions options{state.CheckBox13.checked, state.CheckBox12.checked};
-    SimaReadResult read = Button9Click(path, options, state.StringGrid3, state.StringGrid1);
-    state.SimaParcels = std::move(read.parcels);
-    // What was taken and passed over, as the window's status panel says it.
-    err << SimaReadSummary(read) << '\n';
-    if (read.pointCount == 0) throw Failure{std::string(kSimaNoPointsMessage) + ": " + path};
+    // What was taken and passed over, as the window's status panel says it; a file without
+    // points is no input.
+    const SimaReadOutcome read = ReadSimaIntoForm(state, path);
+    if (read.pointCount == 0) {
+      err << read.outcome.summary.value_or("") << '\n';
+      throw Failure{std::string(kSimaNoPointsMessage) + ": " + path};
+    }
+    PrintOutcome(read.outcome, err);
   } else if (SheetFileKindOf(path)) {
     ReadListFromSheetFile(state, path);
   } else {
@@ -133,9 +142,14 @@ Platform& RequireAutomation(const Automation& automation) {
 
 // Whether a CAD runs under the target ProgID. The window ends its command silently there;
 // a script needs to know, so the command fails with a message saying which CAD is missing.
-bool RunningCad(Platform& platform, ConsoleUi& ui, const std::string& progId, std::ostream& err) {
-  if (ConnectTargetCad(platform, ui, progId)) return true;
-  if (!ui.Reported()) err << kProgram << "CAD が実行されていません (ProgID: " << progId << ")\n";
+bool RunningCad(Platform& platform, const std::string& progId, std::ostream& err) {
+  const std::optional<std::string> classId = platform.ClassIdFromProgId(progId);
+  if (!classId) {
+    err << kProgram << InvalidProgIdMessage(progId) << '\n';
+    return false;
+  }
+  if (platform.GetActiveObject(*classId) != nullptr) return true;
+  err << kProgram << "CAD が実行されていません (ProgID: " << progId << ")\n";
   return false;
 }
 
@@ -144,16 +158,21 @@ int RunIntoCad(const Arguments& args, FormState& state, const Automation& automa
                std::ostream& err) {
   Platform& platform = RequireAutomation(automation);
   RequireListInUse(state, args.input);
+  if (!RunningCad(platform, state.TargetProgID, err)) return 1;
   ConsoleUi ui(err);
-  if (!RunningCad(platform, ui, state.TargetProgID, err)) return 1;
+  CommandOutcome outcome;
   if (args.command == Command::Plot) {
     state.Edit31.text = args.range;
-    (args.zeroZ ? Button13Click : Button2Click)(state, platform, ui, automation.insertFile);
+    outcome =
+        (args.zeroZ ? PlotIntoCadAtZeroZ : PlotIntoCad)(state, platform, ui, automation.insertFile);
   } else {
-    (args.yx ? Button8Click : Button3Click)(state, platform, ui, automation.insertFile);
+    outcome =
+        (args.yx ? TableYXIntoCad : TableXYIntoCad)(state, platform, ui, automation.insertFile);
   }
-  // A message means the drawing did not reach the CAD (a path it cannot take).
-  return ui.Reported() ? 1 : 0;
+  // Not done: the drawing did not reach the CAD (a path it cannot take, a cancelled pick).
+  if (PrintOutcome(outcome, err)) return 0;
+  if (!outcome.cause.empty()) err << kProgram << outcome.cause << '\n';
+  return 1;
 }
 
 // The spreadsheet link as the window holds it; not attached means no spreadsheet runs or
@@ -189,13 +208,13 @@ int RunList(const Arguments& args, FormState& state, std::ostream& out) {
   for (ListOperation op : args.listOperations) {
     switch (op) {
       case ListOperation::SortByName:
-        N10Click(list);
+        SortByName(list);
         break;
       case ListOperation::SortByNumber:
-        N15Click(list);
+        SortByNumber(list);
         break;
       case ListOperation::Tidy:
-        N13Click(list);
+        RemoveRepeatedRows(list);
         break;
     }
   }
@@ -203,25 +222,21 @@ int RunList(const Arguments& args, FormState& state, std::ostream& out) {
   return 0;
 }
 
+// "データ作成", then "保存" into OUT.
 int RunSima(const Arguments& args, FormState& state, std::ostream& err) {
-  const SimaWriteOptions options{state.CheckBox14.checked, state.CheckBox15.checked,
-                                 state.Edit30.text, state.CheckBox30.checked};
-  if (!Button10Click(state.StringGrid1, options, state.StringGrid4))
+  if (!BuildSimaWriteList(state.StringGrid1, SimaWriteOptionsOf(state), state.StringGrid4))
     throw Failure{
         "座標リストの 1 行目に X座標, Y座標 がそろっていないため SIMA "
         "データを作成できません: " +
         args.input};
-  const SimaSaveCheck check = CheckSimaWriteList(state.StringGrid4);
-  if (check.outcome == SimaSaveCheck::Outcome::kNothingToSave)
+  const SimaSaveOutcome saved = SaveSimaWriteList(state.StringGrid4, [&args] {
+    RequireReplaceable(args);
+    return std::optional<std::string>(args.output);
+  });
+  if (saved.check == SimaSaveCheck::Outcome::kNothingToSave)
     throw Failure{"保存する SIMA データがありません (2 点以上の X座標, Y座標 が必要です): " +
                   args.input};
-  if (check.outcome == SimaSaveCheck::Outcome::kRejected) {
-    for (const std::string& message : check.messages) err << message << '\n';
-    return 1;
-  }
-  RequireReplaceable(args);
-  SaveSimaFile(args.output, state.StringGrid4);
-  return 0;
+  return PrintOutcome(saved.outcome, err) ? 0 : 1;
 }
 
 // "Exceｌから": the coordinate list from the active worksheet, then the list's own steps.
@@ -229,7 +244,7 @@ int RunListFromExcel(const Arguments& args, FormState& state, const Automation& 
                      std::ostream& out) {
   Platform& platform = RequireAutomation(automation);
   ExcelLink link;
-  Button1Click(state, link, platform);
+  ReadListFromExcel(state, link, platform);
   RequireAttached(link);
   return RunList(args, state, out);
 }
@@ -245,9 +260,15 @@ int RunExcel(const Arguments& args, FormState& state, const Automation& automati
   }
   Platform& platform = RequireAutomation(automation);
   ExcelLink link;
-  Button5Click(state, link, platform);
+  WriteCoordListToExcel(state, link, platform);
   RequireAttached(link);
   return 0;
+}
+
+// A reading command that did not finish: why, when the error said more than its notes.
+int Unfinished(const CommandOutcome& outcome, std::ostream& err) {
+  if (!outcome.cause.empty()) err << kProgram << outcome.cause << '\n';
+  return 1;
 }
 
 // "CADから" / "TEXT 取得": the user selects in the running target CAD; the list goes to
@@ -255,25 +276,20 @@ int RunExcel(const Arguments& args, FormState& state, const Automation& automati
 int RunFromCad(const Arguments& args, FormState& state, const Automation& automation,
                std::ostream& out, std::ostream& err) {
   Platform& platform = RequireAutomation(automation);
+  if (!RunningCad(platform, state.TargetProgID, err)) return 1;
   ConsoleUi ui(err);
-  if (!RunningCad(platform, ui, state.TargetProgID, err)) return 1;
   EntityTables tables;
-  if (args.command == Command::Texts) {
-    Button6Click(state, tables, platform, ui);
-  } else {
-    Button4Click(state, tables, platform, ui);
-    const std::string_view summary = TrimBlanks(state.StatusBar1[1]);
-    if (!summary.empty()) err << summary << '\n';
-  }
   // "取得失敗" and the like: the command did not finish. Entities read but none listed is
   // a note, and an empty list.
-  for (const std::string& message : ui.Messages())
-    if (message != kNothingListedMessage) return 1;
   if (args.command == Command::Texts) {
+    const GetTextsOutcome got = GetTextsFromCad(state, tables, platform, ui);
+    if (!PrintOutcome(got.outcome, err)) return Unfinished(got.outcome, err);
     PrintTextList(state.StringGrid2, "", out, err);
     return 0;
   }
-  if (!IsListInUse(state.StringGrid1)) return 0;
+  const GetFromCadOutcome got = GetFromCad(state, tables, platform, ui);
+  if (!PrintOutcome(got.outcome, err)) return Unfinished(got.outcome, err);
+  if (got.rowsListed == 0) return 0;
   return RunList(args, state, out);
 }
 
@@ -290,7 +306,9 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
     if (args.cad && (args.command == Command::Get || args.command == Command::Texts))
       return RunFromCad(args, state, automation, out, err);
     if (args.command == Command::Texts) {
-      TextsFromDrawing(args.input, state, err);
+      ConsoleUi ui(err);
+      const GetTextsOutcome got = TextsFromDrawing(args.input, state, ui);
+      if (!PrintOutcome(got.outcome, err)) return Unfinished(got.outcome, err);
       PrintTextList(state.StringGrid2, args.input, out, err);
       return 0;
     }

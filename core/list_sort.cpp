@@ -68,17 +68,17 @@ std::vector<std::uint32_t> NumberKeys(const TextGrid& list) {
 
 }  // namespace
 
-void N10Click(TextGrid& list) {
+void SortByName(TextGrid& list) {
   SortRowsByKeys(list, NameKeys(list), std::less<std::uint64_t>());
   RenumberPlotNo(list);
 }
 
-void N15Click(TextGrid& list) {
+void SortByNumber(TextGrid& list) {
   SortRowsByKeys(list, NumberKeys(list), std::less<std::uint32_t>());
   RenumberPlotNo(list);
 }
 
-void N13Click(TextGrid& list) {
+void RemoveRepeatedRows(TextGrid& list) {
   const int n = list.DataRowCount();
   if (n <= 1) {
     RenumberPlotNo(list);

@@ -26,10 +26,10 @@ void SortRowsByKeys(TextGrid& grid, std::vector<Key> keys, Before before) {
 }
 
 // "測点名でソート": by the name without its trailing number, then by that number.
-void N10Click(TextGrid& list);
+void SortByName(TextGrid& list);
 // "測点名の番号のみでソート": by the trailing number alone.
-void N15Click(TextGrid& list);
+void SortByNumber(TextGrid& list);
 // "同じ行データを整理": drops rows repeating an earlier row (cells 0..3) and empty rows.
-void N13Click(TextGrid& list);
+void RemoveRepeatedRows(TextGrid& list);
 
 }  // namespace vensa

@@ -57,7 +57,7 @@ void ReadListFromSheet(FormState& form, ExcelWorksheet& sheet) {
   form.StatusBar1[1].clear();
 }
 
-void Button1Click(FormState& form, ExcelLink& link, Platform& platform) {
+void ReadListFromExcel(FormState& form, ExcelLink& link, Platform& platform) {
   if (!GetExcelApp(form, link, platform)) return;
   try {
     ReadListFromSheet(form, *link.WorkSheet);
@@ -89,11 +89,11 @@ void WriteList(FormState& form, const TextGrid& list, ExcelLink& link, Platform&
 
 }  // namespace
 
-void Button5Click(FormState& form, ExcelLink& link, Platform& platform) {
+void WriteCoordListToExcel(FormState& form, ExcelLink& link, Platform& platform) {
   WriteList(form, form.StringGrid1, link, platform);
 }
 
-void Button7Click(FormState& form, ExcelLink& link, Platform& platform) {
+void WriteTextListToExcel(FormState& form, ExcelLink& link, Platform& platform) {
   WriteList(form, form.StringGrid2, link, platform);
 }
 

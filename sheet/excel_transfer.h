@@ -27,7 +27,7 @@ std::vector<TransferField> TransferFields(const FormState& form);
 // from the start row until the first row whose X or Y cell is empty, then numbers the
 // PLOT No. column. Nothing happens without a spreadsheet; an error while reading ends
 // the read silently with the rows taken so far.
-void Button1Click(FormState& form, ExcelLink& link, Platform& platform);
+void ReadListFromExcel(FormState& form, ExcelLink& link, Platform& platform);
 
 // The reading of "Exceｌから" from the given worksheet: the coordinate list rebuilt from it,
 // PLOT No. numbered, the list display group off and the summary panel cleared. An error
@@ -37,10 +37,10 @@ void ReadListFromSheet(FormState& form, ExcelWorksheet& sheet);
 // "Excelへ" of the main tab: writes the coordinate list to the active worksheet. Errors
 // are not caught: they end the transfer at the failing cell and reach the general error
 // report.
-void Button5Click(FormState& form, ExcelLink& link, Platform& platform);
+void WriteCoordListToExcel(FormState& form, ExcelLink& link, Platform& platform);
 
 // "Excelへ" of the " TEXT " tab: the same for the text list.
-void Button7Click(FormState& form, ExcelLink& link, Platform& platform);
+void WriteTextListToExcel(FormState& form, ExcelLink& link, Platform& platform);
 
 // The common write: list rows 1..n to worksheet rows start row .. start row + n - 1. An
 // empty list cell leaves its worksheet cell as it was.

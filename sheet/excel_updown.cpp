@@ -21,24 +21,24 @@ void ColumnArrow(FormState& form, ExcelLink& link, Platform& platform, UpDownSta
 
 }  // namespace
 
-void UpDown1Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow) {
+void StepNameColumn(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow) {
   ColumnArrow(form, link, platform, form.UpDown1, form.Edit3, arrow);
 }
 
-void UpDown2Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow) {
+void StepXColumn(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow) {
   ColumnArrow(form, link, platform, form.UpDown2, form.Edit4, arrow);
 }
 
-void UpDown3Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow) {
+void StepYColumn(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow) {
   ColumnArrow(form, link, platform, form.UpDown3, form.Edit5, arrow);
 }
 
-void UpDown5Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow) {
+void StepZColumn(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow) {
   if (!form.CheckBox8.checked) return;
   ColumnArrow(form, link, platform, form.UpDown5, form.Edit21, arrow);
 }
 
-void UpDown4Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow) {
+void StepStartRow(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow) {
   StepUpDown(form.UpDown4, Delta(arrow));
   form.Edit6.text = FormatFixed(form.UpDown4.position, 0);
   ExcelRowSelect(form, link, platform, form.UpDown4.position);

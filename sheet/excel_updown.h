@@ -12,12 +12,12 @@ namespace vensa {
 enum class UpDownArrow { Up, Down };
 
 // "測点名", "X座標", "Y座標": the letter field follows, then ExcelColSelect(position + 1).
-void UpDown1Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
-void UpDown2Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
-void UpDown3Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
+void StepNameColumn(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
+void StepXColumn(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
+void StepYColumn(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
 // The Z column: only while "Z座標" is on.
-void UpDown5Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
+void StepZColumn(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
 // "開始行": the row field follows, then ExcelRowSelect(position).
-void UpDown4Click(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
+void StepStartRow(FormState& form, ExcelLink& link, Platform& platform, UpDownArrow arrow);
 
 }  // namespace vensa

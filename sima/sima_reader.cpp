@@ -224,7 +224,7 @@ SimaReadResult LoadSimaBytes(std::string_view bytes, const SimaReadOptions& opti
   return result;
 }
 
-SimaReadResult Button9Click(const std::string& path, const SimaReadOptions& options,
+SimaReadResult ReadSimaFile(const std::string& path, const SimaReadOptions& options,
                             TextGrid& readList, TextGrid& coordList) {
   RequireColumns(readList, coordList);
   std::error_code ec;
@@ -240,8 +240,8 @@ SimaReadResult Button9Click(const std::string& path, const SimaReadOptions& opti
   }
 }
 
-void CheckBox13Click(const SimaReadOptions& options, const TextGrid& readList,
-                     TextGrid& coordList) {
+void TransferSimaReadList(const SimaReadOptions& options, const TextGrid& readList,
+                          TextGrid& coordList) {
   if (coordList.ColCount() < kCoordColumnCount)
     throw std::invalid_argument("the coordinate list needs 5 columns");
   if (!readList.Cell(kSimaColX, 1).empty() && !readList.Cell(kSimaColY, 1).empty()) {

@@ -71,24 +71,21 @@ inline constexpr std::uintmax_t kSimaMaxFileBytes = std::uintmax_t{1} << 30;
 inline constexpr std::uintmax_t kSimaKeptBytesPerByte = 20;
 inline constexpr std::uintmax_t kSimaMinKeptBytes = std::uintmax_t{256} << 20;
 
-// "読み込み" without its dialog. The caller first shows the open dialog (filter
-// kSimaOpenFilter; on cancel or an empty name nothing happens), then empties the entity
-// tables CircleBlks, LineBlks, ArcBlks, LwpBlks, LwpEles, TextBlks and PointEnts,
-// disables the "リスト表示" group and empties the second status-bar panel, and then calls
-// this with the chosen path.
+// The reading of "読み込み" (sima/commands/sima_commands.h runs it over the form, after
+// the open dialog, with the entity tables emptied and the "リスト表示" group disabled).
 //
 // Reads the whole file and replaces both lists: the point records go into rows 1..n of
 // the SIMA read list (fields 0 to 5 as text, in file order) and, by the transfer rule,
 // into columns 0 to 3 of the coordinate list, whose PLOT No. column is renumbered. Both
 // lists end with exactly n data rows; without any point record both keep one empty data
-// row (PLOT No. "1"), and the caller shows kSimaNoPointsMessage. The file's parcels come
+// row (PLOT No. "1"), and the command says kSimaNoPointsMessage. The file's parcels come
 // back in the result, for the caller to keep beside the SIMA read list.
 //
 // A file that cannot be opened or read, is larger than kSimaMaxFileBytes or is refused
 // (SimaRefusedError) throws FileReadError naming the file, and both lists are left
 // unchanged.
 // readList needs six columns and coordList five (std::invalid_argument otherwise).
-SimaReadResult Button9Click(const std::string& path, const SimaReadOptions& options,
+SimaReadResult ReadSimaFile(const std::string& path, const SimaReadOptions& options,
                             TextGrid& readList, TextGrid& coordList);
 
 // The same from the bytes of a file already in memory. A byte-order mark selects UTF-8 or
@@ -104,6 +101,7 @@ SimaReadResult LoadSimaBytes(std::string_view bytes, const SimaReadOptions& opti
 // the coordinate list keep what they held). In every case the PLOT No. column is then
 // renumbered. With "×1000" a coordinate taken beyond every number throws VensaError
 // naming its row, before anything changes.
-void CheckBox13Click(const SimaReadOptions& options, const TextGrid& readList, TextGrid& coordList);
+void TransferSimaReadList(const SimaReadOptions& options, const TextGrid& readList,
+                          TextGrid& coordList);
 
 }  // namespace vensa

@@ -56,8 +56,7 @@ std::string BuildSimaFileText(const TextGrid& writeList);
 // lost to a failed save. FileCreateError names the file on failure. Saving does not check
 // the list; run CheckSimaWriteList first.
 //
-// "保存" as a whole: CheckSimaWriteList; on kReady the save dialog (kSimaSaveFilter;
-// cancel or an empty name stops), SimaSavePath, SimaOverwriteQuestion, then this.
+// "保存" as a whole is SaveSimaWriteList (sima/commands/sima_commands.h).
 void SaveSimaFile(const std::string& path, const TextGrid& writeList);
 
 }  // namespace vensa

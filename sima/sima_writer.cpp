@@ -54,8 +54,8 @@ void WriteCoordinate(std::string& cell, const std::string& text, bool divide1000
 
 }  // namespace
 
-bool Button10Click(const TextGrid& coordList, const SimaWriteOptions& options,
-                   TextGrid& writeList) {
+bool BuildSimaWriteList(const TextGrid& coordList, const SimaWriteOptions& options,
+                        TextGrid& writeList) {
   if (writeList.ColCount() < kSimaColumnCount)
     throw std::invalid_argument("the SIMA write list needs 6 columns");
   if (coordList.Cell(kColX, 1).empty() || coordList.Cell(kColY, 1).empty()) return false;

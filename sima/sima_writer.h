@@ -52,13 +52,7 @@ std::string PadLeft(std::string_view text, int width);
 // SimaNameNumberError after the write list was given the coordinate list's row count + 2
 // rows and "A00" in row 1.
 // writeList needs six columns (std::invalid_argument otherwise).
-bool Button10Click(const TextGrid& coordList, const SimaWriteOptions& options, TextGrid& writeList);
-
-// The click of "1/1000" or "X-Y 反転" of the " SIMA/W " tab builds the list again, exactly
-// as "データ作成" does (and so discards hand edits of the write list).
-inline bool CheckBox14Click(const TextGrid& coordList, const SimaWriteOptions& options,
-                            TextGrid& writeList) {
-  return Button10Click(coordList, options, writeList);
-}
+bool BuildSimaWriteList(const TextGrid& coordList, const SimaWriteOptions& options,
+                        TextGrid& writeList);
 
 }  // namespace vensa

@@ -156,12 +156,12 @@ void EntToSL(FormState& state, const EntityTables& tables, Platform& platform, U
     NameRowsAfterTexts(list, n, tables.TextBlks, search);
   }
   RenumberPlotNo(list);
-  N10Click(list);
-  N13Click(list);
+  SortByName(list);
+  RemoveRepeatedRows(list);
   state.StatusBar1[0] = "1 / " + std::to_string(list.DataRowCount());
 }
 
-void ListDisplayBoxClick(FormState& state, const EntityTables& tables, Platform& platform, Ui& ui) {
+void RelistEntities(FormState& state, const EntityTables& tables, Platform& platform, Ui& ui) {
   EntToSL(state, tables, platform, ui);
 }
 
@@ -179,9 +179,13 @@ std::shared_ptr<CadDocument> StartEntityPick(FormState& state, Platform& platfor
   return document;
 }
 
-void Button4Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui) {
-  bool failed = false;
-  if (std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui)) {
+GetFromCadOutcome GetFromCad(FormState& state, EntityTables& tables, Platform& platform, Ui& ui) {
+  GetFromCadOutcome got;
+  std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui);
+  if (!document) {
+    got.outcome.done = false;
+  } else {
+    bool failed = false;
     MinimizedMainWindow window(ui, platform);
     std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*document);
     try {
@@ -189,19 +193,21 @@ void Button4Click(FormState& state, EntityTables& tables, Platform& platform, Ui
       // Restored before the read, so that its progress shows.
       window.Restore();
       if (set->Count() > 0) {
-        const int read = ReadSelectedEntities(*set, 1, ProgressBarId::ProgressBar1, ui, tables,
-                                              state.StatusBar1[0]);
-        state.StatusBar1[1] = read == 0 ? std::string() : ReadSummary(tables);
+        got.entitiesRead = ReadSelectedEntities(*set, 1, ProgressBarId::ProgressBar1, ui, tables,
+                                                state.StatusBar1[0]);
+        got.outcome.summary = got.entitiesRead == 0 ? std::string() : ReadSummary(tables);
         EntToSL(state, tables, platform, ui);
         const TextGrid& list = state.StringGrid1;
-        if (read > 0 && list.DataRowCount() <= 1 && list.Cell(kColX, 1).empty()) {
-          ui.ShowMessage(kNothingListedMessage);
-        }
+        got.rowsListed = IsListInUse(list) ? list.DataRowCount() : 0;
+        if (got.entitiesRead > 0 && list.DataRowCount() <= 1 && list.Cell(kColX, 1).empty())
+          got.outcome.notes.emplace_back(kNothingListedMessage);
       }
-    } catch (const VensaError&) {
+    } catch (const VensaError& e) {
       failed = true;
       ui.SetProgressPosition(ProgressBarId::ProgressBar1, 0);
-      state.StatusBar1[1].clear();
+      got.outcome = CommandOutcome::Failed(kGetFailedMessage);
+      got.outcome.summary = std::string();
+      got.outcome.cause = e.what();
     }
     set->Delete();
     window.Restore();
@@ -209,7 +215,7 @@ void Button4Click(FormState& state, EntityTables& tables, Platform& platform, Ui
   }
   ui.RestoreMainWindow();
   ui.BringMainWindowForward();
-  if (failed) ui.ShowMessage(kGetFailedMessage);
+  return got;
 }
 
 }  // namespace vensa

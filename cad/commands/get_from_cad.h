@@ -8,6 +8,7 @@
 
 #include "cad/cad_model.h"
 #include "cad/entity_tables.h"
+#include "core/command_outcome.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
 #include "state/form_state.h"
@@ -18,10 +19,21 @@ inline constexpr char kGetFailedMessage[] = "取得失敗";
 inline constexpr char kNothingListedMessage[] =
     "取得したデータはリストに表示されていません．\nリスト表示のチェックボックスを確認して下さい．";
 
+// What "CADから" did. The summary is the read summary (ReadSummary, empty when nothing
+// was read that it counts; none when nothing was selected); the notes are
+// kNothingListedMessage when entities were read but none listed, kGetFailedMessage when
+// the selection or the read failed (done false, the error's text as the cause).
+struct GetFromCadOutcome {
+  CommandOutcome outcome;
+  int entitiesRead = 0;  // selected entities read into the tables
+  int rowsListed = 0;    // data rows of the coordinate list that hold a point
+};
+
 // "CADから" (Button4). Errors of the selection, the read and the listing are caught:
 // "取得失敗", the "リスト表示" group disabled. Errors before the selection (attaching,
-// reading the UCS, the selection set) reach the caller, the main window restored.
-void Button4Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui);
+// reading the UCS, the selection set) reach the caller, the main window restored. No CAD
+// running under the target ProgID: nothing done, no note.
+GetFromCadOutcome GetFromCad(FormState& state, EntityTables& tables, Platform& platform, Ui& ui);
 
 // Rebuilds the coordinate list from the tables: polyline vertices, points, circle centres
 // and texts as the "リスト表示" boxes choose, in the UCS when "UCS" is on, rounded to the
@@ -32,7 +44,7 @@ void EntToSL(FormState& state, const EntityTables& tables, Platform& platform, U
 
 // A click on "POLYLINE", "POINT", "CIRCLE", "測点名検索" or "TEXT" of "リスト表示", the box
 // already showing its new state: the list is rebuilt from the same tables.
-void ListDisplayBoxClick(FormState& state, const EntityTables& tables, Platform& platform, Ui& ui);
+void RelistEntities(FormState& state, const EntityTables& tables, Platform& platform, Ui& ui);
 
 // The start of both reading commands: the target CAD attached and brought forward, the UCS
 // the read lists in taken (the world system, or the drawing's current UCS from UCSXDIR,

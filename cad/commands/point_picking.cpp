@@ -48,7 +48,7 @@ double LabelHeight(const FormState& state, CadDocument& document) {
 
 }  // namespace
 
-void Button12Click(FormState& state, Platform& platform, Ui& ui) {
+void PickPointsWithId(FormState& state, Platform& platform, Ui& ui) {
   if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return;
   std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
   BringCadToFront(platform, *app);

@@ -17,6 +17,6 @@ inline constexpr double kPickMoveThreshold = 1.0;
 
 // The picks end with a cancel, a repeated pick or a failed CAD call; the rows added stay.
 // Errors before the first pick (attaching, DIMSCALE, the label layer) reach the caller.
-void Button12Click(FormState& state, Platform& platform, Ui& ui);
+void PickPointsWithId(FormState& state, Platform& platform, Ui& ui);
 
 }  // namespace vensa

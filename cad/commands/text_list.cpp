@@ -49,32 +49,32 @@ void SortRowsByColumn(TextGrid& grid, int a, int b, bool numeric, bool descendin
   }
 }
 
-void TextHeaderClick(TextGrid& list) {
+void SortTextListByText(TextGrid& list) {
   SortRowsByColumn(list, kColText, -1, false, false);
 }
-void XHeaderClick(TextGrid& list) {
+void SortTextListByX(TextGrid& list) {
   SortRowsByColumn(list, kColTextX, -1, true, false);
 }
-void YHeaderClick(TextGrid& list) {
+void SortTextListByY(TextGrid& list) {
   SortRowsByColumn(list, kColTextY, -1, true, true);
 }
-void ZHeaderClick(TextGrid& list) {
+void SortTextListByZ(TextGrid& list) {
   SortRowsByColumn(list, kColTextZ, -1, true, false);
 }
 
-void StringGrid2FixedCellClick(TextGrid& list, int column) {
+void SortTextListByColumn(TextGrid& list, int column) {
   switch (column) {
     case kColText:
-      TextHeaderClick(list);
+      SortTextListByText(list);
       break;
     case kColTextX:
-      XHeaderClick(list);
+      SortTextListByX(list);
       break;
     case kColTextY:
-      YHeaderClick(list);
+      SortTextListByY(list);
       break;
     case kColTextZ:
-      ZHeaderClick(list);
+      SortTextListByZ(list);
       break;
     default:
       break;
@@ -106,27 +106,35 @@ void EntToSL2(FormState& state, const EntityTables& tables) {
   }
 }
 
-void Button6Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui) {
-  if (std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui)) {
-    MinimizedMainWindow window(ui, platform);
-    // Entity type TEXT only: multiline texts cannot be selected.
-    const SelectionFilter textsOnly{{0}, {CadValue{std::string("TEXT")}}};
-    std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*document);
-    try {
-      set->SelectOnScreen(textsOnly);
-      window.Restore();
-      if (set->Count() > 0) {
-        ReadSelectedEntities(*set, 2, ProgressBarId::ProgressBar2, ui, tables, state.StatusBar1[0]);
-        EntToSL2(state, tables);
-      }
-    } catch (const VensaError&) {
-      // A cancelled or failed harvest leaves the list as far as it got, without a message.
-    }
-    set->Delete();
-    window.Restore();
-    return;
+GetTextsOutcome GetTextsFromCad(FormState& state, EntityTables& tables, Platform& platform,
+                                Ui& ui) {
+  GetTextsOutcome got;
+  std::shared_ptr<CadDocument> document = StartEntityPick(state, platform, ui);
+  if (!document) {
+    ui.RestoreMainWindow();
+    got.outcome.done = false;
+    return got;
   }
-  ui.RestoreMainWindow();
+  MinimizedMainWindow window(ui, platform);
+  // Entity type TEXT only: multiline texts cannot be selected.
+  const SelectionFilter textsOnly{{0}, {CadValue{std::string("TEXT")}}};
+  std::shared_ptr<CadSelectionSet> set = PrepareSelectionSet(*document);
+  try {
+    set->SelectOnScreen(textsOnly);
+    window.Restore();
+    if (set->Count() > 0) {
+      ReadSelectedEntities(*set, 2, ProgressBarId::ProgressBar2, ui, tables, state.StatusBar1[0]);
+      EntToSL2(state, tables);
+      got.textsListed = static_cast<int>(tables.TextBlks.size());
+    }
+  } catch (const VensaError& e) {
+    // A cancelled or failed harvest leaves the list as far as it got, without a message.
+    got.outcome = CommandOutcome::Failed();
+    got.outcome.cause = e.what();
+  }
+  set->Delete();
+  window.Restore();
+  return got;
 }
 
 }  // namespace vensa

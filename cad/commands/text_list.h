@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cad/entity_tables.h"
+#include "core/command_outcome.h"
 #include "core/text_grid.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
@@ -10,9 +11,18 @@
 
 namespace vensa {
 
-// "TEXT 取得" (Button6). Errors of the selection and the read are dropped silently;
-// errors before the selection reach the caller.
-void Button6Click(FormState& state, EntityTables& tables, Platform& platform, Ui& ui);
+// What "TEXT 取得" did: the texts listed; the window shows nothing of it. A failed
+// selection or read is not done, without a note (the window stays silent), the error's
+// text as the cause.
+struct GetTextsOutcome {
+  CommandOutcome outcome;
+  int textsListed = 0;
+};
+
+// "TEXT 取得" (Button6). Errors of the selection and the read are dropped silently, the
+// list as far as it got; errors before the selection reach the caller. No CAD running
+// under the target ProgID: nothing done.
+GetTextsOutcome GetTextsFromCad(FormState& state, EntityTables& tables, Platform& platform, Ui& ui);
 
 // Rebuilds the text list from TextBlks: text and insertion point (in the UCS when "UCS"
 // is on) with the decimals of UpDown6, in table order. Without texts the cells are
@@ -25,11 +35,11 @@ void EntToSL2(FormState& state, const EntityTables& tables);
 void SortRowsByColumn(TextGrid& grid, int a, int b, bool numeric, bool descending);
 
 // The header clicks of the text list, one per column.
-void TextHeaderClick(TextGrid& list);  // " TEXT": text, ascending
-void XHeaderClick(TextGrid& list);     // " X座標": number, ascending
-void YHeaderClick(TextGrid& list);     // " Y座標": number, descending
-void ZHeaderClick(TextGrid& list);     // " Z座標": number, ascending
+void SortTextListByText(TextGrid& list);  // " TEXT": text, ascending
+void SortTextListByX(TextGrid& list);     // " X座標": number, ascending
+void SortTextListByY(TextGrid& list);     // " Y座標": number, descending
+void SortTextListByZ(TextGrid& list);     // " Z座標": number, ascending
 // A click on header cell `column` (0..3); other columns do nothing.
-void StringGrid2FixedCellClick(TextGrid& list, int column);
+void SortTextListByColumn(TextGrid& list, int column);
 
 }  // namespace vensa

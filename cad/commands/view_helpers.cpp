@@ -20,20 +20,20 @@ void PanToListRow(const TextGrid& list, const std::string& progId, Platform& pla
   document->Regen(0);
 }
 
-void SpeedButton3Click(const FormState& state, Platform& platform, Ui& ui) {
+void PanToCoordListRow(const FormState& state, Platform& platform, Ui& ui) {
   if (state.entToSlFlag) return;
   PanToListRow(state.StringGrid1, state.TargetProgID, platform, ui);
 }
 
-void SpeedButton1Click(const FormState& state, Platform& platform, Ui& ui) {
+void PanToTextListRow(const FormState& state, Platform& platform, Ui& ui) {
   PanToListRow(state.StringGrid2, state.TargetProgID, platform, ui);
 }
 
-void StringGrid2Click(const FormState& state, Platform& platform, Ui& ui) {
-  if (state.CheckBox17.checked) SpeedButton1Click(state, platform, ui);
+void FollowTextListRow(const FormState& state, Platform& platform, Ui& ui) {
+  if (state.CheckBox17.checked) PanToTextListRow(state, platform, ui);
 }
 
-void SpeedButton2Click(FormState& state, Platform& platform, Ui& ui) {
+void LayerFromPickedText(FormState& state, Platform& platform, Ui& ui) {
   if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return;
   std::shared_ptr<CadApplication> app = AttachTargetCad(platform, state.TargetProgID);
   BringCadToFront(platform, *app);
@@ -56,7 +56,7 @@ void SpeedButton2Click(FormState& state, Platform& platform, Ui& ui) {
   window.Restore();
 }
 
-void SpeedButton4Click(const FormState& state, Platform& platform, Ui& ui) {
+void BringCadForward(const FormState& state, Platform& platform, Ui& ui) {
   if (!ConnectTargetCad(platform, ui, state.TargetProgID)) return;
   ActivateCadWindow(platform, *AttachTargetCad(platform, state.TargetProgID));
 }

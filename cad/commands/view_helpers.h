@@ -21,17 +21,17 @@ void PanToListRow(const TextGrid& list, const std::string& progId, Platform& pla
 
 // "PAN" of the coordinate list; nothing while EntToSL fills the list. The window also runs
 // it on every current-cell move of the list when "常にPAN" (CheckBox18) is on.
-void SpeedButton3Click(const FormState& state, Platform& platform, Ui& ui);
+void PanToCoordListRow(const FormState& state, Platform& platform, Ui& ui);
 // "PAN" of the text list.
-void SpeedButton1Click(const FormState& state, Platform& platform, Ui& ui);
+void PanToTextListRow(const FormState& state, Platform& platform, Ui& ui);
 // A current-cell move in the text list: pans when "常にPAN" (CheckBox17) is on.
-void StringGrid2Click(const FormState& state, Platform& platform, Ui& ui);
+void FollowTextListRow(const FormState& state, Platform& platform, Ui& ui);
 
 // "画層取得": Edit29 becomes the layer of a TEXT the user picks; SNAPMODE is off during
 // the pick and restored after it.
-void SpeedButton2Click(FormState& state, Platform& platform, Ui& ui);
+void LayerFromPickedText(FormState& state, Platform& platform, Ui& ui);
 
 // The invisible button: makes the CAD's main window the foreground window.
-void SpeedButton4Click(const FormState& state, Platform& platform, Ui& ui);
+void BringCadForward(const FormState& state, Platform& platform, Ui& ui);
 
 }  // namespace vensa

@@ -109,12 +109,17 @@ double DrawingScale(const FormState& state, DrawingFileCad& cad) {
 }
 
 // The file a drawing command saves into: named by the user, never the drawing itself.
-std::optional<std::string> AskOutputFile(const DrawingFileCad& cad, Ui& ui, const char* suffix) {
+// Not done, with kNotIntoOpenDrawingMessage, when the user names the drawing itself.
+std::optional<std::string> AskOutputFile(const DrawingFileCad& cad, Ui& ui, const char* suffix,
+                                         CommandOutcome& outcome) {
   const std::optional<std::string> path =
       ui.SaveFileDialogProposing(kDrawingSaveFilter, PathBesideDrawing(cad.Path(), suffix));
-  if (!path) return std::nullopt;
+  if (!path) {
+    outcome = CommandOutcome::Failed();
+    return std::nullopt;
+  }
   if (SameFile(*path, cad.Path())) {
-    ui.ShowMessage(kNotIntoOpenDrawingMessage);
+    outcome = CommandOutcome::Failed(kNotIntoOpenDrawingMessage);
     return std::nullopt;
   }
   return path;
@@ -162,32 +167,38 @@ void LayerFromDrawing(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
   if (chosen && *chosen < names.size()) state.Edit29.text = names[*chosen];
 }
 
-void PlotToDrawingFile(FormState& state, DrawingTargetPlatform& target, Ui& ui, PlotZMode zMode) {
-  if (!ReadyDrawingTarget(state, target, ui)) return;
+CommandOutcome PlotToDrawingFile(FormState& state, DrawingTargetPlatform& target, Ui& ui,
+                                 PlotZMode zMode) {
+  CommandOutcome outcome;
+  if (!ReadyDrawingTarget(state, target, ui)) return CommandOutcome::Failed();
   DrawingFileCad& cad = *target.Drawing();
   const double scale = DrawingScale(state, cad);
-  if (!IsListInUse(state.StringGrid1)) return;
-  const std::optional<std::string> path = AskOutputFile(cad, ui, "_plot");
-  if (!path) return;
+  if (!IsListInUse(state.StringGrid1)) return CommandOutcome::Failed();
+  const std::optional<std::string> path = AskOutputFile(cad, ui, "_plot", outcome);
+  if (!path) return outcome;
   DxfFileWriter file(*path);
   BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state), scale, zMode,
             PlotParcelsFromForm(state));
   file.Commit();
+  return outcome;
 }
 
-void TableToDrawingFile(FormState& state, DrawingTargetPlatform& target, Ui& ui, TableAxes axes) {
-  if (!ReadyDrawingTarget(state, target, ui)) return;
+CommandOutcome TableToDrawingFile(FormState& state, DrawingTargetPlatform& target, Ui& ui,
+                                  TableAxes axes) {
+  CommandOutcome outcome;
+  if (!ReadyDrawingTarget(state, target, ui)) return CommandOutcome::Failed();
   DrawingFileCad& cad = *target.Drawing();
   const double scale = DrawingScale(state, cad);
-  if (!IsListInUse(state.StringGrid1)) return;
+  if (!IsListInUse(state.StringGrid1)) return CommandOutcome::Failed();
   const std::optional<TAcadPoint> corner =
       ui.AskPoint(kTableCornerPrompt, ProposedTableCorner(state.StringGrid1));
-  if (!corner) return;
-  const std::optional<std::string> path = AskOutputFile(cad, ui, "_table");
-  if (!path) return;
+  if (!corner) return CommandOutcome::Failed();
+  const std::optional<std::string> path = AskOutputFile(cad, ui, "_table", outcome);
+  if (!path) return outcome;
   DxfFileWriter file(*path);
   BuildTable(file.Builder(), state.StringGrid1, TableOptionsFromForm(state), scale, axes, *corner);
   file.Commit();
+  return outcome;
 }
 
 }  // namespace
@@ -219,47 +230,49 @@ bool RefuseWithoutRunningCad(const FormState& state, Ui& ui) {
   return true;
 }
 
-void Button4ClickOnTarget(FormState& state, EntityTables& tables, DrawingTargetPlatform& target,
-                          Ui& ui) {
-  if (state.TargetIsDrawingFile && !ReadyDrawingTarget(state, target, ui)) return;
-  Button4Click(state, tables, target, ui);
+GetFromCadOutcome GetFromTarget(FormState& state, EntityTables& tables,
+                                DrawingTargetPlatform& target, Ui& ui) {
+  if (state.TargetIsDrawingFile && !ReadyDrawingTarget(state, target, ui))
+    return {CommandOutcome::Failed()};
+  return GetFromCad(state, tables, target, ui);
 }
 
-void Button6ClickOnTarget(FormState& state, EntityTables& tables, DrawingTargetPlatform& target,
-                          Ui& ui) {
-  if (state.TargetIsDrawingFile && !ReadyDrawingTarget(state, target, ui)) return;
-  Button6Click(state, tables, target, ui);
+GetTextsOutcome GetTextsFromTarget(FormState& state, EntityTables& tables,
+                                   DrawingTargetPlatform& target, Ui& ui) {
+  if (state.TargetIsDrawingFile && !ReadyDrawingTarget(state, target, ui))
+    return {CommandOutcome::Failed()};
+  return GetTextsFromCad(state, tables, target, ui);
 }
 
-void SpeedButton2ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+void LayerFromTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
   if (state.TargetIsDrawingFile) return LayerFromDrawing(state, target, ui);
-  SpeedButton2Click(state, target, ui);
+  LayerFromPickedText(state, target, ui);
 }
 
-void PlotOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
-                  const std::string& insertFile, PlotZMode zMode) {
+CommandOutcome PlotOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
+                            const std::string& insertFile, PlotZMode zMode) {
   if (state.TargetIsDrawingFile) return PlotToDrawingFile(state, target, ui, zMode);
-  if (zMode == PlotZMode::kZero) return Button13Click(state, target, ui, insertFile);
-  Button2Click(state, target, ui, insertFile);
+  if (zMode == PlotZMode::kZero) return PlotIntoCadAtZeroZ(state, target, ui, insertFile);
+  return PlotIntoCad(state, target, ui, insertFile);
 }
 
-void TableOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
-                   const std::string& insertFile, TableAxes axes) {
+CommandOutcome TableOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
+                             const std::string& insertFile, TableAxes axes) {
   if (state.TargetIsDrawingFile) return TableToDrawingFile(state, target, ui, axes);
-  if (axes == TableAxes::kYX) return Button8Click(state, target, ui, insertFile);
-  Button3Click(state, target, ui, insertFile);
+  if (axes == TableAxes::kYX) return TableYXIntoCad(state, target, ui, insertFile);
+  return TableXYIntoCad(state, target, ui, insertFile);
 }
 
-void Button12ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
-  if (!RefuseWithoutRunningCad(state, ui)) Button12Click(state, target, ui);
+void PickPointsOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (!RefuseWithoutRunningCad(state, ui)) PickPointsWithId(state, target, ui);
 }
 
-void SpeedButton1ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
-  if (!RefuseWithoutRunningCad(state, ui)) SpeedButton1Click(state, target, ui);
+void PanToTextListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (!RefuseWithoutRunningCad(state, ui)) PanToTextListRow(state, target, ui);
 }
 
-void SpeedButton3ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
-  if (!RefuseWithoutRunningCad(state, ui)) SpeedButton3Click(state, target, ui);
+void PanToCoordListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui) {
+  if (!RefuseWithoutRunningCad(state, ui)) PanToCoordListRow(state, target, ui);
 }
 
 }  // namespace vensa

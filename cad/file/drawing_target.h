@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "cad/commands/get_from_cad.h"
+#include "cad/commands/text_list.h"
 #include "cad/entity_tables.h"
 #include "cad/file/drawing_file_cad.h"
 #include "dxf/plot.h"
@@ -86,17 +88,22 @@ bool RefuseWithoutRunningCad(const FormState& state, Ui& ui);
 // "YX 作表" save the table with its top-left corner at a typed point (the list's smallest
 // X and largest Y proposed; "<drawing>_table.dxf"); the PANs and "ID" say that they need a
 // running CAD and do nothing. Otherwise each is the button's command on the running CAD.
-void Button4ClickOnTarget(FormState& state, EntityTables& tables, DrawingTargetPlatform& target,
-                          Ui& ui);
-void Button6ClickOnTarget(FormState& state, EntityTables& tables, DrawingTargetPlatform& target,
-                          Ui& ui);
-void SpeedButton2ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
-void PlotOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
-                  const std::string& insertFile, PlotZMode zMode);
-void TableOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
-                   const std::string& insertFile, TableAxes axes);
-void Button12ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
-void SpeedButton1ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
-void SpeedButton3ClickOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+// The two reading commands return what the command on the CAD returned; not done, without a
+// note, when the user chose no drawing.
+GetFromCadOutcome GetFromTarget(FormState& state, EntityTables& tables,
+                                DrawingTargetPlatform& target, Ui& ui);
+GetTextsOutcome GetTextsFromTarget(FormState& state, EntityTables& tables,
+                                   DrawingTargetPlatform& target, Ui& ui);
+void LayerFromTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+// The plot and the table return what they did: not done, without a note, when the user
+// cancels a dialog; kNotIntoOpenDrawingMessage as the note when the drawing itself is
+// named to save into.
+CommandOutcome PlotOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
+                            const std::string& insertFile, PlotZMode zMode);
+CommandOutcome TableOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
+                             const std::string& insertFile, TableAxes axes);
+void PickPointsOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+void PanToTextListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
+void PanToCoordListRowOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui);
 
 }  // namespace vensa

@@ -41,44 +41,48 @@ std::optional<DrawingTarget> StartDrawing(const FormState& state, Platform& plat
 // blank as Enter, so a path holding one would end there: its short form is sent instead.
 // Where the file system keeps no short form without blanks, the user is told which
 // folder is at fault and nothing is sent.
-std::optional<std::string> CommandLinePath(Platform& platform, Ui& ui,
-                                           const std::string& insertFile) {
+std::optional<std::string> CommandLinePath(Platform& platform, const std::string& insertFile,
+                                           CommandOutcome& outcome) {
   if (insertFile.find(' ') == std::string::npos) return insertFile;
   std::optional<std::string> shortPath = platform.ShortPathName(insertFile);
   if (shortPath && !shortPath->empty() && shortPath->find(' ') == std::string::npos)
     return shortPath;
-  ui.ShowMessage(InsertPathBlankMessage(PathToUtf8(PathFromUtf8(insertFile).parent_path())));
+  outcome = CommandOutcome::Failed(
+      InsertPathBlankMessage(PathToUtf8(PathFromUtf8(insertFile).parent_path())));
   return std::nullopt;
 }
 
-void PlotToCad(const FormState& state, Platform& platform, Ui& ui, const std::string& insertFile,
-               PlotZMode zMode) {
+CommandOutcome PlotToCad(const FormState& state, Platform& platform, Ui& ui,
+                         const std::string& insertFile, PlotZMode zMode) {
+  CommandOutcome outcome;
   std::optional<DrawingTarget> target = StartDrawing(state, platform, ui);
-  if (!target) return;
+  if (!target) return CommandOutcome::Failed();
   DxfFileWriter file(insertFile);
   const std::int32_t count =
       BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state), target->scale, zMode,
                 PlotParcelsFromForm(state));
   file.Commit();
   if (count > 0 && FileExists(insertFile)) {
-    const std::optional<std::string> path = CommandLinePath(platform, ui, insertFile);
+    const std::optional<std::string> path = CommandLinePath(platform, insertFile, outcome);
     if (path) target->document->SendCommand(InsertCommandText(*path, "0,0,0"));
   }
+  return outcome;
 }
 
-void TableToCad(const FormState& state, Platform& platform, Ui& ui, const std::string& insertFile,
-                TableAxes axes) {
+CommandOutcome TableToCad(const FormState& state, Platform& platform, Ui& ui,
+                          const std::string& insertFile, TableAxes axes) {
+  CommandOutcome outcome;
   std::optional<DrawingTarget> target = StartDrawing(state, platform, ui);
-  if (!target) return;
+  if (!target) return CommandOutcome::Failed();
   // The old file goes first, so a table that fails to build never inserts a stale one.
   RemoveFileIfExists(insertFile);
   DxfFileWriter file(insertFile);
   BuildTable(file.Builder(), state.StringGrid1, TableOptionsFromForm(state), target->scale, axes);
   file.Commit();
-  if (!FileExists(insertFile)) return;
+  if (!FileExists(insertFile)) return CommandOutcome::Failed();
   // Checked before the pick, so the user is never asked for a corner in vain.
-  const std::optional<std::string> path = CommandLinePath(platform, ui, insertFile);
-  if (!path) return;
+  const std::optional<std::string> path = CommandLinePath(platform, insertFile, outcome);
+  if (!path) return outcome;
 
   // Restored when the command leaves, however it leaves.
   MinimizedMainWindow window(ui, platform);
@@ -88,10 +92,13 @@ void TableToCad(const FormState& state, Platform& platform, Ui& ui, const std::s
     // but a value that is no point means nothing was picked.
     VariantToPoint(utility->GetPoint(kTablePickPrompt));
     target->document->SendCommand(InsertCommandText(*path, "@"));
-  } catch (const VensaError&) {
+  } catch (const VensaError& e) {
     // A cancelled pick, or a CAD that refused the pick or the insert: the user sees the
     // drawing unchanged, which says enough.
+    outcome = CommandOutcome::Failed();
+    outcome.cause = e.what();
   }
+  return outcome;
 }
 
 }  // namespace
@@ -112,24 +119,24 @@ std::string InsertCommandText(const std::string& insertFile, const std::string& 
   return "-INSERT *" + insertFile + "\r" + at + " 1 0\r";
 }
 
-void Button2Click(const FormState& state, Platform& platform, Ui& ui,
-                  const std::string& insertFile) {
-  PlotToCad(state, platform, ui, insertFile, PlotZMode::kFromList);
+CommandOutcome PlotIntoCad(const FormState& state, Platform& platform, Ui& ui,
+                           const std::string& insertFile) {
+  return PlotToCad(state, platform, ui, insertFile, PlotZMode::kFromList);
 }
 
-void Button13Click(const FormState& state, Platform& platform, Ui& ui,
-                   const std::string& insertFile) {
-  PlotToCad(state, platform, ui, insertFile, PlotZMode::kZero);
+CommandOutcome PlotIntoCadAtZeroZ(const FormState& state, Platform& platform, Ui& ui,
+                                  const std::string& insertFile) {
+  return PlotToCad(state, platform, ui, insertFile, PlotZMode::kZero);
 }
 
-void Button3Click(const FormState& state, Platform& platform, Ui& ui,
-                  const std::string& insertFile) {
-  TableToCad(state, platform, ui, insertFile, TableAxes::kXY);
+CommandOutcome TableXYIntoCad(const FormState& state, Platform& platform, Ui& ui,
+                              const std::string& insertFile) {
+  return TableToCad(state, platform, ui, insertFile, TableAxes::kXY);
 }
 
-void Button8Click(const FormState& state, Platform& platform, Ui& ui,
-                  const std::string& insertFile) {
-  TableToCad(state, platform, ui, insertFile, TableAxes::kYX);
+CommandOutcome TableYXIntoCad(const FormState& state, Platform& platform, Ui& ui,
+                              const std::string& insertFile) {
+  return TableToCad(state, platform, ui, insertFile, TableAxes::kYX);
 }
 
 }  // namespace vensa

@@ -6,10 +6,14 @@
 //
 // Automation and file errors of the common start and of the plot are not caught: they
 // reach the window's general error report. The table drops errors of its pick and insert.
+// Each returns what it did: not done when no CAD runs, the list is not in use, the insert
+// file's path cannot go to the CAD's command line (the note says which folder) or the
+// table's pick or insert failed (the cause, no note: the drawing unchanged says enough).
 #pragma once
 
 #include <string>
 
+#include "core/command_outcome.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
 #include "state/form_state.h"
@@ -30,16 +34,16 @@ std::string InsertPathBlankMessage(const std::string& folder);
 inline constexpr char kTablePickPrompt[] = "作表の左上基点を指示 : ";
 
 // "CADへ": the plot with z from the list.
-void Button2Click(const FormState& state, Platform& platform, Ui& ui,
-                  const std::string& insertFile);
+CommandOutcome PlotIntoCad(const FormState& state, Platform& platform, Ui& ui,
+                           const std::string& insertFile);
 // "CADへ (Z=0)": the plot with every z 0.
-void Button13Click(const FormState& state, Platform& platform, Ui& ui,
-                   const std::string& insertFile);
+CommandOutcome PlotIntoCadAtZeroZ(const FormState& state, Platform& platform, Ui& ui,
+                                  const std::string& insertFile);
 // "XY 作表": the table with the list's columns as they are.
-void Button3Click(const FormState& state, Platform& platform, Ui& ui,
-                  const std::string& insertFile);
+CommandOutcome TableXYIntoCad(const FormState& state, Platform& platform, Ui& ui,
+                              const std::string& insertFile);
 // "YX 作表": the table with x and y exchanged.
-void Button8Click(const FormState& state, Platform& platform, Ui& ui,
-                  const std::string& insertFile);
+CommandOutcome TableYXIntoCad(const FormState& state, Platform& platform, Ui& ui,
+                              const std::string& insertFile);
 
 }  // namespace vensa

@@ -76,18 +76,18 @@ void WriteTextListToSheetFileDialog(FormState& form, Ui& ui) {
   WriteListToChosenFile(form, form.StringGrid2, ui);
 }
 
-void Button1ClickOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui) {
-  if (GetExcelApp(form, link, platform)) return Button1Click(form, link, platform);
+void ReadListFromSheetOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui) {
+  if (GetExcelApp(form, link, platform)) return ReadListFromExcel(form, link, platform);
   ReadListFromSheetFileDialog(form, ui);
 }
 
-void Button5ClickOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui) {
-  if (GetExcelApp(form, link, platform)) return Button5Click(form, link, platform);
+void WriteCoordListToSheetOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui) {
+  if (GetExcelApp(form, link, platform)) return WriteCoordListToExcel(form, link, platform);
   WriteCoordListToSheetFileDialog(form, ui);
 }
 
-void Button7ClickOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui) {
-  if (GetExcelApp(form, link, platform)) return Button7Click(form, link, platform);
+void WriteTextListToSheetOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui) {
+  if (GetExcelApp(form, link, platform)) return WriteTextListToExcel(form, link, platform);
   WriteTextListToSheetFileDialog(form, ui);
 }
 

@@ -56,10 +56,10 @@ std::string SheetFileSavePath(const std::string& chosenName);
 void WriteCoordListToSheetFileDialog(FormState& form, Ui& ui);
 void WriteTextListToSheetFileDialog(FormState& form, Ui& ui);
 
-// The buttons: with a spreadsheet running (GetExcelApp attaches), what Button1Click,
-// Button5Click and Button7Click do; without one, the file dialog and the file.
-void Button1ClickOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui);
-void Button5ClickOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui);
-void Button7ClickOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui);
+// The buttons: with a spreadsheet running (GetExcelApp attaches), what ReadListFromExcel,
+// WriteCoordListToExcel and WriteTextListToExcel do; without one, the file dialog and the file.
+void ReadListFromSheetOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui);
+void WriteCoordListToSheetOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui);
+void WriteTextListToSheetOrFile(FormState& form, ExcelLink& link, Platform& platform, Ui& ui);
 
 }  // namespace vensa

@@ -230,6 +230,15 @@ TEST_F(Cli, SimaFilesWithoutHeightsKeepTheirNamesAndSayWhatWasSkipped) {
             std::string::npos)
       << ReadFileBytes(out);
 
+  // A file's parcels are counted in the summary, a corner found nowhere with its line.
+  r = Run({"list", Write("parcels.sim",
+                         "G00,01,,\r\nA00,\r\nA01,1,K1,1,1,\r\nA01,2,K2,1,2,\r\nA01,3,K3,2,2,\r\n"
+                         "A99,\r\nD00,1,446-2,1,\r\nB01,1,K1,\r\nB01,2,K2,\r\nB01,3,K3,\r\nD99,\r\n"
+                         "D00,2,1203,1,\r\nB01,1,K1,\r\nB01,9,K9,\r\nB01,2,K2,\r\nB01,3,K3,\r\n"
+                         "D99,\r\n")});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "SIMA: 3 点、画地 2、見つからない画地の点 1 (最初は 14 行目)\n");
+
   r = Run({"list", Write("none.sim", "G00,01,,\r\nA00,\r\nA99,\r\n")});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("SIMA の座標データ (A01) がありません: " + PathOf("none.sim")),

@@ -20,59 +20,59 @@ std::vector<std::string> Column(const TextGrid& list, int col) {
 
 using Texts = std::vector<std::string>;
 
-TEST(N10Click, SortsByPrefixThenNumberAsNumber) {
+TEST(SortByName, SortsByPrefixThenNumberAsNumber) {
   TextGrid list = CoordListOf({{"A10"}, {"B2"}, {"A2"}, {"A"}, {"12"}, {"P2147483648"}, {"P1"}});
-  N10Click(list);
+  SortByName(list);
   // "P2147483648" has a number too long for 32 bits: it counts as 0.
   EXPECT_EQ(Column(list, kColName), (Texts{"12", "A", "A2", "A10", "B2", "P2147483648", "P1"}));
   EXPECT_EQ(Column(list, kColPlotNo), (Texts{"1", "2", "3", "4", "5", "6", "7"}));
 }
 
-TEST(N10Click, EqualKeysEndInTheOrderTheExchangesLeave) {
+TEST(SortByName, EqualKeysEndInTheOrderTheExchangesLeave) {
   TextGrid list = CoordListOf({{"P2", "1"}, {"P2", "2"}, {"P1", "3"}});
-  N10Click(list);
+  SortByName(list);
   EXPECT_EQ(Column(list, kColName), (Texts{"P1", "P2", "P2"}));
   EXPECT_EQ(Column(list, kColX), (Texts{"3", "2", "1"}));  // whole rows moved
 }
 
-TEST(N10Click, PrefixesCompareByCodeUnitsAndCase) {
+TEST(SortByName, PrefixesCompareByCodeUnitsAndCase) {
   TextGrid list = CoordListOf({{"b1"}, {"B1"}, {"測点1"}, {"A 1"}, {"A1"}});
-  N10Click(list);
+  SortByName(list);
   // "A" is the start of "A " and sorts first.
   EXPECT_EQ(Column(list, kColName), (Texts{"A1", "A 1", "B1", "b1", "測点1"}));
 }
 
-TEST(N15Click, SortsByTheTrailingNumberAlone) {
+TEST(SortByNumber, SortsByTheTrailingNumberAlone) {
   TextGrid list = CoordListOf({{"B3", "b3"}, {"A1", "a1"}, {"C2", "c2"}, {"X", "x"}});
-  N15Click(list);
+  SortByNumber(list);
   EXPECT_EQ(Column(list, kColName), (Texts{"X", "A1", "C2", "B3"}));
   EXPECT_EQ(Column(list, kColX), (Texts{"x", "a1", "c2", "b3"}));
   EXPECT_EQ(Column(list, kColPlotNo), (Texts{"1", "2", "3", "4"}));
 }
 
-TEST(N13Click, KeepsTheFirstOfRepeatedRowsAndDropsEmptyOnes) {
+TEST(RemoveRepeatedRows, KeepsTheFirstOfRepeatedRowsAndDropsEmptyOnes) {
   TextGrid list = CoordListOf({{"A", "1", "2", "3", "9"},
                                {"B", "4", "5", "6"},
                                {"A", "1", "2", "3", "7"},
                                {"", "", "", "", "5"},
                                {"A", "1", "2", "3.0"}});
-  N13Click(list);
+  RemoveRepeatedRows(list);
   ASSERT_EQ(list.DataRowCount(), 3);
   EXPECT_EQ(Column(list, kColName), (Texts{"A", "B", "A"}));
   EXPECT_EQ(Column(list, kColZ), (Texts{"3", "6", "3.0"}));
   EXPECT_EQ(Column(list, kColPlotNo), (Texts{"1", "2", "3"}));
 }
 
-TEST(N13Click, CellsAreComparedWholeNotJoined) {
+TEST(RemoveRepeatedRows, CellsAreComparedWholeNotJoined) {
   // "A,B" + "" and "A" + ",B" must not look alike however the cells are keyed.
   TextGrid list = CoordListOf({{"A1", "2"}, {"A", "12"}, {"A1:", "2"}, {"A1", ":2"}});
-  N13Click(list);
+  RemoveRepeatedRows(list);
   EXPECT_EQ(list.DataRowCount(), 4);
 }
 
-TEST(N13Click, AllEmptyListKeepsOnlyTheHeader) {
+TEST(RemoveRepeatedRows, AllEmptyListKeepsOnlyTheHeader) {
   TextGrid list = MakeCoordList();
-  N13Click(list);
+  RemoveRepeatedRows(list);
   EXPECT_EQ(list.RowCount(), 1);
   EXPECT_EQ(list.Cell(0, 0), " 測点");
   // Growing it again gives empty rows.
@@ -80,9 +80,9 @@ TEST(N13Click, AllEmptyListKeepsOnlyTheHeader) {
   EXPECT_EQ(list.Cell(kColPlotNo, 2), "");
 }
 
-TEST(N13Click, SingleRowIsOnlyRenumbered) {
+TEST(RemoveRepeatedRows, SingleRowIsOnlyRenumbered) {
   TextGrid list = CoordListOf({{"", "", "", "", "x"}});
-  N13Click(list);
+  RemoveRepeatedRows(list);
   EXPECT_EQ(list.DataRowCount(), 1);
   EXPECT_EQ(list.Cell(kColPlotNo, 1), "1");
 }

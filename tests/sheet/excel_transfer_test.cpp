@@ -46,7 +46,7 @@ TEST_F(ExcelTransferTest, ReadsRowsUntilTheFirstEmptyXAndNumbersThem) {
   PutRows(1, {{"P1", "10", "20", "99"}, {"P2", "11", "21"}, {"P3", "12", "22"}, {"P4", "", "23"}});
   form.ListDisplayGroupEnabled = true;
   form.StatusBar1[1] = "取得失敗";
-  Button1Click(form, link, platform);
+  ReadListFromExcel(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{"P1", "10", "20", "", "1"},
                                                           {"P2", "11", "21", "", "2"},
                                                           {"P3", "12", "22", "", "3"}}));
@@ -59,7 +59,7 @@ TEST_F(ExcelTransferTest, ReadsRowsUntilTheFirstEmptyXAndNumbersThem) {
 TEST_F(ExcelTransferTest, ReadFollowsTheCellCursorAndStopsAtTheMissingY) {
   PutRows(1, {{"P1", "10", "20"}, {"P2", "11", ""}, {"P3", "12", "22"}});
   ClearCalls();
-  Button1Click(form, link, platform);
+  ReadListFromExcel(form, link, platform);
   Lines expected = AttachCalls();
   for (const char* cell : {"A1", "B1", "C1", "A2", "B2", "C2"}) {
     std::string col = std::to_string(cell[0] - 'A' + 1);
@@ -77,14 +77,14 @@ TEST_F(ExcelTransferTest, AnEmptyNameIsTakenAndNothingOfTheEarlierListRemains) {
       form.StringGrid1,
       {{"OLD1", "1", "2", "3", "7"}, {"OLD2", "1", "2", "3", "8"}, {"OLD3", "1", "2", "3", "9"}});
   PutRows(1, {{"P1", "10", "20"}, {"", "11", "21"}});
-  Button1Click(form, link, platform);
+  ReadListFromExcel(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1),
             (std::vector<Row>{{"P1", "10", "20", "", "1"}, {"", "11", "21", "", "2"}}));
 }
 
 TEST_F(ExcelTransferTest, FirstRowWithoutXGivesAnEmptyList) {
   PutRows(1, {{"P1", "", "20"}, {"P2", "11", "21"}});
-  Button1Click(form, link, platform);
+  ReadListFromExcel(form, link, platform);
   EXPECT_EQ(form.StringGrid1.RowCount(), 1);
   EXPECT_EQ(form.StringGrid1.Row(0), CoordListHeaders());
 }
@@ -99,7 +99,7 @@ TEST_F(ExcelTransferTest, NumbersBecomeGeneralFormTextWithAtMost15Digits) {
   Sheet().SetNumber(3, 1, 1e20);
   Sheet().SetNumber(3, 2, -12.5);
   Sheet().SetText(3, 3, "  12.50 ");  // text stays exactly as typed
-  Button1Click(form, link, platform);
+  ReadListFromExcel(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{" 名前 ", "100", "0.3", "", "1"},
                                                           {"101", "123456789.123457", "0", "", "2"},
                                                           {"1E20", "-12.5", "  12.50 ", "", "3"}}));
@@ -107,11 +107,11 @@ TEST_F(ExcelTransferTest, NumbersBecomeGeneralFormTextWithAtMost15Digits) {
 
 TEST_F(ExcelTransferTest, ZIsReadOnlyWithTheZBoxAndAnEmptyZDoesNotEndTheRead) {
   PutRows(1, {{"P1", "10", "20", "5"}, {"P2", "11", "21", ""}, {"P3", "12", "22", "7"}});
-  Button1Click(form, link, platform);
+  ReadListFromExcel(form, link, platform);
   EXPECT_EQ(platform.Log().Count("sheet.Cells(1,4)"), 0);
 
   form.CheckBox8.checked = true;
-  Button1Click(form, link, platform);
+  ReadListFromExcel(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{"P1", "10", "20", "5", "1"},
                                                           {"P2", "11", "21", "", "2"},
                                                           {"P3", "12", "22", "7", "3"}}));
@@ -121,7 +121,7 @@ TEST_F(ExcelTransferTest, StartRowAndColumnPositionsChooseTheCells) {
   PutRows(1, {{"no", "no", "no"}, {"", "", ""}, {}, {}, {"P5", "15", "25", "", "X6"}});
   PutRows(6, {{"P6", "16", "26", "", "X7"}});
   form.UpDown4.position = 5;
-  Button1Click(form, link, platform);
+  ReadListFromExcel(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1),
             (std::vector<Row>{{"P5", "15", "25", "", "1"}, {"P6", "16", "26", "", "2"}}));
 
@@ -132,7 +132,7 @@ TEST_F(ExcelTransferTest, StartRowAndColumnPositionsChooseTheCells) {
   form.UpDown5.position = 1;
   form.CheckBox8.checked = true;
   ClearCalls();
-  Button1Click(form, link, platform);
+  ReadListFromExcel(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1),
             (std::vector<Row>{{"X6", "25", "P5", "15", "1"}, {"X7", "26", "P6", "16", "2"}}));
   EXPECT_EQ(
@@ -145,7 +145,7 @@ TEST_F(ExcelTransferTest, AReadErrorKeepsTheRowsTakenAndSkipsTheNumbering) {
   PutRows(1, {{"P1", "10", "20"}, {"P2", "11", "21"}, {"P3", "12", "22"}, {"P4", "13", "23"}});
   form.ListDisplayGroupEnabled = true;
   excel.FailAt("range.Value", 8, "busy");  // the X of worksheet row 3
-  EXPECT_NO_THROW(Button1Click(form, link, platform));
+  EXPECT_NO_THROW(ReadListFromExcel(form, link, platform));
   EXPECT_EQ(DataRows(form.StringGrid1),
             (std::vector<Row>{{"P1", "10", "20", "", ""}, {"P2", "11", "21", "", ""}}));
   EXPECT_TRUE(form.ListDisplayGroupEnabled);
@@ -155,16 +155,16 @@ TEST_F(ExcelTransferTest, AReadErrorKeepsTheRowsTakenAndSkipsTheNumbering) {
 TEST_F(ExcelTransferTest, ReadErrorAtTheVeryFirstCellLeavesAnEmptyList) {
   PutRows(1, {{"P1", "10", "20"}});
   excel.FailAt("range.Select", 1, "busy");
-  EXPECT_NO_THROW(Button1Click(form, link, platform));
+  EXPECT_NO_THROW(ReadListFromExcel(form, link, platform));
   EXPECT_EQ(form.StringGrid1.RowCount(), 1);
 }
 
 TEST_F(ExcelTransferTest, ReadWithoutSpreadsheetChangesNothing) {
   SetList(form.StringGrid1, {{"KEEP", "1", "2", "", "1"}});
   excel.CloseWorkbook("Book1.xlsx");
-  Button1Click(form, link, platform);
+  ReadListFromExcel(form, link, platform);
   excel.Quit(platform);
-  Button1Click(form, link, platform);
+  ReadListFromExcel(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{"KEEP", "1", "2", "", "1"}}));
   EXPECT_EQ(form.Caption, "Vensa2023");
 }
@@ -172,7 +172,7 @@ TEST_F(ExcelTransferTest, ReadWithoutSpreadsheetChangesNothing) {
 TEST_F(ExcelTransferTest, ReadingRunsOffTheWorksheetEndAndStopsThere) {
   form.UpDown4.position = SimWorksheet::kMaxRow;
   PutRows(SimWorksheet::kMaxRow, {{"P", "1", "2"}});
-  Button1Click(form, link, platform);
+  ReadListFromExcel(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{"P", "1", "2", "", ""}}));
 }
 
@@ -184,7 +184,7 @@ TEST_F(ExcelTransferTest, WritesTheCoordinateListFromTheStartRowSkippingEmptyCel
   Sheet().SetText(4, 4, "keep z");
   form.UpDown4.position = 3;
   ClearCalls();
-  Button5Click(form, link, platform);
+  WriteCoordListToExcel(form, link, platform);
   Lines expected = AttachCalls();
   expected.insert(expected.end(),
                   {"sheet.Cells(3,1)", "A3.Select",   "sheet.Cells(3,1)", "A3.Value=P1",
@@ -205,7 +205,7 @@ TEST_F(ExcelTransferTest, WritesZWithTheZBoxAndLeavesTheCellOfAnEmptyZ) {
   Sheet().SetNumber(2, 7, 42);
   form.CheckBox8.checked = true;
   form.UpDown5.position = 6;
-  Button5Click(form, link, platform);
+  WriteCoordListToExcel(form, link, platform);
   EXPECT_EQ(CellText(1, 7), "3");
   EXPECT_EQ(Sheet().Get(2, 7), SheetValue::Number(42));
   EXPECT_EQ(platform.Log().Count("G2.Select"), 1);
@@ -215,7 +215,7 @@ TEST_F(ExcelTransferTest, WritesTheTextListToTheSameColumns) {
   SetList(form.StringGrid2, {{"境界", "1.00", "2.00", "0.00"}});
   SetList(form.StringGrid1, {{"NOT", "9", "9", "9", "1"}});
   form.CheckBox8.checked = true;
-  Button7Click(form, link, platform);
+  WriteTextListToExcel(form, link, platform);
   EXPECT_EQ(CellText(1, 1), "境界");
   EXPECT_EQ(CellText(1, 2), "1.00");
   EXPECT_EQ(CellText(1, 3), "2.00");
@@ -227,7 +227,7 @@ TEST_F(ExcelTransferTest, AWriteErrorStopsAtThatCellAndReachesTheCaller) {
   SetList(form.StringGrid1, {{"P1", "1", "2", "", "1"}, {"P2", "3", "4", "", "2"}});
   excel.FailAt("range.Value=", 4, "書き込めません");  // P2
   try {
-    Button5Click(form, link, platform);
+    WriteCoordListToExcel(form, link, platform);
     FAIL() << "the write error was swallowed";
   } catch (const ExcelAutomationError& e) {
     EXPECT_STREQ(e.what(), "書き込めません");
@@ -238,21 +238,21 @@ TEST_F(ExcelTransferTest, AWriteErrorStopsAtThatCellAndReachesTheCaller) {
   EXPECT_EQ(Calls().back(), "A2.Value=P2");
 
   excel.FailAt("range.Select", 1, "refused");
-  EXPECT_THROW(Button7Click(form, link, platform), ExcelAutomationError);
+  EXPECT_THROW(WriteTextListToExcel(form, link, platform), ExcelAutomationError);
 }
 
 TEST_F(ExcelTransferTest, WriteWithoutSpreadsheetOrWithoutDataRowsWritesNothing) {
   form.StringGrid1.SetRowCount(1);
   ClearCalls();
-  EXPECT_NO_THROW(Button5Click(form, link, platform));
+  EXPECT_NO_THROW(WriteCoordListToExcel(form, link, platform));
   EXPECT_EQ(Calls(), AttachCalls());  // attached, but there is nothing to write
 
   SetList(form.StringGrid1, {{"P1", "1", "2", "", "1"}});
   excel.CloseWorkbook("Book1.xlsx");
-  EXPECT_NO_THROW(Button5Click(form, link, platform));
+  EXPECT_NO_THROW(WriteCoordListToExcel(form, link, platform));
   excel.Quit(platform);
-  EXPECT_NO_THROW(Button5Click(form, link, platform));
-  EXPECT_NO_THROW(Button7Click(form, link, platform));
+  EXPECT_NO_THROW(WriteCoordListToExcel(form, link, platform));
+  EXPECT_NO_THROW(WriteTextListToExcel(form, link, platform));
   EXPECT_EQ(platform.Log().CountPrefix("sheet.Cells"), 0);
 }
 
@@ -261,9 +261,9 @@ TEST_F(ExcelTransferTest, AWrittenListReadsBackTheSame) {
   form.CheckBox8.checked = true;
   form.UpDown4.position = 10;
   const std::vector<Row> before = DataRows(form.StringGrid1);
-  Button5Click(form, link, platform);
+  WriteCoordListToExcel(form, link, platform);
   form.StringGrid1 = MakeCoordList();
-  Button1Click(form, link, platform);
+  ReadListFromExcel(form, link, platform);
   EXPECT_EQ(DataRows(form.StringGrid1), before);
 }
 

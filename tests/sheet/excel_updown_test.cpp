@@ -10,16 +10,16 @@ namespace {
 using ExcelUpDownTest = SheetCommandTest;
 
 TEST_F(ExcelUpDownTest, ColumnArrowsMoveTheLetterAndSelectThatColumn) {
-  UpDown1Click(form, link, platform, UpDownArrow::Up);
+  StepNameColumn(form, link, platform, UpDownArrow::Up);
   EXPECT_EQ(form.UpDown1.position, 1);
   EXPECT_EQ(form.Edit3.text, "B");
   EXPECT_EQ(Sheet().Selection(), "B:B");
 
-  UpDown2Click(form, link, platform, UpDownArrow::Down);
+  StepXColumn(form, link, platform, UpDownArrow::Down);
   EXPECT_EQ(form.Edit4.text, "A");
   EXPECT_EQ(Sheet().Selection(), "A:A");
 
-  UpDown3Click(form, link, platform, UpDownArrow::Up);
+  StepYColumn(form, link, platform, UpDownArrow::Up);
   EXPECT_EQ(form.Edit5.text, "D");
   EXPECT_EQ(Sheet().Selection(), "D:D");
   EXPECT_EQ(platform.GetForegroundWindow(), SimExcel::kDefaultWindow);
@@ -29,20 +29,20 @@ TEST_F(ExcelUpDownTest, ColumnArrowsMoveTheLetterAndSelectThatColumn) {
 TEST_F(ExcelUpDownTest, ColumnArrowsDoNotWrapPastZOrBelowA) {
   form.UpDown1.position = 25;
   form.Edit3.text = "Z";
-  UpDown1Click(form, link, platform, UpDownArrow::Up);
+  StepNameColumn(form, link, platform, UpDownArrow::Up);
   EXPECT_EQ(form.UpDown1.position, 25);
   EXPECT_EQ(form.Edit3.text, "Z");
   EXPECT_EQ(Sheet().Selection(), "Z:Z");
 
   form.UpDown1.position = 0;
-  UpDown1Click(form, link, platform, UpDownArrow::Down);
+  StepNameColumn(form, link, platform, UpDownArrow::Down);
   EXPECT_EQ(form.Edit3.text, "A");
 }
 
 TEST_F(ExcelUpDownTest, WithoutSpreadsheetOnlyTheLetterChanges) {
   excel.Quit(platform);
   ClearCalls();
-  UpDown2Click(form, link, platform, UpDownArrow::Up);
+  StepXColumn(form, link, platform, UpDownArrow::Up);
   EXPECT_EQ(form.Edit4.text, "C");
   EXPECT_EQ(form.Caption, "Vensa2023");
   EXPECT_EQ(Calls(), Lines{"FindTopLevelWindow XLMAIN"});
@@ -50,25 +50,25 @@ TEST_F(ExcelUpDownTest, WithoutSpreadsheetOnlyTheLetterChanges) {
 
 TEST_F(ExcelUpDownTest, TheZArrowWorksOnlyWhileZIsOn) {
   ClearCalls();
-  UpDown5Click(form, link, platform, UpDownArrow::Up);
+  StepZColumn(form, link, platform, UpDownArrow::Up);
   EXPECT_EQ(form.UpDown5.position, 3);
   EXPECT_EQ(form.Edit21.text, "D");
   EXPECT_TRUE(Calls().empty());
 
   form.CheckBox8.checked = true;
-  UpDown5Click(form, link, platform, UpDownArrow::Up);
+  StepZColumn(form, link, platform, UpDownArrow::Up);
   EXPECT_EQ(form.Edit21.text, "E");
   EXPECT_EQ(Sheet().Selection(), "E:E");
 }
 
 TEST_F(ExcelUpDownTest, StartRowArrowShowsTheRowAndSelectsIt) {
-  UpDown4Click(form, link, platform, UpDownArrow::Up);
+  StepStartRow(form, link, platform, UpDownArrow::Up);
   EXPECT_EQ(form.UpDown4.position, 2);
   EXPECT_EQ(form.Edit6.text, "2");
   EXPECT_EQ(Sheet().Selection(), "2:2");
 
-  UpDown4Click(form, link, platform, UpDownArrow::Down);
-  UpDown4Click(form, link, platform, UpDownArrow::Down);
+  StepStartRow(form, link, platform, UpDownArrow::Down);
+  StepStartRow(form, link, platform, UpDownArrow::Down);
   EXPECT_EQ(form.Edit6.text, "1");
   EXPECT_EQ(Sheet().Selection(), "1:1");
   // The second and third arrows reused the first attach.

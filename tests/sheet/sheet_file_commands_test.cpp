@@ -98,40 +98,40 @@ TEST_F(SheetFileCommandTest, ButtonsUseTheRunningSpreadsheetElseAskForAFile) {
   SetList(form.StringGrid1, {{"P1", "10", "20", "", "1"}});
   SetList(form.StringGrid2, {{"文字", "1", "2", "3"}});
   // Running: the worksheet as today, no dialog.
-  Button5ClickOrFile(form, link, platform, ui);
+  WriteCoordListToSheetOrFile(form, link, platform, ui);
   EXPECT_EQ(SheetValueToText(Sheet().Get(3, 2)), "P1");
   EXPECT_TRUE(ui.Log().Lines().empty());
 
   excel.Quit(platform);
   const std::string coords = dir.File("c.csv"), texts = dir.File("t.xlsx");
   ui.QueueFileName(coords);
-  Button5ClickOrFile(form, link, platform, ui);
+  WriteCoordListToSheetOrFile(form, link, platform, ui);
   ui.QueueFileName(texts);
-  Button7ClickOrFile(form, link, platform, ui);
+  WriteTextListToSheetOrFile(form, link, platform, ui);
   EXPECT_EQ(ReadFileBytes(coords), "\xEF\xBB\xBF\r\n\r\n,P1,20,10\r\n");
   EXPECT_EQ(test::DumpCells(LoadSheetFile(texts)), "3:2=文字; 3:3#2; 3:4#1; 3:5#3");
 
   ui.QueueFileName(coords);
-  Button1ClickOrFile(form, link, platform, ui);
+  ReadListFromSheetOrFile(form, link, platform, ui);
   EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{"P1", "10", "20", "", "1"}}));
   // Cancelled: nothing read, nothing written.
   ui.QueueFileName(std::nullopt);
-  Button1ClickOrFile(form, link, platform, ui);
+  ReadListFromSheetOrFile(form, link, platform, ui);
   EXPECT_EQ(DataRows(form.StringGrid1), (std::vector<Row>{{"P1", "10", "20", "", "1"}}));
 
   // A file that exists is replaced only when the user says so; a name without extension
   // is a workbook.
   SetList(form.StringGrid1, {{"P2", "30", "40", "", "1"}});
   ui.QueueFileName(coords);
-  Button5ClickOrFile(form, link, platform, ui);
+  WriteCoordListToSheetOrFile(form, link, platform, ui);
   EXPECT_EQ(ReadFileBytes(coords), "\xEF\xBB\xBF\r\n\r\n,P1,20,10\r\n") << "not asked: No";
   ui.QueueFileName(coords);
   ui.QueueAnswer(MessageAnswer::Yes);
-  Button5ClickOrFile(form, link, platform, ui);
+  WriteCoordListToSheetOrFile(form, link, platform, ui);
   EXPECT_EQ(ReadFileBytes(coords), "\xEF\xBB\xBF\r\n\r\n,P2,40,30\r\n");
   EXPECT_EQ(ui.Questions(), (std::vector<std::string>(2, kSheetFileOverwriteQuestion)));
   ui.QueueFileName(dir.File("new"));
-  Button5ClickOrFile(form, link, platform, ui);
+  WriteCoordListToSheetOrFile(form, link, platform, ui);
   EXPECT_EQ(test::DumpCells(LoadSheetFile(dir.File("new.xlsx"))), "3:2=P2; 3:3#40; 3:4#30");
 }
 

@@ -233,9 +233,9 @@ TEST(SimaRead, PaddedFieldsAreShownAsReadAndTransferredWithoutTheirBlanks) {
   EXPECT_EQ(lists.coord.Row(1), (Row{"FK12863", "60295494", "-39525623", "", "1"}));
   EXPECT_EQ(lists.coord.Row(2), (Row{"FK12864", "60300250", "-39530100", "12500", "2"}));
   // Copied as text, the values lose their padding too, and the names sort by number.
-  CheckBox13Click(kBothOff, lists.sima, lists.coord);
+  TransferSimaReadList(kBothOff, lists.sima, lists.coord);
   EXPECT_EQ(lists.coord.Row(2), (Row{"FK12864", "-39530.100", "60300.25", "12.5", "2"}));
-  N15Click(lists.coord);
+  SortByNumber(lists.coord);
   EXPECT_EQ(lists.coord.Cell(kColName, 1), "FK12863");
 }
 
@@ -329,13 +329,13 @@ TEST(SimaReadFile, ReadsTheFileAndNamesItWhenItCannot) {
   const std::string path = dir.File("points.sim");
   test::WriteBytes(path, kFourLines);
   Lists lists;
-  const SimaReadResult result = Button9Click(path, kBothOn, lists.sima, lists.coord);
+  const SimaReadResult result = ReadSimaFile(path, kBothOn, lists.sima, lists.coord);
   EXPECT_EQ(result.pointCount, 1);
   EXPECT_EQ(lists.coord.Row(1), (Row{"P-1", "250", "100", "500", "1"}));
 
   for (const std::string& bad : {dir.File("missing.sim"), dir.File("")}) {
     try {
-      Button9Click(bad, kBothOn, lists.sima, lists.coord);
+      ReadSimaFile(bad, kBothOn, lists.sima, lists.coord);
       ADD_FAILURE() << "no error for " << bad;
     } catch (const FileReadError& e) {
       EXPECT_EQ(e.path(), bad);
@@ -355,7 +355,7 @@ TEST(SimaReadFile, AFileBeyondTheSizeLimitIsRefusedUnread) {
   std::filesystem::resize_file(path, kSimaMaxFileBytes + 1);
   Lists lists;
   lists.coord.SetCell(kColName, 1, "kept");
-  EXPECT_THROW(Button9Click(path, kBothOn, lists.sima, lists.coord), FileReadError);
+  EXPECT_THROW(ReadSimaFile(path, kBothOn, lists.sima, lists.coord), FileReadError);
   EXPECT_EQ(lists.coord.Cell(kColName, 1), "kept");
   EXPECT_EQ(lists.coord.RowCount(), 5);
 }
@@ -446,7 +446,7 @@ TEST(SimaReadBadInput, AHundredMegabyteFileOnDisk) {
   const std::string path = dir.File("big.sim");
   test::WriteBytes(path, HundredMegabyteLine());
   Lists lists;
-  EXPECT_EQ(Button9Click(path, kBothOff, lists.sima, lists.coord).pointCount, 2);
+  EXPECT_EQ(ReadSimaFile(path, kBothOff, lists.sima, lists.coord).pointCount, 2);
   EXPECT_EQ(lists.coord.Row(1), (Row{"P1", "1", "2", "3", "1"}));
 }
 
@@ -528,14 +528,14 @@ TEST(SimaReadBadInput, ACoordinateBeyondEveryNumberAfterScalingIsRefused) {
 
   // The same value reached by an option click: refused before a row changes.
   lists.coord.SetCell(kColName, 1, "kept");
-  EXPECT_THROW(CheckBox13Click(kBothOn, lists.sima, lists.coord), VensaError);
+  EXPECT_THROW(TransferSimaReadList(kBothOn, lists.sima, lists.coord), VensaError);
   EXPECT_EQ(lists.coord.Cell(kColName, 1), "kept");
 
   TempDir dir;
   const std::string path = dir.File("far.sim");
   test::WriteBytes(path, text);
   try {
-    Button9Click(path, kBothOn, lists.sima, lists.coord);
+    ReadSimaFile(path, kBothOn, lists.sima, lists.coord);
     ADD_FAILURE() << "no error";
   } catch (const FileReadError& e) {
     EXPECT_EQ(e.path(), path);
@@ -576,13 +576,13 @@ TEST(SimaTransfer, ReversingTwiceExchangesTheAxesAndOverwritesEdits) {
   Lists lists;
   Load(lists, PointsFile(2, "P"));
   EXPECT_EQ(lists.coord.Row(1), (Row{"P1", "2000", "1000", "3000", "1"}));
-  CheckBox13Click({true, false}, lists.sima, lists.coord);
+  TransferSimaReadList({true, false}, lists.sima, lists.coord);
   EXPECT_EQ(lists.coord.Row(1), (Row{"P1", "1000", "2000", "3000", "1"}));
   lists.coord.SetCell(kColName, 2, "edited");
   lists.coord.SetCell(kColZ, 2, "99");
-  CheckBox13Click({true, true}, lists.sima, lists.coord);
+  TransferSimaReadList({true, true}, lists.sima, lists.coord);
   EXPECT_EQ(lists.coord.Row(2), (Row{"P2", "2000", "1000", "3000", "2"}));
-  CheckBox13Click({false, true}, lists.sima, lists.coord);
+  TransferSimaReadList({false, true}, lists.sima, lists.coord);
   EXPECT_EQ(lists.coord.Row(2), (Row{"P2", "2", "1", "3", "2"}));
 }
 
@@ -592,7 +592,7 @@ TEST(SimaTransfer, TakesTheReadListsRowCountAndStopsAtTheFirstRowWithoutXOrY) {
   lists.sima.SetCell(kSimaColY, 3, "");
   lists.coord.SetRowCount(8);
   for (int r = 1; r < 8; ++r) lists.coord.SetCell(kColName, r, "old");
-  CheckBox13Click({true, true}, lists.sima, lists.coord);
+  TransferSimaReadList({true, true}, lists.sima, lists.coord);
   ASSERT_EQ(lists.coord.RowCount(), 5);
   EXPECT_EQ(lists.coord.Row(2), (Row{"P2", "2000", "1000", "3000", "2"}));
   // Row 3 lacks Y: it and every later row keep what the coordinate list held.
@@ -604,7 +604,7 @@ TEST(SimaTransfer, AnEmptyReadListOnlyRenumbers) {
   Lists lists;
   lists.coord = test::CoordListOf({{"A", "1", "2", ""}, {"B", "3", "4", ""}});
   lists.coord.SetCell(kColPlotNo, 1, "7");
-  CheckBox13Click(kBothOn, lists.sima, lists.coord);
+  TransferSimaReadList(kBothOn, lists.sima, lists.coord);
   ASSERT_EQ(lists.coord.RowCount(), 3);
   EXPECT_EQ(lists.coord.Row(1), (Row{"A", "1", "2", "", "1"}));
   EXPECT_EQ(lists.coord.Row(2), (Row{"B", "3", "4", "", "2"}));

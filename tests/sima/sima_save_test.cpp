@@ -28,7 +28,7 @@ using test::TempDir;
 TextGrid TwoPointList(bool divideAndSwap = true) {
   TextGrid write = MakeSimaList();
   const TextGrid coord = CoordListOf({{"P1", "1000", "2000", "0"}, {"P2", "1500", "2500", "10"}});
-  EXPECT_TRUE(Button10Click(coord, {divideAndSwap, divideAndSwap, "A1"}, write));
+  EXPECT_TRUE(BuildSimaWriteList(coord, {divideAndSwap, divideAndSwap, "A1"}, write));
   return write;
 }
 
@@ -186,13 +186,13 @@ TEST(SimaRoundTrip, SavedPointsReadBackIntoTheCoordinateList) {
   const TextGrid coord = CoordListOf(
       {{"x", "-12345", "98765", "12"}, {"y", "0", "1", "0.4"}, {"z", "1000.5", "2000", "-3000"}});
   TextGrid write = MakeSimaList();
-  ASSERT_TRUE(Button10Click(coord, {true, true, "K-1"}, write));
+  ASSERT_TRUE(BuildSimaWriteList(coord, {true, true, "K-1"}, write));
   ASSERT_EQ(CheckSimaWriteList(write).outcome, Outcome::kReady);
   SaveSimaFile(path, write);
 
   TextGrid sima = MakeSimaList();
   TextGrid back = MakeCoordList();
-  ASSERT_EQ(Button9Click(path, {true, true}, sima, back).pointCount, 3);
+  ASSERT_EQ(ReadSimaFile(path, {true, true}, sima, back).pointCount, 3);
   EXPECT_EQ(sima.Row(1), (Row{"A01", "    1", "K-1", "98.765", "-12.345", "0.012"}));
   EXPECT_EQ(back.Row(1), (Row{"K-1", "-12345", "98765", "12", "1"}));
   EXPECT_EQ(back.Row(2), (Row{"K-2", "0", "1", "0", "2"}));

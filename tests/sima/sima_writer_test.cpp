@@ -33,7 +33,7 @@ TEST(PadLeft, PutsBlanksInFrontUpToTheWidth) {
 TEST(SimaBuild, TwoPointsWithBothOptionsOn) {
   const TextGrid coord = CoordListOf({{"P1", "1000", "2000", "0"}, {"P2", "1500", "2500", "10"}});
   TextGrid write = MakeSimaList();
-  ASSERT_TRUE(Button10Click(coord, Options(true, true), write));
+  ASSERT_TRUE(BuildSimaWriteList(coord, Options(true, true), write));
   ASSERT_EQ(write.RowCount(), 5);
   EXPECT_EQ(write.Row(0), SimaListHeaders());
   EXPECT_EQ(write.Row(1), (Row{"A00", "", "", "", "", ""}));
@@ -45,7 +45,7 @@ TEST(SimaBuild, TwoPointsWithBothOptionsOn) {
 TEST(SimaBuild, BothOptionsOffCopiesTheTextsXBeforeY) {
   const TextGrid coord = CoordListOf({{"P1", "1000", "2000", "0"}, {"P2", "1500", "2500", "10"}});
   TextGrid write = MakeSimaList();
-  ASSERT_TRUE(Button10Click(coord, Options(false, false), write));
+  ASSERT_TRUE(BuildSimaWriteList(coord, Options(false, false), write));
   EXPECT_EQ(write.Row(2), (Row{"A01", "    1", "A1", "1000", "2000", "0"}));
   EXPECT_EQ(write.Row(3), (Row{"A01", "    2", "A2", "1500", "2500", "10"}));
 }
@@ -54,7 +54,7 @@ TEST(SimaBuild, DividingRoundsToThreeDecimalsAndReadsNonNumbersAsZero) {
   const TextGrid coord = CoordListOf(
       {{"", "12.6", "2", "-0.4"}, {"", " 1234567 ", "abc", "-1e3"}, {"", "0.5", "-0.5", "x"}});
   TextGrid write = MakeSimaList();
-  ASSERT_TRUE(Button10Click(coord, Options(true, false), write));
+  ASSERT_TRUE(BuildSimaWriteList(coord, Options(true, false), write));
   EXPECT_EQ(write.Row(2), (Row{"A01", "    1", "A1", "0.013", "0.002", "0.000"}));
   EXPECT_EQ(write.Row(3), (Row{"A01", "    2", "A2", "1234.567", "0.000", "-1.000"}));
   // Halfway values round away from zero; no "-0.000".
@@ -68,7 +68,7 @@ TEST(SimaBuild, NamesAndNumbersFollowTheListRowsWithGaps) {
                                       {"d", "10", "11", ""},
                                       {"e", "13", "", "15"}});
   TextGrid write = MakeSimaList();
-  ASSERT_TRUE(Button10Click(coord, Options(false, false, "P-10"), write));
+  ASSERT_TRUE(BuildSimaWriteList(coord, Options(false, false, "P-10"), write));
   ASSERT_EQ(write.RowCount(), 6);
   EXPECT_EQ(write.Row(2), (Row{"A01", "    1", "P-10", "1", "2", "3"}));
   EXPECT_EQ(write.Row(3), (Row{"A01", "    2", "P-11", "4", "5", "6"}));
@@ -91,7 +91,7 @@ TEST(SimaBuild, TheNameHeadDecidesPrefixAndStartNumber) {
                {"2147483647", "2147483647", "2147483648"}};
   for (const auto& c : cases) {
     TextGrid write = MakeSimaList();
-    ASSERT_TRUE(Button10Click(coord, Options(false, false, c.head), write)) << c.head;
+    ASSERT_TRUE(BuildSimaWriteList(coord, Options(false, false, c.head), write)) << c.head;
     EXPECT_EQ(write.Cell(kSimaColName, 2), c.first) << c.head;
     EXPECT_EQ(write.Cell(kSimaColName, 3), c.second) << c.head;
   }
@@ -101,7 +101,7 @@ TEST(SimaBuild, ATooLargeHeadNumberIsAnErrorAfterTheFirstSteps) {
   const TextGrid coord = CoordListOf({{"", "1", "2", "3"}, {"", "4", "5", "6"}});
   TextGrid write = MakeSimaList(1);
   try {
-    Button10Click(coord, Options(true, true, "P2147483648"), write);
+    BuildSimaWriteList(coord, Options(true, true, "P2147483648"), write);
     FAIL() << "no error";
   } catch (const SimaNameNumberError& e) {
     EXPECT_NE(std::string(e.what()).find("2147483648"), std::string::npos) << e.what();
@@ -116,7 +116,7 @@ TEST(SimaBuild, AnUnusableFirstRowChangesNothing) {
     const TextGrid coord = CoordListOf({first, {"Q", "4", "5", "6"}});
     TextGrid write = MakeSimaList(1);
     write.SetCell(kSimaColName, 1, "kept");
-    EXPECT_FALSE(Button10Click(coord, Options(true, true), write));
+    EXPECT_FALSE(BuildSimaWriteList(coord, Options(true, true), write));
     EXPECT_EQ(write.RowCount(), 2);
     EXPECT_EQ(write.Cell(kSimaColName, 1), "kept");
   }
@@ -126,7 +126,7 @@ TEST(SimaBuild, AnUnusableFirstRowChangesNothing) {
 TEST(SimaBuild, PointsWithoutHeightKeepAnEmptyZ) {
   const TextGrid coord = CoordListOf({{"P1", "1000", "2000", ""}, {"P2", "1500", "2500", " "}});
   TextGrid write = MakeSimaList();
-  ASSERT_TRUE(Button10Click(coord, Options(true, true), write));
+  ASSERT_TRUE(BuildSimaWriteList(coord, Options(true, true), write));
   EXPECT_EQ(write.Row(2), (Row{"A01", "    1", "A1", "2.000", "1.000", ""}));
   EXPECT_EQ(write.Row(3), (Row{"A01", "    2", "A2", "2.500", "1.500", " "}));
 }
@@ -138,7 +138,7 @@ TEST(SimaBuild, ListNamesAreKeptAndTheHeadNamesOnlyTheRowsWithout) {
     TextGrid write = MakeSimaList();
     SimaWriteOptions options = Options(false, false, "K-1");
     options.listNames = keep;
-    ASSERT_TRUE(Button10Click(coord, options, write));
+    ASSERT_TRUE(BuildSimaWriteList(coord, options, write));
     const Row names{write.Cell(kSimaColName, 2), write.Cell(kSimaColName, 3),
                     write.Cell(kSimaColName, 4)};
     EXPECT_EQ(names, keep ? (Row{"T-5965", "K-2", "境界3"}) : (Row{"K-1", "K-2", "K-3"}));
@@ -148,11 +148,11 @@ TEST(SimaBuild, ListNamesAreKeptAndTheHeadNamesOnlyTheRowsWithout) {
 TEST(SimaBuild, RebuildingReplacesEarlierRowsAndEdits) {
   TextGrid write = MakeSimaList();
   std::vector<Row> many(6, Row{"", "1", "2", "3"});
-  ASSERT_TRUE(Button10Click(CoordListOf(many), Options(true, true), write));
+  ASSERT_TRUE(BuildSimaWriteList(CoordListOf(many), Options(true, true), write));
   ASSERT_EQ(write.RowCount(), 9);
   write.SetCell(kSimaColName, 2, "edited");
   const TextGrid two = CoordListOf({{"", "1", "2", "3"}, {"", "4", "5", "6"}});
-  ASSERT_TRUE(CheckBox14Click(two, Options(false, true), write));
+  ASSERT_TRUE(BuildSimaWriteList(two, Options(false, true), write));
   ASSERT_EQ(write.RowCount(), 5);
   EXPECT_EQ(write.Row(2), (Row{"A01", "    1", "A1", "2", "1", "3"}));
   // The old point row 4 became the end row: nothing of it is left.
@@ -162,7 +162,7 @@ TEST(SimaBuild, RebuildingReplacesEarlierRowsAndEdits) {
 TEST(SimaBuild, PointNumbersOfFiveDigitsAndMoreHaveNoBlanks) {
   std::vector<Row> rows(123456, Row{"", "1", "2", "3"});
   TextGrid write = MakeSimaList();
-  ASSERT_TRUE(Button10Click(CoordListOf(rows), Options(true, true), write));
+  ASSERT_TRUE(BuildSimaWriteList(CoordListOf(rows), Options(true, true), write));
   EXPECT_EQ(write.Cell(kSimaColNumber, 10000), " 9999");
   EXPECT_EQ(write.Cell(kSimaColNumber, 10001), "10000");
   EXPECT_EQ(write.Cell(kSimaColNumber, 123457), "123456");

@@ -146,7 +146,7 @@ TEST_F(ComClient, PlotFromAFolderWithABlankKeepsJapaneseNames) {
     for (int c = 0; c < 5; ++c) state.StringGrid1.SetCell(c, r + 1, rows[r][c]);
   // Written in code page 932, the short form of the path sent, read back by the CAD.
   const std::string insertFile = Narrow(FreshFolder(L"vensa client plot") + L"\\vensa.dxf");
-  Button2Click(state, *platform_, ui_, insertFile);
+  PlotIntoCad(state, *platform_, ui_, insertFile);
   EXPECT_TRUE(ui_.Messages().empty()) << ui_.Messages().front();
 
   auto doc = AttachTargetCad(*platform_, kCad)->ActiveDocument();
@@ -201,12 +201,12 @@ TEST_F(ComClient, SpreadsheetLinkReadsAndWritesTheActiveSheet) {
   FormState form = InitialFormState();
   ExcelLink link;
   // The served spreadsheet has a main window of its class, as the link looks for.
-  Button1Click(form, link, *platform_);
+  ReadListFromExcel(form, link, *platform_);
   ASSERT_TRUE(link.Attached());
   ASSERT_EQ(form.StringGrid1.DataRowCount(), 2);
   EXPECT_EQ(form.StringGrid1.Row(2), (std::vector<std::string>{"測点2", "101", "-3.25", "", "2"}));
   form.StringGrid1.SetCell(0, 1, "新点");
-  Button5Click(form, link, *platform_);
+  WriteCoordListToExcel(form, link, *platform_);
   EXPECT_EQ(link.WorkSheet->Cells(1, 1)->Value(), SheetValue::Text("新点"));
   EXPECT_EQ(link.WorkSheet->Cells(2, 2)->Value(), SheetValue::Text("101")) << "written as text";
 }

@@ -141,10 +141,10 @@ TEST_F(ReadFixture, ClickedBoxesRelistTheSameTablesWithoutTheCad) {
   AddPoint(tables_, {1, 2, 3});
   tables_.CircleBlks.emplace_back().center = {4, 5, 6};
   state_.CheckBox2.checked = false;
-  ListDisplayBoxClick(state_, tables_, platform_, ui_);
+  RelistEntities(state_, tables_, platform_, ui_);
   EXPECT_EQ(state_.StringGrid1.DataRowCount(), 1);
   state_.CheckBox2.checked = true;
-  ListDisplayBoxClick(state_, tables_, platform_, ui_);
+  RelistEntities(state_, tables_, platform_, ui_);
   EXPECT_EQ(DataRows(state_.StringGrid1),
             (Rows{{"", "1.000", "2.000", "3.000", "1"}, {"", "4.000", "5.000", "6.000", "2"}}));
   EXPECT_EQ(log_->CountPrefix("sset."), 0);
@@ -164,10 +164,13 @@ TEST_F(ReadFixture, GetFromCadGoldenCallOrder) {
   cad_.SetSystemVariable("DIMSCALE", 2.0);
   auto handles = AddAll({PointEnt({10, 5, 2}), TextEnt("P1", {10, 6, 0})});
   cad_.QueueSelection(handles);
-  Button4Click(state_, tables_, platform_, ui_);
+  const GetFromCadOutcome got = GetFromCad(state_, tables_, platform_, ui_);
 
   EXPECT_EQ(DataRows(state_.StringGrid1), (Rows{{"P1", "0.000", "5.000", "2.000", "1"}}));
-  EXPECT_EQ(state_.StatusBar1, (std::array<std::string, 2>{"1 / 1", " TEXT=1, POINT=1,"}));
+  EXPECT_EQ(state_.StatusBar1[0], "1 / 1");
+  EXPECT_EQ(got.outcome.summary, " TEXT=1, POINT=1,");
+  EXPECT_EQ(got.entitiesRead, 2);
+  EXPECT_EQ(got.rowsListed, 1);
   EXPECT_TRUE(state_.ListDisplayGroupEnabled);
   EXPECT_EQ(state_.CurrentUcs.origin, (TAcadPoint{10, 0, 0}));
   EXPECT_TRUE(cad_.SelectionSetNames().empty());
@@ -235,17 +238,21 @@ TEST_F(ReadFixture, GetFromCadGoldenCallOrder) {
 
 TEST_F(ReadFixture, EntitiesReadButNoneListedAreReported) {
   cad_.QueueSelection(AddAll({Ent("AcDbLine")}));
-  Button4Click(state_, tables_, platform_, ui_);
-  EXPECT_EQ(state_.StatusBar1[1], " LINE=1,");
-  EXPECT_EQ(ui_.Messages(), (Lines{kNothingListedMessage}));
+  const GetFromCadOutcome got = GetFromCad(state_, tables_, platform_, ui_);
+  EXPECT_EQ(got.outcome.summary, " LINE=1,");
+  EXPECT_EQ(got.outcome.notes, (Lines{kNothingListedMessage}));
+  EXPECT_TRUE(got.outcome.done);
+  EXPECT_EQ(got.entitiesRead, 1);
+  EXPECT_EQ(got.rowsListed, 0);
+  EXPECT_TRUE(ui_.Messages().empty());
   EXPECT_EQ(DataRows(state_.StringGrid1), (Rows{{"", "", "", "", "1"}}));
 }
 
 TEST_F(ReadFixture, OnlyArcsClearTheSummaryWithoutMessage) {
-  state_.StatusBar1[1] = "old";
   cad_.QueueSelection(AddAll({Ent("AcDbArc")}));
-  Button4Click(state_, tables_, platform_, ui_);
-  EXPECT_EQ(state_.StatusBar1[1], "");
+  const GetFromCadOutcome got = GetFromCad(state_, tables_, platform_, ui_);
+  EXPECT_EQ(got.outcome.summary, "");
+  EXPECT_TRUE(got.outcome.notes.empty());
   EXPECT_TRUE(ui_.Messages().empty());
   EXPECT_EQ(tables_.ArcBlks.size(), 1u);
 }
@@ -271,10 +278,12 @@ TEST_P(GetFromCadFailureTest, IsReportedAndLeavesTheListAsItWas) {
     cad_.QueueSelection(handles);
     cad_.FailAt("ent.Layer", 2, "オブジェクトは削除されています");
   }
-  Button4Click(state_, tables_, platform_, ui_);
-  EXPECT_EQ(ui_.Messages(), (Lines{kGetFailedMessage}));
+  const GetFromCadOutcome got = GetFromCad(state_, tables_, platform_, ui_);
+  EXPECT_FALSE(got.outcome.done);
+  EXPECT_EQ(got.outcome.notes, (Lines{kGetFailedMessage}));
+  EXPECT_FALSE(got.outcome.cause.empty());
   EXPECT_FALSE(state_.ListDisplayGroupEnabled);
-  EXPECT_EQ(state_.StatusBar1[1], "");
+  EXPECT_EQ(got.outcome.summary, "");
   EXPECT_EQ(ui_.Progress(ProgressBarId::ProgressBar1).position, 0);
   EXPECT_EQ(DataRows(state_.StringGrid1), (Rows{{"K", "1", "2", "3", "1"}}));
   EXPECT_EQ(tables_.PointEnts.size(), GetParam().pointsLeft);
@@ -290,7 +299,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, GetFromCadFailureTest,
 TEST_F(ReadFixture, NothingSelectedOrNoCadChangesNothing) {
   SetRows(state_.StringGrid1, {{"K", "1", "2", "3", "1"}});
   state_.CurrentUcs.origin = {5, 5, 5};
-  Button4Click(state_, tables_, platform_, ui_);  // the user ends the selection at once
+  // The user ends the selection at once: the summary panel stays as it was.
+  EXPECT_EQ(GetFromCad(state_, tables_, platform_, ui_).outcome.summary, std::nullopt);
   EXPECT_EQ(DataRows(state_.StringGrid1), (Rows{{"K", "1", "2", "3", "1"}}));
   EXPECT_TRUE(state_.ListDisplayGroupEnabled);
   EXPECT_EQ(state_.CurrentUcs, UcsAxes{});
@@ -298,7 +308,7 @@ TEST_F(ReadFixture, NothingSelectedOrNoCadChangesNothing) {
   platform_.RemoveRunningObject(SimCad::kDefaultClassId);
   state_.ListDisplayGroupEnabled = false;
   log_->Clear();
-  Button4Click(state_, tables_, platform_, ui_);
+  EXPECT_FALSE(GetFromCad(state_, tables_, platform_, ui_).outcome.done);
   EXPECT_FALSE(state_.ListDisplayGroupEnabled);
   EXPECT_EQ(LogFrom("ui."),
             (Lines{"ui.SetStatusPanel 1 CAD (Gcad.Application.23) が起動していません",

@@ -19,13 +19,17 @@ TEST_F(ReadFixture, MainWindowIsRestoredWhenAnErrorEndsTheCommand) {
     const char* failingMember;  // nullptr: SNAPMODE holds no integer
   };
   const Case cases[] = {
-      {"CADから, the selection set", Button4Click, "doc.SelectionSets"},
-      {"TEXT 取得, the selection set", Button6Click, "doc.SelectionSets"},
+      {"CADから, the selection set",
+       [](FormState& s, EntityTables& t, Platform& p, Ui& u) { GetFromCad(s, t, p, u); },
+       "doc.SelectionSets"},
+      {"TEXT 取得, the selection set",
+       [](FormState& s, EntityTables& t, Platform& p, Ui& u) { GetTextsFromCad(s, t, p, u); },
+       "doc.SelectionSets"},
       {"ID, the layer",
-       [](FormState& s, EntityTables&, Platform& p, Ui& u) { Button12Click(s, p, u); },
+       [](FormState& s, EntityTables&, Platform& p, Ui& u) { PickPointsWithId(s, p, u); },
        "doc.Layers"},
       {"画層取得, SNAPMODE no integer",
-       [](FormState& s, EntityTables&, Platform& p, Ui& u) { SpeedButton2Click(s, p, u); },
+       [](FormState& s, EntityTables&, Platform& p, Ui& u) { LayerFromPickedText(s, p, u); },
        nullptr},
   };
   for (const Case& c : cases) {

@@ -27,7 +27,7 @@ TEST_F(PointPickingTest, GoldenCallOrderWithLabelsAndIntersections) {
   state_.Edit33.text = "A-1";
   cad_.SetSystemVariable("DIMSCALE", 50.0);
   Picks({{12.34567, 8.9, 0}});
-  Button12Click(state_, platform_, ui_);
+  PickPointsWithId(state_, platform_, ui_);
 
   EXPECT_EQ(DataRows(state_.StringGrid1), (Rows{{"A-1", "12.346", "8.900", "0.000", "1"}}));
   EXPECT_EQ(state_.Edit33.text, "A-2");
@@ -82,7 +82,7 @@ TEST_F(PointPickingTest, RunningNamesCountOnFromTheNextName) {
     state_.StringGrid1.SetRowCount(1);
     cad_.SetSystemVariable("LASTPOINT", PointValue({}));
     Picks({{10, 0, 0}, {20, 0, 0}});
-    Button12Click(state_, platform_, ui_);
+    PickPointsWithId(state_, platform_, ui_);
     Lines names;
     for (const Lines& row : DataRows(state_.StringGrid1)) names.push_back(row[0]);
     EXPECT_EQ(names, c.names) << c.next;
@@ -115,7 +115,7 @@ TEST_F(PointPickingTest, AppendOrRestartAndEndStates) {
     ui_.QueueAnswer(c.answer);
     std::vector<TAcadPoint> picks(static_cast<std::size_t>(c.picks), TAcadPoint{10, 0, 0});
     Picks(picks);
-    Button12Click(state_, platform_, ui_);
+    PickPointsWithId(state_, platform_, ui_);
     EXPECT_EQ(DataRows(state_.StringGrid1), c.rows);
     EXPECT_EQ(ui_.Questions().back(), kAppendOrRestartQuestion);
   }
@@ -124,7 +124,7 @@ TEST_F(PointPickingTest, AppendOrRestartAndEndStates) {
 TEST_F(PointPickingTest, PickMustMoveMoreThanOneUnitInThePlane) {
   cad_.SetSystemVariable("LASTPOINT", PointValue({100, 100, 0}));
   Picks({{101.2, 100, 0}, {101.2, 100.8, 50}});
-  Button12Click(state_, platform_, ui_);
+  PickPointsWithId(state_, platform_, ui_);
   EXPECT_EQ(DataRows(state_.StringGrid1), (Rows{{"101", "101", "100", "0", "1"}}));
   EXPECT_EQ(log_->Count("doc.SendCommand _ID\r"), 2);
   EXPECT_TRUE(ui_.Questions().empty()) << "an empty list is written from row 1 unasked";
@@ -135,7 +135,7 @@ TEST_F(PointPickingTest, FailuresEndPickingOrSkipTheLabelButKeepRows) {
   Picks({{10, 0, 0}, {20, 0, 0}, {30, 0, 0}});
   cad_.FailAt("ms.AddText", 1, "文字を作成できません");
   cad_.FailAt("doc.SendCommand", 3, "CAD は応答しません");
-  Button12Click(state_, platform_, ui_);
+  PickPointsWithId(state_, platform_, ui_);
   EXPECT_EQ(DataRows(state_.StringGrid1),
             (Rows{{"101", "10", "0", "0", "1"}, {"102", "20", "0", "0", "2"}}));
   EXPECT_EQ(state_.Edit33.text, "103");

@@ -12,7 +12,7 @@ TEST_F(ReadFixture, TextHarvestGoldenCallOrder) {
   auto handles = AddAll({TextEnt("B", {1.005, 2, 0}), PointEnt({5, 5, 5}),
                          TextEnt("C", {3, 4, 0}, "0", 1, 0, {30, 40, 0})});
   cad_.QueueSelection(handles);
-  Button6Click(state_, tables_, platform_, ui_);
+  EXPECT_EQ(GetTextsFromCad(state_, tables_, platform_, ui_).textsListed, 2);
 
   // A centred text is listed at its insertion point.
   EXPECT_EQ(DataRows(state_.StringGrid2),
@@ -32,7 +32,9 @@ TEST_F(ReadFixture, TextHarvestDropsErrorsSilently) {
   SetRows(state_.StringGrid2, {{"old", "1", "2", "3"}});
   cad_.QueueSelection(AddAll({TextEnt("A", {1, 1, 0}), TextEnt("B", {2, 2, 0})}));
   cad_.FailAt("ent.TextString", 2, "オブジェクトは削除されています");
-  Button6Click(state_, tables_, platform_, ui_);
+  const GetTextsOutcome got = GetTextsFromCad(state_, tables_, platform_, ui_);
+  EXPECT_FALSE(got.outcome.done);
+  EXPECT_TRUE(got.outcome.notes.empty()) << "the window stays silent";
   EXPECT_EQ(DataRows(state_.StringGrid2), (Rows{{"old", "1", "2", "3"}}));
   EXPECT_EQ(tables_.TextBlks.size(), 2u) << "the failing text's record stays half filled";
   EXPECT_TRUE(ui_.Messages().empty());
@@ -67,12 +69,12 @@ TEST(TextListSort, HeaderClicks) {
        }) {
     TextGrid list = TextGrid::WithHeaders(TextListHeaders(), 0);
     SetRows(list, c.rows);
-    StringGrid2FixedCellClick(list, c.column);
+    SortTextListByColumn(list, c.column);
     Lines cells;
     for (const Lines& row : DataRows(list))
       cells.push_back(row[static_cast<std::size_t>(c.column)]);
     EXPECT_EQ(cells, c.expected) << "column " << c.column;
-    StringGrid2FixedCellClick(list, c.column);
+    SortTextListByColumn(list, c.column);
     Lines again;
     for (const Lines& row : DataRows(list))
       again.push_back(row[static_cast<std::size_t>(c.column)]);
@@ -80,7 +82,7 @@ TEST(TextListSort, HeaderClicks) {
   }
   TextGrid list = TextGrid::WithHeaders(TextListHeaders(), 0);
   SetRows(list, {{"P", "1"}, {"Q", "1"}, {"R", "0"}});
-  XHeaderClick(list);
+  SortTextListByX(list);
   EXPECT_EQ(DataRows(list), (Rows{{"R", "0", "", ""}, {"Q", "1", "", ""}, {"P", "1", "", ""}}));
 }
 

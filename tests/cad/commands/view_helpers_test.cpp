@@ -10,23 +10,23 @@ using namespace test;
 TEST_F(ReadFixture, PanCentresTheViewOnTheRowWithoutBringingTheCadForward) {
   SetRows(state_.StringGrid1, {{"A", "1", "2", ""}, {"B", "", "5", "6"}});
   state_.StringGrid1.current = {1, 1};
-  SpeedButton3Click(state_, platform_, ui_);
+  PanToCoordListRow(state_, platform_, ui_);
   EXPECT_EQ(LogFrom("app."), (Lines{"app.ActiveDocument", "doc.GetVariable VIEWSIZE",
                                     "app.ZoomCenter 1,2,0 100", "doc.Regen 0"}));
 
   log_->Clear();
   state_.StringGrid1.current = {1, 2};  // no X: nothing, not even the CAD check
-  SpeedButton3Click(state_, platform_, ui_);
+  PanToCoordListRow(state_, platform_, ui_);
   state_.StringGrid1.current = {1, 1};
   state_.entToSlFlag = true;
-  SpeedButton3Click(state_, platform_, ui_);
-  StringGrid2Click(state_, platform_, ui_);  // "常にPAN" of the text list is off
+  PanToCoordListRow(state_, platform_, ui_);
+  FollowTextListRow(state_, platform_, ui_);  // "常にPAN" of the text list is off
   EXPECT_TRUE(log_->Lines().empty());
 
   SetRows(state_.StringGrid2, {{"T", "7", "8", "9"}});
   state_.StringGrid2.current = {0, 1};
   state_.CheckBox17.checked = true;
-  StringGrid2Click(state_, platform_, ui_);
+  FollowTextListRow(state_, platform_, ui_);
   EXPECT_EQ(log_->Count("app.ZoomCenter 7,8,9 100"), 1);
 }
 
@@ -56,7 +56,7 @@ TEST_F(ReadFixture, LayerFromAPickedText) {
     }
     state_.Edit29.text = "old";
     log_->Clear();
-    SpeedButton2Click(state_, platform_, ui);
+    LayerFromPickedText(state_, platform_, ui);
     EXPECT_EQ(state_.Edit29.text, c.edit29);
     EXPECT_EQ(ui.Messages(), c.messages);
     EXPECT_EQ(cad.SystemVariable("SNAPMODE"), CadValue{std::int32_t{1}});
@@ -71,7 +71,7 @@ TEST_F(ReadFixture, LayerFromAPickedText) {
 }
 
 TEST_F(ReadFixture, HiddenButtonOnlyActivatesTheCadWindow) {
-  SpeedButton4Click(state_, platform_, ui_);
+  BringCadForward(state_, platform_, ui_);
   EXPECT_EQ(LogFrom("app."),
             (Lines{"app.HWND", "SetForegroundWindow " + std::to_string(cad_.Window())}));
 }

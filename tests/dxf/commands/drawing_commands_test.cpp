@@ -86,7 +86,7 @@ void ExpectPoint(const TAcadPoint& actual, const TAcadPoint& expected) {
 TEST_F(DrawingCommandsTest, MinimisedCadIsRestoredWaitedForActivatedAndEscapedInThatOrder) {
   platform_.AddWindow(cad_.Window(), SimCad::kWindowClass, /*minimized=*/true);
   SetRows({{"A-1", "100", "200", "0"}});
-  Button2Click(state_, platform_, ui_, insertFile_);
+  PlotIntoCad(state_, platform_, ui_, insertFile_);
   const std::string w = std::to_string(cad_.Window());
   const Lines expected = {"ClassIdFromProgId Gcad.Application.23",
                           std::string("GetActiveObject ") + SimCad::kDefaultClassId,
@@ -114,8 +114,8 @@ TEST_F(DrawingCommandsTest, MinimisedCadIsRestoredWaitedForActivatedAndEscapedIn
 TEST_F(DrawingCommandsTest, NoCadRunningEndsSilently) {
   platform_.RemoveRunningObject(SimCad::kDefaultClassId);
   SetRows({{"A-1", "100", "200", "0"}});
-  Button2Click(state_, platform_, ui_, insertFile_);
-  Button3Click(state_, platform_, ui_, insertFile_);
+  PlotIntoCad(state_, platform_, ui_, insertFile_);
+  TableXYIntoCad(state_, platform_, ui_, insertFile_);
   EXPECT_TRUE(ui_.Messages().empty());
   EXPECT_EQ(log_->CountPrefix("app."), 0);
   EXPECT_FALSE(FileExists(insertFile_));
@@ -125,13 +125,13 @@ TEST_F(DrawingCommandsTest, NoCadRunningEndsSilently) {
 TEST_F(DrawingCommandsTest, UnregisteredProgIdIsReportedOnce) {
   state_.TargetProgID = "Nothing.Application";
   SetRows({{"A-1", "100", "200", "0"}});
-  Button13Click(state_, platform_, ui_, insertFile_);
+  PlotIntoCadAtZeroZ(state_, platform_, ui_, insertFile_);
   EXPECT_EQ(ui_.Messages(), (Lines{"ProgID（クラス文字列）: \nNothing.Application は無効です．"}));
   EXPECT_FALSE(FileExists(insertFile_));
 }
 
 TEST_F(DrawingCommandsTest, EmptyListStillBringsTheCadForwardAndDoesNothingElse) {
-  for (auto click : {Button2Click, Button13Click, Button3Click, Button8Click}) {
+  for (auto click : {PlotIntoCad, PlotIntoCadAtZeroZ, TableXYIntoCad, TableYXIntoCad}) {
     log_->Clear();
     click(state_, platform_, ui_, insertFile_);
     EXPECT_EQ(log_->Count("KeyDown 27"), 1);
@@ -146,7 +146,7 @@ TEST_F(DrawingCommandsTest, DimscaleOptionOffNeverAsksTheCad) {
   cad_.SetSystemVariable("DIMSCALE", 100.0);
   state_.CheckBox26.checked = true;  // circles: radius 5 before scaling
   SetRows({{"A-1", "100", "200", "0"}});
-  Button2Click(state_, platform_, ui_, insertFile_);
+  PlotIntoCad(state_, platform_, ui_, insertFile_);
   EXPECT_EQ(log_->CountPrefix("doc.GetVariable"), 0);
   ASSERT_EQ(cad_.EntitiesOnLayer("VENSA_CIRCLE").size(), 1u);
   EXPECT_EQ(cad_.EntitiesOnLayer("VENSA_CIRCLE")[0].radius, 5.0);
@@ -157,22 +157,22 @@ TEST_F(DrawingCommandsTest, DimscaleMultipliesSizesAndZeroCountsAsOne) {
   state_.CheckBox23.checked = true;
   SetRows({{"A-1", "100", "200", "0"}});
   cad_.SetSystemVariable("DIMSCALE", 100.0);
-  Button2Click(state_, platform_, ui_, insertFile_);
+  PlotIntoCad(state_, platform_, ui_, insertFile_);
   EXPECT_EQ(cad_.EntitiesOnLayer("VENSA_CIRCLE").at(0).radius, 500.0);
   EXPECT_EQ(TextsOn("VENSA_TEXTPT").at(0).height, 250.0);
   EXPECT_EQ(TextsOn("VENSA_TEXTXY").at(0).height, 180.0);
 
   cad_.SetSystemVariable("DIMSCALE", 0.0);
-  Button2Click(state_, platform_, ui_, insertFile_);
+  PlotIntoCad(state_, platform_, ui_, insertFile_);
   EXPECT_EQ(cad_.EntitiesOnLayer("VENSA_CIRCLE").at(1).radius, 5.0);
 }
 
 TEST_F(DrawingCommandsTest, AutomationErrorInTheCommonStartReachesTheCaller) {
   SetRows({{"A-1", "100", "200", "0"}});
   cad_.FailAt("doc.GetVariable", 1, "サーバーが応答しません");
-  EXPECT_THROW(Button2Click(state_, platform_, ui_, insertFile_), AutomationError);
+  EXPECT_THROW(PlotIntoCad(state_, platform_, ui_, insertFile_), AutomationError);
   cad_.FailAt("app.ActiveDocument", 1, "サーバーが応答しません");
-  EXPECT_THROW(Button3Click(state_, platform_, ui_, insertFile_), AutomationError);
+  EXPECT_THROW(TableXYIntoCad(state_, platform_, ui_, insertFile_), AutomationError);
   EXPECT_FALSE(FileExists(insertFile_));
   EXPECT_EQ(ui_.WindowState(), MainWindowState::Normal);
 }
@@ -187,7 +187,7 @@ TEST_F(DrawingCommandsTest, PlotEndToEndLandsEveryEntityOnItsLayerAtItsCoordinat
   state_.Edit9.text = "測点名";
   SetRows(
       {{"A-1", "100", "200", "1.5"}, {"A-2", "150.25", "200.0004", "2"}, {"B-1", "10", "20", "0"}});
-  Button2Click(state_, platform_, ui_, insertFile_);
+  PlotIntoCad(state_, platform_, ui_, insertFile_);
 
   EXPECT_EQ(SentCommands(), (Lines{"-INSERT *" + insertFile_ + "\r0,0,0 1 0\r"}))
       << "the path goes unquoted";
@@ -223,7 +223,7 @@ TEST_F(DrawingCommandsTest, PlotEndToEndLandsEveryEntityOnItsLayerAtItsCoordinat
 TEST_F(DrawingCommandsTest, ZeroCommandDrawsEveryPointAtZero) {
   state_.CheckBox22.checked = true;
   SetRows({{"A-1", "100", "200", "7"}});
-  Button13Click(state_, platform_, ui_, insertFile_);
+  PlotIntoCadAtZeroZ(state_, platform_, ui_, insertFile_);
   EXPECT_EQ(cad_.EntitiesOnLayer("VENSA_POINT").at(0).coordinates,
             (std::vector<double>{100, 200, 0}));
 }
@@ -232,7 +232,7 @@ TEST_F(DrawingCommandsTest, PlotWithoutEntitiesWritesTheFileButSendsNothing) {
   state_.CheckBox21.checked = true;  // PLINE alone, one row: no polyline
   state_.CheckBox4.checked = false;  // no coordinate labels
   SetRows({{"A-1", "100", "200", "0"}});
-  Button2Click(state_, platform_, ui_, insertFile_);
+  PlotIntoCad(state_, platform_, ui_, insertFile_);
   EXPECT_TRUE(SentCommands().empty());
   ASSERT_TRUE(FileExists(insertFile_));
   EXPECT_EQ(SplitLines(ReadFileBytes(insertFile_)).size(), 50u);
@@ -241,7 +241,7 @@ TEST_F(DrawingCommandsTest, PlotWithoutEntitiesWritesTheFileButSendsNothing) {
 TEST_F(DrawingCommandsTest, PlotReplacesAnEarlierInsertFile) {
   SaveFileAtomically(insertFile_, "old");
   SetRows({{"A-1", "100", "200", "0"}});
-  Button2Click(state_, platform_, ui_, insertFile_);
+  PlotIntoCad(state_, platform_, ui_, insertFile_);
   EXPECT_NE(ReadFileBytes(insertFile_), "old");
   EXPECT_EQ(cad_.Entities().size(), 1u) << "one coordinate label";
 }
@@ -250,13 +250,13 @@ TEST_F(DrawingCommandsTest, UnwritableInsertFileEndsWithTheCreateMessageAndSends
   const std::string path = PathToUtf8(dir_ / "missing folder" / "x.dxf");
   SetRows({{"A-1", "100", "200", "0"}});
   try {
-    Button2Click(state_, platform_, ui_, path);
+    PlotIntoCad(state_, platform_, ui_, path);
     FAIL() << "no error";
   } catch (const FileCreateError& e) {
     EXPECT_EQ(std::string(e.what()).rfind("ファイル \"" + path + "\" を作成できません。", 0), 0u)
         << e.what();
   }
-  EXPECT_THROW(Button3Click(state_, platform_, ui_, path), FileCreateError);
+  EXPECT_THROW(TableXYIntoCad(state_, platform_, ui_, path), FileCreateError);
   EXPECT_TRUE(SentCommands().empty());
   EXPECT_EQ(ui_.WindowState(), MainWindowState::Normal);
 }
@@ -266,7 +266,7 @@ TEST_F(DrawingCommandsTest, UnwritableInsertFileEndsWithTheCreateMessageAndSends
 TEST_F(DrawingCommandsTest, TableIsInsertedAtThePickedPoint) {
   SetRows({{"A-1", "100", "200", "0"}, {"A-2", "150.25", "200.0004", "0"}});
   cad_.QueuePick({1000, 2000, 0});
-  Button3Click(state_, platform_, ui_, insertFile_);
+  TableXYIntoCad(state_, platform_, ui_, insertFile_);
 
   Lines tail(log_->Lines().end() - 6, log_->Lines().end());
   EXPECT_EQ(tail, (Lines{"ui.MinimizeMainWindow", "Sleep 100", "doc.Utility",
@@ -286,7 +286,7 @@ TEST_F(DrawingCommandsTest, TableIsInsertedAtThePickedPoint) {
 TEST_F(DrawingCommandsTest, YxTableShowsTheListsYUnderX) {
   SetRows({{"A-1", "100", "200", "0"}});
   cad_.QueuePick({0, 0, 0});
-  Button8Click(state_, platform_, ui_, insertFile_);
+  TableYXIntoCad(state_, platform_, ui_, insertFile_);
   const SimEntity* first = TextWith("VENSA_TBLTEXT", "200.000");
   ASSERT_NE(first, nullptr);
   ExpectPoint(first->insertion, {50, -7.5, 0});
@@ -297,7 +297,10 @@ TEST_F(DrawingCommandsTest, CancelledPickLeavesTheNewFileRestoresTheWindowInsert
   SaveFileAtomically(insertFile_, "old");
   SetRows({{"A-1", "100", "200", "0"}});
   cad_.QueuePickCancel();
-  EXPECT_NO_THROW(Button3Click(state_, platform_, ui_, insertFile_));
+  CommandOutcome outcome;
+  EXPECT_NO_THROW(outcome = TableXYIntoCad(state_, platform_, ui_, insertFile_));
+  EXPECT_FALSE(outcome.done);
+  EXPECT_TRUE(outcome.notes.empty());
   EXPECT_TRUE(SentCommands().empty());
   EXPECT_TRUE(cad_.Entities().empty());
   ASSERT_TRUE(FileExists(insertFile_));
@@ -310,12 +313,12 @@ TEST_F(DrawingCommandsTest, CancelledPickLeavesTheNewFileRestoresTheWindowInsert
 TEST_F(DrawingCommandsTest, AutomationErrorsOfThePickAndTheInsertAreDropped) {
   SetRows({{"A-1", "100", "200", "0"}});
   cad_.FailAt("doc.Utility", 1, "拒否");
-  EXPECT_NO_THROW(Button3Click(state_, platform_, ui_, insertFile_));
+  EXPECT_NO_THROW(TableXYIntoCad(state_, platform_, ui_, insertFile_));
   EXPECT_EQ(ui_.WindowState(), MainWindowState::Normal);
 
   cad_.QueuePick({1, 1, 0});
   cad_.FailAt("doc.SendCommand", 1, "拒否");
-  EXPECT_NO_THROW(Button8Click(state_, platform_, ui_, insertFile_));
+  EXPECT_NO_THROW(TableYXIntoCad(state_, platform_, ui_, insertFile_));
   EXPECT_EQ(ui_.WindowState(), MainWindowState::Normal);
   EXPECT_TRUE(cad_.Entities().empty());
   EXPECT_EQ(log_->Count("ui.RestoreMainWindow"), 2);
@@ -326,7 +329,7 @@ TEST_F(DrawingCommandsTest, TableDecimalsThatAreNoIntegerDeleteTheOldFileAndSend
   state_.Edit20.text = "2.5";
   SetRows({{"A-1", "100", "200", "0"}});
   try {
-    Button3Click(state_, platform_, ui_, insertFile_);
+    TableXYIntoCad(state_, platform_, ui_, insertFile_);
     FAIL() << "no error";
   } catch (const TableDecimalsError& e) {
     EXPECT_STREQ(e.what(), "'2.5' は整数ではありません");
@@ -347,8 +350,8 @@ TEST_F(DrawingCommandsTest, PathWithABlankIsSentInItsShortForm) {
   state_.CheckBox22.checked = true;  // POINT
   SetRows({{"A-1", "100", "200", "0"}});
   cad_.QueuePick({0, 0, 0});
-  Button2Click(state_, platform_, ui_, longPath);
-  Button3Click(state_, platform_, ui_, longPath);
+  PlotIntoCad(state_, platform_, ui_, longPath);
+  TableXYIntoCad(state_, platform_, ui_, longPath);
   EXPECT_EQ(SentCommands(), (Lines{"-INSERT *" + shortPath + "\r0,0,0 1 0\r",
                                    "-INSERT *" + shortPath + "\r@ 1 0\r"}));
   EXPECT_TRUE(cad_.CommandLine().empty()) << cad_.CommandLine().front();
@@ -362,15 +365,18 @@ TEST_F(DrawingCommandsTest, PathWithABlankAndNoShortFormWithoutOneNamesTheFolder
   const std::string insertFile = PathToUtf8(folder / "vensa.dxf");
   state_.CheckBox22.checked = true;  // POINT
   SetRows({{"A-1", "100", "200", "0"}});
-  Button2Click(state_, platform_, ui_, insertFile);    // no short form at all
+  const CommandOutcome plot = PlotIntoCad(state_, platform_, ui_, insertFile);  // no short form
   platform_.SetShortPathName(insertFile, insertFile);  // short names switched off there
-  Button3Click(state_, platform_, ui_, insertFile);
+  const CommandOutcome table = TableXYIntoCad(state_, platform_, ui_, insertFile);
 
   EXPECT_TRUE(SentCommands().empty());
   EXPECT_EQ(log_->Count("util.GetPoint 作表の左上基点を指示 : "), 0) << "no pick asked in vain";
   EXPECT_EQ(ui_.WindowState(), MainWindowState::Normal);
   const std::string message = InsertPathBlankMessage(PathToUtf8(folder));
-  EXPECT_EQ(ui_.Messages(), (Lines{message, message}));
+  for (const CommandOutcome& outcome : {plot, table}) {
+    EXPECT_FALSE(outcome.done);
+    EXPECT_EQ(outcome.notes, (Lines{message}));
+  }
   EXPECT_NE(message.find(PathToUtf8(folder)), std::string::npos);
 }
 

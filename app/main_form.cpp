@@ -74,7 +74,7 @@ TForm1::TForm1(const ProgramFiles& files, Platform& platform, bool drawingTarget
   });
 
   // The target CAD dialog lives, hidden, as long as the window.
-  targetCadForm_ = new TTargetCADForm(*this, files_.targetCadList);
+  targetCadForm_ = new TTargetCADForm(*this, files_.targetCadList, platform_, ui_);
 
   const wxRect screen = wxDisplay(0u).GetGeometry();
   const wxSize outer = GetSize();

@@ -6,15 +6,27 @@
 #include "app/controls.h"
 #include "app/form_binding.h"
 #include "app/main_form.h"
+#include "cad/commands/registered_cads.h"
 #include "cad/file/drawing_target.h"
+#include "core/file_io.h"
 
 namespace vensa {
 
-TTargetCADForm::TTargetCADForm(TForm1& form, std::string listPath)
+namespace {
+
+constexpr char kRegisteredCadPrompt[] = "この PC に登録されている CAD (選ぶとリストに追加します)";
+constexpr char kNoRegisteredCadMessage[] =
+    "この PC に登録されている CAD が見つかりません。ProgID を入力して追加してください。";
+
+}  // namespace
+
+TTargetCADForm::TTargetCADForm(TForm1& form, std::string listPath, Platform& platform, Ui& ui)
     : wxDialog(&form, wxID_ANY, U8("ターゲット CAD"), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX, "TargetCADForm"),
       form_(form),
-      listPath_(std::move(listPath)) {
+      listPath_(std::move(listPath)),
+      platform_(platform),
+      ui_(ui) {
   SetClientSize(380, 300);
   ListBox1 = new wxListBox(this, wxID_ANY, {8, 8}, {364, 170}, 0, nullptr, wxLB_SINGLE,
                            wxDefaultValidator, "ListBox1");
@@ -24,6 +36,8 @@ TTargetCADForm::TTargetCADForm(TForm1& form, std::string listPath)
   auto* add = MakeButton(this, "SpeedButton1", "追加", 8, 240, 60, 24);
   auto* remove = MakeButton(this, "SpeedButton2", "削除", 72, 240, 60, 24);
   auto* change = MakeButton(this, "SpeedButton3", "変更", 136, 240, 60, 24);
+  auto* detect = MakeButton(this, "SpeedButton4", "検出", 312, 240, 60, 24,
+                            "この PC に登録されている CAD を一覧から選んで追加します");
   auto* ok =
       new wxButton(this, wxID_OK, "OK", {212, 270}, {76, 24}, 0, wxDefaultValidator, "Button1");
   auto* cancel = new wxButton(this, wxID_CANCEL, U8("取り消し"), {296, 270}, {76, 24}, 0,
@@ -36,6 +50,7 @@ TTargetCADForm::TTargetCADForm(TForm1& form, std::string listPath)
   add->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { SpeedButton1Click(); });
   remove->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { SpeedButton2Click(); });
   change->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { SpeedButton3Click(); });
+  detect->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { SpeedButton4Click(); });
   ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Button1Click(); });
   // Enter in either edit box acts as "変更"; the key stroke itself goes no further.
   for (wxTextCtrl* edit : {Edit1, Edit2})
@@ -47,6 +62,8 @@ int TTargetCADForm::ShowFor(FormState& state) {
   state_ = &state;
   drawingChosen_ = state.TargetIsDrawingFile;
   FormShow(state.TargetProgID);
+  // A first start: no list yet, so the CADs found here are offered before anything else.
+  if (!FileExists(listPath_)) SpeedButton4Click(/*sayWhenNone=*/false);
   CentreOnScreen();
   const int result = ShowModal();
   state_ = nullptr;
@@ -115,6 +132,27 @@ void TTargetCADForm::SpeedButton2Click() {
 }
 void TTargetCADForm::SpeedButton3Click() {
   Operate(&TargetListChange);
+}
+
+void TTargetCADForm::SpeedButton4Click(bool sayWhenNone) {
+  std::vector<RegisteredCad> cads;
+  try {
+    cads = FindRegisteredCads(platform_);
+  } catch (const std::exception& error) {
+    form_.ReportError(error.what());
+    return;
+  }
+  if (cads.empty()) {
+    if (sayWhenNone) ui_.ShowMessage(kNoRegisteredCadMessage);
+    return;
+  }
+  std::vector<std::string> items;
+  for (const RegisteredCad& cad : cads) items.push_back(RegisteredCadChoice(cad));
+  const std::optional<std::size_t> chosen = ui_.ChooseFromList(kRegisteredCadPrompt, items);
+  if (!chosen || *chosen >= cads.size()) return;
+  Edit1->ChangeValue(ToWx(cads[*chosen].name));
+  Edit2->ChangeValue(ToWx(cads[*chosen].progId));
+  SpeedButton1Click();
 }
 
 void TTargetCADForm::Button1Click() {

@@ -2,7 +2,8 @@
 // edited in place and written to the list file after every change; "OK" makes the two
 // edit boxes the target of the main window. A view over TargetListBox, with one more
 // entry below the file's, "図面ファイル (DXF)": a drawing file as the CAD, never written
-// into the list file.
+// into the list file. "検出" offers the CAD applications registered on the machine, and so
+// does opening the dialog while the list file does not exist yet.
 #pragma once
 
 #include <string>
@@ -11,6 +12,8 @@
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
 
+#include "platform/platform.h"
+#include "platform/ui.h"
 #include "state/target_list_box.h"
 
 namespace vensa {
@@ -19,7 +22,8 @@ class TForm1;
 
 class TTargetCADForm : public wxDialog {
  public:
-  TTargetCADForm(TForm1& form, std::string listPath);
+  // `platform` is read for the registered CADs, `ui` offers them.
+  TTargetCADForm(TForm1& form, std::string listPath, Platform& platform, Ui& ui);
 
   // FormShow, then modal until closed; "OK" has written the target into `state`.
   int ShowFor(FormState& state);
@@ -32,6 +36,9 @@ class TTargetCADForm : public wxDialog {
   void SpeedButton1Click();
   void SpeedButton2Click();
   void SpeedButton3Click();
+  // "検出": the registered CADs offered; the one chosen fills the edit boxes and is added
+  // as by "追加". `sayWhenNone`: finding none is said in a message.
+  void SpeedButton4Click(bool sayWhenNone = true);
   void Button1Click();
   // The edit boxes into the list-box state, an operation, the list file written when it
   // changed the list, the state shown again; a failed write goes to the error report.
@@ -41,6 +48,8 @@ class TTargetCADForm : public wxDialog {
 
   TForm1& form_;
   std::string listPath_;
+  Platform& platform_;
+  Ui& ui_;
   TargetListBox box_;
   FormState* state_ = nullptr;
   bool drawingChosen_ = false;  // the entry "図面ファイル (DXF)" is selected

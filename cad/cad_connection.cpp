@@ -20,6 +20,10 @@ std::string InvalidProgIdMessage(const std::string& progId) {
   return "ProgID（クラス文字列）: \n" + progId + " は無効です．";
 }
 
+std::string CadNotRunningNote(const std::string& progId) {
+  return "CAD (" + progId + ") が起動していません";
+}
+
 TargetCadCheck ConnectTargetCad(Platform& platform, Ui& ui, const std::string& progId) {
   TargetCadCheck check;
   check.ended = CommandOutcome::Failed();
@@ -32,6 +36,8 @@ TargetCadCheck ConnectTargetCad(Platform& platform, Ui& ui, const std::string& p
   if (check.running) {
     check.ended = {};
   } else {
+    // A word in the status bar, not a box: the user sees why nothing happened and goes on.
+    ui.SetStatusPanel(1, CadNotRunningNote(progId));
     check.ended.cause = "CAD が実行されていません (ProgID: " + progId + ")";
   }
   return check;

@@ -22,9 +22,13 @@ inline constexpr int kMinimizePauseMs = 100;
 // The message shown when no class is registered for the ProgID.
 std::string InvalidProgIdMessage(const std::string& progId);
 
+// The note in the second status panel when the target CAD is registered but not running.
+std::string CadNotRunningNote(const std::string& progId);
+
 // Whether a CAD runs under the target ProgID, and what a command that ends for want of one
 // returns: not done, and for a registered ProgID under which no CAD runs the cause "CAD
-// が実行されていません (ProgID: …)" (the window shows nothing then; vensa-cli prints it).
+// が実行されていません (ProgID: …)", which vensa-cli prints; the window has then shown
+// CadNotRunningNote in the status bar.
 struct TargetCadCheck {
   bool running = false;
   CommandOutcome ended;
@@ -33,7 +37,9 @@ struct TargetCadCheck {
 };
 
 // Running when a CAD registered under `progId` is running. An unregistered ProgID is
-// reported through `ui` (no cause then); a CAD that is not running is not running silently.
+// reported through `ui` in a message box (no cause then); a CAD that is not running gives
+// CadNotRunningNote in the status bar, so that the command ending there is seen to have
+// had nothing to work with.
 TargetCadCheck ConnectTargetCad(Platform& platform, Ui& ui, const std::string& progId);
 
 // The running application object of `progId`. AutomationError when the ProgID is not

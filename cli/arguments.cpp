@@ -34,6 +34,7 @@ const std::vector<CommandInfo>& Commands() {
        {"--range", "--list", "--category", "--unit", "--name", "--direction", "--scale", "--force",
         "--zone", "--latlon"}},
       {"geo", Command::Geo, 2, {"--range", "--zone", "--latlon", "--force"}},
+      {"cads", Command::Cads, 0, {}},
   };
   return commands;
 }
@@ -177,6 +178,7 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
   // area without OUT: the tables on standard output.
   if (a.command == Command::Area && positionals.size() == 1) expected = 1;
   if (static_cast<int>(positionals.size()) != expected) {
+    if (expected == 0 && a.command == Command::Cads) Fail("cads は INPUT を取りません");
     if (expected == 0)
       Fail(std::string(info->name) + (a.cad ? " --cad" : " --excel") + " は INPUT を取りません");
     Fail(std::string(info->name) + " には " + (expected == 2 ? "INPUT と OUT" : "INPUT") +
@@ -223,6 +225,7 @@ std::string UsageText() {
   vensa-cli plot  [...] --cad INPUT      (Windows) 実行中のターゲット CAD へ "CADへ"
   vensa-cli table [...] --cad INPUT      (Windows) "XY 作表" / "YX 作表": 左上基点は CAD で指示
   vensa-cli list  [...] --excel          (Windows) "Exceｌから": 実行中の Excel の作業中シートから
+  vensa-cli cads                         (Windows) "検出": 登録されている CAD (名称, ProgID, 起動中/未起動)
   vensa-cli excel [...] INPUT            (Windows) "Excelへ": 作業中シートへ書き込む
   vensa-cli --help
 
@@ -248,6 +251,8 @@ std::string UsageText() {
   geo     座標リスト (X 北, Y 東, m; プロット範囲の行) と読み込んだ SIMA の画地を、平面直角座標系
           (--zone, 設定 Geo/Zone) から緯度経度にして GeoJSON (.geojson, .json) か KML (.kml) に
           書きます (JGD2011, 10 進 9 桁。Z は高さとしてそのまま)
+  cads    ターゲット CAD の "検出" と同じく、この PC に登録されている CAD を 1 行ずつ
+          名称, ProgID, 起動中/未起動 のタブ区切りで表示します (レジストリは読むだけ)
   excel   "Excelへ" がシートに書くセルを OUT (Excel ブック .xlsx か CSV .csv) に書きます
           (Excel/ColN, ColX, ColY, ColZ, FlagZ, RowS の設定に従う。.xlsx の X, Y, Z は数値、
           測点名は文字列。既存の OUT は --force で置き換え)

@@ -8,7 +8,7 @@
 
 namespace vensa::cli {
 
-enum class Command { Help, Plot, Table, List, Sima, Excel, Get, Texts, Area, Geo };
+enum class Command { Help, Plot, Table, List, Sima, Excel, Get, Texts, Area, Geo, Cads };
 
 // The list commands of "list", in the order given on the command line.
 enum class ListOperation { SortByName, SortByNumber, Tidy };

@@ -8,6 +8,7 @@
 #include "cad/entity_tables.h"
 #include "cli/area_command.h"
 #include "cli/arguments.h"
+#include "cli/cads_command.h"
 #include "cli/console_ui.h"
 #include "cli/drawing_input.h"
 #include "cli/geo_command.h"
@@ -275,6 +276,7 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
       out << UsageText();
       return 0;
     }
+    if (args.command == Command::Cads) return RunCads(automation, out, err);
     FormState state = StateFor(args);
     if (args.cad && (args.command == Command::Get || args.command == Command::Texts))
       return RunFromCad(args, state, automation, out, err);
@@ -307,6 +309,7 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
       case Command::Geo:
         return RunGeo(args, state, err);
       case Command::Texts:
+      case Command::Cads:
       case Command::Help:
         break;
     }

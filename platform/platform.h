@@ -4,9 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/automation_object.h"
 #include "platform/message_filter.h"
@@ -19,6 +22,20 @@ using WindowHandle = std::int64_t;
 // Virtual key of the Escape key.
 inline constexpr int kVirtualKeyEscape = 27;
 
+// One ProgID of the machine's class registry as registered there: what a user would read in
+// the registry editor, gathered without starting or changing anything.
+struct RegisteredClass {
+  std::string progId;
+  // The class identifier ("{...}"), through CurVer when the ProgID names a current version.
+  std::string classId;
+  std::string currentVersion;  // the versioned ProgID CurVer names; empty when none
+  // The description of the ProgID (its current version's first), else of the class; may
+  // be empty.
+  std::string displayName;
+  bool localServer = false;  // served by a program of its own (LocalServer32)
+  bool running = false;      // an object of the class is in the running object table
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -28,6 +45,11 @@ class Platform {
   virtual std::optional<std::string> ClassIdFromProgId(const std::string& progId) = 0;
   // The running active object of a class, or null when no instance is running.
   virtual std::shared_ptr<AutomationObject> GetActiveObject(const std::string& classId) = 0;
+  // The registered ProgIDs for which `wanted` holds (it sees each name once, before the
+  // ProgID's keys are read), in no particular order. Reads only; a system without a class
+  // registry has none.
+  virtual std::vector<RegisteredClass> RegisteredClasses(
+      const std::function<bool(std::string_view progId)>& wanted) = 0;
 
   // Installs `filter` (null removes the filter) as the process message filter and
   // returns the one it replaces (null when there was none).

@@ -60,6 +60,10 @@ class DrawingFilePlatform : public Platform {
 
   std::optional<std::string> ClassIdFromProgId(const std::string& progId) override;
   std::shared_ptr<AutomationObject> GetActiveObject(const std::string& classId) override;
+  std::vector<RegisteredClass> RegisteredClasses(
+      const std::function<bool(std::string_view)>&) override {
+    return {};
+  }
   std::shared_ptr<MessageFilter> SetMessageFilter(std::shared_ptr<MessageFilter> filter) override;
   WindowHandle FindTopLevelWindow(const std::string&) override { return 0; }
   bool IsMinimized(WindowHandle) override { return false; }

@@ -42,6 +42,11 @@ std::shared_ptr<AutomationObject> DrawingTargetPlatform::GetActiveObject(
   return Active().GetActiveObject(classId);
 }
 
+std::vector<RegisteredClass> DrawingTargetPlatform::RegisteredClasses(
+    const std::function<bool(std::string_view)>& wanted) {
+  return system_.RegisteredClasses(wanted);
+}
+
 std::shared_ptr<MessageFilter> DrawingTargetPlatform::SetMessageFilter(
     std::shared_ptr<MessageFilter> filter) {
   return system_.SetMessageFilter(std::move(filter));

@@ -41,6 +41,9 @@ class DrawingTargetPlatform : public Platform {
 
   std::optional<std::string> ClassIdFromProgId(const std::string& progId) override;
   std::shared_ptr<AutomationObject> GetActiveObject(const std::string& classId) override;
+  // The system's registry, whichever CAD answers: the drawing is no registered class.
+  std::vector<RegisteredClass> RegisteredClasses(
+      const std::function<bool(std::string_view progId)>& wanted) override;
   // The filter belongs to the process, whichever CAD answers.
   std::shared_ptr<MessageFilter> SetMessageFilter(std::shared_ptr<MessageFilter> filter) override;
   WindowHandle FindTopLevelWindow(const std::string& className) override;

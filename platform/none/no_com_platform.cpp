@@ -13,6 +13,11 @@ std::shared_ptr<AutomationObject> NoComPlatform::GetActiveObject(const std::stri
   return nullptr;
 }
 
+std::vector<RegisteredClass> NoComPlatform::RegisteredClasses(
+    const std::function<bool(std::string_view)>&) {
+  return {};
+}
+
 // Nothing calls into other processes here, but the filter is still kept and handed back,
 // so registering and revoking pair up as they do with COM.
 std::shared_ptr<MessageFilter> NoComPlatform::SetMessageFilter(

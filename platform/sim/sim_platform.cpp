@@ -20,6 +20,14 @@ void SimPlatform::RegisterClass(const std::string& progId, const std::string& cl
   classes_[progId] = classId;
 }
 
+void SimPlatform::DescribeClass(const std::string& progId, const std::string& displayName,
+                                bool localServer, const std::string& currentVersion) {
+  RegisteredClass& described = descriptions_[progId];
+  described.displayName = displayName;
+  described.localServer = localServer;
+  described.currentVersion = currentVersion;
+}
+
 void SimPlatform::SetRunningObject(const std::string& classId,
                                    std::shared_ptr<AutomationObject> object) {
   running_[classId] = std::move(object);
@@ -54,6 +62,23 @@ std::shared_ptr<AutomationObject> SimPlatform::GetActiveObject(const std::string
   log_->Add("GetActiveObject " + classId);
   auto it = running_.find(classId);
   return it == running_.end() ? nullptr : it->second;
+}
+
+std::vector<RegisteredClass> SimPlatform::RegisteredClasses(
+    const std::function<bool(std::string_view)>& wanted) {
+  log_->Add("RegisteredClasses");
+  std::vector<RegisteredClass> found;
+  for (const auto& [progId, classId] : classes_) {
+    if (!wanted(progId)) continue;
+    auto described = descriptions_.find(progId);
+    RegisteredClass entry =
+        described == descriptions_.end() ? RegisteredClass{} : described->second;
+    entry.progId = progId;
+    entry.classId = classId;
+    entry.running = running_.count(classId) > 0;
+    found.push_back(std::move(entry));
+  }
+  return found;
 }
 
 std::shared_ptr<MessageFilter> SimPlatform::SetMessageFilter(

@@ -19,6 +19,10 @@ class SimPlatform : public Platform {
 
   // Scripting.
   void RegisterClass(const std::string& progId, const std::string& classId);
+  // What the registry says of a registered ProgID besides its class (RegisteredClasses);
+  // a ProgID never described has no name, no CurVer and no local server.
+  void DescribeClass(const std::string& progId, const std::string& displayName, bool localServer,
+                     const std::string& currentVersion = {});
   void SetRunningObject(const std::string& classId, std::shared_ptr<AutomationObject> object);
   void RemoveRunningObject(const std::string& classId);
   void AddWindow(WindowHandle window, const std::string& className, bool minimized = false);
@@ -40,6 +44,8 @@ class SimPlatform : public Platform {
   // Platform.
   std::optional<std::string> ClassIdFromProgId(const std::string& progId) override;
   std::shared_ptr<AutomationObject> GetActiveObject(const std::string& classId) override;
+  std::vector<RegisteredClass> RegisteredClasses(
+      const std::function<bool(std::string_view progId)>& wanted) override;
   std::shared_ptr<MessageFilter> SetMessageFilter(std::shared_ptr<MessageFilter> filter) override;
   WindowHandle FindTopLevelWindow(const std::string& className) override;
   bool IsMinimized(WindowHandle window) override;
@@ -58,6 +64,7 @@ class SimPlatform : public Platform {
 
   std::shared_ptr<CallLog> log_;
   std::map<std::string, std::string> classes_;
+  std::map<std::string, RegisteredClass> descriptions_;
   std::map<std::string, std::shared_ptr<AutomationObject>> running_;
   std::map<WindowHandle, Window> windows_;
   WindowHandle foreground_ = 0;

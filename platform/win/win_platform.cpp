@@ -4,6 +4,7 @@
 
 #include <oleauto.h>
 
+#include "platform/win/class_registry.h"
 #include "platform/win/com_message_filter.h"
 #include "platform/win/variant.h"
 
@@ -38,6 +39,11 @@ std::shared_ptr<AutomationObject> WinPlatform::GetActiveObject(const std::string
   ComPtr<IDispatch> object = unknown.As<IDispatch>();
   if (!object) return nullptr;
   return wrap_(std::move(object));
+}
+
+std::vector<RegisteredClass> WinPlatform::RegisteredClasses(
+    const std::function<bool(std::string_view)>& wanted) {
+  return ReadRegisteredClasses(wanted);
 }
 
 std::shared_ptr<MessageFilter> WinPlatform::SetMessageFilter(

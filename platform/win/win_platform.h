@@ -21,6 +21,8 @@ class WinPlatform : public Platform {
 
   std::optional<std::string> ClassIdFromProgId(const std::string& progId) override;
   std::shared_ptr<AutomationObject> GetActiveObject(const std::string& classId) override;
+  std::vector<RegisteredClass> RegisteredClasses(
+      const std::function<bool(std::string_view progId)>& wanted) override;
   std::shared_ptr<MessageFilter> SetMessageFilter(std::shared_ptr<MessageFilter> filter) override;
   WindowHandle FindTopLevelWindow(const std::string& className) override;
   bool IsMinimized(WindowHandle window) override;

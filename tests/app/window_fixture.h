@@ -17,6 +17,7 @@
 
 #include "app/main_form.h"
 #include "platform/none/no_com_platform.h"
+#include "platform/sim/sim_platform.h"
 #include "platform/sim/sim_ui.h"
 #include "tests/support/temp_dir.h"
 
@@ -48,7 +49,8 @@ class WindowTest : public ::testing::Test {
   void TearDown() override { Close(); }
 
   void Open() {
-    form_ = new TForm1(ProgramFilesForExecutable(ExePath()), platform_, drawingTargetByDefault_);
+    Platform& platform = useSimPlatform_ ? static_cast<Platform&>(simPlatform_) : platform_;
+    form_ = new TForm1(ProgramFilesForExecutable(ExePath()), platform, drawingTargetByDefault_);
     form_->Show();
     // Without a window manager (Xvfb) raising also gives the window the keyboard.
     form_->Raise();
@@ -121,6 +123,10 @@ class WindowTest : public ::testing::Test {
 
   TempDir dir_;
   NoComPlatform platform_;
+  // With useSimPlatform_ set before Open, the window runs on simPlatform_ instead: a class
+  // registry and running objects of the test's own.
+  SimPlatform simPlatform_;
+  bool useSimPlatform_ = false;
   bool drawingTargetByDefault_ = false;  // as on Windows; the Linux program starts with true
   wxWeakRef<TForm1> form_;
   wxUIActionSimulator sim_;

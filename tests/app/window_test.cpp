@@ -2,6 +2,7 @@
 #include <wx/display.h>
 #include <wx/listbox.h>
 #include <wx/spinbutt.h>
+#include <wx/statusbr.h>
 #include <wx/testing.h>
 
 #include "app/target_cad_form.h"
@@ -185,6 +186,47 @@ TEST_F(WindowTest, TargetDialogAddsChangesDeletesAndConfirms) {
             "GstarCAD\tGcad.Application.23\r\nZWCAD\tZWCAD.Application.2024\r\n");
   EXPECT_EQ(form_->GetTitle().utf8_string(), "Vensa2023.8.9 [ GstarCAD ]");
   EXPECT_EQ(form_->State().TargetProgID, "Gcad.Application.23");
+}
+
+TEST_F(ScriptedDialogsTest, TargetDialogOffersTheRegisteredCadsAndANoteSaysOneIsNotRunning) {
+  useSimPlatform_ = true;
+  const struct {
+    const char* progId;
+    const char* name;
+    bool localServer;
+  } registered[] = {{"Gcad.Application", "GstarCAD", true},
+                    {"Gcad.Application.23", "GstarCAD 2023", true},
+                    {"Excel.Application", "Excel", true}};
+  for (const auto& r : registered) {
+    simPlatform_.RegisterClass(r.progId, "{G}");
+    simPlatform_.DescribeClass(r.progId, r.name, r.localServer);
+  }
+  OpenScripted();
+  dialogs_.QueueChoice(1);  // offered at once: there is no list file yet
+  dialogs_.QueueChoice(0);  // then by "検出"
+  TTargetCADForm* dialog = form_->TargetCADForm();
+  auto click = [](wxWindow* button) {
+    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
+    event.SetEventObject(button);
+    button->ProcessWindowEvent(event);
+  };
+  form_->CallAfter([&] {
+    click(wxWindow::FindWindowByName("SpeedButton4", dialog));
+    click(wxWindow::FindWindowByName("Button1", dialog));
+  });
+  click(Find("SpeedButton5"));  // 編集: modal until OK
+  EXPECT_EQ(dialogs_.OfferedItems(),
+            (std::vector<std::string>{"GstarCAD (Gcad.Application)",
+                                      "GstarCAD 2023 (Gcad.Application.23)"}));
+  EXPECT_EQ(ReadFileBytes(dir_.File("TargetCAD_APIVersion.txt")),
+            "GstarCAD\tGcad.Application\r\nGstarCAD 2023\tGcad.Application.23\r\n");
+  EXPECT_EQ(form_->State().TargetProgID, "Gcad.Application");
+
+  click(Find("Button4"));  // CADから, with the CAD registered but not running
+  EXPECT_EQ(form_->State().StatusBar1[1], "CAD (Gcad.Application) が起動していません");
+  EXPECT_EQ(Find<wxStatusBar>("StatusBar1")->GetStatusText(1).utf8_string(),
+            form_->State().StatusBar1[1]);
+  EXPECT_TRUE(dialogs_.Messages().empty());
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST(ConnectTargetCadTest, EmptyProgIdShowsNothingBeforeTheTail) {
   EXPECT_EQ(rig.ui.Messages(), (Lines{"ProgID（クラス文字列）: \n は無効です．"}));
 }
 
-TEST(ConnectTargetCadTest, RegisteredButNotRunningIsSilent) {
+TEST(ConnectTargetCadTest, RegisteredButNotRunningIsNotedInTheStatusBarOnly) {
   Rig rig;
   rig.platform.RegisterClass(kProgId, "{X}");
   const TargetCadCheck check = ConnectTargetCad(rig.platform, rig.ui, kProgId);
@@ -51,6 +51,7 @@ TEST(ConnectTargetCadTest, RegisteredButNotRunningIsSilent) {
   EXPECT_TRUE(rig.ui.Messages().empty());
   EXPECT_FALSE(check.ended.done);
   EXPECT_EQ(check.ended.cause, std::string("CAD が実行されていません (ProgID: ") + kProgId + ")");
+  EXPECT_EQ(rig.ui.StatusPanel(1), "CAD (Gcad.Application.23) が起動していません");
 }
 
 TEST(ConnectTargetCadTest, RunningCadConnectsAndAttaches) {
@@ -59,6 +60,7 @@ TEST(ConnectTargetCadTest, RunningCadConnectsAndAttaches) {
   EXPECT_TRUE(ConnectTargetCad(rig.platform, rig.ui, kProgId));
   EXPECT_EQ(AttachTargetCad(rig.platform, kProgId), rig.cad.Application());
   EXPECT_TRUE(rig.ui.Messages().empty());
+  EXPECT_EQ(rig.ui.StatusPanel(1), "");
 }
 
 TEST(AttachTargetCadTest, FailsAsAutomationErrorWhenNoCadIsThere) {

@@ -572,6 +572,23 @@ TEST_F(Cli, CadCommandsDrawIntoTheRunningCadOrSayWhyNot) {
   EXPECT_TRUE(cad.CommandLine().empty()) << cad.CommandLine().front();
 }
 
+TEST_F(Cli, CadsListsTheRegisteredCadsOrSaysWhyNot) {
+  Result r = Run({"cads"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, std::string("vensa-cli: ") + kNoAutomationMessage + "\n");
+  SimPlatform platform;
+  const Automation automation{&platform, PathOf("vensa.dxf")};
+  r = Run({"cads"}, automation);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "vensa-cli: 登録されている CAD が見つかりません\n");
+  platform.RegisterClass("Gcad.Application.23", SimCad::kDefaultClassId);
+  platform.DescribeClass("Gcad.Application.23", "GstarCAD", true);
+  r = Run({"cads"}, automation);
+  EXPECT_EQ(r.out, "GstarCAD\tGcad.Application.23\t未起動\n");
+  EXPECT_EQ(Run({"cads", "extra"}, automation).status, 2);
+}
+
 TEST_F(Cli, ExcelCommandsReadAndWriteTheActiveWorksheet) {
   SimPlatform platform;
   const Automation automation{&platform, PathOf("vensa.dxf")};

@@ -66,7 +66,7 @@ with open(sima, "w", encoding="cp932", newline="") as f:
     f.write(SIMA)
 for out in ("map.geojson", "map.kml"):
     path = os.path.join(folder, out)
-    run("geo", "--zone", str(ZONE), "--set", "AutoCAD/StrPSC=0", "--set", "AutoCAD/StrPYX=0",
+    run("geo", "--force", "--zone", str(ZONE), "--set", "AutoCAD/StrPSC=0", "--set", "AutoCAD/StrPYX=0",
         "--set", "SIMAR/Parcel=1", sima, path)
     found = features(path)
     check(len(found) == 4, f"{out}: {len(found)} features")

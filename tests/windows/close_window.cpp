@@ -4,11 +4,19 @@
 // and has painted itself with all its controls, so that a screenshot taken next shows them. Used by
 // the Wine smoke run, so the program needs no switch of its own for being closed. With --click it
 // presses the window's button of that caption (as a click does, the command run to its end before
-// it returns); with --status it prints the first panel of the window's status bar.
+// it returns); --press presses it and returns at once (a button that opens a modal dialog);
+// with --status it prints a panel of the window's status bar (the first unless PANEL is
+// given), with --list the lines of the list box of a window (a dialog offering a choice).
+// TITLE is the beginning of the title; where several windows have it, the first that holds
+// what is asked for (the button, the list box) is taken, once it shows.
 //   close-window [--wait] TITLE [SECONDS]     exit 0 done, 1 not found / not ended in time
 //   close-window --click TITLE CAPTION [SECONDS]
-//   close-window --status TITLE [SECONDS]
+//   close-window --press TITLE CAPTION [SECONDS]
+//   close-window --status TITLE [SECONDS [PANEL]]
+//   close-window --list TITLE [SECONDS]
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -16,32 +24,50 @@
 
 namespace {
 
+HWND FindDescendant(HWND window, const wchar_t* className, const wchar_t* text);
+
+// A top-level window and, when one was asked for, its descendant.
+struct Found {
+  HWND window = nullptr;
+  HWND child = nullptr;
+};
+
 // The visible top-level window whose title begins with `title` (the program's caption
-// goes on with the name of its target).
-HWND FindByTitle(const wchar_t* title) {
+// goes on with the name of its target) and, when `className` is given, that holds a
+// descendant of that class (and of that text, when `text` is given).
+Found FindByTitle(const wchar_t* title, const wchar_t* className = nullptr,
+                  const wchar_t* text = nullptr) {
   struct Search {
     const wchar_t* title;
-    HWND found;
-  } search{title, nullptr};
+    const wchar_t* className;
+    const wchar_t* text;
+    Found found;
+  } search{title, className, text, {}};
   EnumWindows(
       [](HWND window, LPARAM data) -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
-        wchar_t text[256] = {};
-        GetWindowTextW(window, text, 256);
-        if (!IsWindowVisible(window) || std::wcsncmp(text, s->title, std::wcslen(s->title)) != 0)
+        wchar_t caption[256] = {};
+        GetWindowTextW(window, caption, 256);
+        if (!IsWindowVisible(window) || std::wcsncmp(caption, s->title, std::wcslen(s->title)) != 0)
           return TRUE;
-        s->found = window;
+        HWND child = nullptr;
+        if (s->className != nullptr) {
+          child = FindDescendant(window, s->className, s->text);
+          if (child == nullptr) return TRUE;
+        }
+        s->found = {window, child};
         return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
-HWND WaitForWindow(const wchar_t* title, DWORD deadline) {
+Found WaitForWindow(const wchar_t* title, DWORD deadline, const wchar_t* className = nullptr,
+                    const wchar_t* text = nullptr) {
   for (;;) {
-    HWND window = FindByTitle(title);
-    if (window != nullptr) return window;
-    if (GetTickCount() > deadline) return nullptr;
+    const Found found = FindByTitle(title, className, text);
+    if (found.window != nullptr) return found;
+    if (GetTickCount() > deadline) return {};
     Sleep(100);
   }
 }
@@ -97,31 +123,89 @@ void PrintUtf8(const wchar_t* text) {
   std::printf("%s\n", buffer);
 }
 
+// A status bar panel's text. WM_GETTEXT, which the system carries across processes, answers
+// the first panel only; for another panel the text is fetched into memory lent in the
+// window's own process.
+bool StatusPanelText(HWND bar, int panel, wchar_t (&text)[256], DWORD deadline) {
+  DWORD_PTR length = 0;
+  if (panel == 0)
+    return SendMessageTimeoutW(bar, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                               TimeLeft(deadline), &length) != 0;
+  DWORD processId = 0;
+  GetWindowThreadProcessId(bar, &processId);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (process == nullptr) return false;
+  void* lent = VirtualAllocEx(process, nullptr, sizeof text, MEM_COMMIT, PAGE_READWRITE);
+  bool read = false;
+  if (lent != nullptr) {
+    // The panel's text is not longer than the buffer: the program's panels hold one line.
+    read = SendMessageTimeoutW(bar, SB_GETTEXTW, static_cast<WPARAM>(panel),
+                               reinterpret_cast<LPARAM>(lent), SMTO_NORMAL, TimeLeft(deadline),
+                               &length) != 0 &&
+           ReadProcessMemory(process, lent, text, sizeof text - sizeof(wchar_t), nullptr) != 0;
+    VirtualFreeEx(process, lent, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return read;
+}
+
+// Prints every line of a list box; LB_GETTEXT is carried across processes by the system.
+int PrintListBox(HWND list, DWORD deadline) {
+  DWORD_PTR count = 0;
+  if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_NORMAL, TimeLeft(deadline), &count))
+    return 1;
+  for (DWORD_PTR i = 0; i < count; ++i) {
+    wchar_t text[256] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_NORMAL, TimeLeft(deadline), &length);
+    if (length >= 256) return 1;
+    if (!SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                             TimeLeft(deadline), &length))
+      return 1;
+    PrintUtf8(text);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   int arg = 1;
-  const bool waitOnly = argc > arg && std::wcscmp(argv[arg], L"--wait") == 0;
-  const bool click = argc > arg && std::wcscmp(argv[arg], L"--click") == 0;
-  const bool status = argc > arg && std::wcscmp(argv[arg], L"--status") == 0;
-  if (waitOnly || click || status) ++arg;
+  const std::wstring mode = argc > arg && std::wcsncmp(argv[arg], L"--", 2) == 0 ? argv[arg] : L"";
+  const bool waitOnly = mode == L"--wait";
+  const bool click = mode == L"--click" || mode == L"--press";
+  const bool status = mode == L"--status";
+  const bool list = mode == L"--list";
+  if (!mode.empty()) ++arg;
   const wchar_t* caption = nullptr;
   if (click && argc > arg + 1) caption = argv[arg + 1];
-  if (argc <= arg || (click && caption == nullptr)) {
-    std::fputs("usage: close-window [--wait | --click ... CAPTION | --status] TITLE [SECONDS]\n",
-               stderr);
+  const bool known = mode.empty() || waitOnly || click || status || list;
+  if (!known || argc <= arg || (click && caption == nullptr)) {
+    std::fputs(
+        "usage: close-window [--wait | --click ... CAPTION | --press ... CAPTION | --status | "
+        "--list] TITLE [SECONDS]\n",
+        stderr);
     return 2;
   }
   const wchar_t* title = argv[arg];
   const int secondsArg = arg + (click ? 2 : 1);
   const DWORD seconds = argc > secondsArg ? std::wcstoul(argv[secondsArg], nullptr, 10) : 30;
+  const int panel = status && argc > secondsArg + 1 ? _wtoi(argv[secondsArg + 1]) : 0;
   const DWORD deadline = GetTickCount() + seconds * 1000;
 
-  HWND window = WaitForWindow(title, deadline);
-  if (window == nullptr) {
-    std::fputs("close-window: no such window\n", stderr);
+  const wchar_t* childClass = click    ? L"Button"
+                              : status ? L"msctls_statusbar32"
+                              : list   ? L"ListBox"
+                                       : nullptr;
+  const Found found = WaitForWindow(title, deadline, childClass, caption);
+  if (found.window == nullptr) {
+    std::fputs(childClass == nullptr ? "close-window: no such window\n"
+                                     : "close-window: no such window with that control\n",
+               stderr);
     return 1;
   }
+  HWND window = found.window;
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
   if (waitOnly) {
@@ -129,35 +213,24 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (click) {
-    HWND button = FindDescendant(window, L"Button", caption);
-    if (button == nullptr) {
-      std::fputs("close-window: no such button\n", stderr);
-      return 1;
-    }
+    // Pressed: a button that opens a modal dialog returns only when the dialog closes.
+    if (mode == L"--press") return PostMessageW(found.child, BM_CLICK, 0, 0) ? 0 : 1;
     DWORD_PTR result = 0;
-    return SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, TimeLeft(deadline), &result)
+    return SendMessageTimeoutW(found.child, BM_CLICK, 0, 0, SMTO_NORMAL, TimeLeft(deadline),
+                               &result)
                ? 0
                : 1;
   }
   if (status) {
-    HWND bar = FindDescendant(window, L"msctls_statusbar32", nullptr);
-    if (bar == nullptr) {
-      std::fputs("close-window: no status bar\n", stderr);
-      return 1;
-    }
     wchar_t text[256] = {};
-    // WM_GETTEXT sent is carried across processes (a status bar answers it with its first
-    // panel); GetWindowText of another process's window does not send it, and SB_GETTEXT
-    // would hand the other process a pointer into this one.
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(bar, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
-                             TimeLeft(deadline), &length)) {
+    if (!StatusPanelText(found.child, panel, text, deadline)) {
       std::fputs("close-window: the status bar did not answer\n", stderr);
       return 1;
     }
     PrintUtf8(text);
     return 0;
   }
+  if (list) return PrintListBox(found.child, deadline);
 
   HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
   PostMessageW(window, WM_CLOSE, 0, 0);

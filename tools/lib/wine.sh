@@ -42,3 +42,26 @@ start_server() {
   fail "the server did not start: $*"
   return 1
 }
+
+# The test server registered as an installed CAD registers itself, so that it stays
+# registered when it is not running: the version-independent ProgID VensaTest.Application
+# names its current version VensaTest.Application.1 (CurVer), both name one class, and that
+# class is served by a program of its own, the server $1 (LocalServer32). The server then
+# serves this class under either ProgID and leaves the keys in place.
+test_cad_class='{5E0A7A3C-6C1B-4F0E-9D7A-2B4C8E1F3A55}'
+register_test_cad() {
+  local id=$test_cad_class entry
+  local entries=(
+    "HKCR\\VensaTest.Application|Vensa テスト CAD"
+    "HKCR\\VensaTest.Application\\CLSID|$id"
+    "HKCR\\VensaTest.Application\\CurVer|VensaTest.Application.1"
+    "HKCR\\VensaTest.Application.1|Vensa テスト CAD 1"
+    "HKCR\\VensaTest.Application.1\\CLSID|$id"
+    "HKCR\\CLSID\\$id|Vensa Test CAD"
+    "HKCR\\CLSID\\$id\\LocalServer32|$(winpath "$1")"
+  )
+  for entry in "${entries[@]}"; do
+    timeout 60 "$wine" reg add "${entry%%|*}" /ve /d "${entry#*|}" /f >/dev/null ||
+      fail "reg add ${entry%%|*}"
+  done
+}

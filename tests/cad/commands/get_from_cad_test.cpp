@@ -313,7 +313,9 @@ TEST_F(ReadFixture, NothingSelectedOrNoCadChangesNothing) {
   log_->Clear();
   EXPECT_FALSE(GetFromCad(state_, tables_, platform_, ui_).outcome.done);
   EXPECT_FALSE(state_.ListDisplayGroupEnabled);
-  EXPECT_EQ(LogFrom("ui."), (Lines{"ui.RestoreMainWindow", "ui.BringMainWindowForward"}));
+  EXPECT_EQ(LogFrom("ui."),
+            (Lines{"ui.SetStatusPanel 1 CAD (Gcad.Application.23) が起動していません",
+                   "ui.RestoreMainWindow", "ui.BringMainWindowForward"}));
   EXPECT_TRUE(ui_.Messages().empty());
 }
 

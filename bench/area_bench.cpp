@@ -1,11 +1,6 @@
 // vensa-cli on a SIMA file of 500,000 points in 10,000 parcels of 50 corners: the area
 // tables into a .csv, and the listing with and without the parcel blocks, each run as a
 // child process for its own wall time and peak memory (best of three).
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cmath>
@@ -14,6 +9,10 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "spawned_run.h"
+
+using vensa::bench::ReportBestOfThree;
 
 namespace {
 
@@ -52,50 +51,6 @@ std::string SimaFile(bool withParcels) {
   return text;
 }
 
-struct RunFigures {
-  double seconds = 0;
-  long peakKb = 0;
-  int status = 0;
-};
-
-// posix_spawn, not fork: a forked child would count the benchmark's own pages as its peak.
-RunFigures RunOnce(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  RunFigures f;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-    f.status = -1;
-    return f;
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  int status = 0;
-  rusage usage{};
-  wait4(pid, &status, 0, &usage);
-  f.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  f.peakKb = usage.ru_maxrss;
-  f.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return f;
-}
-
-double Report(const char* what, const std::vector<std::string>& args, std::size_t fileBytes) {
-  RunFigures best;
-  for (int i = 0; i < 3; ++i) {
-    const RunFigures f = RunOnce(args);
-    if (i == 0 || f.seconds < best.seconds) best = f;
-  }
-  const double mb = static_cast<double>(best.peakKb) / 1024.0;
-  std::printf("%-40s %6.3f s  peak %7.1f MB  (%.1fx the file)  exit %d\n", what, best.seconds, mb,
-              mb * 1024.0 * 1024.0 / static_cast<double>(fileBytes), best.status);
-  return best.seconds;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -121,9 +76,11 @@ int main(int argc, char** argv) {
   const std::size_t pointBytes = std::filesystem::file_size(points);
   std::printf("SIMA file: %.1f MB with parcels, %.1f MB of points alone\n", parcelBytes / 1e6,
               pointBytes / 1e6);
-  const double alone = Report("list, points alone", {cli, "list", points}, pointBytes);
-  const double listed = Report("list, with the parcels", {cli, "list", parcels}, parcelBytes);
-  const double area = Report("area into .csv", {cli, "area", "--force", parcels, csv}, parcelBytes);
+  const double alone = ReportBestOfThree("list, points alone", {cli, "list", points}, pointBytes);
+  const double listed =
+      ReportBestOfThree("list, with the parcels", {cli, "list", parcels}, parcelBytes);
+  const double area =
+      ReportBestOfThree("area into .csv", {cli, "area", "--force", parcels, csv}, parcelBytes);
   std::printf("list with parcels %.2fx, area %.2fx the points alone\n", listed / alone,
               area / alone);
   std::filesystem::remove_all(dir);

@@ -5,11 +5,6 @@
 // bare POINTs. Each command runs as its own process, so its peak resident memory is its
 // own. Usage: survey_drawing_bench [path/to/vensa-cli [drawing-to-write.dxf]]
 // (Linux; not part of the tests)
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <charconv>
 #include <chrono>
@@ -18,6 +13,10 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "spawned_run.h"
+
+using vensa::bench::ReportBestOfThree;
 
 namespace {
 
@@ -146,50 +145,6 @@ std::string Repeated(std::string_view unit, std::size_t bytes) {
   return out;
 }
 
-struct RunFigures {
-  double seconds = 0;
-  long peakKb = 0;
-  int status = 0;
-};
-
-// Runs the program with its output thrown away; wall time and the child's peak memory.
-// posix_spawn, not fork: a forked child would count the benchmark's own pages as its peak.
-RunFigures RunOnce(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  RunFigures f;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-    f.status = -1;
-    return f;
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  int status = 0;
-  rusage usage{};
-  wait4(pid, &status, 0, &usage);
-  f.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  f.peakKb = usage.ru_maxrss;
-  f.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return f;
-}
-
-void Report(const char* what, const std::vector<std::string>& args, std::size_t fileBytes) {
-  RunFigures best;
-  for (int i = 0; i < 3; ++i) {
-    const RunFigures f = RunOnce(args);
-    if (i == 0 || f.seconds < best.seconds) best = f;
-  }
-  const double mb = static_cast<double>(best.peakKb) / 1024.0;
-  std::printf("%-44s %6.3f s  peak %7.1f MB  (%.1fx the file)  exit %d\n", what, best.seconds, mb,
-              mb * 1024.0 * 1024.0 / static_cast<double>(fileBytes), best.status);
-}
-
 void Save(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -224,13 +179,14 @@ int main(int argc, char** argv) {
   const std::size_t pairsBytes = std::filesystem::file_size(pairsPath);
   const std::size_t pointsBytes = std::filesystem::file_size(pointsPath);
   std::printf("survey drawing: %.1f MB, 200,000 entities\n", surveyBytes / 1e6);
-  Report("get (polylines, points, circles, names)",
-         {cli, "get", "--set", "AutoCAD/PLINE=1", "--set", "AutoCAD/POINT=1", "--set",
-          "AutoCAD/CIRCLE=1", "--set", "AutoCAD/StrN=1", surveyPath},
-         surveyBytes);
-  Report("texts", {cli, "texts", surveyPath}, surveyBytes);
-  Report("get, 4 MB of \"0 / X\" pairs", {cli, "get", pairsPath}, pairsBytes);
-  Report("get, 8 MB of POINTs", {cli, "get", "--set", "AutoCAD/POINT=1", pointsPath}, pointsBytes);
+  ReportBestOfThree("get (polylines, points, circles, names)",
+                    {cli, "get", "--set", "AutoCAD/PLINE=1", "--set", "AutoCAD/POINT=1", "--set",
+                     "AutoCAD/CIRCLE=1", "--set", "AutoCAD/StrN=1", surveyPath},
+                    surveyBytes);
+  ReportBestOfThree("texts", {cli, "texts", surveyPath}, surveyBytes);
+  ReportBestOfThree("get, 4 MB of \"0 / X\" pairs", {cli, "get", pairsPath}, pairsBytes);
+  ReportBestOfThree("get, 8 MB of POINTs", {cli, "get", "--set", "AutoCAD/POINT=1", pointsPath},
+                    pointsBytes);
 
   std::filesystem::remove_all(dir);
   return 0;

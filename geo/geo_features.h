@@ -52,6 +52,10 @@ inline constexpr std::uintmax_t kMaxGeoFileBytes = 64u << 20;
 // The number of decimals of a degree in the files written: 1e-9 degrees is about 0.1 mm.
 inline constexpr int kGeoDegreeDecimals = 9;
 
+// "longitude,latitude[,height]" as both map files write a position: the degrees to
+// kGeoDegreeDecimals decimals, the height in general form.
+void AppendLonLatHeight(std::string& out, LatLon p, const std::optional<double>& height);
+
 // The vertices of a line or outline are named after their feature: "<name>-<k>", k from 1,
 // so that the plot's grouping by the delimiter "-" gathers them again.
 std::string VertexName(std::string_view featureName, std::size_t k);

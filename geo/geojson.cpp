@@ -72,13 +72,7 @@ void AppendCell(std::string& out, std::string_view text) {
 
 void AppendPosition(std::string& out, LatLon p, const std::optional<double>& height) {
   out += '[';
-  AppendFixed(out, p.longitude, kGeoDegreeDecimals);
-  out += ',';
-  AppendFixed(out, p.latitude, kGeoDegreeDecimals);
-  if (height) {
-    out += ',';
-    AppendG15(out, *height);
-  }
+  AppendLonLatHeight(out, p, height);
   out += ']';
 }
 

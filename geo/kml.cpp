@@ -38,16 +38,6 @@ void AppendEscaped(std::string& out, std::string_view text) {
   }
 }
 
-void AppendCoordinate(std::string& out, LatLon p, const std::optional<double>& height) {
-  AppendFixed(out, p.longitude, kGeoDegreeDecimals);
-  out += ',';
-  AppendFixed(out, p.latitude, kGeoDegreeDecimals);
-  if (height) {
-    out += ',';
-    AppendG15(out, *height);
-  }
-}
-
 void AppendData(std::string& out, std::string_view name, std::string_view value) {
   out += "<Data name=\"";
   out += name;
@@ -244,7 +234,7 @@ std::string KmlText(std::span<const GeoPointFeature> points,
     AppendData(out, "Z", p.z);
     AppendData(out, "zone", zoneText);
     out += "</ExtendedData><Point><coordinates>";
-    AppendCoordinate(out, p.position, p.height);
+    AppendLonLatHeight(out, p.position, p.height);
     out += "</coordinates></Point></Placemark>\n";
   }
   for (const GeoParcelFeature& parcel : parcels) {
@@ -259,10 +249,10 @@ std::string KmlText(std::span<const GeoPointFeature> points,
     AppendData(out, "zone", zoneText);
     out += "</ExtendedData><Polygon><outerBoundaryIs><LinearRing><coordinates>";
     for (const LatLon& corner : parcel.corners) {
-      AppendCoordinate(out, corner, std::nullopt);
+      AppendLonLatHeight(out, corner, std::nullopt);
       out += ' ';
     }
-    AppendCoordinate(out, parcel.corners.front(), std::nullopt);
+    AppendLonLatHeight(out, parcel.corners.front(), std::nullopt);
     out += "</coordinates></LinearRing></outerBoundaryIs></Polygon></Placemark>\n";
   }
   out += "</Document>\n</kml>\n";

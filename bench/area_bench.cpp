@@ -54,12 +54,8 @@ std::string SimaFile(bool withParcels) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::filesystem::path self = std::filesystem::absolute(argv[0]);
-  const std::string cli =
-      argc > 1 ? argv[1] : (self.parent_path().parent_path() / "cli" / "vensa-cli").string();
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("vensa_area_bench_" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
+  const std::string cli = vensa::bench::CliPath(argc, argv);
+  const std::filesystem::path dir = vensa::bench::MakeBenchFolder("vensa_area_bench");
   const std::string parcels = (dir / "parcels.sim").string();
   const std::string points = (dir / "points.sim").string();
   const std::string csv = (dir / "area.csv").string();

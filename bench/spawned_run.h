@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,20 @@ inline RunFigures RunOnce(const std::vector<std::string>& args) {
   f.peakKb = usage.ru_maxrss;
   f.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return f;
+}
+
+// The program to run: the first argument, else vensa-cli of the build the benchmark is in.
+inline std::string CliPath(int argc, char** argv) {
+  const std::filesystem::path self = std::filesystem::absolute(argv[0]);
+  return argc > 1 ? argv[1] : (self.parent_path().parent_path() / "cli" / "vensa-cli").string();
+}
+
+// A fresh folder of this process for the benchmark's files.
+inline std::filesystem::path MakeBenchFolder(const std::string& name) {
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / (name + "_" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  return dir;
 }
 
 // The best of three runs printed as one line (`what` padded to `width`): time, peak memory

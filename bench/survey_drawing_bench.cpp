@@ -152,12 +152,8 @@ void Save(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::filesystem::path self = std::filesystem::absolute(argv[0]);
-  const std::string cli =
-      argc > 1 ? argv[1] : (self.parent_path().parent_path() / "cli" / "vensa-cli").string();
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("vensa_survey_bench_" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
+  const std::string cli = vensa::bench::CliPath(argc, argv);
+  const std::filesystem::path dir = vensa::bench::MakeBenchFolder("vensa_survey_bench");
 
   // The drawings are written by a child process of their own: a spawned program's peak
   // memory counts what the spawning process holds, and the allocator keeps freed pages.

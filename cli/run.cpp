@@ -73,10 +73,15 @@ void ReadInput(const std::string& path, FormState& state, std::ostream& err) {
   if (IsDrawingInputName(path)) {
     ConsoleUi ui(err);
     const GetFromCadOutcome got = GetFromDrawing(path, state, ui);
-    // "取得失敗": the command did not finish. Entities read but none listed is a note.
-    if (!got.outcome.done)
-      throw VensaError(got.outcome.notes.empty() ? got.outcome.cause + ": " + path
-                                                 : got.outcome.notes.front() + ": " + path);
+    // "取得失敗": the command did not finish; the error's own words say why. Entities read
+    // but none listed is a note.
+    if (!got.outcome.done) {
+      std::string message =
+          got.outcome.notes.empty() ? got.outcome.cause : got.outcome.notes.front();
+      if (!got.outcome.notes.empty() && !got.outcome.cause.empty())
+        message += " (" + got.outcome.cause + ")";
+      throw VensaError(message + ": " + path);
+    }
     PrintOutcome(got.outcome, err);
   } else if (EndsWithIgnoringAsciiCase(path, ".sim")) {
     // What was taken and passed over, as the window's status panel says it; a file without

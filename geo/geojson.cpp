@@ -174,6 +174,14 @@ struct Reader {
     return {};
   }
 
+  // An object whose "type" is the text "Feature" (a type of another kind is no feature,
+  // not an error of the JSON library).
+  static bool IsFeature(const Json& f) {
+    if (!f.is_object()) return false;
+    const auto type = f.find("type");
+    return type != f.end() && type->is_string() && type->get_ref<const std::string&>() == "Feature";
+  }
+
   void Object(const Json& o) {
     if (!o.is_object()) Fail("GeoJSON のオブジェクトではありません");
     const auto type = o.find("type");
@@ -183,8 +191,7 @@ struct Reader {
       const auto features = o.find("features");
       if (features == o.end() || !features->is_array()) Fail("features がありません");
       for (const Json& feature : *features) {
-        if (!feature.is_object() || feature.value("type", "") != "Feature")
-          Fail("features に Feature でないものがあります");
+        if (!IsFeature(feature)) Fail("features に Feature でないものがあります");
         Object(feature);
       }
     } else if (t == "Feature") {
@@ -288,7 +295,16 @@ std::vector<GeoPlace> ReadGeoJson(std::string_view bytes, const std::string& fil
       what = what.substr(bracket + 2);
     reader.Fail("JSON の誤り (" + what + ")");
   }
-  reader.Object(document);
+  try {
+    reader.Object(document);
+  } catch (const Json::exception& e) {
+    // A value of an unexpected kind that a check above let through: refused as the file's
+    // error, never out of the reader.
+    std::string what = e.what();
+    if (const std::size_t bracket = what.find("] "); bracket != std::string::npos)
+      what = what.substr(bracket + 2);
+    reader.Fail("GeoJSON の誤り (" + what + ")");
+  }
   return std::move(reader.places);
 }
 

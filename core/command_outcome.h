@@ -33,6 +33,14 @@ struct CommandOutcome {
     if (!note.empty()) outcome.notes.push_back(std::move(note));
     return outcome;
   }
+
+  // The command did not finish for `cause` (an error's text, or why it could not start),
+  // which vensa-cli prints; the window shows nothing more.
+  static CommandOutcome FailedBecause(std::string cause) {
+    CommandOutcome outcome = Failed();
+    outcome.cause = std::move(cause);
+    return outcome;
+  }
 };
 
 }  // namespace vensa

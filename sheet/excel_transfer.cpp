@@ -60,25 +60,14 @@ CommandOutcome ReadListFromSheet(FormState& form, ExcelWorksheet& sheet) {
   return outcome;
 }
 
-namespace {
-
-CommandOutcome NotAttached() {
-  CommandOutcome outcome = CommandOutcome::Failed();
-  outcome.cause = kNoSpreadsheetMessage;
-  return outcome;
-}
-
-}  // namespace
-
 CommandOutcome ReadListFromExcel(FormState& form, ExcelLink& link, Platform& platform) {
-  if (!GetExcelApp(form, link, platform)) return NotAttached();
+  if (!GetExcelApp(form, link, platform))
+    return CommandOutcome::FailedBecause(kNoSpreadsheetMessage);
   try {
     return ReadListFromSheet(form, *link.WorkSheet);
   } catch (const std::exception& e) {
     // The window says nothing: the rows taken so far stay, without the finishing touches.
-    CommandOutcome outcome = CommandOutcome::Failed();
-    outcome.cause = e.what();
-    return outcome;
+    return CommandOutcome::FailedBecause(e.what());
   }
 }
 
@@ -99,7 +88,8 @@ namespace {
 
 CommandOutcome WriteList(FormState& form, const TextGrid& list, ExcelLink& link,
                          Platform& platform) {
-  if (!GetExcelApp(form, link, platform)) return NotAttached();
+  if (!GetExcelApp(form, link, platform))
+    return CommandOutcome::FailedBecause(kNoSpreadsheetMessage);
   if (list.DataRowCount() == 0) return CommandOutcome::Failed();
   WriteListToSheet(form, list, *link.WorkSheet);
   return {};

@@ -128,8 +128,7 @@ GetTextsOutcome GetTextsFromCad(FormState& state, EntityTables& tables, Platform
     }
   } catch (const VensaError& e) {
     // A cancelled or failed harvest leaves the list as far as it got, without a message.
-    got.outcome = CommandOutcome::Failed();
-    got.outcome.cause = e.what();
+    got.outcome = CommandOutcome::FailedBecause(e.what());
   }
   set->Delete();
   window.Restore();

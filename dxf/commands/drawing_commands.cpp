@@ -103,8 +103,7 @@ CommandOutcome InsertAtPickedPoint(const FormState& state, Platform& platform, U
   } catch (const VensaError& e) {
     // A cancelled pick, or a CAD that refused the pick or the insert: the user sees the
     // drawing unchanged, which says enough.
-    outcome = CommandOutcome::Failed();
-    outcome.cause = e.what();
+    outcome = CommandOutcome::FailedBecause(e.what());
   }
   return outcome;
 }

@@ -6,19 +6,9 @@
 
 namespace vensa {
 
-namespace {
-
-CommandOutcome ListNotInUse() {
-  CommandOutcome outcome = CommandOutcome::Failed();
-  outcome.cause = kListNotInUseMessage;
-  return outcome;
-}
-
-}  // namespace
-
 PlotOutcome PlotIntoFile(const FormState& state, double scale, PlotZMode zMode,
                          const std::string& path, ExistingFile existing) {
-  if (!IsListInUse(state.StringGrid1)) return {ListNotInUse()};
+  if (!IsListInUse(state.StringGrid1)) return {CommandOutcome::FailedBecause(kListNotInUseMessage)};
   PlotOutcome plotted;
   DxfFileWriter file(path, existing);
   plotted.entityCount = BuildPlot(file.Builder(), state.StringGrid1, PlotOptionsFromForm(state),
@@ -30,7 +20,7 @@ PlotOutcome PlotIntoFile(const FormState& state, double scale, PlotZMode zMode,
 CommandOutcome TableIntoFile(const FormState& state, double scale, TableAxes axes,
                              const TAcadPoint& corner, const std::string& path,
                              ExistingFile existing) {
-  if (!IsListInUse(state.StringGrid1)) return ListNotInUse();
+  if (!IsListInUse(state.StringGrid1)) return CommandOutcome::FailedBecause(kListNotInUseMessage);
   DxfFileWriter file(path, existing);
   BuildTable(file.Builder(), state.StringGrid1, TableOptionsFromForm(state), scale, axes, corner);
   file.Commit();

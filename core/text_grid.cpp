@@ -1,6 +1,7 @@
 #include "core/text_grid.h"
 
 #include <algorithm>
+#include <atomic>
 #include <stdexcept>
 #include <utility>
 
@@ -22,6 +23,11 @@ void PrefetchRow(const std::string* row, std::size_t cols) {
 }
 
 }  // namespace
+
+void TextGrid::Changing() {
+  static std::atomic<std::uint64_t> lastRevision{0};
+  revision_ = lastRevision.fetch_add(1, std::memory_order_relaxed) + 1;
+}
 
 std::size_t CheckedCell(std::size_t i, std::size_t count) {
   if (i >= count) {
@@ -56,12 +62,14 @@ TextGrid TextGrid::WithHeaders(const std::vector<std::string>& headers, int data
 }
 
 void TextGrid::SetRowCount(int rowCount) {
+  Changing();
   rowCount_ = std::max(rowCount, 0);
   cells_.resize(At(0, rowCount_));
   ClampCursor();
 }
 
 void TextGrid::SetColCount(int colCount) {
+  Changing();
   colCount = std::max(colCount, 0);
   if (colCount != colCount_) {
     decltype(cells_) cells(static_cast<std::size_t>(rowCount_) *
@@ -90,6 +98,7 @@ void TextGrid::SetCell(int col, int row, std::string text) {
     throw std::out_of_range("grid cell (" + std::to_string(col) + ", " + std::to_string(row) +
                             ") is outside a grid of " + std::to_string(colCount_) + " x " +
                             std::to_string(rowCount_));
+  Changing();
   cells_[At(col, row)] = std::move(text);
 }
 
@@ -106,12 +115,16 @@ GridRow TextGrid::Row(int row) const {
 }
 
 MutableGridRow TextGrid::MutableRow(int row) {
+  CheckedRow(row);
+  Changing();
   return MutableGridRow(cells_.data() + At(0, CheckedRow(row)),
                         static_cast<std::size_t>(colCount_));
 }
 
 void TextGrid::SwapRows(int a, int b) {
-  if (CheckedRow(a) != CheckedRow(b)) std::swap_ranges(RowBegin(a), RowBegin(a + 1), RowBegin(b));
+  if (CheckedRow(a) == CheckedRow(b)) return;
+  Changing();
+  std::swap_ranges(RowBegin(a), RowBegin(a + 1), RowBegin(b));
 }
 
 void TextGrid::MoveRow(int from, int to) {
@@ -125,6 +138,7 @@ void TextGrid::MoveRow(int from, int to) {
 }
 
 void TextGrid::ReorderDataRows(std::vector<int> from) {
+  Changing();
   if (from.size() != static_cast<std::size_t>(DataRowCount())) {
     throw std::invalid_argument("a reordering of " + std::to_string(from.size()) +
                                 " rows for a grid of " + std::to_string(DataRowCount()));
@@ -166,6 +180,7 @@ void TextGrid::EraseRows(int from, int to) {
   from = std::max(from, 0);
   to = std::min(to, rowCount_ - 1);
   if (from > to) return;
+  Changing();
   cells_.erase(RowBegin(from), RowBegin(to + 1));
   rowCount_ -= to - from + 1;
   ClampCursor();
@@ -174,6 +189,7 @@ void TextGrid::EraseRows(int from, int to) {
 void TextGrid::InsertRows(int at, int count) {
   if (count <= 0) return;
   at = std::clamp(at, 0, rowCount_);
+  Changing();
   cells_.insert(RowBegin(at), static_cast<std::size_t>(count) * static_cast<std::size_t>(colCount_),
                 std::string());
   rowCount_ += count;

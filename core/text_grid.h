@@ -4,6 +4,7 @@
 // cells are held row after row in one array (a drawing lists 100,000s of rows).
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -118,10 +119,18 @@ class TextGrid {
   // Inserts count empty rows before row `at`.
   void InsertRows(int at, int count);
 
+  // A stamp that every change of the cells or of the grid's size renews (the current cell
+  // and the selection are no change). Stamps are unique in the process, so a view that
+  // remembers one knows without comparing cells whether the grid changed since, even when
+  // the grid was replaced by another one. A grid copied keeps the stamp: same cells.
+  std::uint64_t Revision() const { return revision_; }
+
   GridCoord current;
   GridRect selection;
 
  private:
+  // Called first by every member that changes cells or the size.
+  void Changing();
   void ClampCursor();
 
   std::size_t At(int col, int row) const {
@@ -135,6 +144,7 @@ class TextGrid {
 
   int colCount_ = 0;
   int rowCount_ = 0;
+  std::uint64_t revision_ = 0;
   std::vector<std::string, LargeBlockAllocator<std::string>> cells_;  // row after row
 };
 

@@ -1,5 +1,6 @@
 #include "core/text_grid.h"
 
+#include <functional>
 #include <stdexcept>
 
 #include <gtest/gtest.h>
@@ -48,6 +49,35 @@ TEST(TextGrid, InsertAndEraseRowsMoveWholeRows) {
   EXPECT_EQ(grid.Cell(0, 1), "2");
   grid.SwapRows(1, 2);
   EXPECT_EQ(grid.Cell(0, 1), "3");
+}
+
+TEST(TextGrid, EveryChangeRenewsTheRevisionAndMovingTheCursorDoesNot) {
+  TextGrid grid(3, 4);
+  const std::vector<std::function<void(TextGrid&)>> changes = {
+      [](TextGrid& g) { g.SetCell(1, 1, "x"); },
+      [](TextGrid& g) { g.SetRowCount(6); },
+      [](TextGrid& g) { g.SetColCount(4); },
+      [](TextGrid& g) { g.MutableRow(2)[0] = "y"; },
+      [](TextGrid& g) { g.SwapRows(1, 2); },
+      [](TextGrid& g) { g.MoveRow(1, 3); },
+      [](TextGrid& g) {
+        g.ReorderDataRows({2, 1, 3, 4, 5});
+      },
+      [](TextGrid& g) { g.InsertRows(1, 2); },
+      [](TextGrid& g) { g.EraseRows(1, 2); },
+      [](TextGrid& g) { g = TextGrid(2, 2); },
+  };
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    const auto before = grid.Revision();
+    changes[i](grid);
+    EXPECT_NE(grid.Revision(), before) << "change " << i;
+  }
+  const auto before = grid.Revision();
+  grid.current = {1, 1};
+  grid.selection = {0, 0, 1, 1};
+  grid.SwapRows(1, 1);
+  EXPECT_EQ(grid.Revision(), before);
+  EXPECT_EQ(TextGrid(grid).Revision(), before);
 }
 
 }  // namespace

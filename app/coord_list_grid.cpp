@@ -53,28 +53,40 @@ void TForm1::CoordListCurrentCellMoved() {
 
 std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
   TextGrid& list = state_.StringGrid1;
+  // Undo and redo name the step they would apply ("元に戻す: 貼り付け").
+  const std::string undo = histories_.Attached() ? histories_.List(0).UndoName() : "";
+  const std::string redo = histories_.Attached() ? histories_.List(0).RedoName() : "";
+  undoCaption_ = undo.empty() ? "元に戻す" : "元に戻す: " + undo;
+  redoCaption_ = redo.empty() ? "やり直し" : "やり直し: " + redo;
   return {
+      {undoCaption_.c_str(), [this] { StringGrid1->UndoStep(false); }, nullptr, !undo.empty()},
+      {redoCaption_.c_str(), [this] { StringGrid1->UndoStep(true); }, nullptr, !redo.empty()},
+      {nullptr, {}},
       {"選択範囲をコピー", [this, &list] { CopySelectedCells(list, clipboard_); }},
       {"すべてコピー", [this, &list] { CopyAllPoints(list, clipboard_); }},
       {nullptr, {}},
-      {"現在セルから貼り付け（ペースト）", [this, &list] { PasteAtSelection(list, clipboard_); }},
-      {"先頭セルから貼り付け（ペースト）", [this, &list] { PasteAtFirstCell(list, clipboard_); }},
+      {"現在セルから貼り付け（ペースト）", [this, &list] { PasteAtSelection(list, clipboard_); },
+       "貼り付け"},
+      {"先頭セルから貼り付け（ペースト）", [this, &list] { PasteAtFirstCell(list, clipboard_); },
+       "貼り付け"},
       {nullptr, {}},
-      {"選択範囲をクリア", [&list] { ClearSelectedCells(list); }},
-      {"表示データをすべてクリア", [&list] { ClearShownData(list); }},
-      {"内部データをすべてクリア", [this] { ShowOutcome(ClearInternalData(state_, tables_)); }},
+      {"選択範囲をクリア", [&list] { ClearSelectedCells(list); }, "クリア"},
+      {"表示データをすべてクリア", [&list] { ClearShownData(list); }, "クリア"},
+      {"内部データをすべてクリア", [this] { ShowOutcome(ClearInternalData(state_, tables_)); },
+       "クリア"},
       {nullptr, {}},
-      {"測点名でソート", [this] { N10Click(); }},
-      {"測点名の番号のみでソート", [this] { N15Click(); }},
+      {"測点名でソート", [this] { N10Click(); }, "並べ替え"},
+      {"測点名の番号のみでソート", [this] { N15Click(); }, "並べ替え"},
       {nullptr, {}},
-      {"同じ行データを整理", [this] { N13Click(); }},
+      {"同じ行データを整理", [this] { N13Click(); }, "整理"},
       {nullptr, {}},
       {"座標求積...", [this] { AreaClick(); }},
       {"地図 (緯度経度)...",
        [this] {
          TGeoDialog dialog(*this);
          dialog.ShowModal();
-       }},
+       },
+       "地図"},
       {nullptr, {}},
       {"バージョン情報",
        [this] {
@@ -87,7 +99,8 @@ std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
 bool TForm1::PopupMenu1Click(std::string_view caption) {
   for (const PopupItem& item : PopupMenu1Items()) {
     if (item.caption && caption == item.caption) {
-      RunCommand(item.run);
+      if (!item.enabled) return false;
+      RunCommand(item.step ? item.step : "", item.run);
       return true;
     }
   }
@@ -97,17 +110,19 @@ bool TForm1::PopupMenu1Click(std::string_view caption) {
 void TForm1::ShowCoordListPopup() {
   wxMenu menu;
   int id = wxID_HIGHEST + 1;
-  std::map<int, std::function<void()>> actions;
+  std::map<int, PopupItem> actions;
   for (const PopupItem& item : PopupMenu1Items()) {
     if (!item.caption) {
       menu.AppendSeparator();
       continue;
     }
     menu.Append(id, ToWx(item.caption));
-    actions[id++] = item.run;
+    menu.Enable(id, item.enabled);
+    actions[id++] = item;
   }
   const int chosen = StringGrid1->GetPopupMenuSelectionFromUser(menu);
-  if (auto found = actions.find(chosen); found != actions.end()) RunCommand(found->second);
+  if (auto found = actions.find(chosen); found != actions.end())
+    RunCommand(found->second.step ? found->second.step : "", found->second.run);
 }
 
 }  // namespace vensa

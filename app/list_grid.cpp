@@ -1,5 +1,6 @@
 #include "app/list_grid.h"
 
+#include <optional>
 #include <vector>
 
 #include "state/grid_edit.h"
@@ -23,6 +24,22 @@ GridKey KeyOf(int keyCode) {
       return GridKey::V;
     default:
       return GridKey::Other;
+  }
+}
+
+// The name of the step an editing key makes.
+const char* StepOfKey(GridKey key, const KeyModifiers& modifiers) {
+  switch (key) {
+    case GridKey::Delete:
+      return modifiers.shift ? "行削除" : "削除";
+    case GridKey::Insert:
+      return "行挿入";
+    case GridKey::X:
+      return "切り取り";
+    case GridKey::V:
+      return "貼り付け";
+    default:
+      return "";
   }
 }
 
@@ -52,6 +69,16 @@ ListGrid::ListGrid(wxWindow* parent, const wxString& name, TextGrid& grid, Clipb
 
   Bind(wxEVT_KEY_DOWN, &ListGrid::OnKeyDown, this);
   Bind(wxEVT_GRID_SELECT_CELL, &ListGrid::OnSelectCell, this);
+  // A cell typed is one step: named as its value is stored, closed once it is.
+  Bind(wxEVT_GRID_CELL_CHANGING, [this](wxGridEvent& event) {
+    event.Skip();
+    if (histories_ && !histories_->InStep())
+      if (ListHistory* history = histories_->Of(Grid())) history->NameNextStep("入力");
+  });
+  Bind(wxEVT_GRID_CELL_CHANGED, [this](wxGridEvent& event) {
+    event.Skip();
+    if (histories_) histories_->CloseStepsBetweenHandlers();
+  });
   Bind(wxEVT_GRID_COL_MOVE, [this](wxGridEvent& event) {
     event.Skip();
     CallAfter([this] { ApplyColumnOrder(); });
@@ -89,8 +116,24 @@ void ListGrid::ShowGrid() {
   ForceRefresh();
 }
 
+bool ListGrid::UndoStep(bool redo) {
+  ListHistory* history = histories_ ? histories_->Of(Grid()) : nullptr;
+  if (!history) return false;
+  histories_->CloseStepsBetweenHandlers();
+  if (!(redo ? history->Redo() : history->Undo())) return false;
+  ShowGrid();
+  if (onRowCountChanged) onRowCountChanged();
+  return true;
+}
+
 void ListGrid::OnKeyDown(wxKeyEvent& event) {
-  const GridKey key = KeyOf(event.GetKeyCode());
+  const int code = event.GetKeyCode();
+  if (event.ControlDown() && !event.AltDown() && (code == 'Z' || code == 'Y') &&
+      !IsCellEditControlShown()) {
+    UndoStep(code == 'Y' || event.ShiftDown());
+    return;
+  }
+  const GridKey key = KeyOf(code);
   if (key == GridKey::Other || IsCellEditControlShown() || GetNumberRows() == 0) {
     event.Skip();
     return;
@@ -98,7 +141,10 @@ void ListGrid::OnKeyDown(wxKeyEvent& event) {
   const KeyModifiers modifiers{event.ShiftDown(), event.ControlDown()};
   PullSelection();
   const int rowsBefore = Grid().RowCount();
+  std::optional<ListStep> step;
+  if (histories_) step.emplace(*histories_, StepOfKey(key, modifiers));
   const bool consumed = HandleGridKey(Grid(), key, modifiers, clipboard_);
+  step.reset();
   ShowGrid();
   if (Grid().RowCount() != rowsBefore && onRowCountChanged) onRowCountChanged();
   // Delete and Insert are handled in full above; the grid's own Delete would open the
@@ -133,6 +179,8 @@ void ListGrid::ApplyColumnOrder() {
   }
   if (!moved) return;
   // The cells follow their column to its new position, the header text included.
+  std::optional<ListStep> step;
+  if (histories_) step.emplace(*histories_, "列の移動");
   TextGrid& grid = Grid();
   for (int row = 0; row < grid.RowCount(); ++row) {
     const MutableGridRow cells = grid.MutableRow(row);

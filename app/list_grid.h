@@ -9,6 +9,7 @@
 
 #include "app/text_grid_table.h"
 #include "platform/clipboard.h"
+#include "state/form_histories.h"
 
 namespace vensa {
 
@@ -30,13 +31,18 @@ class ListGrid : public wxGrid {
   void PullSelection();
   // The TextGrid shown again: its row count, current cell and selection.
   void ShowGrid();
+  // The grid's edits (keys, a cell typed, a column dragged) become named steps of
+  // `histories`; Ctrl+Z undoes the grid's last step, Ctrl+Y and Ctrl+Shift+Z redo.
+  void AttachHistories(FormHistories& histories) { histories_ = &histories; }
+  // The grid's last step undone (or the last undone redone) and shown. False when none.
+  bool UndoStep(bool redo);
 
   // Where the current cell may rest: given the wanted cell (TextGrid coordinates), the
   // cell to take instead. Unset, every cell may be current.
   std::function<GridCoord(GridCoord)> currentCellRule;
   // After the current cell moved.
   std::function<void()> onCurrentCellMoved;
-  // After a key changed the grid's row count.
+  // After a key changed the grid's row count, or an undo or redo changed the grid.
   std::function<void()> onRowCountChanged;
 
  private:
@@ -46,6 +52,7 @@ class ListGrid : public wxGrid {
 
   TextGridTable* table_;
   Clipboard& clipboard_;
+  FormHistories* histories_ = nullptr;
 };
 
 }  // namespace vensa

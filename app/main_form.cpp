@@ -80,6 +80,16 @@ TForm1::TForm1(const ProgramFiles& files, Platform& platform, bool drawingTarget
   const wxSize outer = GetSize();
   FormCreate({outer.GetWidth(), outer.GetHeight(), screen.GetWidth(), screen.GetHeight()});
   Bind(wxEVT_CLOSE_WINDOW, &TForm1::FormClose, this);
+
+  // From here every change of a list is an undo step; the start-up state is none.
+  histories_.Attach(state_);
+  for (ListGrid* grid : {StringGrid1, StringGrid2, StringGrid3, StringGrid4})
+    grid->AttachHistories(histories_);
+  // A change no handler ran is closed as a step of its own once the window is idle.
+  Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
+    event.Skip();
+    histories_.CloseStepsBetweenHandlers();
+  });
 }
 
 TForm1::~TForm1() = default;
@@ -114,6 +124,10 @@ void TForm1::FormClose(wxCloseEvent&) {
 }
 
 void TForm1::RunCommand(const std::function<void()>& command) {
+  RunCommand(std::string_view(), command);
+}
+
+void TForm1::RunCommand(std::string_view step, const std::function<void()>& command) {
   for (ListGrid* grid : {StringGrid1, StringGrid2, StringGrid3, StringGrid4}) {
     if (grid->IsCellEditControlShown()) {
       grid->SaveEditControlValue();
@@ -121,15 +135,20 @@ void TForm1::RunCommand(const std::function<void()>& command) {
     }
     grid->PullSelection();
   }
+  // A cell typed just now is a step of its own, not part of the command's.
+  histories_.CloseStepsBetweenHandlers();
   binding_.Pull();
   std::string failure;
-  try {
-    command();
-  } catch (const std::exception& error) {
-    failure = error.what();
-    if (failure.empty()) failure = "エラーが発生しました。";
+  {
+    ListStep listStep(histories_, step);
+    try {
+      command();
+    } catch (const std::exception& error) {
+      failure = error.what();
+      if (failure.empty()) failure = "エラーが発生しました。";
+    }
+    ShowState();
   }
-  ShowState();
   if (!failure.empty()) ReportError(failure);
 }
 

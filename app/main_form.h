@@ -23,6 +23,7 @@
 #include "platform/platform.h"
 #include "platform/retrying_message_filter.h"
 #include "sheet/excel_link.h"
+#include "state/form_histories.h"
 #include "state/form_state.h"
 #include "state/start_up.h"
 
@@ -54,18 +55,26 @@ class TForm1 : public wxFrame {
   // Controls into the state, the command, the state shown again; an uncaught error ends
   // the command where it stands and is reported (message box, the program goes on).
   void RunCommand(const std::function<void()>& command);
+  // The same as one undo step named `step` in each list the command changes.
+  void RunCommand(std::string_view step, const std::function<void()>& command);
+  // The undo histories of the four lists.
+  FormHistories& Histories() { return histories_; }
   // The state shown by every control and grid.
   void ShowState();
   // The general error report: the error's text, the application title, a stop icon.
   void ReportError(const std::string& text);
 
-  // The coordinate list's pop-up menu, in order; a null caption is a separator.
+  // The coordinate list's pop-up menu, in order; a null caption is a separator. `step`
+  // names the undo step of an item that changes the list.
   struct PopupItem {
     const char* caption;
     std::function<void()> run;
+    const char* step = nullptr;
+    bool enabled = true;
   };
   std::vector<PopupItem> PopupMenu1Items();
-  // Runs the item of that caption as the menu does; false when there is none.
+  // Runs the item of that caption as the menu does; false when there is none or it is
+  // disabled.
   bool PopupMenu1Click(std::string_view caption);
 
  private:
@@ -114,6 +123,10 @@ class TForm1 : public wxFrame {
 
   bool drawingTargetByDefault_;
   FormState state_;
+  FormHistories histories_;  // attached to state_'s lists once the window has started
+  // The captions of the pop-up menu's undo and redo, naming their steps.
+  std::string undoCaption_;
+  std::string redoCaption_;
   ProgramFiles files_;
   DrawingTargetPlatform cadPlatform_;  // the system's platform, or the drawing as the CAD
   Platform& platform_;

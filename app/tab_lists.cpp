@@ -21,7 +21,8 @@ constexpr int kListTop = 48;
 wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
   wxPanel* page = MakePage(book, "TabSheet4");
   wxButton* read = MakeButton(page, "Button6", "TEXT 取得", 4, 4, 90, 24);
-  read->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RunCommand([this] { Button6Click(); }); });
+  read->Bind(wxEVT_BUTTON,
+             [this](wxCommandEvent&) { RunCommand("TEXT 取得", [this] { Button6Click(); }); });
   wxButton* toSheet = MakeButton(page, "Button7", "Excelへ", 98, 4, 90, 24);
   toSheet->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RunCommand([this] { Button7Click(); }); });
   binding_.Bind(MakeCheckBox(page, "CheckBox17", "常にPAN", 200, 6), state_.CheckBox17);
@@ -39,7 +40,8 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
   StringGrid2->SetSize(2, listTop, kPageWidth - 4, gaugeTop - listTop - 2);
   StringGrid2->Bind(wxEVT_GRID_LABEL_LEFT_CLICK, [this](wxGridEvent& event) {
     if (event.GetRow() < 0 && event.GetCol() >= 0)
-      RunCommand([this, col = event.GetCol()] { SortTextListByColumn(state_.StringGrid2, col); });
+      RunCommand("並べ替え",
+                 [this, col = event.GetCol()] { SortTextListByColumn(state_.StringGrid2, col); });
   });
   // A current-cell move pans when the text list's "常にPAN" is on.
   StringGrid2->onCurrentCellMoved = [this] {
@@ -56,14 +58,16 @@ wxWindow* TForm1::BuildTextTab(wxNotebook* book) {
 wxWindow* TForm1::BuildSimaReadTab(wxNotebook* book) {
   wxPanel* page = MakePage(book, "TabSheet5");
   wxButton* read = MakeButton(page, "Button9", "読み込み", 4, 4, 90, 24);
-  read->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RunCommand([this] { Button9Click(); }); });
+  read->Bind(wxEVT_BUTTON,
+             [this](wxCommandEvent&) { RunCommand("読み込み", [this] { Button9Click(); }); });
   for (auto [name, caption, state, x] :
        {std::tuple{"CheckBox13", "×1000", &state_.CheckBox13, 110},
         std::tuple{"CheckBox12", "X-Y 反転", &state_.CheckBox12, 180}}) {
     wxCheckBox* box = MakeCheckBox(page, name, caption, x, 6);
     binding_.Bind(box, *state);
-    box->Bind(wxEVT_CHECKBOX,
-              [this](wxCommandEvent&) { RunCommand([this] { CheckBox13Click(); }); });
+    box->Bind(wxEVT_CHECKBOX, [this, step = caption](wxCommandEvent&) {
+      RunCommand(step, [this] { CheckBox13Click(); });
+    });
   }
   MakeLabel(page, "(メインへ転記)", 270, 6);
   // Read by "CADへ" and "CADへ (Z=0)" when they run; a click changes nothing here.
@@ -79,14 +83,16 @@ wxWindow* TForm1::BuildSimaReadTab(wxNotebook* book) {
 wxWindow* TForm1::BuildSimaWriteTab(wxNotebook* book) {
   wxPanel* page = MakePage(book, "TabSheet6");
   wxButton* build = MakeButton(page, "Button10", "データ作成", 4, 4, 90, 24);
-  build->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RunCommand([this] { Button10Click(); }); });
+  build->Bind(wxEVT_BUTTON,
+              [this](wxCommandEvent&) { RunCommand("データ作成", [this] { Button10Click(); }); });
   for (auto [name, caption, state, x, y] :
        {std::tuple{"CheckBox14", "1/1000", &state_.CheckBox14, 100, 6},
         std::tuple{"CheckBox15", "X-Y 反転", &state_.CheckBox15, 166, 6},
         std::tuple{"CheckBox30", "リストの測点名", &state_.CheckBox30, 246, kOptionRow2}}) {
     wxCheckBox* box = MakeCheckBox(page, name, caption, x, y);
     binding_.Bind(box, *state);
-    box->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { RunCommand([this] { Button10Click(); }); });
+    box->Bind(wxEVT_CHECKBOX,
+              [this](wxCommandEvent&) { RunCommand("データ作成", [this] { Button10Click(); }); });
   }
   binding_.Bind(MakeLabeledEdit(page, "測点名：", 246, "Edit30", 294, 6, 40), state_.Edit30);
   // Read by "保存" when it runs: the parcels of the last SIMA file read follow the points.

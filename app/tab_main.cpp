@@ -91,7 +91,7 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
     listBoxes.push_back(box);
     if (l.name != std::string_view("UCS"))
       box->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
-        RunCommand([this] { RelistEntities(state_, tables_, platform_, ui_); });
+        RunCommand("リスト表示", [this] { RelistEntities(state_, tables_, platform_, ui_); });
       });
   }
   binding_.Add(nullptr, [this, listGroup, listBoxes] {
@@ -150,7 +150,8 @@ wxWindow* TForm1::BuildMainTab(wxNotebook* book) {
     const Command& c = commands[i];
     wxButton* button =
         MakeButton(page, c.name, c.caption, 4 + (i % 4) * 94, 188 + (i / 4) * 26, 92, 24, c.hint);
-    button->Bind(wxEVT_BUTTON, [this, run = c.run](wxCommandEvent&) { RunCommand(run); });
+    button->Bind(wxEVT_BUTTON,
+                 [this, step = c.caption, run = c.run](wxCommandEvent&) { RunCommand(step, run); });
     if (i == 7) button12 = button;
   }
   binding_.Add(nullptr, [this, button12] { button12->SetLabel(ToWx(state_.Button12Caption)); });

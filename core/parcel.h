@@ -16,6 +16,7 @@ struct TParcelVertex {
   std::string name;    // point name of the B01 record
   std::string x;       // SIMA X of the point record it was found as
   std::string y;       // SIMA Y
+  friend bool operator==(const TParcelVertex&, const TParcelVertex&) = default;
 };
 
 struct TParcel {
@@ -23,6 +24,7 @@ struct TParcel {
   std::string name;    // field 2 of the D00 record: the 地番, without its padding
   std::string kind;    // field 3 of the D00 record, kept to be written back
   std::vector<TParcelVertex> vertices;
+  friend bool operator==(const TParcel&, const TParcel&) = default;
 };
 
 }  // namespace vensa

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <iterator>
 #include <stdexcept>
 #include <utility>
 
@@ -25,8 +26,55 @@ void PrefetchRow(const std::string* row, std::size_t cols) {
 }  // namespace
 
 void TextGrid::Changing() {
+  TellObserver();
   static std::atomic<std::uint64_t> lastRevision{0};
   revision_ = lastRevision.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
+TextGrid::TextGrid(const TextGrid& other)
+    : current(other.current),
+      selection(other.selection),
+      colCount_(other.colCount_),
+      rowCount_(other.rowCount_),
+      revision_(other.revision_),
+      cells_(other.cells_) {}
+
+TextGrid::TextGrid(TextGrid&& other) {
+  TakeCells(other);
+}
+
+TextGrid& TextGrid::operator=(const TextGrid& other) {
+  if (this == &other) return *this;
+  TellObserver();
+  GridCells cells(other.cells_);
+  cells_.swap(cells);
+  colCount_ = other.colCount_;
+  rowCount_ = other.rowCount_;
+  revision_ = other.revision_;
+  current = other.current;
+  selection = other.selection;
+  return *this;
+}
+
+TextGrid& TextGrid::operator=(TextGrid&& other) {
+  if (this == &other) return *this;
+  TellObserver();
+  TakeCells(other);
+  return *this;
+}
+
+void TextGrid::TakeCells(TextGrid& other) {
+  // The grid moved from changes too (it is left empty): its observer must see the cells
+  // before they go, and its stamp is renewed, while this grid takes the stamp of the cells.
+  const std::uint64_t revision = other.revision_;
+  other.Changing();
+  cells_ = std::move(other.cells_);
+  other.cells_.clear();
+  colCount_ = std::exchange(other.colCount_, 0);
+  rowCount_ = std::exchange(other.rowCount_, 0);
+  revision_ = revision;
+  current = std::exchange(other.current, {});
+  selection = std::exchange(other.selection, {});
 }
 
 std::size_t CheckedCell(std::size_t i, std::size_t count) {
@@ -193,6 +241,49 @@ void TextGrid::InsertRows(int at, int count) {
   cells_.insert(RowBegin(at), static_cast<std::size_t>(count) * static_cast<std::size_t>(colCount_),
                 std::string());
   rowCount_ += count;
+}
+
+void TextGrid::ExchangeRows(int first, int count, GridRows& rows) {
+  if (first < 0 || count < 0 || first > rowCount_ - count) {
+    throw std::out_of_range("grid rows " + std::to_string(first) + " to " +
+                            std::to_string(first + count - 1) + " are outside a grid of " +
+                            std::to_string(rowCount_) + " rows");
+  }
+  const bool everyRow = first == 0 && count == rowCount_;
+  if (rows.rowCount < 0 || rows.colCount < 0 ||
+      rows.cells.size() !=
+          static_cast<std::size_t>(rows.rowCount) * static_cast<std::size_t>(rows.colCount) ||
+      (rows.colCount != colCount_ && !everyRow)) {
+    throw std::invalid_argument("rows of " + std::to_string(rows.colCount) +
+                                " cells do not fit a grid of " + std::to_string(colCount_) +
+                                " columns");
+  }
+  Changing();
+  if (everyRow) {
+    cells_.swap(rows.cells);
+    std::swap(colCount_, rows.colCount);
+    std::swap(rowCount_, rows.rowCount);
+    ClampCursor();
+    return;
+  }
+  const int common = std::min(count, rows.rowCount);
+  const auto held = [&](int row) {
+    return rows.cells.begin() + static_cast<std::ptrdiff_t>(row) * colCount_;
+  };
+  std::swap_ranges(RowBegin(first), RowBegin(first + common), rows.cells.begin());
+  if (rows.rowCount > count) {
+    // The rest of the rows held go into the grid after the ones exchanged.
+    cells_.insert(RowBegin(first + common), std::make_move_iterator(held(common)),
+                  std::make_move_iterator(rows.cells.end()));
+    rows.cells.erase(held(common), rows.cells.end());
+  } else if (count > rows.rowCount) {
+    rows.cells.insert(rows.cells.end(), std::make_move_iterator(RowBegin(first + common)),
+                      std::make_move_iterator(RowBegin(first + count)));
+    cells_.erase(RowBegin(first + common), RowBegin(first + count));
+  }
+  rowCount_ += rows.rowCount - count;
+  rows.rowCount = count;
+  ClampCursor();
 }
 
 void TextGrid::ClampCursor() {

@@ -1,7 +1,9 @@
 // A list grid as the system holds it: a table of text cells, row 0 the fixed header
 // row, data rows from 1. Rows a grid gains start empty; rows cut off are gone with their
 // cells. The window shows a TextGrid through a model; it never keeps a second copy. The
-// cells are held row after row in one array (a drawing lists 100,000s of rows).
+// cells are held row after row in one array (a drawing lists 100,000s of rows). A grid may
+// have an observer that every change passes first, whichever member makes it (the
+// window's lists record their undo steps there).
 #pragma once
 
 #include <cstdint>
@@ -83,9 +85,39 @@ struct GridRect {
   friend bool operator==(const GridRect&, const GridRect&) = default;
 };
 
+// The cells of whole rows, row after row, as a grid holds them.
+using GridCells = std::vector<std::string, LargeBlockAllocator<std::string>>;
+
+// Whole rows held apart from a grid: rowCount rows of colCount cells each.
+struct GridRows {
+  int colCount = 0;
+  int rowCount = 0;
+  GridCells cells;
+};
+
+class TextGrid;
+
+// Told before each change of the grid it observes, while the grid still holds what it held.
+class GridObserver {
+ public:
+  virtual void BeforeChange(const TextGrid& grid) = 0;
+
+ protected:
+  ~GridObserver() = default;
+};
+
 class TextGrid {
  public:
   TextGrid() = default;
+  // A copy has the same cells, stamp, current cell and selection, and no observer.
+  TextGrid(const TextGrid& other);
+  // The grid moved from is left empty; when it has an observer, the observer is told first.
+  TextGrid(TextGrid&& other);
+  // Assigning a grid is a change like any other: the observer is told first and stays, and
+  // the grid takes the other grid's stamp along with its cells.
+  TextGrid& operator=(const TextGrid& other);
+  TextGrid& operator=(TextGrid&& other);
+  ~TextGrid() = default;
   // colCount columns, rowCount rows in all (header row included), every cell empty.
   TextGrid(int colCount, int rowCount);
   // A grid whose row 0 holds the given header texts and that has dataRows empty rows.
@@ -118,6 +150,16 @@ class TextGrid {
   void EraseRows(int from, int to);
   // Inserts count empty rows before row `at`.
   void InsertRows(int at, int count);
+  // Rows first..first+count-1 exchanged with `rows`: the grid takes the rows held there
+  // and `rows` receives the ones they replace, so the row count changes by the difference.
+  // Cells are moved, never copied. Rows of another column count replace every row (first
+  // 0, count RowCount()) and bring their column count. std::out_of_range for a range
+  // outside the grid, std::invalid_argument for rows that do not fit.
+  void ExchangeRows(int first, int count, GridRows& rows);
+
+  // The observer told of every change (null: none). It must outlive its observing.
+  void SetObserver(GridObserver* observer) { observer_ = observer; }
+  GridObserver* Observer() const { return observer_; }
 
   // A stamp that every change of the cells or of the grid's size renews (the current cell
   // and the selection are no change). Stamps are unique in the process, so a view that
@@ -129,8 +171,14 @@ class TextGrid {
   GridRect selection;
 
  private:
-  // Called first by every member that changes cells or the size.
+  // Called first by every member that changes cells or the size: the observer is told,
+  // the stamp renewed.
   void Changing();
+  void TellObserver() {
+    if (observer_) observer_->BeforeChange(*this);
+  }
+  // The other grid's cells and size taken; it is left empty.
+  void TakeCells(TextGrid& other);
   void ClampCursor();
 
   std::size_t At(int col, int row) const {
@@ -145,7 +193,8 @@ class TextGrid {
   int colCount_ = 0;
   int rowCount_ = 0;
   std::uint64_t revision_ = 0;
-  std::vector<std::string, LargeBlockAllocator<std::string>> cells_;  // row after row
+  GridCells cells_;  // row after row
+  GridObserver* observer_ = nullptr;
 };
 
 }  // namespace vensa

@@ -51,8 +51,21 @@ TEST(TextGrid, InsertAndEraseRowsMoveWholeRows) {
   EXPECT_EQ(grid.Cell(0, 1), "3");
 }
 
-TEST(TextGrid, EveryChangeRenewsTheRevisionAndMovingTheCursorDoesNot) {
+// Counts the changes it is told of, and checks each comes before the change.
+struct CountingObserver : GridObserver {
+  void BeforeChange(const TextGrid& grid) override {
+    ++told;
+    revisions.push_back(grid.Revision());
+  }
+  int told = 0;
+  std::vector<std::uint64_t> revisions;  // as each change found the grid
+};
+
+TEST(TextGrid, EveryChangeRenewsTheRevisionAndTellsTheObserverFirst) {
   TextGrid grid(3, 4);
+  CountingObserver observer;
+  grid.SetObserver(&observer);
+  TextGrid other(2, 3);
   const std::vector<std::function<void(TextGrid&)>> changes = {
       [](TextGrid& g) { g.SetCell(1, 1, "x"); },
       [](TextGrid& g) { g.SetRowCount(6); },
@@ -66,18 +79,71 @@ TEST(TextGrid, EveryChangeRenewsTheRevisionAndMovingTheCursorDoesNot) {
       [](TextGrid& g) { g.InsertRows(1, 2); },
       [](TextGrid& g) { g.EraseRows(1, 2); },
       [](TextGrid& g) { g = TextGrid(2, 2); },
+      [&other](TextGrid& g) { g = other; },
+      [](TextGrid& g) {
+        GridRows rows{2, 1, {"p", "q"}};
+        g.ExchangeRows(1, 0, rows);
+      },
+      [](TextGrid& g) { TextGrid taken(std::move(g)); },
   };
   for (std::size_t i = 0; i < changes.size(); ++i) {
     const auto before = grid.Revision();
+    const int told = observer.told;
     changes[i](grid);
     EXPECT_NE(grid.Revision(), before) << "change " << i;
+    EXPECT_GT(observer.told, told) << "change " << i;
+    EXPECT_EQ(observer.revisions[static_cast<std::size_t>(told)], before) << "change " << i;
+    EXPECT_EQ(grid.Observer(), &observer) << "change " << i;
   }
+  EXPECT_EQ(TextGrid(grid).Observer(), nullptr);
+  other.SetObserver(&observer);
+  TextGrid taken(std::move(other));  // the grid moved from is told, and left empty
+  EXPECT_EQ(other.RowCount(), 0);
+  EXPECT_EQ(taken.Observer(), nullptr);
+  EXPECT_EQ(observer.revisions.back(), taken.Revision());
+  grid.SetColCount(3);
+  grid.SetRowCount(4);
+  observer.told = 0;
   const auto before = grid.Revision();
   grid.current = {1, 1};
   grid.selection = {0, 0, 1, 1};
   grid.SwapRows(1, 1);
   EXPECT_EQ(grid.Revision(), before);
   EXPECT_EQ(TextGrid(grid).Revision(), before);
+  EXPECT_EQ(observer.told, 0);
+}
+
+TEST(TextGrid, ExchangeRowsSwapsARangeWithRowsHeldApart) {
+  struct Case {
+    int first, count;
+    GridRows rows;
+    const char* column;  // column 0 of every row afterwards
+    const char* given;   // column 0 of the rows given back
+  };
+  const Case cases[] = {
+      {1, 2, {2, 2, {"x", "", "y", ""}}, "0xy3", "12"},
+      {1, 1, {2, 3, {"x", "", "y", "", "z", ""}}, "0xyz23", "1"},
+      {1, 3, {2, 1, {"x", ""}}, "0x", "123"},
+      {4, 0, {2, 1, {"x", ""}}, "0123x", ""},
+      {0, 4, {1, 2, {"x", "y"}}, "xy", "0123"},  // another width: every row
+  };
+  for (const Case& c : cases) {
+    TextGrid grid(2, 4);
+    for (int r = 0; r < 4; ++r) grid.SetCell(0, r, std::to_string(r));
+    GridRows rows = c.rows;
+    grid.ExchangeRows(c.first, c.count, rows);
+    std::string column, given;
+    for (int r = 0; r < grid.RowCount(); ++r) column += grid.Cell(0, r);
+    for (int r = 0; r < rows.rowCount; ++r)
+      given += rows.cells[static_cast<std::size_t>(r * rows.colCount)];
+    EXPECT_EQ(column, c.column) << c.column;
+    EXPECT_EQ(given, c.given) << c.column;
+    EXPECT_EQ(rows.cells.size(), static_cast<std::size_t>(rows.rowCount * rows.colCount));
+  }
+  TextGrid grid(2, 4);
+  GridRows narrow{1, 1, {"x"}};
+  EXPECT_THROW(grid.ExchangeRows(1, 1, narrow), std::invalid_argument);
+  EXPECT_THROW(grid.ExchangeRows(3, 2, narrow), std::out_of_range);
 }
 
 }  // namespace

@@ -97,8 +97,10 @@ std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
 }
 
 bool TForm1::PopupMenu1Click(std::string_view caption) {
+  // The caption may be one the last menu built (undo, redo), which building it again renews.
+  const std::string wanted(caption);
   for (const PopupItem& item : PopupMenu1Items()) {
-    if (item.caption && caption == item.caption) {
+    if (item.caption && wanted == item.caption) {
       if (!item.enabled) return false;
       RunCommand(item.step ? item.step : "", item.run);
       return true;

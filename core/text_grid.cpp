@@ -277,6 +277,7 @@ void TextGrid::ExchangeRows(int first, int count, GridRows& rows) {
                   std::make_move_iterator(rows.cells.end()));
     rows.cells.erase(held(common), rows.cells.end());
   } else if (count > rows.rowCount) {
+    rows.cells.reserve(At(0, count));
     rows.cells.insert(rows.cells.end(), std::make_move_iterator(RowBegin(first + common)),
                       std::make_move_iterator(RowBegin(first + count)));
     cells_.erase(RowBegin(first + common), RowBegin(first + count));

@@ -142,6 +142,7 @@ void ListHistory::Apply(Step& step, const Cursor& cursor) {
     throw;
   }
   applying_ = false;
+  step.kept.cells.shrink_to_fit();  // rows given back to the grid leave no room behind
   step.shownRows = incoming;
   if (step.parcels && parcels_) std::swap(*step.parcels, *parcels_);
   grid_.current = cursor.current;

@@ -6,7 +6,10 @@
 // presses the window's button of that caption (as a click does, the command run to its end before
 // it returns); --press presses it and returns at once (a button that opens a modal dialog);
 // with --status it prints a panel of the window's status bar (the first unless PANEL is
-// given), with --list the lines of the list box of a window (a dialog offering a choice).
+// given), with --list the lines of the list box of a window (a dialog offering a choice), with
+// --ctrl it types Ctrl and a letter (Ctrl+Z) into the window as the keyboard does: the
+// control that has the focus takes it; --click-at clicks the mouse at a point of the window's
+// client area (X Y in pixels), as a user's click that gives a control the focus.
 // TITLE is the beginning of the title; where several windows have it, the first that holds
 // what is asked for (the button, the list box) is taken, once it shows.
 //   close-window [--wait] TITLE [SECONDS]     exit 0 done, 1 not found / not ended in time
@@ -14,6 +17,8 @@
 //   close-window --press TITLE CAPTION [SECONDS]
 //   close-window --status TITLE [SECONDS [PANEL]]
 //   close-window --list TITLE [SECONDS]
+//   close-window --ctrl TITLE LETTER [SECONDS]
+//   close-window --click-at TITLE X Y [SECONDS]
 #include <windows.h>
 
 #include <commctrl.h>
@@ -168,6 +173,33 @@ int PrintListBox(HWND list, DWORD deadline) {
   return 0;
 }
 
+// Ctrl+letter typed into the foreground window, through the system's input queue, so that
+// the program sees the Ctrl key down as it does for a user's keys.
+bool TypeCtrlLetter(HWND window, wchar_t letter) {
+  SetForegroundWindow(window);
+  const WORD codes[] = {VK_CONTROL, static_cast<WORD>(towupper(letter))};
+  INPUT keys[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = codes[i < 2 ? i : 3 - i];
+    keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  return SendInput(4, keys, sizeof(INPUT)) == 4;
+}
+
+// A click of the left mouse button at a point of the window's client area.
+bool ClickAt(HWND window, int x, int y) {
+  SetForegroundWindow(window);
+  POINT point{x, y};
+  ClientToScreen(window, &point);
+  SetCursorPos(point.x, point.y);
+  INPUT click[2] = {};
+  click[0].type = click[1].type = INPUT_MOUSE;
+  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  return SendInput(2, click, sizeof(INPUT)) == 2;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -177,19 +209,22 @@ int wmain(int argc, wchar_t** argv) {
   const bool click = mode == L"--click" || mode == L"--press";
   const bool status = mode == L"--status";
   const bool list = mode == L"--list";
+  const bool ctrl = mode == L"--ctrl";
+  const bool clickAt = mode == L"--click-at";
   if (!mode.empty()) ++arg;
-  const wchar_t* caption = nullptr;
-  if (click && argc > arg + 1) caption = argv[arg + 1];
-  const bool known = mode.empty() || waitOnly || click || status || list;
-  if (!known || argc <= arg || (click && caption == nullptr)) {
+  // The arguments after TITLE: a caption, a letter, or a point.
+  const int given = click || ctrl ? 1 : clickAt ? 2 : 0;
+  const wchar_t* caption = given > 0 && argc > arg + given ? argv[arg + 1] : nullptr;
+  const bool known = mode.empty() || waitOnly || click || status || list || ctrl || clickAt;
+  if (!known || argc <= arg || (given > 0 && caption == nullptr)) {
     std::fputs(
         "usage: close-window [--wait | --click ... CAPTION | --press ... CAPTION | --status | "
-        "--list] TITLE [SECONDS]\n",
+        "--list | --ctrl ... LETTER | --click-at ... X Y] TITLE [SECONDS]\n",
         stderr);
     return 2;
   }
   const wchar_t* title = argv[arg];
-  const int secondsArg = arg + (click ? 2 : 1);
+  const int secondsArg = arg + 1 + given;
   const DWORD seconds = argc > secondsArg ? std::wcstoul(argv[secondsArg], nullptr, 10) : 30;
   const int panel = status && argc > secondsArg + 1 ? _wtoi(argv[secondsArg + 1]) : 0;
   const DWORD deadline = GetTickCount() + seconds * 1000;
@@ -198,7 +233,7 @@ int wmain(int argc, wchar_t** argv) {
                               : status ? L"msctls_statusbar32"
                               : list   ? L"ListBox"
                                        : nullptr;
-  const Found found = WaitForWindow(title, deadline, childClass, caption);
+  const Found found = WaitForWindow(title, deadline, childClass, click ? caption : nullptr);
   if (found.window == nullptr) {
     std::fputs(childClass == nullptr ? "close-window: no such window\n"
                                      : "close-window: no such window with that control\n",
@@ -231,6 +266,8 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (list) return PrintListBox(found.child, deadline);
+  if (ctrl) return TypeCtrlLetter(window, caption[0]) ? 0 : 1;
+  if (clickAt) return ClickAt(window, _wtoi(caption), _wtoi(argv[arg + 2])) ? 0 : 1;
 
   HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
   PostMessageW(window, WM_CLOSE, 0, 0);

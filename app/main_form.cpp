@@ -137,18 +137,16 @@ void TForm1::RunCommand(std::string_view step, const std::function<void()>& comm
   }
   // A cell typed just now is a step of its own, not part of the command's.
   histories_.CloseStepsBetweenHandlers();
+  ListStep listStep(histories_, step);
   binding_.Pull();
   std::string failure;
-  {
-    ListStep listStep(histories_, step);
-    try {
-      command();
-    } catch (const std::exception& error) {
-      failure = error.what();
-      if (failure.empty()) failure = "エラーが発生しました。";
-    }
-    ShowState();
+  try {
+    command();
+  } catch (const std::exception& error) {
+    failure = error.what();
+    if (failure.empty()) failure = "エラーが発生しました。";
   }
+  ShowState();
   if (!failure.empty()) ReportError(failure);
 }
 

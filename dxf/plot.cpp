@@ -225,9 +225,11 @@ PlotPlan PlanPlot(const TextGrid& list, const PlotOptions& options, double scale
                   bool withParcels) {
   PlotPlan plan;
   // Every size drawn is checked before anything is written.
-  if (options.circle) plan.radius = DrawingSize(options.radius, scale, "円の半径 (TextSize/CIRCLE)");
+  if (options.circle)
+    plan.radius = DrawingSize(options.radius, scale, "円の半径 (TextSize/CIRCLE)");
   if (options.nameLabel || withParcels)
-    plan.nameHeight = DrawingSize(options.nameHeight, scale, "測点名の文字サイズ (TextSize/TEXTPT)");
+    plan.nameHeight =
+        DrawingSize(options.nameHeight, scale, "測点名の文字サイズ (TextSize/TEXTPT)");
   if (options.coordLabel)
     plan.coordHeight =
         DrawingSize(options.coordHeight, scale, "座標値の文字サイズ (TextSize/TEXTXY)");

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <string_view>
 #include <vector>
 
+#include <wx/bitmap.h>
 #include <wx/font.h>
+#include <wx/image.h>
 
 namespace vensa {
 namespace {
@@ -17,6 +20,8 @@ constexpr double kClipMargin = 4.0;
 constexpr double kMaxLabelPixels = 2000.0;
 // Cells of the grid that remembers where labels were drawn.
 constexpr int kLabelCell = 4;
+// Circles up to this radius in pixels are set pixel by pixel among the marks.
+constexpr int kLargestMarkedCircle = 64;
 
 // One flag per pixel: whether a kind already drew its mark there.
 class PixelMarks {
@@ -79,6 +84,102 @@ class LabelCells {
   std::vector<std::uint8_t> cells_;
 };
 
+// The marks of rows, points and small circles, written straight into the pixels of an
+// image with alpha and drawn over the picture at once: a device context's call per mark
+// would cost about a hundred times as much on a list of 100,000 rows.
+class MarkLayer {
+ public:
+  MarkLayer(int width, int height) : width_(width), height_(height), image_(width, height, false) {
+    image_.InitAlpha();
+    std::fill_n(image_.GetAlpha(), static_cast<std::size_t>(width) * height, 0);
+    rgb_ = image_.GetData();
+    alpha_ = image_.GetAlpha();
+  }
+
+  void UseColour(const wxColour& c) {
+    red_ = c.Red();
+    green_ = c.Green();
+    blue_ = c.Blue();
+  }
+
+  void Pixel(int x, int y) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    const std::size_t i = static_cast<std::size_t>(y) * width_ + static_cast<std::size_t>(x);
+    rgb_[3 * i] = red_;
+    rgb_[3 * i + 1] = green_;
+    rgb_[3 * i + 2] = blue_;
+    alpha_[i] = 255;
+    used_ = true;
+  }
+
+  // A square of 3 by 3 pixels.
+  void Dot(wxPoint p) {
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx) Pixel(p.x + dx, p.y + dy);
+  }
+
+  // A plus sign 9 pixels across.
+  void Cross(wxPoint p) {
+    for (int d = -4; d <= 4; ++d) {
+      Pixel(p.x + d, p.y);
+      Pixel(p.x, p.y + d);
+    }
+  }
+
+  // A line of whole pixels (Bresenham's rule), both ends included.
+  void Line(wxPoint a, wxPoint b) {
+    const int dx = std::abs(b.x - a.x), dy = -std::abs(b.y - a.y);
+    const int sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
+    int error = dx + dy;
+    for (;;) {
+      Pixel(a.x, a.y);
+      if (a == b) return;
+      const int twice = 2 * error;
+      if (twice >= dy) {
+        error += dy;
+        a.x += sx;
+      }
+      if (twice <= dx) {
+        error += dx;
+        a.y += sy;
+      }
+    }
+  }
+
+  // A circle of whole pixels round the centre (the midpoint rule).
+  void Circle(wxPoint c, int r) {
+    int x = r, y = 0, error = 1 - r;
+    while (x >= y) {
+      for (const auto& [dx, dy] : {std::pair{x, y}, std::pair{y, x}}) {
+        Pixel(c.x + dx, c.y + dy);
+        Pixel(c.x - dx, c.y + dy);
+        Pixel(c.x + dx, c.y - dy);
+        Pixel(c.x - dx, c.y - dy);
+      }
+      ++y;
+      if (error < 0) {
+        error += 2 * y + 1;
+      } else {
+        --x;
+        error += 2 * (y - x) + 1;
+      }
+    }
+  }
+
+  void DrawOn(wxDC& dc) const {
+    if (used_) dc.DrawBitmap(wxBitmap(image_), 0, 0, true);
+  }
+
+ private:
+  int width_;
+  int height_;
+  wxImage image_;
+  unsigned char* rgb_ = nullptr;
+  unsigned char* alpha_ = nullptr;
+  unsigned char red_ = 0, green_ = 0, blue_ = 0;
+  bool used_ = false;
+};
+
 // The part of the segment a-b inside the rectangle (Liang-Barsky); false when none is.
 bool ClipSegment(double& ax, double& ay, double& bx, double& by, double left, double top,
                  double right, double bottom) {
@@ -108,55 +209,23 @@ bool ClipSegment(double& ax, double& ay, double& bx, double& by, double left, do
   return true;
 }
 
-// Draws one polyline as runs of whole pixels: the parts outside the canvas are cut off,
-// and vertices falling on the pixel of the one before are left out.
-class LineRuns {
- public:
-  LineRuns(wxDC& dc, const PreviewView& view) : dc_(dc), view_(view) {}
-
-  void Draw(const std::vector<ScenePoint>& vertices, const ScenePolyline& line) {
-    if (line.count < 2) return;
-    const std::size_t end = line.first + line.count + (line.closed ? 1 : 0);
-    for (std::size_t i = line.first; i + 1 < end; ++i) {
-      const ScenePoint& a = vertices[i];
-      const ScenePoint& b = vertices[Wrap(i + 1, line)];
-      Segment(view_.ToX(a.x), view_.ToY(a.y), view_.ToX(b.x), view_.ToY(b.y));
-    }
-    Flush();
+// Sets one polyline's pixels among the marks; the parts outside the canvas are cut off
+// first, so a deep zoom never rounds a far vertex.
+void DrawPolyline(MarkLayer& marks, const PreviewView& view,
+                  const std::vector<ScenePoint>& vertices, const ScenePolyline& line) {
+  if (line.count < 2) return;
+  const std::size_t last = line.first + line.count - 1;
+  const std::size_t end = line.closed ? last + 1 : last;
+  const double m = kClipMargin;
+  for (std::size_t i = line.first; i < end; ++i) {
+    const ScenePoint& a = vertices[i];
+    const ScenePoint& b = vertices[i == last ? line.first : i + 1];
+    double ax = view.ToX(a.x), ay = view.ToY(a.y), bx = view.ToX(b.x), by = view.ToY(b.y);
+    if (!ClipSegment(ax, ay, bx, by, -m, -m, view.Width() + m, view.Height() + m)) continue;
+    marks.Line(wxPoint(static_cast<int>(std::lround(ax)), static_cast<int>(std::lround(ay))),
+               wxPoint(static_cast<int>(std::lround(bx)), static_cast<int>(std::lround(by))));
   }
-
- private:
-  static std::size_t Wrap(std::size_t i, const ScenePolyline& line) {
-    return i < line.first + line.count ? i : line.first;
-  }
-
-  void Segment(double ax, double ay, double bx, double by) {
-    const double ex = bx, ey = by;
-    const double m = kClipMargin;
-    if (!ClipSegment(ax, ay, bx, by, -m, -m, view_.Width() + m, view_.Height() + m)) {
-      Flush();
-      return;
-    }
-    const wxPoint a(std::lround(ax), std::lround(ay));
-    if (run_.empty() || run_.back() != a) {
-      // Entering the canvas anew: the run so far ends.
-      if (!run_.empty()) Flush();
-      run_.push_back(a);
-    }
-    const wxPoint b(std::lround(bx), std::lround(by));
-    if (run_.back() != b) run_.push_back(b);
-    if (bx != ex || by != ey) Flush();  // left the canvas
-  }
-
-  void Flush() {
-    if (run_.size() >= 2) dc_.DrawLines(static_cast<int>(run_.size()), run_.data());
-    run_.clear();
-  }
-
-  wxDC& dc_;
-  const PreviewView& view_;
-  std::vector<wxPoint> run_;
-};
+}
 
 // A rough width of a text in pixels at a font whose digits are `digit` wide and whose
 // em is `em`: wide (non-ASCII) characters an em, the others a digit.
@@ -253,55 +322,58 @@ void DrawPlotScene(wxDC& dc, const PlotScene& scene, const PreviewView& view) {
   dc.SetBackground(wxBrush(PreviewColours::Background()));
   dc.Clear();
 
-  dc.SetBrush(*wxTRANSPARENT_BRUSH);
-  LineRuns lines(dc, view);
-  for (const bool parcels : {false, true}) {
-    dc.SetPen(wxPen(parcels ? PreviewColours::Parcel() : PreviewColours::Polyline()));
-    for (const ScenePolyline& line : scene.polylines)
-      if (line.parcel == parcels) lines.Draw(scene.vertices, line);
-  }
-
-  if (!scene.circles.empty()) {
-    const double r = scene.circleRadius * view.Scale();
-    dc.SetPen(wxPen(PreviewColours::Circle()));
-    PixelMarks marks(w, h);
-    for (const std::uint32_t k : scene.circles) {
-      const double x = view.ToX(scene.entries[k].x), y = view.ToY(scene.entries[k].y);
-      if (x + r < 0 || y + r < 0 || x - r > w || y - r > h || r > 1e6) continue;
-      // One circle per centre pixel: the others would be drawn on top of it. A centre off
-      // the canvas has no pixel to mark, and its circle is drawn all the same.
-      const wxPoint centre(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
-      if (PixelOf(view, x, y, false) && !marks.Take(centre)) continue;
-      dc.DrawCircle(centre, std::max(static_cast<int>(std::lround(r)), 1));
-    }
-  }
-
   {
     LabelPainter labels(dc, view);
     for (const SceneText& t : scene.texts) labels.Draw(scene, t);
   }
 
-  dc.SetPen(*wxTRANSPARENT_PEN);
-  for (const bool selected : {false, true}) {
-    dc.SetBrush(wxBrush(selected ? PreviewColours::Entry() : PreviewColours::LeftOut()));
-    PixelMarks marks(w, h);
-    for (const SceneEntry& e : scene.entries) {
-      if (e.selected != selected) continue;
-      const std::optional<wxPoint> at = PixelOf(view, e.x, e.y);
-      if (at && marks.Take(*at)) dc.DrawRectangle(at->x - 1, at->y - 1, 3, 3);
+  MarkLayer marks(w, h);
+  for (const bool parcels : {false, true}) {
+    marks.UseColour(parcels ? PreviewColours::Parcel() : PreviewColours::Polyline());
+    for (const ScenePolyline& line : scene.polylines)
+      if (line.parcel == parcels) DrawPolyline(marks, view, scene.vertices, line);
+  }
+  if (!scene.circles.empty()) {
+    const double r = scene.circleRadius * view.Scale();
+    const int radius = std::max(static_cast<int>(std::lround(std::min(r, 1e6))), 1);
+    // Large circles are few on the canvas at once: the device context draws them smooth.
+    const bool large = radius > kLargestMarkedCircle;
+    dc.SetPen(wxPen(PreviewColours::Circle()));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    marks.UseColour(PreviewColours::Circle());
+    PixelMarks centres(w, h);
+    for (const std::uint32_t k : scene.circles) {
+      const double x = view.ToX(scene.entries[k].x), y = view.ToY(scene.entries[k].y);
+      if (x + r < 0 || y + r < 0 || x - r > w || y - r > h) continue;
+      // One circle per centre pixel: the others would be drawn on top of it. A centre off
+      // the canvas has no pixel to mark, and its circle is drawn all the same.
+      const wxPoint centre(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
+      if (PixelOf(view, x, y, false) && !centres.Take(centre)) continue;
+      if (large) {
+        dc.DrawCircle(centre, radius);
+      } else {
+        marks.Circle(centre, radius);
+      }
     }
   }
 
-  if (!scene.points.empty()) {
-    dc.SetPen(wxPen(PreviewColours::Point()));
-    PixelMarks marks(w, h);
-    for (const std::uint32_t k : scene.points) {
-      const std::optional<wxPoint> at = PixelOf(view, scene.entries[k].x, scene.entries[k].y);
-      if (!at || !marks.Take(*at)) continue;
-      dc.DrawLine(at->x - 4, at->y, at->x + 5, at->y);
-      dc.DrawLine(at->x, at->y - 4, at->x, at->y + 5);
+  // Each kind sets its mark once per pixel: a fitted long list puts many rows on one.
+  for (const bool selected : {false, true}) {
+    marks.UseColour(selected ? PreviewColours::Entry() : PreviewColours::LeftOut());
+    PixelMarks taken(w, h);
+    for (const SceneEntry& e : scene.entries) {
+      if (e.selected != selected) continue;
+      const std::optional<wxPoint> at = PixelOf(view, e.x, e.y);
+      if (at && taken.Take(*at)) marks.Dot(*at);
     }
   }
+  marks.UseColour(PreviewColours::Point());
+  PixelMarks taken(w, h);
+  for (const std::uint32_t k : scene.points) {
+    const std::optional<wxPoint> at = PixelOf(view, scene.entries[k].x, scene.entries[k].y);
+    if (at && taken.Take(*at)) marks.Cross(*at);
+  }
+  marks.DrawOn(dc);
 
   if (!scene.note.empty()) {
     dc.SetFont(wxFont(wxFontInfo(wxSize(0, 13))));

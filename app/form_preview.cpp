@@ -35,8 +35,8 @@ void TForm1::PreviewClick() {
   state_.Top = position.y;
   const wxRect screen = wxDisplay(0u).GetGeometry();
   const wxSize outer = GetSize();
-  preview_->Open(
-      PlacePreview(state_, {outer.GetWidth(), outer.GetHeight(), screen.GetWidth(), screen.GetHeight()}));
+  preview_->Open(PlacePreview(
+      state_, {outer.GetWidth(), outer.GetHeight(), screen.GetWidth(), screen.GetHeight()}));
 }
 
 void TForm1::SelectCoordListRow(int row) {

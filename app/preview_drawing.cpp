@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <utility>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <wx/bitmap.h>
@@ -19,7 +19,7 @@ constexpr double kClipMargin = 4.0;
 // Largest label drawn, in pixels: beyond it a label covers the canvas and says nothing.
 constexpr double kMaxLabelPixels = 2000.0;
 // Cells of the grid that remembers where labels were drawn.
-constexpr int kLabelCell = 4;
+constexpr int kLabelCell = 2;
 // Circles up to this radius in pixels are set pixel by pixel among the marks.
 constexpr int kLargestMarkedCircle = 64;
 
@@ -254,28 +254,29 @@ class LabelPainter {
     const std::string_view text = scene.Text(t);
     const int width = TextWidth(text, digit_, em_);
     const double px = view_.ToX(t.x), py = view_.ToY(t.y);
-    // The text's height is the height of its capitals, as the CAD draws it: the font's
-    // ascent sits above the capitals' top by the rest.
-    const double capTop = ascent_ - pixels;
-    double left = px, top = py;
+    // The text's height is the height of its capitals, as the CAD draws it; where the
+    // capitals start is what the plot's alignment fixes.
+    double left = px, capTop = py;
     switch (t.kind) {
       case SceneTextKind::kName:  // on its base line from the point
-        top = py - ascent_;
+        capTop = py - pixels;
         break;
       case SceneTextKind::kCoord:  // below and right of the point
-        top = py - capTop;
         break;
       case SceneTextKind::kParcel:  // centred on the point
         left = px - width / 2.0;
-        top = py - capTop - pixels / 2.0;
+        capTop = py - pixels / 2.0;
         break;
     }
-    if (left > view_.Width() || top > view_.Height() || left + width < 0 ||
-        top + charHeight_ < 0)
+    if (left > view_.Width() || capTop > view_.Height() || left + width < 0 || capTop + pixels < 0)
       return;
-    const wxRect box(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)),
-                     std::max(width, 1), charHeight_);
-    if (!cells_.Take(box)) return;
+    // Labels collide by their capitals' boxes, a pixel inside: a name above its point and
+    // the coordinates below it touch without overlapping, as in the drawing.
+    const wxPoint at(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(capTop)));
+    const int height = static_cast<int>(std::lround(pixels));
+    if (!cells_.Take(wxRect(at.x + 1, at.y + 1, std::max(width - 2, 1), std::max(height - 2, 1))))
+      return;
+    const wxPoint box(at.x, at.y - static_cast<int>(std::lround(ascent_ - pixels)));
     dc_.SetTextForeground(ColourOf(t.kind));
     dc_.DrawText(wxString::FromUTF8(text.data(), text.size()), box.x, box.y);
   }
@@ -302,7 +303,6 @@ class LabelPainter {
     wxCoord w = 0, h = 0, descent = 0;
     dc_.GetTextExtent("0", &w, &h, &descent);
     digit_ = w;
-    charHeight_ = h;
     ascent_ = h - descent;
   }
 
@@ -311,7 +311,6 @@ class LabelPainter {
   LabelCells cells_;
   int em_ = 0;
   int digit_ = 0;
-  int charHeight_ = 0;
   double ascent_ = 0.0;
 };
 
@@ -364,7 +363,9 @@ void DrawPlotScene(wxDC& dc, const PlotScene& scene, const PreviewView& view) {
     for (const SceneEntry& e : scene.entries) {
       if (e.selected != selected) continue;
       const std::optional<wxPoint> at = PixelOf(view, e.x, e.y);
-      if (at && taken.Take(*at)) marks.Dot(*at);
+      if (!at || !taken.Take(*at)) continue;
+      marks.Dot(*at);
+      if (!selected) marks.Circle(*at, 3);  // left out: ringed, so it shows on any mark
     }
   }
   marks.UseColour(PreviewColours::Point());

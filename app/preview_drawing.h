@@ -18,7 +18,7 @@ struct PreviewColours {
   static wxColour Polyline() { return {0, 0, 200}; }
   static wxColour Parcel() { return {170, 0, 170}; }
   static wxColour Entry() { return {0, 0, 0}; }          // a row the plot draws
-  static wxColour LeftOut() { return {185, 185, 185}; }  // a row the plot range leaves out
+  static wxColour LeftOut() { return {150, 150, 150}; }  // a row the plot range leaves out
   static wxColour Point() { return {220, 0, 0}; }
   static wxColour Circle() { return {0, 140, 0}; }
   static wxColour NameLabel() { return {0, 0, 0}; }
@@ -32,9 +32,9 @@ inline constexpr double kMinLabelPixels = 6.0;
 
 // The whole scene on a cleared background: polylines and parcels, circles, the labels that
 // fit (at least kMinLabelPixels high, overlapping no label drawn before them), then every
-// row's dot (greyed where the range leaves it out) and the points. Each kind draws one mark
-// per pixel at most, so a fitted list of 100,000 rows costs what its pixels cost. The
-// scene's note, if any, stands in the top-left corner.
+// row's dot (grey and ringed where the range leaves it out) and the points. Each kind draws one
+// mark per pixel at most, so a fitted list of 100,000 rows costs what its pixels cost. The scene's
+// note, if any, stands in the top-left corner.
 void DrawPlotScene(wxDC& dc, const PlotScene& scene, const PreviewView& view);
 
 // The mark of the list's current row, when the scene has that row.

@@ -82,8 +82,8 @@ class PreviewView {
 
 // The entry nearest the pixel (px, py) within `tolerance` pixels, or -1. A linear pass:
 // a click is rare, and 100,000 entries take well under a millisecond.
-inline std::int64_t EntryNear(const PlotScene& scene, const PreviewView& view, double px,
-                              double py, double tolerance) {
+inline std::int64_t EntryNear(const PlotScene& scene, const PreviewView& view, double px, double py,
+                              double tolerance) {
   std::int64_t best = -1;
   double bestSquare = tolerance * tolerance * (1.0 + 1e-9);  // the first of equals wins
   for (std::size_t k = 0; k < scene.entries.size(); ++k) {

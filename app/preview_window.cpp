@@ -40,8 +40,8 @@ PreviewWindow::PreviewWindow(wxWindow* parent, FormState& state, Ui& dialogs, Li
   auto* bar = new wxPanel(this, wxID_ANY);
   auto* fit = new wxButton(bar, wxID_ANY, ToWx("全体表示"), wxDefaultPosition, wxDefaultSize, 0,
                            wxDefaultValidator, "PreviewFit");
-  auto* save = new wxButton(bar, wxID_ANY, ToWx("PNG で保存"), wxDefaultPosition, wxDefaultSize,
-                            0, wxDefaultValidator, "PreviewSavePng");
+  auto* save = new wxButton(bar, wxID_ANY, ToWx("PNG で保存"), wxDefaultPosition, wxDefaultSize, 0,
+                            wxDefaultValidator, "PreviewSavePng");
   count_ = new wxStaticText(bar, wxID_ANY, "", wxDefaultPosition, wxDefaultSize, 0, "PreviewCount");
   auto* row = new wxBoxSizer(wxHORIZONTAL);
   row->Add(fit, 0, wxALL, 2);
@@ -66,9 +66,8 @@ PreviewWindow::PreviewWindow(wxWindow* parent, FormState& state, Ui& dialogs, Li
   canvas_->Bind(wxEVT_MOTION, &PreviewWindow::OnMotion, this);
   canvas_->Bind(wxEVT_LEFT_UP, &PreviewWindow::OnLeftUp, this);
   canvas_->Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent&) { FitAll(); });
-  canvas_->Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) {
-    pressed_ = dragging_ = false;
-  });
+  canvas_->Bind(wxEVT_MOUSE_CAPTURE_LOST,
+                [this](wxMouseCaptureLostEvent&) { pressed_ = dragging_ = false; });
   Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
     const int key = event.GetKeyCode();
     if (key == 'F' || key == WXK_HOME || key == WXK_NUMPAD_HOME) {

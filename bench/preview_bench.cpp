@@ -122,10 +122,11 @@ void Run(TForm1& form, PreviewWindow& preview, bool area, bool everything) {
     canvas->ProcessWindowEvent(wheel);
   });
 
-  std::printf("%-8s %-19s scene %6.1f ms  shown (built, fitted, painted) %6.1f ms  "
-              "pan step %5.1f ms (worst %5.1f)  zoom step %5.1f ms (worst %5.1f)  [%d entities]\n",
-              area ? "area" : "traverse", everything ? "every kind" : "coordinate labels", built,
-              shown, pan.mean, pan.worst, zoom.mean, zoom.worst, preview.Scene().entityCount);
+  std::printf(
+      "%-8s %-19s scene %6.1f ms  shown (built, fitted, painted) %6.1f ms  "
+      "pan step %5.1f ms (worst %5.1f)  zoom step %5.1f ms (worst %5.1f)  [%d entities]\n",
+      area ? "area" : "traverse", everything ? "every kind" : "coordinate labels", built, shown,
+      pan.mean, pan.worst, zoom.mean, zoom.worst, preview.Scene().entityCount);
 }
 
 }  // namespace

@@ -63,6 +63,28 @@ class SceneSink : public PlotSink {
     t.kind = kind;
     scene_.textPool.append(text);
     scene_.texts.push_back(t);
+    AddTextBounds(t, text);
+  }
+
+  // Roughly the box a label takes (each character as wide as the text is high, times the
+  // label's width factor), so that a fitted scene shows its labels whole.
+  void AddTextBounds(const SceneText& t, std::string_view text) {
+    const double chars = static_cast<double>(std::count_if(text.begin(), text.end(), [](char c) {
+      return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+    const double h = t.height;
+    switch (t.kind) {
+      case SceneTextKind::kName:
+        scene_.bounds.Add(t.x + chars * h, t.y + h);
+        break;
+      case SceneTextKind::kCoord:
+        scene_.bounds.Add(t.x + chars * h * 0.8, t.y - h);
+        break;
+      case SceneTextKind::kParcel:
+        scene_.bounds.Add(t.x - chars * h / 2, t.y - h / 2);
+        scene_.bounds.Add(t.x + chars * h / 2, t.y + h / 2);
+        break;
+    }
   }
 
   PlotScene& scene_;

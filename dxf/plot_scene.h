@@ -65,7 +65,7 @@ struct PlotScene {
   double circleRadius = 0.0;
   std::vector<SceneText> texts;
   std::string textPool;          // the texts one after the other
-  SceneBounds bounds;            // entries, vertices and circles
+  SceneBounds bounds;            // entries, vertices, circles and, roughly, labels
   std::int32_t entityCount = 0;  // as the plot counts them
   // Why nothing is drawn (a list not in use, a size no drawing can take); empty otherwise.
   std::string note;

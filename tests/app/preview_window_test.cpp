@@ -25,12 +25,13 @@ class PreviewWindowTest : public ScriptedDialogsTest {
       FormState& s = form_->State();
       TextGrid& list = s.StringGrid1;
       list.SetRowCount(5);
-      const char* rows[4][3] = {{"A-1", "0", "0"}, {"A-2", "100", "0"}, {"A-3", "100", "50"},
-                                {"B-1", "0", "50"}};
+      const char* rows[4][3] = {
+          {"A-1", "0", "0"}, {"A-2", "100", "0"}, {"A-3", "100", "50"}, {"B-1", "0", "50"}};
       for (int r = 1; r <= 4; ++r)
         for (int c = 0; c < 3; ++c) list.SetCell(c, r, rows[r - 1][c]);
       RenumberPlotNo(list);
       s.Edit31.text = "1-3";
+      s.CheckBox4.checked = false;  // no labels: the fitted bounds are the points
     });
     form_->PreviewClick();
     preview_ = form_->Preview();

@@ -125,7 +125,13 @@ bool PreviewWindow::Follow() {
   const bool changed = !built_ || !(input == drawn_);
   if (changed) {
     const bool wasEmpty = scene_.entries.empty();
-    scene_ = PlotPreviewScene(state_, input);
+    try {
+      scene_ = PlotPreviewScene(state_, input);
+    } catch (const std::exception& error) {
+      // Said in the picture, once for this input: an error box at every idle would never end.
+      scene_ = PlotScene();
+      scene_.note = error.what();
+    }
     drawn_ = std::move(input);
     built_ = true;
     // A list that was empty, or that now lies wholly out of view, is shown whole; an edit

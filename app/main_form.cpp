@@ -124,6 +124,7 @@ void TForm1::RunCommand(const std::function<void()>& command) {
     grid->PullSelection();
   }
   binding_.Pull();
+  controlsChanged_ = false;  // the state holds the controls now; the preview must not pull anew
   std::string failure;
   try {
     command();

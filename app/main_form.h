@@ -140,7 +140,9 @@ class TForm1 : public wxFrame {
   wxStatusBar* StatusBar1 = nullptr;
   TTargetCADForm* targetCadForm_ = nullptr;
   PreviewWindow* preview_ = nullptr;
-  // A control was changed by the user since the state last took the controls' values.
+  // A control was changed by the user since the state last took the controls' values: the
+  // preview pulls them when it looks, but never while a command runs (RunCommand pulls and
+  // clears it first, and the user changes no control of the window during a command).
   bool controlsChanged_ = false;
 };
 

@@ -332,9 +332,10 @@ void DrawPlotScene(wxDC& dc, const PlotScene& scene, const PreviewView& view) {
     for (const ScenePolyline& line : scene.polylines)
       if (line.parcel == parcels) DrawPolyline(marks, view, scene.vertices, line);
   }
-  if (!scene.circles.empty()) {
-    const double r = scene.circleRadius * view.Scale();
-    const int radius = std::max(static_cast<int>(std::lround(std::min(r, 1e6))), 1);
+  const double r = scene.circleRadius * view.Scale();
+  // A circle wider than a million pixels shows nothing at this zoom but a stray arc.
+  if (!scene.circles.empty() && r <= 1e6) {
+    const int radius = std::max(static_cast<int>(std::lround(r)), 1);
     // Large circles are few on the canvas at once: the device context draws them smooth.
     const bool large = radius > kLargestMarkedCircle;
     dc.SetPen(wxPen(PreviewColours::Circle()));

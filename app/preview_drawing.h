@@ -30,11 +30,11 @@ struct PreviewColours {
 // A label shorter than this many pixels is not drawn: it could not be read.
 inline constexpr double kMinLabelPixels = 6.0;
 
-// The whole scene on a cleared background: polylines and parcels, circles, the labels that
-// fit (at least kMinLabelPixels high, overlapping no label drawn before them), then every
-// row's dot (grey and ringed where the range leaves it out) and the points. Each kind draws one
-// mark per pixel at most, so a fitted list of 100,000 rows costs what its pixels cost. The scene's
-// note, if any, stands in the top-left corner.
+// The whole scene on a cleared background: the labels that fit (at least kMinLabelPixels
+// high, overlapping no label drawn before them), then over them the polylines and parcels,
+// the circles, every row's dot (grey and ringed where the range leaves it out) and the
+// points. Each kind sets one mark per pixel at most, so a fitted list of 100,000 rows
+// costs what its pixels cost. The scene's note, if any, stands in the top-left corner.
 void DrawPlotScene(wxDC& dc, const PlotScene& scene, const PreviewView& view);
 
 // The mark of the list's current row, when the scene has that row.

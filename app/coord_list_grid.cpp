@@ -75,6 +75,7 @@ std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
          TGeoDialog dialog(*this);
          dialog.ShowModal();
        }},
+      {"プレビュー", [this] { PreviewClick(); }},
       {nullptr, {}},
       {"バージョン情報",
        [this] {

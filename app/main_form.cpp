@@ -92,6 +92,8 @@ void TForm1::FormCreate(const ScreenMetrics& screen) {
   PageControl1->ChangeSelection(0);
   ShowState();
   StringGrid1->SetFocus();
+  // The preview opens again if it was open when the program last ended.
+  if (state_.PreviewOpen) CallAfter([this] { PreviewClick(); });
 }
 
 void TForm1::FormClose(wxCloseEvent&) {
@@ -122,6 +124,7 @@ void TForm1::RunCommand(const std::function<void()>& command) {
     grid->PullSelection();
   }
   binding_.Pull();
+  controlsChanged_ = false;  // the state holds the controls now; the preview must not pull anew
   std::string failure;
   try {
     command();

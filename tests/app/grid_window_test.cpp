@@ -157,7 +157,8 @@ TEST_F(GridWindowTest, PopUpMenuItemsInOrderAndTheirEffects) {
             "選択範囲をコピー\nすべてコピー\n-\n現在セルから貼り付け（ペースト）\n"
             "先頭セルから貼り付け（ペースト）\n-\n選択範囲をクリア\n表示データをすべてクリア\n"
             "内部データをすべてクリア\n-\n測点名でソート\n測点名の番号のみでソート\n-\n"
-            "同じ行データを整理\n-\n座標求積...\n地図 (緯度経度)...\n-\nバージョン情報\n");
+            "同じ行データを整理\n-\n座標求積...\n地図 (緯度経度)...\n"
+            "プレビュー\n-\nバージョン情報\n");
 
   ShowList({"b2", "a1"});
   ASSERT_TRUE(form_->PopupMenu1Click("すべてコピー"));

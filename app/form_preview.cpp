@@ -14,7 +14,7 @@ void TForm1::PreviewClick() {
     link.input = [this] {
       // The options as the controls show them: a box ticked or a size typed counts at
       // once, not only at the next command.
-      if (controlsChanged_) {
+      if (controlsChanged_ && commandsRunning_ == 0) {
         controlsChanged_ = false;
         binding_.Pull();
       }

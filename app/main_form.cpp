@@ -126,12 +126,14 @@ void TForm1::RunCommand(const std::function<void()>& command) {
   binding_.Pull();
   controlsChanged_ = false;  // the state holds the controls now; the preview must not pull anew
   std::string failure;
+  ++commandsRunning_;
   try {
     command();
   } catch (const std::exception& error) {
     failure = error.what();
     if (failure.empty()) failure = "エラーが発生しました。";
   }
+  --commandsRunning_;
   ShowState();
   if (!failure.empty()) ReportError(failure);
 }

@@ -144,6 +144,9 @@ class TForm1 : public wxFrame {
   // preview pulls them when it looks, but never while a command runs (RunCommand pulls and
   // clears it first, and the user changes no control of the window during a command).
   bool controlsChanged_ = false;
+  // Commands running (one may wait in an event loop, for a pick or a message box): the
+  // controls are not pulled into the state meanwhile, which would undo what it set.
+  int commandsRunning_ = 0;
 };
 
 // The faces of the main window: the font where the Japanese system font is missing falls

@@ -87,6 +87,7 @@ std::vector<TForm1::PopupItem> TForm1::PopupMenu1Items() {
          dialog.ShowModal();
        },
        "地図"},
+      {"プレビュー", [this] { PreviewClick(); }},
       {nullptr, {}},
       {"バージョン情報",
        [this] {

@@ -102,6 +102,8 @@ void TForm1::FormCreate(const ScreenMetrics& screen) {
   PageControl1->ChangeSelection(0);
   ShowState();
   StringGrid1->SetFocus();
+  // The preview opens again if it was open when the program last ended.
+  if (state_.PreviewOpen) CallAfter([this] { PreviewClick(); });
 }
 
 void TForm1::FormClose(wxCloseEvent&) {
@@ -139,13 +141,16 @@ void TForm1::RunCommand(std::string_view step, const std::function<void()>& comm
   histories_.CloseStepsBetweenHandlers();
   ListStep listStep(histories_, step);
   binding_.Pull();
+  controlsChanged_ = false;  // the state holds the controls now; the preview must not pull anew
   std::string failure;
+  ++commandsRunning_;
   try {
     command();
   } catch (const std::exception& error) {
     failure = error.what();
     if (failure.empty()) failure = "エラーが発生しました。";
   }
+  --commandsRunning_;
   ShowState();
   if (!failure.empty()) ReportError(failure);
 }

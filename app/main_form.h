@@ -29,6 +29,7 @@
 
 namespace vensa {
 
+class PreviewWindow;
 class TTargetCADForm;
 
 class TForm1 : public wxFrame {
@@ -76,6 +77,13 @@ class TForm1 : public wxFrame {
   // Runs the item of that caption as the menu does; false when there is none or it is
   // disabled.
   bool PopupMenu1Click(std::string_view caption);
+
+  // "プレビュー": opens the preview window beside this one, or raises it (form_preview.cpp).
+  void PreviewClick();
+  // The preview window, null before it was first opened.
+  PreviewWindow* Preview() { return preview_; }
+  // Makes a data row of the coordinate list current, its cells selected, scrolled to.
+  void SelectCoordListRow(int row);
 
  private:
   // One builder per tab (tab_*.cpp).
@@ -144,6 +152,14 @@ class TForm1 : public wxFrame {
   ListGrid* StringGrid4 = nullptr;
   wxStatusBar* StatusBar1 = nullptr;
   TTargetCADForm* targetCadForm_ = nullptr;
+  PreviewWindow* preview_ = nullptr;
+  // A control was changed by the user since the state last took the controls' values: the
+  // preview pulls them when it looks, but never while a command runs (RunCommand pulls and
+  // clears it first, and the user changes no control of the window during a command).
+  bool controlsChanged_ = false;
+  // Commands running (one may wait in an event loop, for a pick or a message box): the
+  // controls are not pulled into the state meanwhile, which would undo what it set.
+  int commandsRunning_ = 0;
 };
 
 // The faces of the main window: the font where the Japanese system font is missing falls

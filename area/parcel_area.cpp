@@ -247,7 +247,11 @@ AreaInt HalfUnits(const ParcelArea& area) {
 }  // namespace
 
 std::string FormatArea(const ParcelArea& area) {
-  return FormatAreaValue(HalfUnits(area), 2 * area.decimals + 1, 6);
+  return FormatAreaDecimals(area, 6);
+}
+
+std::string FormatAreaDecimals(const ParcelArea& area, int decimals) {
+  return FormatAreaValue(HalfUnits(area), 2 * area.decimals + 1, decimals);
 }
 
 std::string FormatRegisteredArea(const ParcelArea& area) {

@@ -82,6 +82,8 @@ std::string FormatAreaValue(AreaInt value, int scaleDecimals, int shownDecimals)
 std::string FormatCoordinate(const ParcelArea& area, AreaInt value);  // 3 decimals, m
 std::string FormatProduct(const ParcelArea& area, AreaInt value);     // 6 decimals, m²
 std::string FormatArea(const ParcelArea& area);                       // |2A|/2, 6 decimals
+// |2A|/2 to `decimals` decimals, rounded half away from zero.
+std::string FormatAreaDecimals(const ParcelArea& area, int decimals);
 // The registered area, truncated by the category's rule: "362.50" or "362".
 std::string FormatRegisteredArea(const ParcelArea& area);
 // The category's rule as the table states it.

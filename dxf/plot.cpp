@@ -98,23 +98,61 @@ std::size_t EstimateParcelBytes(const PlotOptions& o, std::span<const PlotParcel
   return total;
 }
 
-// The parcels after everything else, so that a plot without them keeps its bytes.
-// `height` is the name labels' (scaled).
-std::int32_t WriteParcels(DxfBuilder& out, const PlotOptions& options, double height,
-                          std::span<const PlotParcel> parcels) {
+// Writes the entities as DXF pairs; each point's text is formatted once.
+class DxfPlotSink : public PlotSink {
+ public:
+  DxfPlotSink(DxfBuilder& out, const DxfPointList& points) : out_(out), points_(points) {}
+
+  void BeginPolyline(std::string_view layer, std::int32_t flags) override {
+    WritePolylineHeader(out_, layer, flags);
+  }
+  void Vertex(std::string_view layer, std::size_t k) override {
+    WriteVertex(out_, layer, points_[k]);
+  }
+  void Corner(std::string_view layer, const TAcadPoint& pt) override {
+    WriteVertex(out_, layer, DxfPoint(pt));
+  }
+  void EndPolyline() override { WriteSeqend(out_); }
+  void Point(std::string_view layer, std::size_t k) override {
+    WritePoint(out_, layer, points_[k]);
+  }
+  void Circle(std::string_view layer, std::size_t k, double radius) override {
+    WriteCircle(out_, layer, points_[k], radius);
+  }
+  void NameLabel(std::string_view layer, std::size_t k, double height,
+                 std::string_view name) override {
+    WriteNameLabel(out_, layer, points_[k], height, name);
+  }
+  void CoordLabel(std::string_view layer, std::size_t k, double height,
+                  std::string_view label) override {
+    WriteCoordLabel(out_, layer, points_[k], height, label);
+  }
+  void CentredText(std::string_view layer, const TAcadPoint& at, double height,
+                   std::string_view text) override {
+    WriteCentredText(out_, layer, at.x, at.y, height, text);
+  }
+
+ private:
+  DxfBuilder& out_;
+  const DxfPointList& points_;
+};
+
+// The parcels after everything else, so that a plot without them keeps its bytes: each a
+// closed polyline at z 0 and its name, as high as a name label, on the outline's centroid.
+std::int32_t EmitParcels(PlotSink& sink, const PlotOptions& options, double height,
+                         std::span<const PlotParcel> parcels) {
   std::int32_t count = 0;
   for (const PlotParcel& parcel : parcels) {
     if (parcel.outline.size() < 2) continue;
-    WritePolylineHeader(out, options.parcelLayer, 1);
+    sink.BeginPolyline(options.parcelLayer, 1);
     for (const TAcadPoint& corner : parcel.outline) {
-      WriteVertex(out, options.parcelLayer, DxfPoint({corner.x, corner.y, 0.0}));
+      sink.Corner(options.parcelLayer, {corner.x, corner.y, 0.0});
       ++count;
     }
-    WriteSeqend(out);
+    sink.EndPolyline();
     const std::string_view name = TrimBlanks(parcel.name);
     if (name.empty()) continue;
-    const TAcadPoint centre = OutlineCentroid(parcel.outline);
-    WriteCentredText(out, options.parcelLayer, centre.x, centre.y, height, name);
+    sink.CentredText(options.parcelLayer, OutlineCentroid(parcel.outline), height, name);
     ++count;
   }
   return count;
@@ -183,100 +221,108 @@ TAcadPoint OutlineCentroid(std::span<const TAcadPoint> outline) {
   return {o.x + cx / (3.0 * area2), o.y + cy / (3.0 * area2), 0.0};
 }
 
-std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions& options,
-                       double scale, PlotZMode zMode, std::span<const PlotParcel> parcels) {
+PlotPlan PlanPlot(const TextGrid& list, const PlotOptions& options, double scale, PlotZMode zMode,
+                  bool withParcels) {
+  PlotPlan plan;
   // Every size drawn is checked before anything is written.
-  const double radius =
-      options.circle ? DrawingSize(options.radius, scale, "円の半径 (TextSize/CIRCLE)") : 0.0;
-  const double nameHeight =
-      options.nameLabel || !parcels.empty()
-          ? DrawingSize(options.nameHeight, scale, "測点名の文字サイズ (TextSize/TEXTPT)")
-          : 0.0;
-  const double coordHeight =
-      options.coordLabel
-          ? DrawingSize(options.coordHeight, scale, "座標値の文字サイズ (TextSize/TEXTXY)")
-          : 0.0;
-  const int labelDecimals = std::clamp(options.decimals, 0, 8);
-  const std::int32_t flags = (options.closed ? 1 : 0) + (options.is3d ? 8 : 0);
+  if (options.circle)
+    plan.radius = DrawingSize(options.radius, scale, "円の半径 (TextSize/CIRCLE)");
+  if (options.nameLabel || withParcels)
+    plan.nameHeight =
+        DrawingSize(options.nameHeight, scale, "測点名の文字サイズ (TextSize/TEXTPT)");
+  if (options.coordLabel)
+    plan.coordHeight =
+        DrawingSize(options.coordHeight, scale, "座標値の文字サイズ (TextSize/TEXTXY)");
+  plan.polylineFlags = (options.closed ? 1 : 0) + (options.is3d ? 8 : 0);
 
-  std::vector<TPlotData> plot = MakePlotArray(list, options, zMode);
-  if (options.reorder) ReorderByNearest(plot);
+  plan.entries = MakePlotArray(list, options, zMode);
+  if (options.reorder) ReorderByNearest(plan.entries);
+  const PlotRange range(options.range);
+  plan.selected.resize(plan.entries.size());
+  for (std::size_t k = 0; k < plan.entries.size(); ++k) {
+    plan.selected[k] =
+        range.Contains(ReadIntegerCell(list.Cell(kColPlotNo, static_cast<int>(k) + 1)));
+  }
+  return plan;
+}
 
-  DxfPointList points;
-  points.Reserve(plot.size());
-  for (const TPlotData& entry : plot) points.Add(entry.pt);
-
-  out.Reserve(out.Size() + EstimateBytes(options, plot, points) +
-              EstimateParcelBytes(options, parcels));
-  WriteDxfHeader(out);
-  WriteEntitiesOpener(out);
-
+std::int32_t EmitPlot(PlotSink& sink, const PlotPlan& plan, const TextGrid& list,
+                      const PlotOptions& options, std::span<const PlotParcel> parcels) {
+  const std::vector<TPlotData>& plot = plan.entries;
   std::int32_t count = 0;
   if (options.pline && plot.size() >= 2) {
     const Grouping grouping(list, options);
     std::string current = grouping.FirstPrefix();
-    WritePolylineHeader(out, options.plineLayer, flags);
+    sink.BeginPolyline(options.plineLayer, plan.polylineFlags);
     for (std::size_t k = 0; k < plot.size(); ++k) {
       if (grouping.Opens(plot[k].name, current)) {
-        WriteSeqend(out);
-        WritePolylineHeader(out, options.plineLayer, flags);
+        sink.EndPolyline();
+        sink.BeginPolyline(options.plineLayer, plan.polylineFlags);
       }
-      WriteVertex(out, options.plineLayer, points[k]);
+      sink.Vertex(options.plineLayer, k);
       ++count;
     }
-    WriteSeqend(out);
+    sink.EndPolyline();
   }
 
-  // The range is tested against the PLOT No. of the list row at the entry's position;
-  // after reordering that row may belong to another point.
-  const PlotRange range(options.range);
-  std::vector<bool> selected(plot.size());
   for (std::size_t k = 0; k < plot.size(); ++k) {
-    selected[k] = range.Contains(ReadIntegerCell(list.Cell(kColPlotNo, static_cast<int>(k) + 1)));
+    if (!plan.selected[k]) sink.LeftOut(k);
   }
-
   if (options.point) {
     for (std::size_t k = 0; k < plot.size(); ++k) {
-      if (!selected[k]) continue;
-      WritePoint(out, options.pointLayer, points[k]);
+      if (!plan.selected[k]) continue;
+      sink.Point(options.pointLayer, k);
       ++count;
     }
   }
   if (options.circle) {
     for (std::size_t k = 0; k < plot.size(); ++k) {
-      if (!selected[k]) continue;
-      WriteCircle(out, options.circleLayer, points[k], radius);
+      if (!plan.selected[k]) continue;
+      sink.Circle(options.circleLayer, k, plan.radius);
       ++count;
     }
   }
   if (options.nameLabel) {
-    const double height = nameHeight;
     for (std::size_t k = 0; k < plot.size(); ++k) {
       const std::string_view name = TrimBlanks(plot[k].name);
-      if (!selected[k] || name.empty()) continue;
-      WriteNameLabel(out, options.nameLayer, points[k], height, name);
+      if (!plan.selected[k] || name.empty()) continue;
+      sink.NameLabel(options.nameLayer, k, plan.nameHeight, name);
       ++count;
     }
   }
   if (options.coordLabel) {
-    const double height = coordHeight;
+    const int decimals = std::clamp(options.decimals, 0, 8);
     std::string label;
     for (std::size_t k = 0; k < plot.size(); ++k) {
-      if (!selected[k]) continue;
+      if (!plan.selected[k]) continue;
       label.clear();
       if (options.zOnly) {
-        AppendFixed(label, plot[k].pt.z, labelDecimals);
+        AppendFixed(label, plot[k].pt.z, decimals);
       } else {
-        AppendFixed(label, plot[k].pt.x, labelDecimals);
+        AppendFixed(label, plot[k].pt.x, decimals);
         label += ',';
-        AppendFixed(label, plot[k].pt.y, labelDecimals);
+        AppendFixed(label, plot[k].pt.y, decimals);
       }
-      WriteCoordLabel(out, options.coordLayer, points[k], height, label);
+      sink.CoordLabel(options.coordLayer, k, plan.coordHeight, label);
       ++count;
     }
   }
+  return count + EmitParcels(sink, options, plan.nameHeight, parcels);
+}
 
-  count += WriteParcels(out, options, nameHeight, parcels);
+std::int32_t BuildPlot(DxfBuilder& out, const TextGrid& list, const PlotOptions& options,
+                       double scale, PlotZMode zMode, std::span<const PlotParcel> parcels) {
+  const PlotPlan plan = PlanPlot(list, options, scale, zMode, !parcels.empty());
+  DxfPointList points;
+  points.Reserve(plan.entries.size());
+  for (const TPlotData& entry : plan.entries) points.Add(entry.pt);
+
+  out.Reserve(out.Size() + EstimateBytes(options, plan.entries, points) +
+              EstimateParcelBytes(options, parcels));
+  WriteDxfHeader(out);
+  WriteEntitiesOpener(out);
+  DxfPlotSink sink(out, points);
+  const std::int32_t count = EmitPlot(sink, plan, list, options, parcels);
   WriteDxfClosing(out);
   return count;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/acad_point.h"
@@ -39,6 +40,8 @@ struct PlotOptions {
   std::string radius = "5.0";                // Edit19, before scaling
   int decimals = 3;                          // UpDown6 / Edit27: coordinate label decimals, 0 to 8
   std::string range;                         // Edit31 "プロット範囲"
+
+  friend bool operator==(const PlotOptions&, const PlotOptions&) = default;
 };
 
 // A parcel as the plot draws it: a closed outline through its corners, in drawing
@@ -46,6 +49,8 @@ struct PlotOptions {
 struct PlotParcel {
   std::string name;
   std::vector<TAcadPoint> outline;
+
+  friend bool operator==(const PlotParcel&, const PlotParcel&) = default;
 };
 
 // Which plot command runs: "CADへ" takes z from the list, "CADへ (Z=0)" draws every
@@ -61,6 +66,51 @@ std::vector<TPlotData> MakePlotArray(const TextGrid& list, const PlotOptions& op
 // plan to the entry before it, searching only the entries after it; the first three
 // entries and the first entry of every later group stay.
 void ReorderByNearest(std::vector<TPlotData>& plot);
+
+// What a plot is made of, decided before anything is drawn: the plot array (reordered when
+// asked), which of its entries the plot range selects, and the sizes, checked and scaled.
+// Throws DrawingSizeError for a size no drawing can take.
+struct PlotPlan {
+  std::vector<TPlotData> entries;
+  // By position: the range tested against the PLOT No. of the list row at the entry's
+  // position (after reordering that row may belong to another point).
+  std::vector<bool> selected;
+  double radius = 0.0;       // scaled, when circles are drawn
+  double nameHeight = 0.0;   // scaled, when name labels or parcels are drawn
+  double coordHeight = 0.0;  // scaled, when coordinate labels are drawn
+  std::int32_t polylineFlags = 0;
+};
+PlotPlan PlanPlot(const TextGrid& list, const PlotOptions& options, double scale, PlotZMode zMode,
+                  bool withParcels);
+
+// The entities of a plot, handed over one by one in the order the file holds them. The DXF
+// file and the window's preview are both drawn from EmitPlot, so the preview shows what
+// "CADへ" writes. `k` is an entry's position in the plan's plot array.
+class PlotSink {
+ public:
+  virtual ~PlotSink() = default;
+  virtual void BeginPolyline(std::string_view layer, std::int32_t flags) = 0;
+  virtual void Vertex(std::string_view layer, std::size_t k) = 0;
+  // A vertex that is no entry of the plot array (a parcel's corner).
+  virtual void Corner(std::string_view layer, const TAcadPoint& pt) = 0;
+  virtual void EndPolyline() = 0;
+  virtual void Point(std::string_view layer, std::size_t k) = 0;
+  virtual void Circle(std::string_view layer, std::size_t k, double radius) = 0;
+  virtual void NameLabel(std::string_view layer, std::size_t k, double height,
+                         std::string_view name) = 0;
+  virtual void CoordLabel(std::string_view layer, std::size_t k, double height,
+                          std::string_view label) = 0;
+  virtual void CentredText(std::string_view layer, const TAcadPoint& at, double height,
+                           std::string_view text) = 0;
+  // An entry the plot range leaves out: it gets no point, circle or label. Nothing is
+  // written for it; the preview shows it greyed.
+  virtual void LeftOut(std::size_t) {}
+};
+
+// Hands the plan's entities to `sink`: polylines, points, circles, name labels, coordinate
+// labels, then the parcels. Returns the entities as BuildPlot counts them.
+std::int32_t EmitPlot(PlotSink& sink, const PlotPlan& plan, const TextGrid& list,
+                      const PlotOptions& options, std::span<const PlotParcel> parcels);
 
 // Appends the whole plot file (header to EOF) for a list in use; `scale` multiplies the
 // sizes (the drawing's DIMSCALE, or 1). Returns the entities written: vertices, points,

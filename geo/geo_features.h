@@ -23,12 +23,13 @@ struct GeoPointFeature {
 };
 
 // A parcel (画地) as a closed outline: corners in order, the first not repeated at the
-// end; its 地番 and its area in square metres on the plane.
+// end; its 地番 and its area in square metres on the plane, as the text written (two
+// decimals, the same value as the parcel's area by coordinates).
 struct GeoParcelFeature {
   std::string_view name;
   std::string_view number;
   std::vector<LatLon> corners;
-  double area = 0.0;
+  std::string area = "0.00";
 };
 
 // A place read from a map file: a Point, or one vertex of a line or an outline.

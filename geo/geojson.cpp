@@ -257,7 +257,7 @@ void AppendGeoJson(std::string& out, std::span<const GeoPointFeature> points,
     out += ",\"number\":";
     AppendString(out, parcel.number);
     out += ",\"area\":";
-    AppendFixed(out, parcel.area, 2);
+    out += parcel.area;
     out += ",\"zone\":";
     out += zoneText;
     out += "}}";

@@ -242,10 +242,10 @@ std::string KmlText(std::span<const GeoPointFeature> points,
     out += "<Placemark><name>";
     AppendEscaped(out, parcel.name);
     out += "</name><description>";
-    AppendEscaped(out, "面積 " + FormatFixed(parcel.area, 2) + " m²");
+    AppendEscaped(out, "面積 " + parcel.area + " m²");
     out += "</description><ExtendedData>";
     AppendData(out, "number", parcel.number);
-    AppendData(out, "area", FormatFixed(parcel.area, 2));
+    AppendData(out, "area", parcel.area);
     AppendData(out, "zone", zoneText);
     out += "</ExtendedData><Polygon><outerBoundaryIs><LinearRing><coordinates>";
     for (const LatLon& corner : parcel.corners) {

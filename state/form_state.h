@@ -71,6 +71,13 @@ struct FormState {
   int ActivePage = 0;  // 0 " メイン ", 1 " CAD 設定 ", 2 " 取得, ID 設定 ", 3 " TEXT ",
                        // 4 " SIMA/R ", 5 " SIMA/W "
   std::array<std::string, 2> StatusBar1;  // panel 0: row indicator; panel 1: messages
+  // The preview window "プレビュー": whether it is open, and its outer edges and size in
+  // screen pixels; a width of 0 means it has never been placed (it opens beside the window).
+  bool PreviewOpen = false;
+  int PreviewLeft = 0;
+  int PreviewTop = 0;
+  int PreviewWidth = 0;
+  int PreviewHeight = 0;
 
   // ---- Tab " メイン ", group "Excel" --------------------------------------------------
   EditState Edit3{"A"};  // "測点名": letter of UpDown1 (read-only)

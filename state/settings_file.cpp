@@ -60,6 +60,22 @@ void ApplyKey(FormState& s, const SettingKey& k, const std::optional<std::string
     case SettingRole::TargetDrawing:
       if (value) s.TargetDrawing = *value;
       break;
+    case SettingRole::PreviewOpen:
+      s.PreviewOpen = ReadInteger(value, 0) != 0;
+      break;
+    case SettingRole::PreviewLeft:
+      s.PreviewLeft = ReadInteger(value, 0);
+      break;
+    case SettingRole::PreviewTop:
+      s.PreviewTop = ReadInteger(value, 0);
+      break;
+    case SettingRole::PreviewWidth:
+      // A size that is no size leaves the preview unplaced.
+      s.PreviewWidth = std::max(ReadInteger(value, 0), 0);
+      break;
+    case SettingRole::PreviewHeight:
+      s.PreviewHeight = std::max(ReadInteger(value, 0), 0);
+      break;
     case SettingRole::None:
     case SettingRole::FormLeft:
     case SettingRole::FormTop:
@@ -81,6 +97,16 @@ std::string KeyText(const FormState& s, const SettingKey& k) {
       return s.TargetIsDrawingFile ? "1" : "0";
     case SettingRole::TargetDrawing:
       return s.TargetDrawing;
+    case SettingRole::PreviewOpen:
+      return s.PreviewOpen ? "1" : "0";
+    case SettingRole::PreviewLeft:
+      return IntegerText(s.PreviewLeft);
+    case SettingRole::PreviewTop:
+      return IntegerText(s.PreviewTop);
+    case SettingRole::PreviewWidth:
+      return IntegerText(s.PreviewWidth);
+    case SettingRole::PreviewHeight:
+      return IntegerText(s.PreviewHeight);
     case SettingRole::None:
       break;
   }
@@ -114,6 +140,22 @@ WindowPosition PlaceWindow(std::optional<int> storedLeft, std::optional<int> sto
   return {left, top};
 }
 
+WindowRect PlacePreview(const FormState& s, const ScreenMetrics& m) {
+  WindowRect r;
+  if (s.PreviewWidth > 0 && s.PreviewHeight > 0) {
+    r = {s.PreviewLeft, s.PreviewTop, std::min(s.PreviewWidth, m.screenWidth),
+         std::min(s.PreviewHeight, m.screenHeight)};
+  } else {
+    r = {s.Left + m.windowWidth, s.Top, std::min(kPreviewSize.width, m.screenWidth),
+         std::min(kPreviewSize.height, m.screenHeight)};
+    if (static_cast<std::int64_t>(r.left) + r.width > m.screenWidth && s.Left - r.width >= 0)
+      r.left = s.Left - r.width;
+  }
+  r.left = KeepInside(r.left, r.width, m.screenWidth);
+  r.top = KeepInside(r.top, r.height, m.screenHeight);
+  return r;
+}
+
 void ApplySettings(FormState& state, const IniDocument& settings, const ScreenMetrics& screen) {
   std::optional<int> left, top;
   for (const SettingKey& k : SettingKeys()) {
@@ -130,9 +172,23 @@ void ApplySettings(FormState& state, const IniDocument& settings, const ScreenMe
 
 namespace {
 
-// The drawing target's keys are written once it has been used, so a settings file of a
-// program that only ever drove a running CAD stays as it was.
+bool IsPreviewKey(const SettingKey& k) {
+  switch (k.role) {
+    case SettingRole::PreviewOpen:
+    case SettingRole::PreviewLeft:
+    case SettingRole::PreviewTop:
+    case SettingRole::PreviewWidth:
+    case SettingRole::PreviewHeight:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The drawing target's keys are written once it has been used, the preview's once it has
+// been placed, so a settings file of a program that never used them stays as it was.
 bool KeyIsStored(const FormState& state, const SettingKey& k) {
+  if (IsPreviewKey(k)) return state.PreviewWidth > 0;
   const bool drawingKey =
       k.role == SettingRole::TargetDrawingFile || k.role == SettingRole::TargetDrawing;
   return !drawingKey || state.TargetIsDrawingFile || !state.TargetDrawing.empty();

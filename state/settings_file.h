@@ -38,6 +38,21 @@ struct WindowPosition {
 WindowPosition PlaceWindow(std::optional<int> storedLeft, std::optional<int> storedTop,
                            const ScreenMetrics& screen);
 
+struct WindowRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const WindowRect&, const WindowRect&) = default;
+};
+
+// Where the preview window opens: where it was, when it has been placed (no larger than the
+// screen, pulled back inside the far screen edges as the main window is); otherwise beside
+// the main window (at state.Left, state.Top, of the outer size in `screen`) on its right, or
+// on its left when the screen has no room on the right, kPreviewSize large.
+inline constexpr WindowRect kPreviewSize{0, 0, 640, 480};
+WindowRect PlacePreview(const FormState& state, const ScreenMetrics& screen);
+
 // Loads every key of the table from the document into the state: a missing key, or an
 // integer or Boolean key that holds no integer, gives the key's initial value; the target
 // ProgID defaults to the one the state already holds. Up-down positions are brought into

@@ -94,6 +94,11 @@ constexpr std::array kKeys = {
     S("Target", "ProgID", T::Text, SettingRole::TargetProgId),
     S("Target", "DrawingFile", T::Bool, SettingRole::TargetDrawingFile),
     S("Target", "Drawing", T::Text, SettingRole::TargetDrawing),
+    S("Preview", "Open", T::Bool, SettingRole::PreviewOpen),
+    S("Preview", "Left", T::Int, SettingRole::PreviewLeft),
+    S("Preview", "Top", T::Int, SettingRole::PreviewTop),
+    S("Preview", "Width", T::Int, SettingRole::PreviewWidth),
+    S("Preview", "Height", T::Int, SettingRole::PreviewHeight),
 };
 
 }  // namespace

@@ -20,7 +20,12 @@ enum class SettingRole {
   DxfSleep,           // the DXF wait time (Edit26 read as an integer)
   TargetProgId,       // the target ProgID; its default is the ProgID already set
   TargetDrawingFile,  // whether a drawing file is the target; default as already set
-  TargetDrawing       // the last drawing opened as the target
+  TargetDrawing,      // the last drawing opened as the target
+  PreviewOpen,        // whether the preview window is open
+  PreviewLeft,        // the preview window's outer edges and size
+  PreviewTop,
+  PreviewWidth,
+  PreviewHeight
 };
 
 struct SettingKey {

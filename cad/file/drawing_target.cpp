@@ -254,6 +254,12 @@ CommandOutcome LayerFromTarget(FormState& state, DrawingTargetPlatform& target, 
   return LayerFromPickedText(state, target, ui);
 }
 
+double PlotScaleOnTarget(const FormState& state, DrawingTargetPlatform& target) {
+  DrawingFileCad* cad = target.Drawing();
+  if (!state.TargetIsDrawingFile || cad == nullptr) return 1.0;
+  return DrawingScale(state, *cad);
+}
+
 CommandOutcome PlotOnTarget(FormState& state, DrawingTargetPlatform& target, Ui& ui,
                             const std::string& insertFile, PlotZMode zMode) {
   if (state.TargetIsDrawingFile) return PlotToDrawingFile(state, target, ui, zMode);

@@ -90,6 +90,11 @@ bool PansOnTextListMove(const FormState& state);
 // RefusedWithoutRunningCad; otherwise done, nothing to say.
 CommandOutcome AlwaysPanOnTarget(const FormState& state);
 
+// The scale the plot would take now, for a preview of it: with the drawing target, the
+// drawing's DIMSCALE where asked (as "CADへ" takes it); otherwise 1, since a running CAD is
+// asked for its DIMSCALE only when the plot is inserted.
+double PlotScaleOnTarget(const FormState& state, DrawingTargetPlatform& target);
+
 // The window's CAD buttons, whichever the target. With the drawing target: "CADから" and
 // "TEXT 取得" read the last drawing opened (asked for when there is none, read again when
 // its file changed; a drawing that cannot be read throws before anything has changed);

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <filesystem>
 
+#include "area/area_rings.h"
+#include "area/parcel_area.h"
 #include "core/coord_list.h"
 #include "core/file_io.h"
 #include "core/list_headers.h"
@@ -44,15 +46,16 @@ double RequireNumber(std::string_view text, const std::string& where, const char
   return *value;
 }
 
-// Twice the signed area of an outline on the plane.
-double PlaneArea(const std::vector<PlaneXY>& corners) {
-  double sum = 0.0;
-  for (std::size_t i = 0; i < corners.size(); ++i) {
-    const PlaneXY& a = corners[i];
-    const PlaneXY& b = corners[(i + 1) % corners.size()];
-    sum += a.y * b.x - b.y * a.x;
+// The parcel's area as its area by coordinates gives it, to two decimals: exact, so the
+// map and the 座標求積表 never differ in a last digit. Corners that enclose nothing (fewer
+// than three distinct points) have no area.
+std::string ParcelAreaText(const TParcel& parcel) {
+  try {
+    return FormatAreaDecimals(
+        ComputeParcelArea(RingOfParcel(parcel), LandCategory::kTakuchi, CoordUnit::kMetre), 2);
+  } catch (const AreaRefusedError&) {
+    return "0.00";
   }
-  return std::fabs(sum) / 2.0;
 }
 
 std::string DocumentName(const std::string& path) {
@@ -105,17 +108,16 @@ CommandOutcome SaveListAsMap(const FormState& form, int zone, const std::string&
   for (const TParcel& parcel : form.SimaParcels) {
     if (parcel.vertices.size() < 3) continue;
     const std::string where = "画地 " + parcel.name + " (" + parcel.number + "): ";
-    GeoParcelFeature feature{parcel.name, parcel.number, {}, 0.0};
-    std::vector<PlaneXY> plane;
+    GeoParcelFeature feature{parcel.name, parcel.number, {}};
     for (const TParcelVertex& v : parcel.vertices) {
-      plane.push_back({RequireNumber(v.x, where, "X座標"), RequireNumber(v.y, where, "Y座標")});
+      const PlaneXY plane{RequireNumber(v.x, where, "X座標"), RequireNumber(v.y, where, "Y座標")};
       try {
-        feature.corners.push_back(PlaneToLatLon(zone, plane.back()));
+        feature.corners.push_back(PlaneToLatLon(zone, plane));
       } catch (const GeoRangeError& e) {
         throw GeoRangeError(where + e.what());
       }
     }
-    feature.area = PlaneArea(plane);
+    feature.area = ParcelAreaText(parcel);
     parcels.push_back(std::move(feature));
   }
   CommandOutcome outcome;

@@ -24,6 +24,17 @@ class SheetLimitError : public VensaError {
   using VensaError::VensaError;
 };
 
+// The rows of a file whose cells are read only when asked for (a CSV file's text): a file
+// of millions of small cells then costs about its own size, not a record for every cell.
+class SheetRows {
+ public:
+  virtual ~SheetRows() = default;
+  // The number of rows; rows after it are empty.
+  virtual int RowCount() const = 0;
+  // The cells of row `row` (from 1) from column A on, an empty text for an empty cell.
+  virtual void ReadRow(int row, std::vector<std::string>& cells) const = 0;
+};
+
 // The ranges it hands out point into it: they live for one call, as the transfers use them.
 class FileWorksheet : public ExcelWorksheet {
  public:
@@ -40,6 +51,19 @@ class FileWorksheet : public ExcelWorksheet {
   static constexpr std::uint64_t kMaxTextBytesRead = std::uint64_t{128} << 20;
 
   explicit FileWorksheet(std::string name = "Sheet1") : name_(std::move(name)) {}
+  // A worksheet reading its cells from `rows` when asked. The reader has checked the rows
+  // against the bounds above. Putting a cell or listing them all first takes every cell in.
+  static FileWorksheet FromRows(std::shared_ptr<const SheetRows> rows);
+
+  // Refuses a cell outside the worksheet, and a file of more cells or text than a sheet may
+  // hold, as Put does (SheetLimitError).
+  static void CheckCell(int row, int column);
+  static void CheckRoom(std::size_t cells, std::size_t textBytes);
+
+  // The budget of what the reads may hand out to a list, instead of kMaxTextBytesRead: the
+  // texts' bytes, and `bytesPerRow` for each row read (what a list row costs however short
+  // its texts are).
+  void SetReadBudget(std::uint64_t bytes, std::size_t bytesPerRow);
 
   // The cell's value; empty where nothing was put. Throws SheetLimitError outside the
   // worksheet, and once the texts read from the cells pass kMaxTextBytesRead.
@@ -68,12 +92,25 @@ class FileWorksheet : public ExcelWorksheet {
   // the putting quadratic. Of cells put twice the last one counts; an empty value put
   // where the order is pending stays as a mark until then.
   void PutInOrder() const;
+  // Takes every cell of the rows read when asked into the cells held one by one.
+  void TakeInRows() const;
+  // Counts a read of `textBytes` from `row` against the read budget.
+  void CountRead(int row, std::size_t textBytes) const;
 
   std::string name_;
   mutable std::vector<Cell> cells_;
   mutable bool ordered_ = true;
   std::size_t textBytes_ = 0;
   mutable std::uint64_t textBytesRead_ = 0;
+  std::uint64_t readBudget_ = kMaxTextBytesRead;
+  std::size_t readBytesPerRow_ = 0;
+  mutable int lastRowRead_ = 0;
+  // Cells read when asked (until taken in): the rows, the columns typed as numbers, and
+  // the row last read, kept for the next cell of the same row.
+  mutable std::shared_ptr<const SheetRows> rows_;
+  std::vector<int> numberColumns_;
+  mutable int cachedRow_ = 0;
+  mutable std::vector<std::string> cachedCells_;
 };
 
 }  // namespace vensa

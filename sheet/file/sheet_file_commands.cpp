@@ -1,6 +1,8 @@
 #include "sheet/file/sheet_file_commands.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <filesystem>
 #include <optional>
 
 #include "core/coord_list.h"
@@ -25,9 +27,26 @@ std::vector<int> NumberSheetColumns(const FormState& form) {
   return columns;
 }
 
+namespace {
+
+// What the list read from a CSV file may take: ten times the file, and at least 64 MB. A
+// list row costs its cells' strings however short the file's cells are, so a file of a
+// million rows of one-character cells would otherwise make a list many times its size.
+constexpr std::uint64_t kListBytesPerCsvByte = 10;
+constexpr std::uint64_t kMinCsvListBudget = std::uint64_t{64} << 20;
+
+}  // namespace
+
 CommandOutcome ReadListFromSheetFile(FormState& form, const std::string& path) {
   FileWorksheet sheet = LoadSheetFile(path);
-  if (SheetFileKindOf(path) == SheetFileKind::Csv) sheet.TypeNumbers(NumberSheetColumns(form));
+  if (SheetFileKindOf(path) == SheetFileKind::Csv) {
+    sheet.TypeNumbers(NumberSheetColumns(form));
+    std::error_code error;
+    const std::uintmax_t fileBytes = std::filesystem::file_size(PathFromUtf8(path), error);
+    sheet.SetReadBudget(
+        std::max(kListBytesPerCsvByte * (error ? 0 : fileBytes), kMinCsvListBudget),
+        static_cast<std::size_t>(form.StringGrid1.ColCount()) * sizeof(std::string));
+  }
   // The list stays as it was when the cells hand out more text than a list may take.
   TextGrid kept = form.StringGrid1;
   try {

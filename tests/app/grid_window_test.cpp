@@ -153,12 +153,13 @@ TEST_F(GridWindowTest, PopUpMenuItemsInOrderAndTheirEffects) {
   std::string captions;
   for (const TForm1::PopupItem& item : form_->PopupMenu1Items())
     captions += std::string(item.caption ? item.caption : "-") + "\n";
-  EXPECT_EQ(
-      captions,
-      "元に戻す\nやり直し\n-\n選択範囲をコピー\nすべてコピー\n-\n現在セルから貼り付け（ペースト）\n"
-      "先頭セルから貼り付け（ペースト）\n-\n選択範囲をクリア\n表示データをすべてクリア\n"
-      "内部データをすべてクリア\n-\n測点名でソート\n測点名の番号のみでソート\n-\n"
-      "同じ行データを整理\n-\n座標求積...\n地図 (緯度経度)...\n-\nバージョン情報\n");
+  EXPECT_EQ(captions,
+            "元に戻す\nやり直し\n-\n選択範囲をコピー\nすべてコピー\n-\n"
+            "現在セルから貼り付け（ペースト）\n"
+            "先頭セルから貼り付け（ペースト）\n-\n選択範囲をクリア\n表示データをすべてクリア\n"
+            "内部データをすべてクリア\n-\n測点名でソート\n測点名の番号のみでソート\n-\n"
+            "同じ行データを整理\n-\n座標求積...\n地図 (緯度経度)...\n"
+            "プレビュー\n-\nバージョン情報\n");
 
   ShowList({"b2", "a1"});
   ASSERT_TRUE(form_->PopupMenu1Click("すべてコピー"));

@@ -31,14 +31,24 @@ TEST(GeoCommands, SavesTheRowsOfThePlotRangeAndTheParcels) {
   form.StringGrid1 = CoordListOf(
       {{"A", "11543.6883", "22916.2436", "3"}, {"", "", ""}, {"B", "100", "200"}, {"C", "0", "0"}});
   form.Edit31.text = "1-3";
+  // The second parcel's area is 143.665 m² exactly, which a sum in floating point puts
+  // just below the half: the map gives the area by coordinates, 143.67.
   form.SimaParcels = {
-      {"1", "446-2", "", {{"1", "K1", "0", "0"}, {"2", "K2", "10", "0"}, {"3", "K3", "10", "20"}}}};
+      {"1", "446-2", "", {{"1", "K1", "0", "0"}, {"2", "K2", "10", "0"}, {"3", "K3", "10", "20"}}},
+      {"2",
+       "447",
+       "",
+       {{"1", "K4", "20068.258", "-18919.904"},
+        {"2", "K5", "20075.633", "-18919.904"},
+        {"3", "K6", "20075.633", "-18900.424"},
+        {"4", "K7", "20068.258", "-18900.424"}}}};
   const std::string path = dir.File("地図.geojson");
   const CommandOutcome outcome = SaveListAsMap(form, 9, path);
   EXPECT_TRUE(outcome.done);
-  EXPECT_EQ(outcome.summary, "GeoJSON: 2 点、画地 1、第9系 (IX)");
+  EXPECT_EQ(outcome.summary, "GeoJSON: 2 点、画地 2、第9系 (IX)");
   const std::vector<GeoPlace> places = ReadGeoJson(ReadFileBytes(path), path);
-  ASSERT_EQ(places.size(), 5u);  // A, B and the parcel's three corners
+  ASSERT_EQ(places.size(), 9u);  // A, B and the parcels' corners
+  EXPECT_NE(ReadFileBytes(path).find("\"area\":143.67"), std::string::npos);
   EXPECT_EQ(places[1].name, "B");
   EXPECT_NEAR(places[0].position.latitude, 36 + 6 / 60.0 + 13.58925 / 3600, 1e-9);
   EXPECT_NE(ReadFileBytes(path).find("\"area\":100.00"), std::string::npos);

@@ -15,7 +15,7 @@ const std::vector<GeoPointFeature> kPoints = {
 };
 // Corners given clockwise on the map: the GeoJSON ring is turned counter-clockwise.
 const std::vector<GeoParcelFeature> kParcels = {
-    {"446-2", "1", {{36.0, 140.0}, {36.001, 140.0}, {36.001, 140.001}, {36.0, 140.001}}, 900.0},
+    {"446-2", "1", {{36.0, 140.0}, {36.001, 140.0}, {36.001, 140.001}, {36.0, 140.001}}, "900.00"},
 };
 
 TEST(GeoJson, WritesPointsAndCounterClockwiseParcels) {

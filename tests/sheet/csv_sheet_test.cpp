@@ -43,6 +43,16 @@ TEST(CsvSheet, ReadsCellsAsTheSpreadsheetApplicationOpensThem) {
   for (const CsvCase& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(test::DumpCells(ReadCsv(c.bytes, "x.csv")), c.cells);
+    // Cells read one by one from the file's text, numbers typed as read, are the cells the
+    // sheet holds once it takes them all in.
+    FileWorksheet asRead = ReadCsv(c.bytes, "x.csv");
+    FileWorksheet held = ReadCsv(c.bytes, "x.csv");
+    asRead.TypeNumbers({2});
+    held.Cells();
+    held.TypeNumbers({2});
+    for (int row = 1; row <= 4; ++row)
+      for (int column = 1; column <= 5; ++column)
+        EXPECT_EQ(asRead.Get(row, column), held.Get(row, column)) << row << ":" << column;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 #include "core/encoding.h"
 #include "core/error.h"
@@ -221,6 +222,35 @@ TEST_F(SettingsFileTest, EveryKeySurvivesARestartUnderItsOwnName) {
   EXPECT_EQ(back.DxfWaitTime, s.DxfWaitTime);
   EXPECT_EQ(back.TargetProgID, s.TargetProgID);
   EXPECT_NE(back.Edit14.text, back.Edit19.text);  // table text size and circle radius
+  EXPECT_TRUE(back.PreviewOpen);
+  EXPECT_EQ(std::tie(back.PreviewLeft, back.PreviewTop, back.PreviewWidth, back.PreviewHeight),
+            std::tie(s.PreviewLeft, s.PreviewTop, s.PreviewWidth, s.PreviewHeight));
+}
+
+TEST(SettingsPlacementTest, PreviewOpensWhereItWasOrBesideTheWindow) {
+  struct Case {
+    int left, top, width, height;  // the preview as stored; width 0: never placed
+    WindowRect expected;
+  };
+  const Case cases[] = {
+      {0, 0, 0, 0, {310, 20, 640, 480}},           // right of the window (at 10, 20, 300 wide)
+      {700, 900, 500, 400, {700, 680, 500, 400}},  // pulled back inside the bottom edge
+      {-30, 5, 3000, 200, {-30, 5, 1920, 200}},    // no wider than the screen
+  };
+  for (const Case& c : cases) {
+    FormState s = InitialFormState();
+    s.Left = 10;
+    s.Top = 20;
+    s.PreviewLeft = c.left;
+    s.PreviewTop = c.top;
+    s.PreviewWidth = c.width;
+    s.PreviewHeight = c.height;
+    EXPECT_EQ(PlacePreview(s, {300, 400, 1920, 1080}), c.expected) << c.left << "," << c.top;
+  }
+  // No room on the right: on the left of the window.
+  FormState s = InitialFormState();
+  s.Left = 1500;
+  EXPECT_EQ(PlacePreview(s, {300, 400, 1920, 1080}), (WindowRect{860, 0, 640, 480}));
 }
 
 TEST(SettingsPlacementTest, WindowPlacementRule) {

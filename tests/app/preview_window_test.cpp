@@ -99,6 +99,15 @@ TEST_F(PreviewWindowTest, FollowsTheListAndTheControlsAndPicksRows) {
   EXPECT_EQ(PixelAt(FittedPixel(100, 0) + wxPoint(4, 0)), PreviewColours::Point());
 }
 
+TEST_F(PreviewWindowTest, AnUndoIsDrawnAsAnyOtherChange) {
+  ASSERT_TRUE(form_->PopupMenu1Click("表示データをすべてクリア"));
+  ASSERT_TRUE(
+      WaitUntil([this] { return PixelAt(FittedPixel(100, 0)) == PreviewColours::Background(); }));
+  ASSERT_TRUE(form_->PopupMenu1Click("元に戻す: クリア"));
+  EXPECT_TRUE(
+      WaitUntil([this] { return PixelAt(FittedPixel(100, 0)) == PreviewColours::Entry(); }));
+}
+
 TEST_F(PreviewWindowTest, WheelZoomsAboutThePointerAndDraggingPans) {
   const PreviewView& view = preview_->View();
   const wxPoint at = FittedPixel(100, 0);

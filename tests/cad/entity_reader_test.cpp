@@ -167,6 +167,16 @@ TEST_F(EntityReaderTest, ShowsProgressAroundEachEntity) {
   EXPECT_EQ(panel0_, "1 / 1");
 }
 
+// A large selection shows how far it is a few hundred times, not once per entity (which
+// made the window's read take minutes), and always its last count.
+TEST_F(EntityReaderTest, ALargeSelectionShowsItsProgressAFewHundredTimes) {
+  for (int i = 0; i < 1000; ++i) cad_.AddEntity(PointEnt({double(i), 0, 0}));
+  EXPECT_EQ(Read(1), 1000);
+  const Lines lines = log_->Lines();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "ui.ProcessPendingMessages"), 250);
+  EXPECT_EQ(panel0_, "1000 / 1000");
+}
+
 TEST_F(EntityReaderTest, SecondReadModeLeavesTheStatusPanelAndReadsStartEmpty) {
   cad_.AddEntity(PointEnt({1, 2, 3}));
   cad_.AddEntity(PointEnt({4, 5, 6}));

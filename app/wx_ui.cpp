@@ -4,6 +4,7 @@
 #include <wx/button.h>
 #include <wx/choicdlg.h>
 #include <wx/dialog.h>
+#include <wx/evtloop.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
@@ -155,7 +156,10 @@ void WxUi::SetStatusPanel(int panel, const std::string& text) {
 
 // Repaints and progress run; the user's input waits until the command has ended.
 void WxUi::ProcessPendingMessages() {
-  wxTheApp->SafeYieldFor(nullptr, wxEVT_CATEGORY_UI);
+  // Only the window's own events (painting, sizing) run: the user's clicks and keys wait
+  // until the command ends, so no command starts inside another. Disabling every window
+  // around the yield instead, as a safe yield does, repaints the whole window each time.
+  if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_UI);
 }
 
 }  // namespace vensa

@@ -8,12 +8,9 @@
 #include <filesystem>
 #include <string>
 
-#include <wx/app.h>
-#include <wx/evtloop.h>
-#include <wx/init.h>
-
 #include "app/main_form.h"
 #include "app/preview_window.h"
+#include "bench/window_run.h"
 #include "core/coord_list.h"
 #include "core/number_format.h"
 #include "platform/none/no_com_platform.h"
@@ -21,6 +18,7 @@
 namespace {
 
 using namespace vensa;
+using namespace vensa::bench;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kRows = 100'000;
@@ -28,11 +26,6 @@ constexpr int kSteps = 20;
 
 double Ms(Clock::time_point since) {
   return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
-}
-
-void Settle() {
-  while (wxTheApp->Pending()) wxTheApp->Dispatch();
-  wxTheApp->Yield(true);
 }
 
 // Row r of a traverse runs along a line; of an area, over a square of about 316 by 316.
@@ -152,31 +145,18 @@ void Run(TForm1& form, PreviewWindow& preview, bool area, bool everything) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  wxApp::SetInstance(new wxApp);
-  if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) return 2;
-  {
-    wxGUIEventLoop loop;
-    wxEventLoopActivator active(&loop);
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / "vensa_preview_bench";
-    std::filesystem::create_directories(dir);
-    NoComPlatform platform;
-    auto* form = new TForm1(ProgramFilesForExecutable((dir / "vensa").string()), platform);
-    form->Show();
-    Settle();
-    form->PreviewClick();
-    PreviewWindow& preview = *form->Preview();
-    preview.SetClientSize(800, 600);
-    Settle();
-    std::printf("%d rows, canvas %dx%d\n", kRows, preview.Canvas()->GetClientSize().x,
-                preview.Canvas()->GetClientSize().y);
-    for (const bool area : {false, true})
-      for (const bool everything : {false, true}) Run(*form, preview, area, everything);
-    form->Close(true);
-    Settle();
-    std::filesystem::remove_all(dir);
-  }
-  wxTheApp->OnExit();
-  wxEntryCleanup();
-  return 0;
+  return RunWithMainWindow(argc, argv, "vensa_preview_bench",
+                           [](TForm1& window, const std::filesystem::path&, NoComPlatform&) {
+                             TForm1* form = &window;
+                             form->PreviewClick();
+                             PreviewWindow& preview = *form->Preview();
+                             preview.SetClientSize(800, 600);
+                             Settle();
+                             std::printf("%d rows, canvas %dx%d\n", kRows,
+                                         preview.Canvas()->GetClientSize().x,
+                                         preview.Canvas()->GetClientSize().y);
+                             for (const bool area : {false, true})
+                               for (const bool everything : {false, true})
+                                 Run(*form, preview, area, everything);
+                           });
 }

@@ -6,11 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include <wx/app.h>
-#include <wx/evtloop.h>
-#include <wx/init.h>
-
 #include "app/main_form.h"
+#include "bench/window_run.h"
 #include "core/number_format.h"
 #include "platform/none/no_com_platform.h"
 #include "sima/sima_reader.h"
@@ -18,6 +15,7 @@
 namespace {
 
 using namespace vensa;
+using namespace vensa::bench;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kRecords = 100'000;
@@ -39,52 +37,35 @@ double Ms(Clock::time_point since) {
   return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
 }
 
-void Settle() {
-  while (wxTheApp->Pending()) wxTheApp->Dispatch();
-  wxTheApp->Yield(true);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  wxApp::SetInstance(new wxApp);
-  if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) return 2;
-  {
-    wxGUIEventLoop loop;
-    wxEventLoopActivator active(&loop);
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "vensa_window_bench";
-    std::filesystem::create_directories(dir);
-    NoComPlatform platform;
-    auto* form = new TForm1(ProgramFilesForExecutable((dir / "vensa").string()), platform);
-    form->Show();
-    Settle();
-    auto* grid = dynamic_cast<wxGrid*>(wxWindow::FindWindowByName("StringGrid1", form));
-    const std::string file = SampleFile();
+  return RunWithMainWindow(
+      argc, argv, "vensa_window_bench",
+      [](TForm1& window, const std::filesystem::path&, NoComPlatform&) {
+        TForm1* form = &window;
+        auto* grid = dynamic_cast<wxGrid*>(wxWindow::FindWindowByName("StringGrid1", form));
+        const std::string file = SampleFile();
 
-    auto start = Clock::now();
-    form->RunCommand([&] {
-      FormState& s = form->State();
-      LoadSimaBytes(file, {s.CheckBox13.checked, s.CheckBox12.checked}, s.StringGrid3,
-                    s.StringGrid1);
-    });
-    form->Update();
-    const double shown = Ms(start);
+        auto start = Clock::now();
+        form->RunCommand([&] {
+          FormState& s = form->State();
+          LoadSimaBytes(file, {s.CheckBox13.checked, s.CheckBox12.checked}, s.StringGrid3,
+                        s.StringGrid1);
+        });
+        form->Update();
+        const double shown = Ms(start);
 
-    start = Clock::now();
-    grid->MakeCellVisible(kRecords - 1, 0);
-    grid->Update();
-    grid->MakeCellVisible(0, 0);
-    grid->Update();
-    const double scrolled = Ms(start);
+        start = Clock::now();
+        grid->MakeCellVisible(kRecords - 1, 0);
+        grid->Update();
+        grid->MakeCellVisible(0, 0);
+        grid->Update();
+        const double scrolled = Ms(start);
 
-    std::printf("rows shown: %d\n", grid->GetNumberRows());
-    std::printf("SIMA read of %d points shown in the coordinate list: %.1f ms\n", kRecords, shown);
-    std::printf("scrolled to the last row and back, painted: %.1f ms\n", scrolled);
-    form->Close(true);
-    Settle();
-    std::filesystem::remove_all(dir);
-  }
-  wxTheApp->OnExit();
-  wxEntryCleanup();
-  return 0;
+        std::printf("rows shown: %d\n", grid->GetNumberRows());
+        std::printf("SIMA read of %d points shown in the coordinate list: %.1f ms\n", kRecords,
+                    shown);
+        std::printf("scrolled to the last row and back, painted: %.1f ms\n", scrolled);
+      });
 }

@@ -85,6 +85,22 @@ TForm1::TForm1(const ProgramFiles& files, Platform& platform, bool drawingTarget
   histories_.Attach(state_);
   for (ListGrid* grid : {StringGrid1, StringGrid2, StringGrid3, StringGrid4})
     grid->AttachHistories(histories_);
+  // Ctrl+Z and Ctrl+Y where no list has the focus (a button just clicked, a box ticked):
+  // the list of the page shown takes them, so that the command just run is undone at once.
+  // A list with the focus handles them itself; a text field keeps them for its own text.
+  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+    event.Skip();
+    const int code = event.GetKeyCode();
+    if (!event.ControlDown() || event.AltDown() || (code != 'Z' && code != 'Y')) return;
+    for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent()) {
+      if (dynamic_cast<wxTextEntry*>(w) || dynamic_cast<ListGrid*>(w)) return;
+      if (w == this) break;
+    }
+    if (ListGrid* list = ListOfPage(PageControl1->GetSelection())) {
+      event.Skip(false);
+      list->UndoStep(code == 'Y' || event.ShiftDown());
+    }
+  });
   // A change no handler ran is closed as a step of its own once the window is idle.
   Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
     event.Skip();
@@ -93,6 +109,21 @@ TForm1::TForm1(const ProgramFiles& files, Platform& platform, bool drawingTarget
 }
 
 TForm1::~TForm1() = default;
+
+ListGrid* TForm1::ListOfPage(int page) const {
+  switch (page) {
+    case 0:
+      return StringGrid1;
+    case 3:
+      return StringGrid2;
+    case 4:
+      return StringGrid3;
+    case 5:
+      return StringGrid4;
+    default:
+      return nullptr;  // the settings pages show no list
+  }
+}
 
 void TForm1::FormCreate(const ScreenMetrics& screen) {
   state_ = StartUpFormState(files_, screen, drawingTargetByDefault_);

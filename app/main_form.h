@@ -64,6 +64,8 @@ class TForm1 : public wxFrame {
   void ShowState();
   // The general error report: the error's text, the application title, a stop icon.
   void ReportError(const std::string& text);
+  // The list shown on a page of PageControl1; none on the settings pages.
+  ListGrid* ListOfPage(int page) const;
 
   // The coordinate list's pop-up menu, in order; a null caption is a separator. `step`
   // names the undo step of an item that changes the list.

@@ -104,5 +104,24 @@ TEST_F(UndoWindowTest, TheKeysUndoInTheListThatHasTheFocus) {
   EXPECT_EQ(form_->State().StringGrid1.DataRowCount(), 7);
 }
 
+// With the focus on the button just clicked, the keys act on the list of the page shown;
+// a text field keeps them for its own text.
+TEST_F(UndoWindowTest, AfterAButtonTheKeysUndoInTheListOfThePageShown) {
+  const std::vector<std::string> points = Shown("StringGrid1");
+  Click("Button4");  // CADから
+  const std::vector<std::string> read = Shown("StringGrid1");
+  ASSERT_NE(read, points);
+  Find("Edit31")->SetFocus();
+  WaitForIdle();
+  Key('Z', wxMOD_CONTROL);
+  EXPECT_EQ(Shown("StringGrid1"), read);
+  Find("Button4")->SetFocus();
+  WaitForIdle();
+  Key('Z', wxMOD_CONTROL);
+  EXPECT_EQ(Shown("StringGrid1"), points);
+  Key('Y', wxMOD_CONTROL);
+  EXPECT_EQ(Shown("StringGrid1"), read);
+}
+
 }  // namespace
 }  // namespace vensa::test

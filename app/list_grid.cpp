@@ -103,9 +103,14 @@ void ListGrid::PullSelection() {
 
 void ListGrid::ShowGrid() {
   TextGrid& grid = Grid();
+  // A view losing the row its cursor is on moves the cursor and says so (OnSelectCell),
+  // which would overwrite where the list says its current cell is (an undo's, above all).
+  const GridCoord current = grid.current;
+  const GridRect sel = grid.selection;
   table_->NotifyRowCount(*this);
+  grid.current = current;
+  grid.selection = sel;
   if (GetNumberRows() > 0) {
-    const GridRect sel = grid.selection;
     const int row = std::clamp(grid.current.row - 1, 0, GetNumberRows() - 1);
     const int col = std::clamp(grid.current.col, 0, std::max(GetNumberCols() - 1, 0));
     if (row != GetGridCursorRow() || col != GetGridCursorCol()) SetGridCursor(row, col);

@@ -119,6 +119,9 @@ TEST_F(UndoWindowTest, AfterAButtonTheKeysUndoInTheListOfThePageShown) {
   WaitForIdle();
   Key('Z', wxMOD_CONTROL);
   EXPECT_EQ(Shown("StringGrid1"), points);
+  // The current row where it was before the step, the row indicator with it.
+  EXPECT_EQ(form_->State().StringGrid1.current.row, 1);
+  EXPECT_EQ(form_->State().StatusBar1[0], RowIndicatorText(form_->State().StringGrid1));
   Key('Y', wxMOD_CONTROL);
   EXPECT_EQ(Shown("StringGrid1"), read);
 }

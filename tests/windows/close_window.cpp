@@ -8,8 +8,7 @@
 // with --status it prints a panel of the window's status bar (the first unless PANEL is
 // given), with --list the lines of the list box of a window (a dialog offering a choice), with
 // --ctrl it types Ctrl and a letter (Ctrl+Z) into the window as the keyboard does: the
-// control that has the focus takes it; --click-at clicks the mouse at a point of the window's
-// client area (X Y in pixels), as a user's click that gives a control the focus.
+// control that has the focus takes it.
 // TITLE is the beginning of the title; where several windows have it, the first that holds
 // what is asked for (the button, the list box) is taken, once it shows.
 //   close-window [--wait] TITLE [SECONDS]     exit 0 done, 1 not found / not ended in time
@@ -18,7 +17,6 @@
 //   close-window --status TITLE [SECONDS [PANEL]]
 //   close-window --list TITLE [SECONDS]
 //   close-window --ctrl TITLE LETTER [SECONDS]
-//   close-window --click-at TITLE X Y [SECONDS]
 #include <windows.h>
 
 #include <commctrl.h>
@@ -187,19 +185,6 @@ bool TypeCtrlLetter(HWND window, wchar_t letter) {
   return SendInput(4, keys, sizeof(INPUT)) == 4;
 }
 
-// A click of the left mouse button at a point of the window's client area.
-bool ClickAt(HWND window, int x, int y) {
-  SetForegroundWindow(window);
-  POINT point{x, y};
-  ClientToScreen(window, &point);
-  SetCursorPos(point.x, point.y);
-  INPUT click[2] = {};
-  click[0].type = click[1].type = INPUT_MOUSE;
-  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  return SendInput(2, click, sizeof(INPUT)) == 2;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -210,16 +195,15 @@ int wmain(int argc, wchar_t** argv) {
   const bool status = mode == L"--status";
   const bool list = mode == L"--list";
   const bool ctrl = mode == L"--ctrl";
-  const bool clickAt = mode == L"--click-at";
   if (!mode.empty()) ++arg;
-  // The arguments after TITLE: a caption, a letter, or a point.
-  const int given = click || ctrl ? 1 : clickAt ? 2 : 0;
+  // The argument after TITLE: a caption or a letter.
+  const int given = click || ctrl ? 1 : 0;
   const wchar_t* caption = given > 0 && argc > arg + given ? argv[arg + 1] : nullptr;
-  const bool known = mode.empty() || waitOnly || click || status || list || ctrl || clickAt;
+  const bool known = mode.empty() || waitOnly || click || status || list || ctrl;
   if (!known || argc <= arg || (given > 0 && caption == nullptr)) {
     std::fputs(
         "usage: close-window [--wait | --click ... CAPTION | --press ... CAPTION | --status | "
-        "--list | --ctrl ... LETTER | --click-at ... X Y] TITLE [SECONDS]\n",
+        "--list | --ctrl ... LETTER] TITLE [SECONDS]\n",
         stderr);
     return 2;
   }
@@ -267,7 +251,6 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (list) return PrintListBox(found.child, deadline);
   if (ctrl) return TypeCtrlLetter(window, caption[0]) ? 0 : 1;
-  if (clickAt) return ClickAt(window, _wtoi(caption), _wtoi(argv[arg + 2])) ? 0 : 1;
 
   HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
   PostMessageW(window, WM_CLOSE, 0, 0);
